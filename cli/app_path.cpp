@@ -1,0 +1,14 @@
+#include "cli/app_path.hpp"
+
+#include <system_error>
+
+namespace pelvaron::cli {
+
+std::filesystem::path ExecutableFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return std::filesystem::current_path();
+  return exe.parent_path();
+}
+
+}  // namespace pelvaron::cli

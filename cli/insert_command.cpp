@@ -1,0 +1,64 @@
+#include "cli/insert_command.hpp"
+
+#include <memory>
+
+#include "cli/app_path.hpp"
+#include "cli/document_output.hpp"
+#include "cli/insert_request.hpp"
+#include "data/surah_index.hpp"
+#include "module/state.hpp"
+
+namespace pelvaron::cli {
+namespace {
+
+struct InsertOptions {
+  std::string appPath;
+  InsertRequest request;
+  std::string mode = "all";
+  bool linePerVerse = false;
+  std::string format = "trace";
+  std::string output;
+};
+
+void RunInsert(const InsertOptions& options) {
+  ModuleState state;
+  const std::filesystem::path folder = options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
+  LoadSurahIndex(state, folder);
+  state.AppPath = folder;
+
+  InsertRequest request = options.request;
+  request.what = ParseInsertWhat(options.mode);
+  request.runOn = !options.linePerVerse;
+  CheckInsertRequest(state, request);
+
+  auto output = OpenDocumentOutput(options.format, options.output);
+  try {
+    RunInsertRequest(state, output->ops(), request);
+  } catch (...) {
+    output->Finish();  // what was typed before the failure stays
+    throw;
+  }
+  output->Finish();
+}
+
+}  // namespace
+
+void AddInsertCommand(CLI::App& app) {
+  auto options = std::make_shared<InsertOptions>();
+  CLI::App* cmd = app.add_subcommand("insert", "Insert a verse range of one surah into a document");
+  cmd->add_option("--app-path", options->appPath, "Folder that holds DataQuran (default: the program's own folder)");
+  cmd->add_option("--surah", options->request.surah, "Surah number, 1 to 114")->required();
+  cmd->add_option("--first", options->request.firstVerse, "First verse of the range")->required();
+  cmd->add_option("--last", options->request.lastVerse, "Last verse of the range")->required();
+  cmd->add_option("--mode", options->mode, "What to insert")
+      ->check(CLI::IsMember({"all", "arabic", "translation"}))
+      ->capture_default_str();
+  cmd->add_flag("--line-per-verse", options->linePerVerse, "End every Arabic verse with a paragraph mark");
+  cmd->add_option("--format", options->format, "Output format")
+      ->check(CLI::IsMember({"trace"}))
+      ->capture_default_str();
+  cmd->add_option("-o,--output", options->output, "Output file (default: standard output)");
+  cmd->callback([options] { RunInsert(*options); });
+}
+
+}  // namespace pelvaron::cli

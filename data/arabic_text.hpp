@@ -1,0 +1,47 @@
+#pragma once
+// AQO2.TXT: one verse a line, each word a run of glyph pieces "S|NNNN" joined by "_" and
+// stored last piece first, each word closed by the marker "_6| _".
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "module/state.hpp"
+
+namespace pelvaron {
+
+inline constexpr std::string_view kWordMarker = "_6| _";
+inline constexpr std::string_view kBlankPiece = "6| ";
+
+// One glyph piece as stored: selector digit, a separator never read, and the character
+// number plus 4096.
+struct GlyphPiece {
+  std::string Text;
+
+  // The font digit, if the piece has a first character at all.
+  std::optional<char> Selector() const;
+  // The font the selector names ("HQPB1".."HQPB5", "(normal text)"), empty for any other.
+  std::string_view SelectedFont() const;
+  bool IsBlank() const { return Text == kBlankPiece; }
+  // The stored number read from the third character on (0 when there is none).
+  double Number() const;
+  // Number() - 4096 as the 32-bit character number handed to the document.
+  int32_t CharacterNumber() const;
+};
+
+using ArabicWord = std::vector<GlyphPiece>;  // in typing order
+
+// Line VersePos(surah) + verse of AQO2.TXT, or the file's last line when it has fewer;
+// nothing when not a single line could be read (an empty file, a line number below 1).
+// The file is opened for this call alone and read from its first line.
+std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t surah, int16_t verse);
+
+// The words of a line, each with its pieces in typing order.
+std::vector<ArabicWord> ParseArabicLine(std::string_view line);
+
+// The font for a selector digit, or empty when the digit selects none.
+std::string_view FontForSelector(char selector);
+
+}  // namespace pelvaron

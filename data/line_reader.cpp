@@ -1,0 +1,57 @@
+#include "data/line_reader.hpp"
+
+namespace pelvaron {
+
+LineReader::LineReader(ReadOnlyFile& file, std::size_t blockSize) : file_(file), block_(blockSize) {}
+
+bool LineReader::Fill() {
+  if (pos_ < len_) return true;
+  len_ = file_.ReadSome(block_.data(), block_.size());
+  pos_ = 0;
+  if (len_ > 0 && pendingLf_) {
+    pendingLf_ = false;
+    if (block_[0] == '\n') pos_ = 1;
+    return Fill();
+  }
+  return len_ > 0;
+}
+
+bool LineReader::AtEnd() { return !Fill(); }
+
+bool LineReader::Consume(std::string* line) {
+  if (!Fill()) return false;
+  while (true) {
+    const char* begin = block_.data() + pos_;
+    const char* end = block_.data() + len_;
+    const char* p = begin;
+    while (p != end && *p != '\r' && *p != '\n') ++p;
+    if (line) line->append(begin, p);
+    pos_ = static_cast<std::size_t>(p - block_.data());
+    if (p != end) {
+      const bool cr = *p == '\r';
+      ++pos_;
+      if (cr) {
+        if (pos_ < len_) {
+          if (block_[pos_] == '\n') ++pos_;
+        } else {
+          pendingLf_ = true;
+        }
+      }
+      return true;
+    }
+    if (!Fill()) return true;  // the last line has no line end
+  }
+}
+
+bool LineReader::Next(std::string& line) {
+  line.clear();
+  return Consume(&line);
+}
+
+int64_t LineReader::Skip(int64_t count) {
+  int64_t skipped = 0;
+  while (skipped < count && Consume(nullptr)) ++skipped;
+  return skipped;
+}
+
+}  // namespace pelvaron

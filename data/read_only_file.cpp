@@ -1,0 +1,45 @@
+#include "data/read_only_file.hpp"
+
+#include <system_error>
+
+#include "module/error.hpp"
+
+namespace pelvaron {
+
+ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (ec || !std::filesystem::exists(status))
+    throw Error(ErrorKind::File, name() + ": file not found (" + path.string() + ")");
+  if (!std::filesystem::is_regular_file(status))
+    throw Error(ErrorKind::File, name() + ": not a regular file (" + path.string() + ")");
+  stream_.open(path, std::ios::in | std::ios::binary);
+  if (!stream_) throw Error(ErrorKind::File, name() + ": cannot be opened for reading (" + path.string() + ")");
+  stream_.seekg(0, std::ios::end);
+  const auto end = stream_.tellg();
+  stream_.seekg(0, std::ios::beg);
+  if (end < 0 || !stream_) throw Error(ErrorKind::File, name() + ": cannot read its length");
+  size_ = static_cast<int64_t>(end);
+}
+
+std::string ReadOnlyFile::name() const { return path_.filename().string(); }
+
+std::string ReadOnlyFile::ReadAt(int64_t offset, int64_t length) {
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  stream_.clear();
+  stream_.seekg(offset, std::ios::beg);
+  stream_.read(bytes.data(), static_cast<std::streamsize>(length));
+  if (stream_.gcount() != static_cast<std::streamsize>(length))
+    throw Error(ErrorKind::PastEnd, name() + ": read of " + std::to_string(length) + " bytes at offset " +
+                                        std::to_string(offset) + " runs past the end of the file");
+  return bytes;
+}
+
+std::size_t ReadOnlyFile::ReadSome(char* buffer, std::size_t capacity) {
+  stream_.read(buffer, static_cast<std::streamsize>(capacity));
+  const auto got = stream_.gcount();
+  if (stream_.bad()) throw Error(ErrorKind::File, name() + ": read error");
+  return static_cast<std::size_t>(got);
+}
+
+}  // namespace pelvaron

@@ -1,0 +1,34 @@
+#pragma once
+// A data file opened for reading only. Opening never creates a file: a missing path, a
+// folder or anything unreadable is an error naming the path. The file is closed when the
+// object goes, on every path out of the procedure that opened it.
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace pelvaron {
+
+class ReadOnlyFile {
+ public:
+  explicit ReadOnlyFile(const std::filesystem::path& path);
+
+  const std::filesystem::path& path() const { return path_; }
+  // The file's name as error messages show it.
+  std::string name() const;
+  int64_t size() const { return size_; }
+
+  // Reads exactly `length` bytes at `offset`; the caller has checked the bounds against
+  // size(), so a short read means the file changed under us and is reported as past-end.
+  std::string ReadAt(int64_t offset, int64_t length);
+  // Reads up to `capacity` bytes from the current position; returns how many were read.
+  std::size_t ReadSome(char* buffer, std::size_t capacity);
+
+ private:
+  std::filesystem::path path_;
+  std::ifstream stream_;
+  int64_t size_ = 0;
+};
+
+}  // namespace pelvaron

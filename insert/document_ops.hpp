@@ -1,0 +1,38 @@
+#pragma once
+// Every change the insertions make to a document goes through these operations, each
+// acting at the document's insertion point. Sinks: the trace writer, the .docx builder and
+// the binding to a running Word. A failing operation throws; what was typed before stays.
+
+#include <cstdint>
+#include <string>
+
+namespace pelvaron {
+
+inline constexpr int32_t kAlignJustify = 3;
+inline constexpr int32_t kUnitLine = 5;
+
+class DocumentOps {
+ public:
+  virtual ~DocumentOps() = default;
+
+  virtual void SetScreenUpdating(bool on) = 0;
+  virtual void SetFontSize(float points) = 0;
+  virtual void SetFontName(const std::string& name) = 0;
+  // One character, `characterNumber` in `font`; the insertion point stands after it.
+  virtual void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) = 0;
+  virtual void TypeText(const std::string& text) = 0;
+  virtual void TypeParagraph() = 0;
+  // The paragraph mark that ends an Arabic verse; Word takes it through its Global object,
+  // at the same insertion point as every other operation.
+  virtual void TypeParagraphThroughGlobal() = 0;
+  virtual void EndKey(int32_t unit) = 0;
+  virtual void SetAlignment(int32_t alignment) = 0;
+  virtual void RtlPara() = 0;
+  virtual void LtrPara() = 0;
+  virtual void RtlRun() = 0;
+  virtual void LtrRun() = 0;
+  // Lets the host handle its pending window messages.
+  virtual void Yield() = 0;
+};
+
+}  // namespace pelvaron

@@ -1,0 +1,63 @@
+#include "insert/trace_sink.hpp"
+
+#include <cstdio>
+
+namespace pelvaron {
+namespace {
+
+const char* Bool(bool value) { return value ? "True" : "False"; }
+
+}  // namespace
+
+std::string QuoteTraceString(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
+  return out;
+}
+
+std::string FormatTraceFloat(float value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+  return text;
+}
+
+void TraceSink::Line(std::string_view text) {
+  out_ << text << '\n';
+}
+
+void TraceSink::SetScreenUpdating(bool on) { out_ << "ScreenUpdating " << Bool(on) << '\n'; }
+void TraceSink::SetFontSize(float points) { out_ << "Font.Size " << FormatTraceFloat(points) << '\n'; }
+void TraceSink::SetFontName(const std::string& name) { out_ << "Font.Name " << QuoteTraceString(name) << '\n'; }
+void TraceSink::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
+  out_ << "InsertSymbol " << characterNumber << ' ' << QuoteTraceString(font) << ' ' << Bool(unicode) << ' ' << bias
+       << '\n';
+}
+void TraceSink::TypeText(const std::string& text) { out_ << "TypeText " << QuoteTraceString(text) << '\n'; }
+void TraceSink::TypeParagraph() { out_ << "TypeParagraph\n"; }
+void TraceSink::TypeParagraphThroughGlobal() { out_ << "TypeParagraph\n"; }
+void TraceSink::EndKey(int32_t unit) { out_ << "EndKey " << unit << '\n'; }
+void TraceSink::SetAlignment(int32_t alignment) { out_ << "ParagraphFormat.Alignment " << alignment << '\n'; }
+void TraceSink::RtlPara() { out_ << "RtlPara\n"; }
+void TraceSink::LtrPara() { out_ << "LtrPara\n"; }
+void TraceSink::RtlRun() { out_ << "RtlRun\n"; }
+void TraceSink::LtrRun() { out_ << "LtrRun\n"; }
+void TraceSink::Yield() { out_ << "Yield\n"; }
+
+}  // namespace pelvaron
