@@ -16,8 +16,9 @@ class TraceOutput : public DocumentOutput {
       file_.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
       if (!file_) throw Error(ErrorKind::File, path + ": cannot be opened for writing");
     }
+    sink_ = std::make_unique<TraceSink>(stream());
   }
-  DocumentOps& ops() override { return sink_; }
+  DocumentOps& ops() override { return *sink_; }
   void Finish() override {
     stream().flush();
     if (!stream()) throw Error(ErrorKind::File, "the trace could not be written completely");
@@ -26,7 +27,7 @@ class TraceOutput : public DocumentOutput {
  private:
   std::ostream& stream() { return file_.is_open() ? static_cast<std::ostream&>(file_) : std::cout; }
   std::ofstream file_;
-  TraceSink sink_{stream()};
+  std::unique_ptr<TraceSink> sink_;
 };
 
 }  // namespace

@@ -48,6 +48,9 @@ IndexedPairBytes EncodeIndexedPair(const std::vector<std::string>& records) {
     starts.push_back(static_cast<int32_t>(pair.data.size() + 1));
     pair.data += record;
   }
+  // A closing entry past the last record: without it the record before the last would run
+  // on to the end of the data file.
+  starts.push_back(static_cast<int32_t>(pair.data.size() + 1));
   pair.index = EncodeIndexEntries(starts);
   return pair;
 }

@@ -21,7 +21,8 @@ std::string EncodeSurahIndex(const std::vector<SurahEntry>& surahs);
 // One value a line, each line ending in CR LF.
 std::string EncodeLines(const std::vector<std::string>& lines);
 
-// An index of 1-based start positions and the records back to back.
+// An index of 1-based start positions, closed by one entry past the data, and the records
+// back to back.
 struct IndexedPairBytes {
   std::string index;
   std::string data;

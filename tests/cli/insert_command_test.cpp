@@ -1,1 +1,121 @@
+// The pelvaron program end to end: arguments, refusals, output and exit status.
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "cli/insert_request.hpp"
+#include "insert/arabic_insert.hpp"
+#include "insert/translation.hpp"
+#include "tests/support/fixtures.hpp"
+#include "tests/support/run_program.hpp"
+
+namespace pelvaron {
+namespace {
+
+using testing::DataFixture;
+using testing::RunProgram;
+
+class InsertCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::WriteSmallPack(f.folder, {3, 5}, {{2, 1}, {5, 2}});
+    f.Load();
+  }
+  testing::ProgramResult Run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"insert", "--app-path", f.temp.path().string()});
+    return RunProgram(PELVARON_EXE, args);
+  }
+  // The trace the engine itself writes for the same request.
+  std::string Expected(int surah, int first, int last, InsertWhat what, bool runOn) {
+    InsertRequest request{surah, first, last, what, runOn};
+    RunInsertRequest(f.state, f.trace, request);
+    return f.traceText.str();
+  }
+  DataFixture f;
+};
+
+TEST_F(InsertCommandTest, WritesTheTraceOfTheRequestedMode) {
+  auto r = Run({"--surah", "2", "--first", "1", "--last", "3", "--mode", "all"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, Expected(2, 1, 3, InsertWhat::All, true));
+  EXPECT_NE(r.out.find("TypeText \"2.  Word5[2]\""), std::string::npos);
+  EXPECT_NE(r.out.find("TypeText \"[2]  note 2 text\""), std::string::npos);
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(InsertCommandTest, ModesAndLinePerVerse) {
+  auto arabic = Run({"--surah", "1", "--first", "1", "--last", "3", "--mode", "arabic", "--line-per-verse"});
+  EXPECT_EQ(arabic.status, 0);
+  EXPECT_EQ(arabic.out, Expected(1, 1, 3, InsertWhat::Arabic, false));
+  EXPECT_EQ(arabic.out.find("Font.Size 10"), std::string::npos);
+
+  f.traceText.str("");
+  auto translation = Run({"--surah", "1", "--first", "2", "--last", "2", "--mode", "translation"});
+  EXPECT_EQ(translation.status, 0);
+  EXPECT_EQ(translation.out, Expected(1, 2, 2, InsertWhat::Translation, true));
+  EXPECT_EQ(translation.out.find("InsertSymbol"), std::string::npos);
+}
+
+TEST_F(InsertCommandTest, WritesToAFile) {
+  const auto out = f.temp.path() / "trace.txt";
+  auto r = Run({"--surah", "1", "--first", "1", "--last", "1", "--format", "trace", "-o", out.string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  std::ifstream in(out, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), Expected(1, 1, 1, InsertWhat::All, true));
+}
+
+TEST_F(InsertCommandTest, VersesOutsideTheSurahAreRefused) {
+  for (auto [first, last] : {std::pair{"1", "4"}, {"4", "4"}, {"0", "1"}, {"1", "0"}, {"-1", "2"}, {"1", "70000"}}) {
+    auto r = Run({"--surah", "1", "--first", first, "--last", last});
+    EXPECT_EQ(r.status, 1) << first << ".." << last;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Ayat tidak ada!!!"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(Run({"--surah", "1", "--first", "3", "--last", "3"}).status, 0);  // equal to the count passes
+  EXPECT_EQ(Run({"--surah", "1", "--first", "3", "--last", "1"}).status, 0);  // first above last types no verse
+}
+
+TEST_F(InsertCommandTest, SurahsOutsideTheIndexAreRefused) {
+  for (const char* surah : {"0", "115", "-3"}) {
+    auto r = Run({"--surah", surah, "--first", "1", "--last", "1"});
+    EXPECT_EQ(r.status, 1) << surah;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("pelvaron: surah"), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(InsertCommandTest, UsageErrorsExitWithTwo) {
+  EXPECT_EQ(Run({"--surah", "1"}).status, 2);
+  EXPECT_EQ(Run({"--surah", "x", "--first", "1", "--last", "1"}).status, 2);
+  EXPECT_EQ(Run({"--surah", "1", "--first", "1", "--last", "1", "--mode", "both"}).status, 2);
+  EXPECT_EQ(RunProgram(PELVARON_EXE, {}).status, 2);
+  auto help = RunProgram(PELVARON_EXE, {"insert", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--line-per-verse"), std::string::npos);
+}
+
+TEST_F(InsertCommandTest, AMissingDataFolderFailsWithNoOutput) {
+  testing::TempDir empty;
+  auto r = RunProgram(PELVARON_EXE, {"insert", "--app-path", empty.path().string(), "--surah", "1", "--first", "1",
+                                     "--last", "1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("pelvaron: surahindex.mtf: file not found"), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(empty.path() / "DataQuran"));
+}
+
+TEST_F(InsertCommandTest, AFailurePartWayKeepsWhatWasTyped) {
+  std::filesystem::remove(f.folder.file("Note Per Kata.idx"));
+  auto r = Run({"--surah", "1", "--first", "1", "--last", "3"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("Note Per Kata.idx"), std::string::npos) << r.err;
+  // Everything up to the empty paragraph before the notes is there.
+  EXPECT_NE(r.out.find("TypeText \"3.  Word3\"\nTypeParagraph\nTypeParagraph\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.back(), '\n');
+}
+
+}  // namespace
+}  // namespace pelvaron
