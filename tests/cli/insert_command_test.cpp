@@ -119,3 +119,52 @@ TEST_F(InsertCommandTest, AFailurePartWayKeepsWhatWasTyped) {
 
 }  // namespace
 }  // namespace pelvaron
+
+namespace pelvaron {
+namespace {
+
+// The two worked examples, through the program: one Arabic word of two pieces, and a
+// two-verse translation with one note.
+class WorkedExamplesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    f.folder.WriteSurahIndex({{"Al-Fatihah", 2, 0}});
+    f.folder.WritePositions({0});
+    f.folder.WriteArabicLines({"2|5000_1|6000_6| _", "1|5001_6| _"});
+    f.folder.WriteGroups({"in the name", "of God[1]", "praise be to God", "text of note 1"});
+    f.folder.WriteGroupRecords("Ayat Per Kata", {{1, 2}, {3}});
+    f.folder.WriteGroupRecords("Note Per Kata", {{4}});
+  }
+  testing::ProgramResult Run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"insert", "--app-path", f.temp.path().string(), "--format", "trace"});
+    return RunProgram(PELVARON_EXE, args);
+  }
+  DataFixture f;
+};
+
+TEST_F(WorkedExamplesTest, ArabicVerse) {
+  auto r = Run({"--surah", "1", "--first", "1", "--last", "1", "--mode", "arabic", "--line-per-verse"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "RtlPara\n"
+            "ScreenUpdating False\nFont.Size 14\nRtlRun\nRtlPara\nParagraphFormat.Alignment 3\n"
+            "Font.Name \"HQPB1\"\nInsertSymbol 1904 \"HQPB1\" True 0\n"
+            "Font.Name \"HQPB2\"\nInsertSymbol 904 \"HQPB2\" True 0\n"
+            "Font.Name \"(normal text)\"\nTypeText \" \"\n"
+            "ScreenUpdating True\nYield\nTypeParagraph\n"
+            "EndKey 5\nTypeParagraph\nLtrPara\nLtrRun\nParagraphFormat.Alignment 3\n");
+}
+
+TEST_F(WorkedExamplesTest, TranslationWithOneNote) {
+  auto r = Run({"--surah", "1", "--first", "1", "--last", "2", "--mode", "translation"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "LtrPara\nLtrRun\nParagraphFormat.Alignment 3\nFont.Size 10\n"
+            "TypeText \"1.  In the name of God[1]\"\nTypeParagraph\n"
+            "TypeText \"2.  Praise be to God\"\nTypeParagraph\n"
+            "TypeParagraph\n"
+            "TypeText \"[1]  text of note 1\"\nTypeParagraph\n");
+}
+
+}  // namespace
+}  // namespace pelvaron
