@@ -1,6 +1,8 @@
 #include "data/surah_index.hpp"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "data/line_reader.hpp"
 #include "data/read_only_file.hpp"
@@ -11,7 +13,7 @@
 namespace pelvaron {
 namespace {
 
-int16_t LittleEndian16(const std::string& bytes, std::size_t offset) {
+int16_t LittleEndian16(std::string_view bytes, std::size_t offset) {
   const auto lo = static_cast<unsigned char>(bytes[offset]);
   const auto hi = static_cast<unsigned char>(bytes[offset + 1]);
   return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
@@ -19,14 +21,17 @@ int16_t LittleEndian16(const std::string& bytes, std::size_t offset) {
 
 void LoadSurahRecords(ModuleState& state, const std::filesystem::path& path) {
   ReadOnlyFile file(path);
+  const int64_t wanted = int64_t{kSurahCount} * kSurahRecordSize;
+  // One read for the whole table; a short file still loads the records it holds in full.
+  const std::string bytes = file.ReadAt(0, std::min(wanted, file.size()));
   for (int s = 1; s <= kSurahCount; ++s) {
-    const int64_t offset = int64_t{s - 1} * kSurahRecordSize;
-    if (offset + kSurahRecordSize > file.size())
+    const std::size_t offset = static_cast<std::size_t>(s - 1) * kSurahRecordSize;
+    if (offset + kSurahRecordSize > bytes.size())
       throw Error(ErrorKind::PastEnd, file.name() + ": record " + std::to_string(s) + " lies past the end of the file (" +
                                           std::to_string(file.size()) + " bytes, 114 records of 34 bytes needed)");
-    const std::string record = file.ReadAt(offset, kSurahRecordSize);
+    const std::string_view record = std::string_view(bytes).substr(offset, kSurahRecordSize);
     SurahRecord& entry = state.SurahTable[static_cast<std::size_t>(s)];
-    entry.SurahName = DecodeWindows1252(std::string_view(record).substr(0, 30));
+    entry.SurahName = DecodeWindows1252(record.substr(0, 30));
     entry.VerseCount = LittleEndian16(record, 30);
     entry.Extra = LittleEndian16(record, 32);
   }

@@ -21,9 +21,9 @@ std::string ExpandRecord(const ModuleState& state, IndexedPair pair, int32_t rec
   }
 }
 
-// Collects the note numbers of the markers "[" … "]" in `line`, left to right.
-void CollectNoteMarkers(std::string_view line, std::vector<int16_t>& notes, int16_t surah, int16_t verse) {
-  const std::string where = "surah " + std::to_string(surah) + " verse " + std::to_string(verse);
+}  // namespace
+
+void CollectNoteMarkers(std::string_view line, std::vector<int16_t>& notes, const std::string& where) {
   while (true) {
     const std::size_t open = line.find('[');
     if (open == std::string_view::npos) return;
@@ -37,8 +37,6 @@ void CollectNoteMarkers(std::string_view line, std::vector<int16_t>& notes, int1
     line = line.substr(close + 1);
   }
 }
-
-}  // namespace
 
 std::string BuildVerseTranslation(const ModuleState& state, int16_t surah, int16_t verse) {
   const std::string what = "surah " + std::to_string(surah) + " verse " + std::to_string(verse);
@@ -65,7 +63,7 @@ void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, int16_t 
     const std::string line = BuildVerseTranslation(state, surah, verse);
     doc.TypeText(std::string(TrimSpaces(line)));
     doc.TypeParagraph();
-    CollectNoteMarkers(line, notes, surah, verse);
+    CollectNoteMarkers(line, notes, "surah " + std::to_string(surah) + " verse " + std::to_string(verse));
   }
   doc.TypeParagraph();
   for (int16_t note : notes) {

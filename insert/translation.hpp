@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "insert/document_ops.hpp"
 #include "module/state.hpp"
@@ -16,6 +18,12 @@ std::string BuildVerseTranslation(const ModuleState& state, int16_t surah, int16
 
 // "[<note>] " + the note's group texts, each after one space, italic tags removed.
 std::string BuildNoteText(const ModuleState& state, int16_t note);
+
+// Appends the note numbers of the markers "[" … "]" in `line`, left to right; the text
+// between the brackets is read by the host's numeric-prefix conversion. More than
+// kMaxNoteMarkers in all, a "[" without "]" after it, or a number outside 16 bits fail,
+// the message starting with `where`.
+void CollectNoteMarkers(std::string_view line, std::vector<int16_t>& notes, const std::string& where);
 
 // One paragraph per verse, an empty paragraph, then one paragraph per note marker found in
 // the verses, in marker order; 10 points, justified, left to right.

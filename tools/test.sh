@@ -10,3 +10,8 @@ for preset in default sanitize; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
+
+# The readers under libFuzzer (ASan + UBSan), a short bounded run per target.
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz
