@@ -38,7 +38,7 @@ int32_t GlyphPiece::CharacterNumber() const {
 
 std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t surah, int16_t verse) {
   const int32_t lineNumber = int32_t{state.VersePosOf(surah)} + verse;
-  ReadOnlyFile file(state.DataFile("AQO2.TXT"));
+  ReadOnlyFile file(state.DataFile("AQO2.TXT"), state.Files.get());
   if (lineNumber < 1) return std::nullopt;
   LineReader lines(file);
   lines.Skip(lineNumber - 1);
@@ -46,7 +46,7 @@ std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t sura
   std::optional<std::string> last;
   if (lines.Next(line)) return line;
   // Fewer lines than asked for: the file's last line, found by reading it again.
-  ReadOnlyFile again(state.DataFile("AQO2.TXT"));
+  ReadOnlyFile again(state.DataFile("AQO2.TXT"), state.Files.get());
   LineReader rescan(again);
   while (rescan.Next(line)) last = line;
   return last;

@@ -31,7 +31,8 @@ std::string_view PairName(IndexedPair pair) {
 }
 
 IndexedFile::IndexedFile(const ModuleState& state, IndexedPair pair)
-    : index_(state.DataFile(PairFile(pair, ".idx"))), data_(state.DataFile(PairFile(pair, ".dat"))) {}
+    : index_(state.DataFile(PairFile(pair, ".idx")), state.Files.get()),
+      data_(state.DataFile(PairFile(pair, ".dat")), state.Files.get()) {}
 
 std::string ReadIndexedRecord(IndexedFile& file, int32_t k) {
   ReadOnlyFile& index = file.index();

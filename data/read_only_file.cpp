@@ -1,12 +1,21 @@
 #include "data/read_only_file.hpp"
 
+#include <algorithm>
 #include <system_error>
+
+#include "data/in_memory_files.hpp"
 
 #include "module/error.hpp"
 
 namespace pelvaron {
 
-ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
+ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, const InMemoryFiles* memory) : path_(path) {
+  if (memory) {
+    memory_ = memory->Find(path);
+    if (!memory_) throw Error(ErrorKind::File, name() + ": file not found (" + path.string() + ")");
+    size_ = static_cast<int64_t>(memory_->size());
+    return;
+  }
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (ec || !std::filesystem::exists(status))
@@ -25,6 +34,12 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
 std::string ReadOnlyFile::name() const { return path_.filename().string(); }
 
 std::string ReadOnlyFile::ReadAt(int64_t offset, int64_t length) {
+  if (memory_) {
+    if (offset < 0 || length < 0 || offset + length > size_)
+      throw Error(ErrorKind::PastEnd, name() + ": read of " + std::to_string(length) + " bytes at offset " +
+                                          std::to_string(offset) + " runs past the end of the file");
+    return memory_->substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
+  }
   std::string bytes(static_cast<std::size_t>(length), '\0');
   stream_.clear();
   stream_.seekg(offset, std::ios::beg);
@@ -36,6 +51,12 @@ std::string ReadOnlyFile::ReadAt(int64_t offset, int64_t length) {
 }
 
 std::size_t ReadOnlyFile::ReadSome(char* buffer, std::size_t capacity) {
+  if (memory_) {
+    const auto count = std::min<std::size_t>(capacity, static_cast<std::size_t>(size_ - position_));
+    memory_->copy(buffer, count, static_cast<std::size_t>(position_));
+    position_ += static_cast<int64_t>(count);
+    return count;
+  }
   stream_.read(buffer, static_cast<std::streamsize>(capacity));
   const auto got = stream_.gcount();
   if (stream_.bad()) throw Error(ErrorKind::File, name() + ": read error");

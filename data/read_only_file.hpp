@@ -10,9 +10,12 @@
 
 namespace pelvaron {
 
+class InMemoryFiles;
+
 class ReadOnlyFile {
  public:
-  explicit ReadOnlyFile(const std::filesystem::path& path);
+  // Reads from `memory` instead of the disk when it is given.
+  explicit ReadOnlyFile(const std::filesystem::path& path, const InMemoryFiles* memory = nullptr);
 
   const std::filesystem::path& path() const { return path_; }
   // The file's name as error messages show it.
@@ -28,6 +31,8 @@ class ReadOnlyFile {
  private:
   std::filesystem::path path_;
   std::ifstream stream_;
+  const std::string* memory_ = nullptr;  // the bytes, when held in memory
+  int64_t position_ = 0;                 // read position within memory_
   int64_t size_ = 0;
 };
 

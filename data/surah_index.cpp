@@ -20,7 +20,7 @@ int16_t LittleEndian16(std::string_view bytes, std::size_t offset) {
 }
 
 void LoadSurahRecords(ModuleState& state, const std::filesystem::path& path) {
-  ReadOnlyFile file(path);
+  ReadOnlyFile file(path, state.Files.get());
   const int64_t wanted = int64_t{kSurahCount} * kSurahRecordSize;
   // One read for the whole table; a short file still loads the records it holds in full.
   const std::string bytes = file.ReadAt(0, std::min(wanted, file.size()));
@@ -38,7 +38,7 @@ void LoadSurahRecords(ModuleState& state, const std::filesystem::path& path) {
 }
 
 void LoadVersePositions(ModuleState& state, const std::filesystem::path& path) {
-  ReadOnlyFile file(path);
+  ReadOnlyFile file(path, state.Files.get());
   LineReader lines(file);
   std::string line;
   int n = 0;

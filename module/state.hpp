@@ -11,6 +11,7 @@
 namespace pelvaron {
 
 class DocumentOps;
+class InMemoryFiles;
 
 inline constexpr int kSurahCount = 114;
 
@@ -32,6 +33,8 @@ struct ModuleState {
   std::array<int16_t, kSurahCount + 1> VersePos{};
   // The document the insertions type into: the running Word, or a sink of our own.
   std::shared_ptr<DocumentOps> WordApp;
+  // When set, the data files are read from here rather than from the disk.
+  std::shared_ptr<const InMemoryFiles> Files;
 
   // Checked readers: an index outside 0..114 is an index error.
   const SurahRecord& Surah(int index) const;

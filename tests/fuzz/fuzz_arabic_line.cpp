@@ -10,9 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto verse = input.ConsumeIntegral<int16_t>();
   const auto offset = input.ConsumeIntegral<int16_t>();
   const std::string text = input.ConsumeRemainingBytesAsString();
-  pelvaron::fuzz::WriteDataFile("AQO2.TXT", text);
-  pelvaron::ModuleState state;
-  state.AppPath = pelvaron::fuzz::AppFolder();
+  auto files = std::make_shared<pelvaron::InMemoryFiles>();
+  pelvaron::fuzz::Put(*files, "AQO2.TXT", text);
+  pelvaron::ModuleState state = pelvaron::fuzz::StateOver(files);
   state.VersePos[1] = offset;
   std::string line = text;
   try {

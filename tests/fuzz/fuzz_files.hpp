@@ -1,28 +1,26 @@
 #pragma once
-// A DataQuran folder of this fuzzing process, rewritten for every input. Kept in memory
-// backed storage where the machine has it, so an input costs no disk writes.
+// The data files of one fuzz input, held in memory so that an input costs no file writes.
 
-#include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
-#include <unistd.h>
+
+#include "data/in_memory_files.hpp"
+#include "module/state.hpp"
 
 namespace pelvaron::fuzz {
 
-inline const std::filesystem::path& AppFolder() {
-  static const std::filesystem::path folder = [] {
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
-    auto dir = base / ("pelvaron-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir / "DataQuran");
-    return dir;
-  }();
-  return folder;
+inline const char* const kAppFolder = "/fuzz";
+
+// A state whose readers see exactly the files put into `files`.
+inline ModuleState StateOver(std::shared_ptr<InMemoryFiles> files) {
+  ModuleState state;
+  state.AppPath = kAppFolder;
+  state.Files = std::move(files);
+  return state;
 }
 
-inline void WriteDataFile(const std::string& name, const std::string& bytes) {
-  std::ofstream out(AppFolder() / "DataQuran" / name, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+inline void Put(InMemoryFiles& files, const std::string& name, std::string bytes) {
+  files.Put(std::string(kAppFolder) + "/DataQuran/" + name, std::move(bytes));
 }
 
 }  // namespace pelvaron::fuzz

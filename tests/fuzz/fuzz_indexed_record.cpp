@@ -8,10 +8,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   const auto record = input.ConsumeIntegralInRange<int32_t>(-2, 40);
-  pelvaron::fuzz::WriteDataFile("GROUP_KATA.idx", input.ConsumeRandomLengthString(256));
-  pelvaron::fuzz::WriteDataFile("GROUP_KATA.dat", input.ConsumeRemainingBytesAsString());
-  pelvaron::ModuleState state;
-  state.AppPath = pelvaron::fuzz::AppFolder();
+  auto files = std::make_shared<pelvaron::InMemoryFiles>();
+  pelvaron::fuzz::Put(*files, "GROUP_KATA.idx", input.ConsumeRandomLengthString(256));
+  pelvaron::fuzz::Put(*files, "GROUP_KATA.dat", input.ConsumeRemainingBytesAsString());
+  const pelvaron::ModuleState state = pelvaron::fuzz::StateOver(files);
   try {
     pelvaron::IndexedFile groups(state, pelvaron::IndexedPair::GroupKata);
     const std::string bytes = pelvaron::ReadIndexedRecord(groups, record);

@@ -1,0 +1,52 @@
+#include "data/in_memory_files.hpp"
+
+#include <gtest/gtest.h>
+
+#include "cli/insert_request.hpp"
+#include "data/arabic_text.hpp"
+#include "data/indexed_file.hpp"
+#include "module/error.hpp"
+#include "tests/support/fixtures.hpp"
+
+namespace pelvaron {
+namespace {
+
+using testing::DataFixture;
+
+TEST(InMemoryFiles, InsertionsReadTheSameBytesAsFromDisk) {
+  DataFixture disk;
+  testing::WriteSmallPack(disk.folder, {4, 3}, {{2, 1}, {6, 2}});
+  disk.Load();
+  RunInsertRequest(disk.state, disk.trace, {2, 1, 3, InsertWhat::All, false});
+
+  DataFixture memory;
+  auto files = std::make_shared<InMemoryFiles>();
+  files->LoadFolder(disk.folder.dir());
+  memory.state.Files = files;
+  LoadSurahIndex(memory.state, disk.temp.path());  // the folder's name, no file of it read
+  memory.state.AppPath = disk.temp.path();
+  std::filesystem::remove_all(disk.folder.dir());
+  RunInsertRequest(memory.state, memory.trace, {2, 1, 3, InsertWhat::All, false});
+
+  EXPECT_EQ(memory.traceText.str(), disk.traceText.str());
+  EXPECT_NE(memory.traceText.str().find("[2]  note 2 text"), std::string::npos);
+}
+
+TEST(InMemoryFiles, AFileNotHeldIsMissing) {
+  InMemoryFiles files;
+  files.Put("/data/DataQuran/AQO2.TXT", "x");
+  ModuleState state;
+  state.Files = std::make_shared<InMemoryFiles>(files);
+  state.AppPath = "/data";
+  try {
+    IndexedFile pair(state, IndexedPair::NotePerKata);
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), ErrorKind::File);
+    EXPECT_NE(std::string(e.what()).find("Note Per Kata.idx"), std::string::npos);
+  }
+  EXPECT_EQ(ReadArabicLine(state, 1, 1), "x");
+}
+
+}  // namespace
+}  // namespace pelvaron
