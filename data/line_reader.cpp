@@ -1,5 +1,7 @@
 #include "data/line_reader.hpp"
 
+#include <cstring>
+
 namespace pelvaron {
 
 LineReader::LineReader(ReadOnlyFile& file, std::size_t blockSize) : file_(file), block_(blockSize) {}
@@ -23,14 +25,17 @@ bool LineReader::Consume(std::string* line) {
   while (true) {
     const char* begin = block_.data() + pos_;
     const char* end = block_.data() + len_;
-    const char* p = begin;
-    while (p != end && *p != '\r' && *p != '\n') ++p;
+    // Two vectorised searches beat a byte loop by far on the long Arabic lines.
+    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)));
+    const char* stop = lf ? lf : end;
+    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', static_cast<std::size_t>(stop - begin)));
+    const char* p = cr ? cr : stop;
     if (line) line->append(begin, p);
     pos_ = static_cast<std::size_t>(p - block_.data());
     if (p != end) {
-      const bool cr = *p == '\r';
+      const bool endsInCr = *p == '\r';
       ++pos_;
-      if (cr) {
+      if (endsInCr) {
         if (pos_ < len_) {
           if (block_[pos_] == '\n') ++pos_;
         } else {
