@@ -10,7 +10,7 @@ constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kRed{255, 0, 0};
 
 ControlLayout AboutLabel(std::string name, std::string text, float left, float top, float width, float height,
-                         FontSpec font, Rgb colour, Alignment alignment, Pointer pointer = Pointer::Default) {
+                         FontStyle font, Rgb colour, Alignment alignment, Pointer pointer = Pointer::Default) {
   ControlLayout label;
   label.name = std::move(name);
   label.kind = ControlKind::Label;
@@ -30,10 +30,10 @@ ControlLayout AboutLabel(std::string name, std::string text, float left, float t
 }  // namespace
 
 FormLayout AboutBoxLayout(const AboutIdentity& identity) {
-  const FontSpec arial{"Arial", 8.25f, true, false, kWesternCharset};
-  const FontSpec arialLink{"Arial", 8.25f, true, true, kWesternCharset};
-  const FontSpec tahomaLarge{"Tahoma", 26.25f, true, false, kWesternCharset};
-  const FontSpec tahomaSmall{"Tahoma", 8.25f, true, false, kWesternCharset};
+  const FontStyle arial{"Arial", 8.25f, true, false, kWesternCharset};
+  const FontStyle arialLink{"Arial", 8.25f, true, true, kWesternCharset};
+  const FontStyle tahomaLarge{"Tahoma", 26.25f, true, false, kWesternCharset};
+  const FontStyle tahomaSmall{"Tahoma", 8.25f, true, false, kWesternCharset};
   const std::string shortName(identity.shortName);
   const std::string lastLetter = shortName.empty() ? "" : shortName.substr(shortName.size() - 1);
   const std::string rest = shortName.empty() ? "" : shortName.substr(0, shortName.size() - 1);

@@ -33,7 +33,7 @@ struct Rgb {
 inline constexpr int kWesternCharset = 0;
 inline constexpr int kArabicCharset = 178;
 
-struct FontSpec {
+struct FontStyle {
   std::string name;
   float points = 8.25f;
   bool bold = false;
@@ -49,7 +49,7 @@ struct ControlLayout {
   // Within the client area, in twips.
   float left = 0, top = 0, width = 0, height = 0;
   int tabIndex = -1;               // -1: not a tab stop
-  std::optional<FontSpec> font;    // none: the form's default font
+  std::optional<FontStyle> font;    // none: the form's default font
   std::optional<Rgb> foreColor;    // none: the system's text colour
   bool transparent = false;        // labels: no background of their own
   Alignment alignment = Alignment::Left;

@@ -4,7 +4,7 @@ namespace pelvaron::forms {
 namespace {
 
 ControlLayout Control(std::string name, ControlKind kind, std::string caption, float left, float top, float width,
-                      float height, int tabIndex, std::optional<FontSpec> font) {
+                      float height, int tabIndex, std::optional<FontStyle> font) {
   ControlLayout control;
   control.name = std::move(name);
   control.kind = kind;
@@ -21,8 +21,8 @@ ControlLayout Control(std::string name, ControlKind kind, std::string caption, f
 }  // namespace
 
 FormLayout VerseDialogLayout() {
-  const FontSpec labelFont{"Arial", 9.75f, true, false, kArabicCharset};
-  const FontSpec boldFont{"Arial", 9.75f, true, false, kWesternCharset};
+  const FontStyle labelFont{"Arial", 9.75f, true, false, kArabicCharset};
+  const FontStyle boldFont{"Arial", 9.75f, true, false, kWesternCharset};
   FormLayout layout;
   layout.name = "frmPilih";
   layout.caption = "Pilih Surat & Ayat";
