@@ -1,0 +1,44 @@
+#pragma once
+// The add-in's forms side as one object: the single instances of frmPilih and frmabout and
+// the click handlers of the "Al-Quran" menu's buttons. The host only wires its button
+// events to ctrl2_Click .. ctrl5_Click; failures are thrown to it (pelvaron::Error).
+
+#include <memory>
+
+#include "forms/forms_runtime.hpp"
+#include "module/state.hpp"
+
+namespace pelvaron::forms {
+
+class VerseDialog;
+class AboutBox;
+
+class FormsApp {
+ public:
+  // `state` (SurahTable, InsertMode, WordApp) and `runtime` must outlive the app.
+  FormsApp(ModuleState& state, FormsRuntime& runtime);
+  ~FormsApp();
+  FormsApp(const FormsApp&) = delete;
+  FormsApp& operator=(const FormsApp&) = delete;
+
+  // "Get All", "Get Ayat", "Get Terjemah": InsertMode 1, 2, 3, then show frmPilih.
+  void ctrl2_Click();
+  void ctrl3_Click();
+  void ctrl4_Click();
+  // "About": show frmabout; InsertMode is left alone.
+  void ctrl5_Click();
+
+  // The single instances, created (unloaded) on first use.
+  VerseDialog& frmPilih();
+  AboutBox& frmabout();
+
+ private:
+  void ShowVerseDialog(int16_t mode);
+
+  ModuleState& state_;
+  FormsRuntime& runtime_;
+  std::unique_ptr<VerseDialog> verseDialog_;
+  std::unique_ptr<AboutBox> aboutBox_;
+};
+
+}  // namespace pelvaron::forms
