@@ -3,6 +3,9 @@
 #include <fstream>
 #include <iostream>
 
+#include "docx/docx_writer.hpp"
+#include "docx/document_sink.hpp"
+#include "docx/plain_text.hpp"
 #include "insert/trace_sink.hpp"
 #include "module/error.hpp"
 
@@ -29,10 +32,58 @@ class TraceOutput : public DocumentOutput {
   TraceSink sink_{stream()};
 };
 
+// The document is built in memory and written as a whole at the end.
+class DocxOutput : public DocumentOutput {
+ public:
+  DocxOutput(const std::string& path, const DocumentOutputOptions& options) : path_(path) {
+    if (path.empty()) throw Error(ErrorKind::Input, "the docx format needs an output file (-o FILE.docx)");
+    if (!options.arabicFont.empty()) options_.arabicFont = options.arabicFont;
+  }
+  DocumentOps& ops() override { return sink_; }
+  void Finish() override { docx::WriteDocx(sink_.document(), options_, path_); }
+
+ private:
+  std::string path_;
+  docx::DocxOptions options_;
+  docx::DocumentSink sink_;
+};
+
+class TextOutput : public DocumentOutput {
+ public:
+  explicit TextOutput(const std::string& path) : path_(path) {}
+  DocumentOps& ops() override { return sink_; }
+  void Finish() override {
+    if (path_.empty()) {
+      docx::WritePlainText(sink_.document(), std::cout);
+      std::cout.flush();
+      if (!std::cout) throw Error(ErrorKind::File, "the text could not be written completely");
+      return;
+    }
+    std::ofstream file(path_, std::ios::out | std::ios::binary | std::ios::trunc);
+    if (!file) throw Error(ErrorKind::File, path_ + ": cannot be opened for writing");
+    docx::WritePlainText(sink_.document(), file);
+    file.flush();
+    if (!file) throw Error(ErrorKind::File, path_ + ": could not be written completely");
+  }
+
+ private:
+  std::string path_;
+  docx::DocumentSink sink_;
+};
+
 }  // namespace
 
-std::unique_ptr<DocumentOutput> OpenDocumentOutput(const std::string& format, const std::string& path) {
+std::string DefaultFormatFor(const std::string& path) {
+  const std::string suffix = ".docx";
+  const bool docx = path.size() >= suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0;
+  return docx ? "docx" : "trace";
+}
+
+std::unique_ptr<DocumentOutput> OpenDocumentOutput(const std::string& format, const std::string& path,
+                                                   const DocumentOutputOptions& options) {
   if (format == "trace") return std::make_unique<TraceOutput>(path);
+  if (format == "docx") return std::make_unique<DocxOutput>(path, options);
+  if (format == "text") return std::make_unique<TextOutput>(path);
   throw Error(ErrorKind::Input, "output format \"" + format + "\" is not known");
 }
 
