@@ -5,12 +5,14 @@
 #include <iostream>
 
 #include "cli/insert_command.hpp"
+#include "cli/pack_command.hpp"
 #include "module/error.hpp"
 
 int main(int argc, char** argv) {
   CLI::App app{"Puts verses of the Quran, Arabic text and word-by-word translation, into documents", "pelvaron"};
   app.require_subcommand(1);
   pelvaron::cli::AddInsertCommand(app);
+  pelvaron::cli::AddPackCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
