@@ -12,14 +12,19 @@
 namespace pelvaron::cli {
 namespace {
 
+// The file is opened before the sink takes its stream, so -o really goes to the file.
+std::ofstream OpenTraceFile(const std::string& path) {
+  std::ofstream file;
+  if (!path.empty()) {
+    file.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
+    if (!file) throw Error(ErrorKind::File, path + ": cannot be opened for writing");
+  }
+  return file;
+}
+
 class TraceOutput : public DocumentOutput {
  public:
-  explicit TraceOutput(const std::string& path) {
-    if (!path.empty()) {
-      file_.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
-      if (!file_) throw Error(ErrorKind::File, path + ": cannot be opened for writing");
-    }
-  }
+  explicit TraceOutput(const std::string& path) : file_(OpenTraceFile(path)) {}
   DocumentOps& ops() override { return sink_; }
   void Finish() override {
     stream().flush();

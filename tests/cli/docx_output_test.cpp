@@ -71,6 +71,17 @@ TEST_F(DocxOutput, DocxIsTheDefaultForADocxFileName) {
   EXPECT_NE(xml.find("2.  Word2"), std::string::npos);
 }
 
+TEST_F(DocxOutput, TraceWithAnOutputFileGoesToTheFileAlone) {
+  const auto path = dir_.path() / "out.trace";
+  const ProgramRun run = Pelvaron("insert " + App() + " --surah 1 --first 1 --last 1 -o '" + path.string() + "'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  std::ifstream in(path, std::ios::binary);
+  std::string first;
+  std::getline(in, first);
+  EXPECT_EQ(first, "RtlPara");
+}
+
 TEST_F(DocxOutput, DocxWithoutAnOutputFileIsAUsageError) {
   EXPECT_EQ(Pelvaron("insert " + App() + " --surah 1 --first 1 --last 1 --format docx").status, 2);
 }
