@@ -31,21 +31,23 @@ ProgramRun Pelvaron(const std::string& args) {
   return run;
 }
 
-std::string DocumentXml(const std::filesystem::path& docx) {
+std::string PackagePart(const std::filesystem::path& docx, const char* name) {
   int code = 0;
   zip_t* archive = zip_open(docx.c_str(), ZIP_RDONLY, &code);
   if (!archive) return "<no zip>";
   zip_stat_t stat;
   std::string xml;
-  if (zip_stat(archive, "word/document.xml", 0, &stat) == 0) {
+  if (zip_stat(archive, name, 0, &stat) == 0) {
     xml.resize(stat.size);
-    zip_file_t* file = zip_fopen(archive, "word/document.xml", 0);
+    zip_file_t* file = zip_fopen(archive, name, 0);
     zip_fread(file, xml.data(), xml.size());
     zip_fclose(file);
   }
   zip_close(archive);
   return xml;
 }
+
+std::string DocumentXml(const std::filesystem::path& docx) { return PackagePart(docx, "word/document.xml"); }
 
 class DocxOutput : public ::testing::Test {
  protected:
@@ -69,6 +71,14 @@ TEST_F(DocxOutput, DocxIsTheDefaultForADocxFileName) {
   EXPECT_NE(xml.find("<w:bidi/>"), std::string::npos) << xml;
   EXPECT_NE(xml.find("1.  Word1"), std::string::npos);
   EXPECT_NE(xml.find("2.  Word2"), std::string::npos);
+}
+
+TEST_F(DocxOutput, ArabicFontNamesTheDefaultFontsComplexScriptSlot) {
+  const auto path = dir_.path() / "font.docx";
+  const ProgramRun run = Pelvaron("insert " + App() + " --surah 1 --first 1 --last 1 --format docx --arabic-font " +
+                                  "'Noto Naskh Arabic' -o '" + path.string() + "'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(PackagePart(path, "word/styles.xml").find("w:cs=\"Noto Naskh Arabic\""), std::string::npos);
 }
 
 TEST_F(DocxOutput, TraceWithAnOutputFileGoesToTheFileAlone) {
