@@ -16,8 +16,17 @@ class DocumentOutput {
   virtual void Finish() = 0;
 };
 
-// The format named on the command line ("trace"), written to `path`, or to standard
-// output when `path` is empty.
-std::unique_ptr<DocumentOutput> OpenDocumentOutput(const std::string& format, const std::string& path);
+struct DocumentOutputOptions {
+  // The complex-script slot of a .docx's default font; empty: the writer's own default.
+  std::string arabicFont;
+};
+
+// The format named on the command line ("trace", "docx", "text"), written to `path`, or to
+// standard output when `path` is empty (a .docx needs a path).
+std::unique_ptr<DocumentOutput> OpenDocumentOutput(const std::string& format, const std::string& path,
+                                                   const DocumentOutputOptions& options = {});
+
+// The format `-o path` implies when none is named: "docx" for a path ending in ".docx".
+std::string DefaultFormatFor(const std::string& path);
 
 }  // namespace pelvaron::cli

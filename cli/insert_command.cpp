@@ -16,8 +16,9 @@ struct InsertOptions {
   InsertRequest request;
   std::string mode = "all";
   bool linePerVerse = false;
-  std::string format = "trace";
+  std::string format;  // empty: what the output file's name implies
   std::string output;
+  DocumentOutputOptions outputOptions;
 };
 
 void RunInsert(const InsertOptions& options) {
@@ -31,7 +32,9 @@ void RunInsert(const InsertOptions& options) {
   request.runOn = !options.linePerVerse;
   CheckInsertRequest(state, request);
 
-  auto output = OpenDocumentOutput(options.format, options.output);
+  const std::string format = options.format.empty() ? DefaultFormatFor(options.output) : options.format;
+  if (format == "docx" && options.output.empty()) throw CLI::ValidationError("--format docx needs -o FILE.docx");
+  auto output = OpenDocumentOutput(format, options.output, options.outputOptions);
   try {
     RunInsertRequest(state, output->ops(), request);
   } catch (...) {
@@ -54,9 +57,11 @@ void AddInsertCommand(CLI::App& app) {
       ->check(CLI::IsMember({"all", "arabic", "translation"}))
       ->capture_default_str();
   cmd->add_flag("--line-per-verse", options->linePerVerse, "End every Arabic verse with a paragraph mark");
-  cmd->add_option("--format", options->format, "Output format")
-      ->check(CLI::IsMember({"trace"}))
-      ->capture_default_str();
+  cmd->add_option("--format", options->format,
+                  "Output format: trace, docx or text (default: docx when -o ends in .docx, else trace)")
+      ->check(CLI::IsMember({"trace", "docx", "text"}));
+  cmd->add_option("--arabic-font", options->outputOptions.arabicFont,
+                  "Font for Arabic in the normal text of a .docx (default: Amiri)");
   cmd->add_option("-o,--output", options->output, "Output file (default: standard output)");
   cmd->callback([options] { RunInsert(*options); });
 }

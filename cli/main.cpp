@@ -6,6 +6,7 @@
 
 #include "cli/dialog_command.hpp"
 #include "cli/insert_command.hpp"
+#include "cli/pack_command.hpp"
 #include "module/error.hpp"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   pelvaron::cli::AddInsertCommand(app);
   pelvaron::cli::AddDialogCommand(app);
+  pelvaron::cli::AddPackCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

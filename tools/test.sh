@@ -10,6 +10,7 @@ for preset in default sanitize; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
+bash tests/pack/default_pack_suite.sh
 
 # The readers under libFuzzer (ASan + UBSan), a short bounded run per target.
 cmake --preset fuzz >/dev/null

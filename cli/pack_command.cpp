@@ -1,0 +1,58 @@
+#include "cli/pack_command.hpp"
+
+#include <unistd.h>
+
+#include <iostream>
+#include <memory>
+
+#include "pack/pack_builder.hpp"
+
+namespace pelvaron::cli {
+namespace {
+
+struct PackOptions {
+  std::string source;
+  std::string out;
+  std::string notes;
+};
+
+void PrintSummary(const pack::PackRequest& request, const pack::PackSummary& summary, std::ostream& out) {
+  out << "DataQuran written to " << request.out.string() << ":\n";
+  for (const auto& [name, size] : summary.files) out << "  " << name << "  " << size << " bytes\n";
+  out << "verses " << summary.verses << ", word groups " << summary.groups << ", notes " << summary.notes
+      << ", note markers " << summary.markersWritten << " written and " << summary.markersRemoved << " removed\n";
+  out << "characters mapped to Windows-1252: " << summary.mappedCharacters;
+  if (summary.unmappableCharacters > 0) out << " (" << summary.unmappableCharacters << " of them became \"?\")";
+  out << '\n';
+}
+
+void RunPack(const PackOptions& options) {
+  pack::PackRequest request;
+  request.source = options.source;
+  request.out = options.out;
+  if (!options.notes.empty()) request.notes = options.notes;
+  const bool terminal = isatty(STDERR_FILENO) != 0;
+  if (terminal) {
+    request.progress = [](int surah) {
+      std::cerr << "\rsurah " << surah << " of 114" << (surah == 114 ? "\n" : "") << std::flush;
+    };
+  }
+  const pack::PackSummary summary = pack::BuildPack(request);
+  PrintSummary(request, summary, std::cout);
+}
+
+}  // namespace
+
+void AddPackCommand(CLI::App& app) {
+  auto options = std::make_shared<PackOptions>();
+  CLI::App* cmd = app.add_subcommand("pack", "Build a DataQuran folder from the quran-json package");
+  cmd->add_option("--source", options->source, "The unpacked quran-json 3.1.2 package (holds dist/quran_id.json)")
+      ->required()
+      ->check(CLI::ExistingDirectory);
+  cmd->add_option("--out", options->out, "The DataQuran folder to write")->required();
+  cmd->add_option("--notes", options->notes, "Notes file: one note a line, its number, a tab, its text")
+      ->check(CLI::ExistingFile);
+  cmd->callback([options] { RunPack(*options); });
+}
+
+}  // namespace pelvaron::cli

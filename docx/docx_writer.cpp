@@ -1,0 +1,212 @@
+#include "docx/docx_writer.hpp"
+
+#include <zip.h>
+
+#include <memory>
+#include <pugixml.hpp>
+#include <sstream>
+
+#include "module/error.hpp"
+
+namespace pelvaron::docx {
+namespace {
+
+constexpr const char* kWordNs = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+constexpr const char* kRelNs = "http://schemas.openxmlformats.org/package/2006/relationships";
+constexpr const char* kOfficeDocumentRel =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
+constexpr const char* kStylesRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
+
+std::string ToXml(const pugi::xml_document& xml) {
+  std::ostringstream out;
+  xml.save(out, "", pugi::format_raw, pugi::encoding_utf8);
+  return out.str();
+}
+
+pugi::xml_document NewXml() {
+  pugi::xml_document xml;
+  pugi::xml_node decl = xml.append_child(pugi::node_declaration);
+  decl.append_attribute("version") = "1.0";
+  decl.append_attribute("encoding") = "UTF-8";
+  decl.append_attribute("standalone") = "yes";
+  return xml;
+}
+
+void SetVal(pugi::xml_node parent, const char* name, const std::string& value) {
+  parent.append_child(name).append_attribute("w:val") = value.c_str();
+}
+
+// Word's alignment numbers as w:jc values.
+const char* Justification(int alignment) {
+  switch (alignment) {
+    case 0: return "left";
+    case 1: return "center";
+    case 2: return "right";
+    case 3: return "both";
+    case 4: return "distribute";
+    case 5: return "mediumKashida";
+    case 7: return "highKashida";
+    case 8: return "lowKashida";
+    case 9: return "thaiDistribute";
+    default: throw Error(ErrorKind::HostCall, "alignment " + std::to_string(alignment) + " has no .docx form");
+  }
+}
+
+void AddFonts(pugi::xml_node rPr, const std::string& latin, const std::string& complex) {
+  pugi::xml_node fonts = rPr.append_child("w:rFonts");
+  fonts.append_attribute("w:ascii") = latin.c_str();
+  fonts.append_attribute("w:hAnsi") = latin.c_str();
+  fonts.append_attribute("w:cs") = complex.c_str();
+}
+
+// Child order follows the schema's sequence: rFonts, sz, szCs, rtl.
+void AddRunProperties(pugi::xml_node run, const RunFormat& format) {
+  if (format.font.empty() && format.halfPoints == 0 && !format.rtl) return;
+  pugi::xml_node rPr = run.append_child("w:rPr");
+  if (!format.font.empty()) AddFonts(rPr, format.font, format.font);
+  if (format.halfPoints != 0) {
+    SetVal(rPr, "w:sz", std::to_string(format.halfPoints));
+    SetVal(rPr, "w:szCs", std::to_string(format.halfPoints));
+  }
+  if (format.rtl) rPr.append_child("w:rtl");
+}
+
+void AddParagraph(pugi::xml_node body, const Paragraph& paragraph) {
+  pugi::xml_node p = body.append_child("w:p");
+  if (paragraph.format.rtl || paragraph.format.alignment) {
+    pugi::xml_node pPr = p.append_child("w:pPr");
+    if (paragraph.format.rtl) pPr.append_child("w:bidi");
+    if (paragraph.format.alignment) SetVal(pPr, "w:jc", Justification(*paragraph.format.alignment));
+  }
+  for (const Run& run : paragraph.runs) {
+    pugi::xml_node r = p.append_child("w:r");
+    AddRunProperties(r, run.format);
+    switch (run.kind) {
+      case Inline::Text: {
+        pugi::xml_node t = r.append_child("w:t");
+        t.append_attribute("xml:space") = "preserve";
+        t.text().set(run.text.c_str());
+        break;
+      }
+      case Inline::Tab: r.append_child("w:tab"); break;
+      case Inline::Break: r.append_child("w:br"); break;
+    }
+  }
+}
+
+std::string DocumentXml(const Document& document) {
+  pugi::xml_document xml = NewXml();
+  pugi::xml_node root = xml.append_child("w:document");
+  root.append_attribute("xmlns:w") = kWordNs;
+  pugi::xml_node body = root.append_child("w:body");
+  for (const Paragraph& paragraph : document.paragraphs) AddParagraph(body, paragraph);
+  // A4 with one-inch margins, in twips.
+  pugi::xml_node section = body.append_child("w:sectPr");
+  pugi::xml_node size = section.append_child("w:pgSz");
+  size.append_attribute("w:w") = 11906;
+  size.append_attribute("w:h") = 16838;
+  pugi::xml_node margins = section.append_child("w:pgMar");
+  for (const char* side : {"w:top", "w:right", "w:bottom", "w:left"}) margins.append_attribute(side) = 1440;
+  for (const char* extent : {"w:header", "w:footer"}) margins.append_attribute(extent) = 720;
+  margins.append_attribute("w:gutter") = 0;
+  return ToXml(xml);
+}
+
+std::string StylesXml(const DocxOptions& options) {
+  pugi::xml_document xml = NewXml();
+  pugi::xml_node root = xml.append_child("w:styles");
+  root.append_attribute("xmlns:w") = kWordNs;
+  pugi::xml_node rPr = root.append_child("w:docDefaults").append_child("w:rPrDefault").append_child("w:rPr");
+  AddFonts(rPr, options.latinFont, options.arabicFont);
+  SetVal(rPr, "w:sz", "24");
+  SetVal(rPr, "w:szCs", "24");
+  pugi::xml_node lang = rPr.append_child("w:lang");
+  lang.append_attribute("w:val") = "id-ID";
+  lang.append_attribute("w:bidi") = "ar-SA";
+  pugi::xml_node normal = root.append_child("w:style");
+  normal.append_attribute("w:type") = "paragraph";
+  normal.append_attribute("w:default") = "1";
+  normal.append_attribute("w:styleId") = "Normal";
+  SetVal(normal, "w:name", "Normal");
+  return ToXml(xml);
+}
+
+std::string Relationships(const char* id, const char* type, const char* target) {
+  pugi::xml_document xml = NewXml();
+  pugi::xml_node root = xml.append_child("Relationships");
+  root.append_attribute("xmlns") = kRelNs;
+  pugi::xml_node rel = root.append_child("Relationship");
+  rel.append_attribute("Id") = id;
+  rel.append_attribute("Type") = type;
+  rel.append_attribute("Target") = target;
+  return ToXml(xml);
+}
+
+std::string ContentTypes() {
+  pugi::xml_document xml = NewXml();
+  pugi::xml_node root = xml.append_child("Types");
+  root.append_attribute("xmlns") = "http://schemas.openxmlformats.org/package/2006/content-types";
+  const auto addDefault = [&root](const char* extension, const char* type) {
+    pugi::xml_node node = root.append_child("Default");
+    node.append_attribute("Extension") = extension;
+    node.append_attribute("ContentType") = type;
+  };
+  addDefault("rels", "application/vnd.openxmlformats-package.relationships+xml");
+  addDefault("xml", "application/xml");
+  const auto addOverride = [&root](const char* part, const char* type) {
+    pugi::xml_node node = root.append_child("Override");
+    node.append_attribute("PartName") = part;
+    node.append_attribute("ContentType") = type;
+  };
+  addOverride("/word/document.xml",
+              "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
+  addOverride("/word/styles.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml");
+  return ToXml(xml);
+}
+
+struct ZipCloser {
+  void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+
+[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& what, zip_error_t* error) {
+  throw Error(ErrorKind::File, path.string() + ": " + what + ": " + zip_error_strerror(error));
+}
+
+}  // namespace
+
+std::vector<PackagePart> BuildDocxParts(const Document& document, const DocxOptions& options) {
+  return {
+      {"[Content_Types].xml", ContentTypes()},
+      {"_rels/.rels", Relationships("rId1", kOfficeDocumentRel, "word/document.xml")},
+      {"word/_rels/document.xml.rels", Relationships("rId1", kStylesRel, "styles.xml")},
+      {"word/document.xml", DocumentXml(document)},
+      {"word/styles.xml", StylesXml(options)},
+  };
+}
+
+void WriteDocx(const Document& document, const DocxOptions& options, const std::filesystem::path& path) {
+  const std::vector<PackagePart> parts = BuildDocxParts(document, options);
+  int code = 0;
+  std::unique_ptr<zip_t, ZipCloser> archive(zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code));
+  if (!archive) {
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    Fail(path, "cannot be created", &error);
+  }
+  for (const PackagePart& part : parts) {
+    // The parts outlive the archive's close, so the buffers need not be copied.
+    zip_source_t* source = zip_source_buffer(archive.get(), part.xml.data(), part.xml.size(), 0);
+    if (!source) Fail(path, "cannot add " + part.name, zip_get_error(archive.get()));
+    const zip_int64_t index = zip_file_add(archive.get(), part.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
+      zip_source_free(source);
+      Fail(path, "cannot add " + part.name, zip_get_error(archive.get()));
+    }
+    // A fixed time stamp: the same document gives the same file.
+    zip_file_set_mtime(archive.get(), static_cast<zip_uint64_t>(index), 315532800, 0);
+  }
+  if (zip_close(archive.get()) != 0) Fail(path, "cannot be written", zip_get_error(archive.get()));
+  archive.release();
+}
+
+}  // namespace pelvaron::docx

@@ -1,0 +1,30 @@
+#pragma once
+// A Document as an Office Open XML word-processing package (.docx).
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "docx/document.hpp"
+
+namespace pelvaron::docx {
+
+struct DocxOptions {
+  // The default font's complex-script slot, which "(normal text)" Arabic is shown in.
+  std::string arabicFont = "Amiri";
+  // The default font's Latin slots.
+  std::string latinFont = "Times New Roman";
+};
+
+struct PackagePart {
+  std::string name;  // path inside the package
+  std::string xml;
+};
+
+// The parts of the package, [Content_Types].xml first.
+std::vector<PackagePart> BuildDocxParts(const Document& document, const DocxOptions& options);
+
+// Writes the package to `path`, replacing what is there; an error names the path.
+void WriteDocx(const Document& document, const DocxOptions& options, const std::filesystem::path& path);
+
+}  // namespace pelvaron::docx

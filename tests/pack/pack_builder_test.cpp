@@ -1,0 +1,208 @@
+// The pack builder end to end on a small made-up package: what the engine reads back.
+
+#include "pack/pack_builder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "data/surah_index.hpp"
+#include "insert/arabic_insert.hpp"
+#include "insert/translation.hpp"
+#include "module/error.hpp"
+#include "tests/support/temp_dir.hpp"
+#include "tests/support/typed_text_sink.hpp"
+
+namespace pelvaron::pack {
+namespace {
+
+using nlohmann::json;
+
+void WriteFile(const std::filesystem::path& path, const std::string& text) {
+  std::filesystem::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// 114 surahs; surah 1 has the verses given, every other one verse "kata" / "\u0643".
+json Package(const json& firstSurahVerses) {
+  json surahs = json::array();
+  for (int s = 1; s <= 114; ++s) {
+    json verses = s == 1 ? firstSurahVerses : json::array({{{"id", 1}, {"text", "\u0643"}, {"translation", "kata"}}});
+    surahs.push_back({{"id", s}, {"transliteration", s == 1 ? "Al-F\u0101tihah" : "Surah " + std::to_string(s)},
+                      {"total_verses", verses.size()}, {"verses", verses}});
+  }
+  return surahs;
+}
+
+json Verse(int id, const std::string& arabic, const std::string& translation) {
+  return {{"id", id}, {"text", arabic}, {"translation", translation}};
+}
+
+class PackBuilder : public ::testing::Test {
+ protected:
+  void WritePackage(const json& surahs) {
+    WriteFile(source() / "package.json", R"({"name": "quran-json", "version": "3.1.2"})");
+    WriteFile(source() / "LICENSE.txt", "licence text\n");
+    WriteFile(source() / "dist" / "quran_id.json", surahs.dump());
+  }
+  PackSummary Build(std::optional<std::filesystem::path> notes = std::nullopt) {
+    PackRequest request;
+    request.source = source();
+    request.out = dir_.path() / "app" / "DataQuran";
+    request.notes = notes;
+    request.progress = [this](int surah) { progress_.push_back(surah); };
+    return BuildPack(request);
+  }
+  ModuleState Load() {
+    ModuleState state;
+    LoadSurahIndex(state, dir_.path() / "app");
+    state.AppPath = dir_.path() / "app";
+    return state;
+  }
+  std::filesystem::path source() const { return dir_.path() / "package"; }
+  std::filesystem::path data(const std::string& name) const { return dir_.path() / "app" / "DataQuran" / name; }
+
+  testing::TempDir dir_;
+  std::vector<int> progress_;
+};
+
+const json kFatihah = json::array({
+    Verse(1, "\u0628\u0650\u0633\u06e1\u0645\u0650 \u0671\u0644\u0644\u0651\u064e\u0647\u0650",
+          "dengan nama Allah,6) Yang Maha Pengasih"),
+    Verse(2, "\u0671\u0644\u06e1\u062d\u064e\u0645\u06e1\u062f\u064f\u2009\u0644\u0650\u0644\u0651\u064e\u0647\u0650",
+          "Segala puji bagi Allah, Tuhan seluruh alam 7) R\u0101hman"),
+});
+
+TEST_F(PackBuilder, SurahIndexAndPositionsReadBack) {
+  WritePackage(Package(kFatihah));
+  const PackSummary summary = Build();
+  const ModuleState state = Load();
+  EXPECT_EQ(state.SurahTable[1].SurahName, "Al-Fatihah" + std::string(20, ' '));
+  EXPECT_EQ(state.SurahTable[1].VerseCount, 2);
+  EXPECT_EQ(state.SurahTable[114].VerseCount, 1);
+  EXPECT_EQ(state.VersePos[1], 0);
+  EXPECT_EQ(state.VersePos[2], 2);
+  EXPECT_EQ(state.VersePos[114], 114);
+  EXPECT_EQ(summary.verses, 115);
+  EXPECT_EQ(ReadFile(data("pos_depag.txt")).substr(0, 9), "0\r\n2\r\n3\r\n");
+  EXPECT_EQ(progress_.size(), 114u);
+  EXPECT_EQ(progress_.back(), 114);
+}
+
+TEST_F(PackBuilder, ArabicTextComesBackCharacterForCharacterWithTheVerseEnd) {
+  WritePackage(Package(kFatihah));
+  Build();
+  const ModuleState state = Load();
+  testing::TypedTextSink sink;
+  InsertArabicRange(state, sink, 1, 1, 2, false);
+  ASSERT_GE(sink.paragraphs.size(), 2u);
+  EXPECT_EQ(sink.paragraphs[0], kFatihah[0]["text"].get<std::string>() + " \u06dd\u0661 ");
+  EXPECT_EQ(sink.paragraphs[1], kFatihah[1]["text"].get<std::string>() + " \u06dd\u0662 ");  // thin space kept
+  const std::string aqo2 = ReadFile(data("AQO2.TXT"));
+  EXPECT_EQ(aqo2.substr(0, 20), "6|5712_6|5701_6|5857");  // last piece first: U+0650 U+0645 U+06E1, + 4096
+}
+
+TEST_F(PackBuilder, TranslationWithoutNotesLosesTheFootnoteNumbers) {
+  WritePackage(Package(kFatihah));
+  const PackSummary summary = Build();
+  const ModuleState state = Load();
+  EXPECT_EQ(BuildVerseTranslation(state, 1, 1), "1.  Dengan nama Allah, Yang Maha Pengasih");
+  EXPECT_EQ(BuildVerseTranslation(state, 1, 2), "2.  Segala puji bagi Allah, Tuhan seluruh alam Rahman");
+  EXPECT_EQ(BuildVerseTranslation(state, 2, 1), "1.  Kata");
+  EXPECT_EQ(summary.markersRemoved, 2);
+  EXPECT_EQ(summary.markersWritten, 0);
+  EXPECT_EQ(summary.mappedCharacters, 2);  // ā in the name and in the translation
+  EXPECT_EQ(ReadFile(data("Note Per Kata.dat")), "");
+}
+
+TEST_F(PackBuilder, EachDistinctWordIsStoredOnce) {
+  WritePackage(Package(kFatihah));
+  const PackSummary summary = Build();
+  // "Allah," twice, "kata" in 113 surahs: 6 + 8 words of surah 1 less the repeat, plus "kata"
+  EXPECT_EQ(summary.groups, 6 + 8 - 1 + 1);
+  const std::string groups = ReadFile(data("GROUP_KATA.dat"));
+  EXPECT_EQ(groups.find("Allah,"), groups.rfind("Allah,"));
+  EXPECT_EQ(ReadFile(data("GROUP_KATA.idx")).size(), 4u * (14 + 1));  // with the closing entry
+}
+
+TEST_F(PackBuilder, NotesFileGivesMarkersAndNoteRecords) {
+  WritePackage(Package(kFatihah));
+  WriteFile(dir_.path() / "notes.txt", "6\t<i>Allah</i> adalah nama\r\n\n9\tcatatan tak terpakai\n");
+  const PackSummary summary = Build(dir_.path() / "notes.txt");
+  const ModuleState state = Load();
+  EXPECT_EQ(BuildVerseTranslation(state, 1, 1), "1.  Dengan nama Allah,[6] Yang Maha Pengasih");
+  EXPECT_EQ(BuildVerseTranslation(state, 1, 2), "2.  Segala puji bagi Allah, Tuhan seluruh alam Rahman");
+  EXPECT_EQ(BuildNoteText(state, 6), "[6]  Allah adalah nama");
+  EXPECT_EQ(BuildNoteText(state, 9), "[9]  catatan tak terpakai");
+  EXPECT_EQ(summary.notes, 2);
+  EXPECT_EQ(summary.markersWritten, 1);
+  EXPECT_EQ(summary.markersRemoved, 1);  // note 7 is not in the file
+  testing::TypedTextSink sink;
+  InsertTranslationRange(state, sink, 1, 1, 2);
+  EXPECT_EQ(sink.paragraphs[3], "[6]  Allah adalah nama");
+}
+
+TEST_F(PackBuilder, LicenceAndAttributionTravelWithThePack) {
+  WritePackage(Package(kFatihah));
+  Build();
+  EXPECT_EQ(ReadFile(data("LICENSE.txt")), "licence text\n");
+  const std::string attribution = ReadFile(data("ATTRIBUTION.txt"));
+  EXPECT_NE(attribution.find("quran-json 3.1.2"), std::string::npos) << attribution;
+  EXPECT_NE(attribution.find("footnote numbers removed"), std::string::npos) << attribution;
+}
+
+TEST_F(PackBuilder, BadSourcesAreErrorsNamingThePlace) {
+  const auto expectError = [this](const std::string& fragment) {
+    try {
+      Build();
+      ADD_FAILURE() << "no error, expected one naming " << fragment;
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(fragment), std::string::npos) << e.what();
+    }
+  };
+  json surahs = Package(kFatihah);
+  surahs.erase(surahs.size() - 1);
+  WritePackage(surahs);
+  expectError("114 surahs");
+
+  surahs = Package(kFatihah);
+  surahs[0]["total_verses"] = 3;
+  WritePackage(surahs);
+  expectError("surah 1: total_verses 3 but 2 verses");
+
+  surahs = Package(kFatihah);
+  surahs[4]["verses"][0].erase("translation");
+  WritePackage(surahs);
+  expectError("surah 5 verse 1: no \"translation\"");
+
+  surahs = Package(kFatihah);
+  surahs[1]["verses"][0]["translation"] = "kata [lihat]";
+  WritePackage(surahs);
+  expectError("surah 2 verse 1: the translation holds \"[\"");
+
+  WriteFile(source() / "dist" / "quran_id.json", "[{");
+  expectError("not valid JSON");
+  EXPECT_FALSE(std::filesystem::exists(data("AQO2.TXT")));  // nothing written from a bad source
+}
+
+TEST_F(PackBuilder, BadNotesFileIsAnErrorNamingTheLine) {
+  WritePackage(Package(kFatihah));
+  for (const char* notes : {"6 no tab\n", "1\tone\n1\tagain\n", "40000\ttoo high\n", "x\tno number\n"}) {
+    WriteFile(dir_.path() / "notes.txt", notes);
+    try {
+      Build(dir_.path() / "notes.txt");
+      ADD_FAILURE() << "accepted " << notes;
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find("notes.txt line"), std::string::npos) << e.what();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pelvaron::pack
