@@ -4,6 +4,7 @@
 
 #include "data/line_reader.hpp"
 #include "data/read_only_file.hpp"
+#include "module/error.hpp"
 #include "module/numeric.hpp"
 
 namespace pelvaron {
@@ -40,6 +41,9 @@ std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t sura
   const int32_t lineNumber = int32_t{state.VersePosOf(surah)} + verse;
   ReadOnlyFile file(state.DataFile("AQO2.TXT"), state.Files.get());
   if (lineNumber < 1) return std::nullopt;
+  // An empty text file is damage, not a verse without words: typing nothing and reporting
+  // success would hide it.
+  if (file.size() == 0) throw Error(ErrorKind::PastEnd, file.name() + ": the file is empty");
   LineReader lines(file);
   lines.Skip(lineNumber - 1);
   std::string line;

@@ -34,7 +34,7 @@ struct GlyphPiece {
 using ArabicWord = std::vector<GlyphPiece>;  // in typing order
 
 // Line VersePos(surah) + verse of AQO2.TXT, or the file's last line when it has fewer;
-// nothing when not a single line could be read (an empty file, a line number below 1).
+// nothing for a line number below 1. An empty file is a past-end error.
 // The file is opened for this call alone and read from its first line.
 std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t surah, int16_t verse);
 

@@ -87,7 +87,15 @@ class DamagedPackTest : public ::testing::Test {
     return r;
   }
 
-  static bool IsPrefixOfClean(const std::string& out) { return clean_->out.compare(0, out.size(), out) == 0; }
+  // What a failed run typed is what the clean run typed up to that point, but for the
+  // screen updating switched back on when a verse fails.
+  static bool IsPrefixOfClean(std::string out) {
+    const std::string restored = "ScreenUpdating True\n";
+    if (out.size() >= restored.size() && out.compare(out.size() - restored.size(), restored.size(), restored) == 0)
+      out.resize(out.size() - restored.size());
+    return clean_->out.compare(0, out.size(), out) == 0;
+  }
+  static bool IsNoteFile(const std::string& file) { return file.rfind("Note Per Kata", 0) == 0; }
 
   static ProgramResult* clean_;
   TempDir temp_;
@@ -104,7 +112,9 @@ TEST_F(DamagedPackTest, TruncatedFiles) {
       SCOPED_TRACE(file + " cut to " + std::to_string(length));
       auto r = RunDamaged(file, [&](const fs::path& path) { fs::resize_file(path, length); });
       // Cutting a data file leaves every record before the cut intact.
-      if (fs::path(file).extension() == ".dat") EXPECT_TRUE(IsPrefixOfClean(r.out));
+      if (fs::path(file).extension() == ".dat") {
+        EXPECT_TRUE(IsPrefixOfClean(r.out));
+      }
     }
   }
 }
@@ -139,7 +149,8 @@ TEST_F(DamagedPackTest, EmptyFiles) {
   for (const auto& file : kDataFiles) {
     SCOPED_TRACE(file);
     auto r = RunDamaged(file, [](const fs::path& path) { fs::resize_file(path, 0); });
-    if (file != "Note Per Kata.idx" && file != "Note Per Kata.dat") EXPECT_EQ(r.status, 1);
+    // Without note markers in the range the note files are never opened.
+    EXPECT_EQ(r.status, IsNoteFile(file) ? 0 : 1);
   }
 }
 
@@ -150,8 +161,10 @@ TEST_F(DamagedPackTest, AFolderInPlaceOfAFile) {
       fs::remove(path);
       fs::create_directory(path);
     });
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+    EXPECT_EQ(r.status, IsNoteFile(file) ? 0 : 1);
+    if (!IsNoteFile(file)) {
+      EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+    }
     EXPECT_TRUE(IsPrefixOfClean(r.out));
   }
 }
@@ -161,7 +174,7 @@ TEST_F(DamagedPackTest, AMissingFileIsNotCreated) {
     SCOPED_TRACE(file);
     auto r = RunDamaged(file, [](const fs::path& path) { fs::remove(path); });
     EXPECT_FALSE(fs::exists(temp_.path() / "DataQuran" / file));
-    if (file.rfind("Note Per Kata", 0) != 0) EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, IsNoteFile(file) ? 0 : 1);
     EXPECT_TRUE(IsPrefixOfClean(r.out));
   }
 }

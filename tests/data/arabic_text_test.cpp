@@ -92,7 +92,14 @@ TEST_F(ReadArabicLineTest, NoLineAtAll) {
   EXPECT_FALSE(ReadArabicLine(f.state, 1, 0).has_value());
   EXPECT_FALSE(ReadArabicLine(f.state, 1, -3).has_value());
   f.folder.Write("AQO2.TXT", "");
-  EXPECT_FALSE(ReadArabicLine(f.state, 1, 1).has_value());
+  EXPECT_FALSE(ReadArabicLine(f.state, 1, 0).has_value());
+  try {
+    ReadArabicLine(f.state, 1, 1);
+    FAIL() << "an empty file read as a verse without words";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), ErrorKind::PastEnd);
+    EXPECT_NE(std::string(e.what()).find("AQO2.TXT: the file is empty"), std::string::npos);
+  }
 }
 
 TEST_F(ReadArabicLineTest, AnyLineEndSeparatesLines) {
