@@ -14,6 +14,8 @@
 #include "data/arabic_text.hpp"
 #include "data/in_memory_files.hpp"
 #include "data/surah_index.hpp"
+#include "docx/document_sink.hpp"
+#include "docx/docx_writer.hpp"
 #include "insert/arabic_insert.hpp"
 #include "insert/trace_sink.hpp"
 #include "module/state.hpp"
@@ -86,6 +88,20 @@ void BM_AlBaqarahTranslation(benchmark::State& state) { RunTraced(state, kAlBaqa
 void BM_AlBaqarahAll(benchmark::State& state) { RunTraced(state, kAlBaqarah, InsertWhat::All); }
 void BM_WorstScanSurahArabic(benchmark::State& state) { RunTraced(state, GetPacks().worstSurah, InsertWhat::Arabic); }
 
+// Mode all into the document model, written out as a .docx file each time.
+void BM_AlBaqarahAllToDocx(benchmark::State& state) {
+  const ModuleState& data = Source(state);
+  const int verses = data.SurahTable[kAlBaqarah].VerseCount;
+  const auto path = std::filesystem::temp_directory_path() / "pelvaron-bench.docx";
+  for (auto _ : state) {
+    docx::DocumentSink sink;
+    RunInsertRequest(data, sink, {kAlBaqarah, 1, verses, InsertWhat::All, true});
+    docx::WriteDocx(sink.document(), docx::DocxOptions{}, path);
+  }
+  std::filesystem::remove(path);
+  Label(state, kAlBaqarah);
+}
+
 void BM_TraceSinkOperations(benchmark::State& state) {
   NullBuffer buffer;
   std::ostream out(&buffer);
@@ -101,6 +117,7 @@ void BM_TraceSinkOperations(benchmark::State& state) {
 BENCHMARK(BM_AlBaqarahArabic)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AlBaqarahTranslation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AlBaqarahAll)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AlBaqarahAllToDocx)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorstScanSurahArabic)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TraceSinkOperations);
 

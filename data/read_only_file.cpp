@@ -22,6 +22,9 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, const InMemoryFile
     throw Error(ErrorKind::File, name() + ": file not found (" + path.string() + ")");
   if (!std::filesystem::is_regular_file(status))
     throw Error(ErrorKind::File, name() + ": not a regular file (" + path.string() + ")");
+  // Unbuffered: lookups read a few bytes at a position, and a buffered stream would refill
+  // a whole buffer for each; the line reader brings its own large blocks.
+  stream_.rdbuf()->pubsetbuf(nullptr, 0);
   stream_.open(path, std::ios::in | std::ios::binary);
   if (!stream_) throw Error(ErrorKind::File, name() + ": cannot be opened for reading (" + path.string() + ")");
   stream_.seekg(0, std::ios::end);
