@@ -4,6 +4,7 @@
 #include <exception>
 #include <iostream>
 
+#include "cli/dialog_command.hpp"
 #include "cli/insert_command.hpp"
 #include "module/error.hpp"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   CLI::App app{"Puts verses of the Quran, Arabic text and word-by-word translation, into documents", "pelvaron"};
   app.require_subcommand(1);
   pelvaron::cli::AddInsertCommand(app);
+  pelvaron::cli::AddDialogCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

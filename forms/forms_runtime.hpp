@@ -35,9 +35,9 @@ class ComboBox {
 
   // The selected entry, -1 for none (also after the user typed text of their own).
   virtual int ListIndex() const = 0;
-  // Selects entry `index` (-1 selects nothing and leaves the text), sets the edit text to it
-  // and then runs the combo's click handler, also when the index was already selected. An
-  // index outside -1..ListCount()-1 throws and changes nothing.
+  // Selects entry `index`, sets the edit text to it and then runs the combo's click
+  // handler, also when the index was already selected. -1 selects nothing, leaves the text
+  // and runs no click. An index outside -1..ListCount()-1 throws and changes nothing.
   virtual void SetListIndex(int index) = 0;
 
   // The edit text, as shown.

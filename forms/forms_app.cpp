@@ -1,0 +1,33 @@
+#include "forms/forms_app.hpp"
+
+#include "forms/about_box.hpp"
+#include "forms/verse_dialog.hpp"
+
+namespace pelvaron::forms {
+
+FormsApp::FormsApp(ModuleState& state, FormsRuntime& runtime) : state_(state), runtime_(runtime) {}
+
+FormsApp::~FormsApp() = default;
+
+VerseDialog& FormsApp::frmPilih() {
+  if (!verseDialog_) verseDialog_ = std::make_unique<VerseDialog>(state_, runtime_);
+  return *verseDialog_;
+}
+
+AboutBox& FormsApp::frmabout() {
+  if (!aboutBox_) aboutBox_ = std::make_unique<AboutBox>(runtime_);
+  return *aboutBox_;
+}
+
+void FormsApp::ShowVerseDialog(int16_t mode) {
+  // Set first: a failing show leaves the mode chosen, and an open dialog keeps its choices.
+  state_.InsertMode = mode;
+  frmPilih().form().Show();
+}
+
+void FormsApp::ctrl2_Click() { ShowVerseDialog(1); }
+void FormsApp::ctrl3_Click() { ShowVerseDialog(2); }
+void FormsApp::ctrl4_Click() { ShowVerseDialog(3); }
+void FormsApp::ctrl5_Click() { frmabout().form().Show(); }
+
+}  // namespace pelvaron::forms

@@ -1,0 +1,51 @@
+#include "forms/headless/headless_runtime.hpp"
+
+#include "forms/headless/headless_form.hpp"
+#include "insert/trace_sink.hpp"
+#include "module/error.hpp"
+
+namespace pelvaron::forms {
+namespace {
+
+HeadlessForm& AsHeadless(Form& form) {
+  auto* headless = dynamic_cast<HeadlessForm*>(&form);
+  if (headless == nullptr) throw Error(ErrorKind::HostCall, form.Name() + " is not a form of the headless runtime");
+  return *headless;
+}
+
+}  // namespace
+
+HeadlessRuntime::HeadlessRuntime(LineWriter writer, HeadlessScreen screen)
+    : writer_(std::move(writer)), screen_(screen) {}
+
+std::unique_ptr<Form> HeadlessRuntime::CreateForm(const FormLayout& layout, FormEvents& events) {
+  const intptr_t window = nextWindow_++;
+  windows_[window] = layout.name;
+  return std::make_unique<HeadlessForm>(*this, layout, events, window);
+}
+
+void HeadlessRuntime::SetWindowPos(intptr_t window, int32_t insertAfter, int32_t x, int32_t y, int32_t cx,
+                                   int32_t cy, uint32_t flags) {
+  const auto found = windows_.find(window);
+  // Like the real call, a bad handle is no failure the caller hears of.
+  const std::string name = found != windows_.end() ? found->second : "?" + std::to_string(window);
+  Write("SetWindowPos " + name + " " + std::to_string(insertAfter) + " " + std::to_string(x) + " " +
+        std::to_string(y) + " " + std::to_string(cx) + " " + std::to_string(cy) + " " + std::to_string(flags));
+}
+
+void HeadlessRuntime::MsgBox(const std::string& text, int32_t style) {
+  Write("MsgBox " + QuoteTraceString(text) + " " + std::to_string(style));
+}
+
+void HeadlessRuntime::UserClick(Form& form, std::string_view control) { AsHeadless(form).UserClick(control); }
+
+bool HeadlessRuntime::Visible(const Form& form) const {
+  auto* headless = dynamic_cast<const HeadlessForm*>(&form);
+  return headless != nullptr && headless->visible();
+}
+
+void HeadlessRuntime::Write(std::string_view line) const {
+  if (writer_) writer_(line);
+}
+
+}  // namespace pelvaron::forms

@@ -1,0 +1,56 @@
+// The menu buttons' click handlers over the single form instances.
+
+#include <gtest/gtest.h>
+
+#include "forms/about_box.hpp"
+#include "module/error.hpp"
+#include "tests/forms/dialog_fixture.hpp"
+
+namespace pelvaron::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class MenuButtons : public DialogTest {};
+
+TEST_F(MenuButtons, EachModeButtonSetsItsModeAndShowsTheOneDialog) {
+  EXPECT_EQ(state.InsertMode, 0);
+  app.ctrl2_Click();
+  EXPECT_EQ(state.InsertMode, 1);
+  forms::Form* dialog = &form();
+  EXPECT_TRUE(runtime.Visible(*dialog));
+  app.ctrl3_Click();
+  EXPECT_EQ(state.InsertMode, 2);
+  app.ctrl4_Click();
+  EXPECT_EQ(state.InsertMode, 3);
+  EXPECT_EQ(dialog, &form());
+  EXPECT_EQ(TakeLines(), (Lines{"Load frmPilih", "SetWindowPos frmPilih -1 394 313 235 142 0"}));
+}
+
+TEST_F(MenuButtons, SwitchingTheModeOfAnOpenDialogChangesWhatOkInserts) {
+  app.ctrl2_Click();
+  combo("cbSurat").SetListIndex(2);
+  app.ctrl3_Click();
+  TakeLines();
+  PressOk();
+  EXPECT_EQ(TakeLines(), Lines{"Unload frmPilih"});
+  EXPECT_EQ(TakeDocument(), ExpectedArabic(3, 1, 1));
+  EXPECT_EQ(state.InsertMode, 2);  // kept after the dialog closed
+}
+
+class BrokenScreen : public DialogTest {
+ protected:
+  BrokenScreen() : DialogTest(forms::HeadlessScreen{15360, 11520, 0, 0}) {}
+};
+
+TEST_F(BrokenScreen, AFailingShowReachesTheHostAndKeepsTheModeSet) {
+  EXPECT_THROW(app.ctrl3_Click(), Error);
+  EXPECT_EQ(state.InsertMode, 2);
+  EXPECT_FALSE(form().Loaded());
+  EXPECT_EQ(TakeLines(), (Lines{"Load frmPilih", "Unload frmPilih"}));
+  EXPECT_THROW(app.ctrl5_Click(), Error);
+  EXPECT_FALSE(app.frmabout().form().Loaded());
+}
+
+}  // namespace
+}  // namespace pelvaron::testing
