@@ -43,6 +43,7 @@ class ComPtr {
   void** put_void() { return reinterpret_cast<void**>(put()); }
   T* get() const { return p_; }
   T* operator->() const { return p_; }
+  T& operator*() const { return *p_; }
   explicit operator bool() const { return p_ != nullptr; }
   // A new reference for the caller's out parameter.
   T* copy() const {
