@@ -61,25 +61,24 @@ void ClickAt(HWND window, int x, int y) {
   SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+BOOL CALLBACK MessageBoxWatcher::AnswerMessageBox(HWND window, LPARAM param) {
+  auto* self = reinterpret_cast<MessageBoxWatcher*>(param);
+  if (ClassOf(window) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+  wchar_t text[512] = {};
+  GetDlgItemTextW(window, 0xFFFF, text, 512);  // the box's message
+  EnterCriticalSection(&self->lock_);
+  self->seen_.push_back(TextOf(window) + L"|" + text);
+  LeaveCriticalSection(&self->lock_);
+  PostMessageW(window, WM_COMMAND, IDOK, 0);
+  Sleep(200);  // let it close before looking again
+  return TRUE;
+}
+
 MessageBoxWatcher::MessageBoxWatcher() : thread_(GetCurrentThreadId()) {
   InitializeCriticalSection(&lock_);
   watcher_ = std::thread([this] {
     while (!stop_) {
-      EnumThreadWindows(
-          thread_,
-          [](HWND window, LPARAM param) -> BOOL {
-            auto* self = reinterpret_cast<MessageBoxWatcher*>(param);
-            if (ClassOf(window) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-            wchar_t text[512] = {};
-            GetDlgItemTextW(window, 0xFFFF, text, 512);  // the box's message
-            EnterCriticalSection(&self->lock_);
-            self->seen_.push_back(TextOf(window) + L"|" + text);
-            LeaveCriticalSection(&self->lock_);
-            PostMessageW(window, WM_COMMAND, IDOK, 0);
-            Sleep(200);  // let it close before looking again
-            return TRUE;
-          },
-          reinterpret_cast<LPARAM>(this));
+      EnumThreadWindows(thread_, AnswerMessageBox, reinterpret_cast<LPARAM>(this));
       Sleep(20);
     }
   });

@@ -38,6 +38,7 @@ class MessageBoxWatcher {
   std::vector<std::wstring> Seen() const;
 
  private:
+  static BOOL CALLBACK AnswerMessageBox(HWND window, LPARAM param);
   DWORD thread_;
   std::atomic<bool> stop_{false};
   mutable CRITICAL_SECTION lock_;

@@ -161,7 +161,7 @@ class ApplicationObject final : public FakeObject {
       Model().sink.SetScreenUpdating(on);
       // Shows up as "Yield" in the trace only if the add-in pumps messages before the next
       // operation.
-      if (on) PostMessageW(Model().yieldWindow, kYieldMarker, 0, 0);
+      if (on) PostMessageW(Model().yieldWindow, kYieldMarker, static_cast<WPARAM>(Model().trace.tellp()), 0);
       return;
     }
     if (!IsGet(flags)) throw HostFault{member + L" is read-only"};
@@ -230,9 +230,21 @@ class GlobalFactory final : public IClassFactory {
 GlobalFactory g_factory;
 DWORD g_factoryCookie = 0;
 
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (lstrcmpW(name, L"#32770") != 0) return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
 LRESULT CALLBACK YieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kYieldMarker) {
-    Model().sink.Yield();
+    // The add-in's yield is the pump right after "ScreenUpdating True": a marker that waits
+    // for a later operation, or for a message box's own loop, is no yield of the add-in.
+    bool messageBox = false;
+    EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&messageBox));
+    if (!messageBox && static_cast<WPARAM>(Model().trace.tellp()) == wParam) Model().sink.Yield();
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
