@@ -75,6 +75,9 @@ run_arch() {
   export WINEPREFIX=$work/prefix-$arch WINEARCH=$winearch
   echo "== $arch: prefix ($(date +%T))"
   wineboot -i >/dev/null 2>&1
+  # One server for the whole run of this prefix: without it every wine start boots the
+  # prefix's services again, seconds each time.
+  wineserver -p
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
@@ -114,9 +117,12 @@ run_arch() {
 
   # Host checks: each PASS/FAIL line counts.
   host_run() {
-    local out
-    out=$(wine "$host" "$@" 2>&1)
-    local rc=$?
+    # Through a file, not $(...): Wine's helper processes outlive the host and would hold
+    # a pipe open for seconds.
+    local out rc
+    wine "$host" "$@" >"$work/host.out" 2>&1
+    rc=$?
+    out=$(cat "$work/host.out")
     echo "$out" | tr -d '\r' | sed -n "s/^\(PASS\|FAIL\): /\1: $arch: /p"
     passed=$((passed + $(echo "$out" | grep -c '^PASS')))
     failed=$((failed + $(echo "$out" | grep -c '^FAIL')))
@@ -176,6 +182,7 @@ run_arch() {
   expect "$arch: type library key removed" reg_gone "$view" "HKCR\\TypeLib\\$libid"
   expect "$arch: interface key removed" reg_gone "$view" "HKCR\\Interface\\$iid"
   expect "$arch: Word add-in entry removed" reg_gone "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect'
+  wineserver -k
   wineserver -w
 }
 

@@ -358,7 +358,7 @@ HRESULT ControlObject::EnumConnections(IEnumConnections** out) {
 }
 
 void RegisterWordGlobal() {
-  CoRegisterClassObject(kClsidGlobal, &g_factory, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
+  CoRegisterClassObject(kClsidGlobal, &g_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
                         &g_factoryCookie);
 }
 
