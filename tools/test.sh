@@ -10,3 +10,4 @@ for preset in default sanitize; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
+bash tests/wine/run.sh
