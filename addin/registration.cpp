@@ -1,5 +1,6 @@
 #include "addin/registration.hpp"
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -136,14 +137,30 @@ void RegisterAddIn(RegistrationScope scope) {
 }
 
 void UnregisterAddIn(RegistrationScope scope) {
-  DeleteTree(HKEY_CURRENT_USER, kWordAddInKey);
-  const HRESULT hr = scope == RegistrationScope::Machine
-                         ? UnRegisterTypeLib(LIBID_Pelvaron, 1, 0, LOCALE_NEUTRAL, OwnSysKind())
-                         : UnRegisterTypeLibForUser(LIBID_Pelvaron, 1, 0, LOCALE_NEUTRAL, OwnSysKind());
-  if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED)
-    CheckHr(hr, "removing the type library's registration");
-  ClassesRoot root(scope);
-  for (const std::wstring& key : ClassRoots()) DeleteTree(root.get(), key);
+  // Every step runs even when one fails, so a half-registered add-in can still be removed;
+  // the first failure is reported afterwards.
+  std::exception_ptr first;
+  const auto step = [&first](const auto& action) {
+    try {
+      action();
+    } catch (...) {
+      if (!first) first = std::current_exception();
+    }
+  };
+  step([] { DeleteTree(HKEY_CURRENT_USER, kWordAddInKey); });
+  step([scope] {
+    const HRESULT hr = scope == RegistrationScope::Machine
+                           ? UnRegisterTypeLib(LIBID_Pelvaron, 1, 0, LOCALE_NEUTRAL, OwnSysKind())
+                           : UnRegisterTypeLibForUser(LIBID_Pelvaron, 1, 0, LOCALE_NEUTRAL, OwnSysKind());
+    // Not registered (any more) is no failure: Windows says so with TYPE_E_*, Wine with E_INVALIDARG.
+    if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED && hr != E_INVALIDARG)
+      CheckHr(hr, "removing the type library's registration");
+  });
+  step([scope] {
+    ClassesRoot root(scope);
+    for (const std::wstring& key : ClassRoots()) DeleteTree(root.get(), key);
+  });
+  if (first) std::rethrow_exception(first);
 }
 
 }  // namespace pelvaron::addin

@@ -69,9 +69,9 @@ reg_has() {
 }
 reg_gone() { ! wine reg query "$2" "$1" >/dev/null 2>&1; }
 
-# run_arch NAME PREFIX-ARCH BUILD VIEW SYSKIND
+# run_arch NAME PREFIX-ARCH BUILD VIEW SYSKIND PACKAGE-FOLDER
 run_arch() {
-  local arch=$1 winearch=$2 build=$root/build/$3 view=$4 syskind=$5
+  local arch=$1 winearch=$2 build=$root/build/$3 view=$4 syskind=$5 pkgdir=$6
   export WINEPREFIX=$work/prefix-$arch WINEARCH=$winearch
   echo "== $arch: prefix ($(date +%T))"
   wineboot -i >/dev/null 2>&1
@@ -175,6 +175,19 @@ run_arch() {
   cp "$dir/frmPilih.png" "$artifacts/$arch-frmPilih.png" 2>/dev/null
   cp "$dir/frmabout.png" "$artifacts/$arch-frmabout.png" 2>/dev/null
 
+  echo "== $arch: Windows package: install.cmd / uninstall.cmd ($(date +%T))"
+  local unpacked="$WINEPREFIX/drive_c/users/Public/Pelvaron"
+  mkdir -p "$WINEPREFIX/drive_c/users/Public"
+  rm -rf "$unpacked" && (cd "$WINEPREFIX/drive_c/users/Public" && cmake -E tar xf "$work/Pelvaron-windows.zip")
+  expect "$arch: package holds $pkgdir/Ostrevan2003.dll with DataQuran beside it" \
+    test -f "$unpacked/$pkgdir/DataQuran/surahindex.mtf" -a -f "$unpacked/$pkgdir/Ostrevan2003.dll"
+  expect "$arch: install.cmd succeeds" wine cmd /c "C:\\users\\Public\\Pelvaron\\$pkgdir\\install.cmd"
+  expect "$arch: install.cmd registers for the user" reg_has "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" "Pelvaron\\$pkgdir\\Ostrevan2003.dll"
+  expect "$arch: install.cmd adds the Word add-in entry" reg_has "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect' 'LoadBehavior'
+  expect "$arch: uninstall.cmd succeeds" wine cmd /c "C:\\users\\Public\\Pelvaron\\$pkgdir\\uninstall.cmd"
+  expect "$arch: uninstall.cmd removes the user's class" reg_gone "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid"
+  expect "$arch: uninstall.cmd removes the Word add-in entry" reg_gone "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect'
+
   echo "== $arch: unregistration ($(date +%T))"
   expect "$arch: regsvr32 /u succeeds" wine regsvr32 /s /u "$dll"
   expect "$arch: class key removed" reg_gone "$view" "HKCR\\CLSID\\$clsid"
@@ -186,9 +199,16 @@ run_arch() {
   wineserver -w
 }
 
-run_arch x64 win64 windows-x64 /reg:64 win64
+# The Windows package, with the test pack as its DataQuran.
+mkdir -p "$work/pack"
+"$root/build/default/tests/wine/make_test_pack" "$work/pack"
+cmake -Dx64_DLL="$root/build/windows-x64/addin/Ostrevan2003.dll" -Dx86_DLL="$root/build/windows-x86/addin/Ostrevan2003.dll" \
+  -DDATA_QURAN="$work/pack/DataQuran" -DSCRIPTS="$root/addin/package" -DSTAGE="$work/package" \
+  -DZIP="$work/Pelvaron-windows.zip" -P "$root/addin/package/make_zip.cmake" >/dev/null
+
+run_arch x64 win64 windows-x64 /reg:64 win64 x64
 if dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
-  run_arch x86 win32 windows-x86 /reg:32 win32
+  run_arch x86 win32 windows-x86 /reg:32 win32 x86
 else
   echo "== x86: wine32 missing, the i686 DLL was built only"
 fi
