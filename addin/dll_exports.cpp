@@ -9,6 +9,7 @@
 #include "addin/module_lock.hpp"
 #include "addin/registration.hpp"
 #include "addin/type_library.hpp"
+#include "addin/win32_form.hpp"
 
 namespace pelvaron::addin {
 namespace {
@@ -55,11 +56,12 @@ ConnectFactory g_factory;
 
 using namespace pelvaron::addin;
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   if (reason == DLL_PROCESS_ATTACH) {
     SetModuleHandle(instance);
     DisableThreadLibraryCalls(instance);
   }
+  if (reason == DLL_PROCESS_DETACH && !reserved) UnregisterFormClass();  // FreeLibrary, not process exit
   return TRUE;
 }
 

@@ -45,11 +45,44 @@ HCURSOR HandCursor() {
   return hand;
 }
 
+// Word's message loop knows nothing of our forms: this hook gives their keyboard messages
+// the dialog treatment (Tab and Shift+Tab through the tab order, arrow keys, mnemonics).
+HHOOK g_keyboardHook = nullptr;
+int g_loadedForms = 0;
+
+LRESULT CALLBACK DialogKeysHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE) {
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && msg->hwnd) {
+      HWND root = GetAncestor(msg->hwnd, GA_ROOT);
+      wchar_t name[32] = {};
+      GetClassNameW(root, name, 32);
+      if (lstrcmpW(name, kFormClass) == 0 && IsDialogMessageW(root, msg)) msg->message = WM_NULL;
+    }
+  }
+  return CallNextHookEx(g_keyboardHook, code, wParam, lParam);
+}
+
+// Loaded forms keep the library in memory (their window procedure lives here) and the
+// keyboard hook installed.
+void FormLoaded() {
+  if (g_loadedForms++ == 0)
+    g_keyboardHook = SetWindowsHookExW(WH_GETMESSAGE, DialogKeysHook, nullptr, GetCurrentThreadId());
+  AddModuleRef();
+}
+
+void FormUnloaded() {
+  if (--g_loadedForms == 0 && g_keyboardHook) UnhookWindowsHookEx(std::exchange(g_keyboardHook, nullptr));
+  ReleaseModuleRef();
+}
+
 bool Windowless(const forms::ControlLayout& c) {
   return c.kind == forms::ControlKind::Label || c.kind == forms::ControlKind::Shape;
 }
 
 }  // namespace
+
+void UnregisterFormClass() { UnregisterClassW(kFormClass, Instance()); }
 
 Win32Form::Win32Form(const forms::FormLayout& layout, forms::FormEvents& events, Win32FormsRuntime& runtime)
     : layout_(layout), events_(events), runtime_(runtime) {}
@@ -84,6 +117,7 @@ void Win32Form::Load() {
   window_ = CreateWindowExW(0, kFormClass, Widen(layout_.caption).c_str(), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, Instance(), this);
   if (!window_) throw Error(ErrorKind::HostCall, layout_.name + ": cannot create its window");
+  FormLoaded();
   background_ = CreateSolidBrush(layout_.backColor ? Colour(*layout_.backColor) : GetSysColor(COLOR_BTNFACE));
 
   // Child windows in tab order: the window manager's Z-order is the keyboard order.
@@ -142,8 +176,10 @@ void Win32Form::Show() {
 void Win32Form::Unload() {
   if (!window_) return;
   HWND window = std::exchange(window_, nullptr);
+  lastFocus_ = nullptr;
   SetWindowLongPtrW(window, GWLP_USERDATA, 0);  // no more events for this load
   DestroyWindow(window);
+  FormUnloaded();
   controls_.clear();
   labelFonts_.clear();
   for (HFONT f : fonts_) DeleteObject(f);
@@ -315,6 +351,20 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    }
+    case WM_ACTIVATE:
+      // As a dialog does: the focus goes back to the control that had it, at first to the
+      // first tab stop.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        lastFocus_ = focus && IsChild(window_, focus) ? focus : nullptr;
+        return 0;
+      }
+      [[fallthrough]];
+    case WM_SETFOCUS: {
+      HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window_, nullptr, FALSE);
+      if (target) SetFocus(target);
+      return 0;
     }
     case WM_CLOSE:
       Unload();  // the window's own close: discarded like any unload, no event

@@ -14,6 +14,9 @@ namespace pelvaron::addin {
 class Win32FormsRuntime;
 class Win32Control;
 
+// At library unload: a later load may sit at another address.
+void UnregisterFormClass();
+
 class Win32Form : public forms::Form {
  public:
   Win32Form(const forms::FormLayout& layout, forms::FormEvents& events, Win32FormsRuntime& runtime);
@@ -56,6 +59,7 @@ class Win32Form : public forms::Form {
   forms::FormEvents& events_;
   Win32FormsRuntime& runtime_;
   HWND window_ = nullptr;
+  HWND lastFocus_ = nullptr;  // the control to focus again when the form is activated
   HBRUSH background_ = nullptr;
   std::vector<HFONT> fonts_;  // every font of this load, deleted at unload
   std::map<std::string, HFONT, std::less<>> labelFonts_;

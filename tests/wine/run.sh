@@ -154,7 +154,7 @@ run_arch() {
   compare_trace arabic-surah --surah 2 --first 1 --last 40 --mode arabic
   host_run insert --button 2 --surah 1 --first 2 --last 5 --type-last 5 --check --trace "C:\\$folder\\arabic.trace"
   compare_trace arabic --surah 1 --first 2 --last 5 --mode arabic --line-per-verse
-  host_run insert --button 3 --surah 2 --first 8 --last 13 --trace "C:\\$folder\\translation.trace"
+  host_run insert --button 1 --surah 2 --first 8 --last 13 --then-button 3 --trace "C:\\$folder\\translation.trace"
   compare_trace translation --surah 2 --first 8 --last 13 --mode translation
 
   mv "$dir/DataQuran/AQO2.TXT" "$dir/AQO2.away"

@@ -4,7 +4,7 @@
 //   pelvaron_wine_host lifecycle
 //   pelvaron_wine_host nodata
 //   pelvaron_wine_host insert --button N --surah S --first F --last L [--check]
-//                      [--type-last TEXT] --trace FILE [--expect-open] [--expect-message TEXT]
+//                      [--type-last TEXT] [--then-button N] --trace FILE [--expect-open] [--expect-message TEXT]
 //                      [--screenshot FILE]
 //   pelvaron_wine_host about [--screenshot FILE]
 
@@ -271,6 +271,16 @@ int Insert(const Options& o) {
   else
     PickEntry(c.to, last - first);
   if (o.Has(L"--check")) SendMessageW(c.check, BM_CLICK, 0, 0);
+  if (o.Has(L"--then-button")) {
+    // Another mode button while the dialog is open: same window, same choices, new mode.
+    std::vector<wchar_t> before(64), after(64);
+    GetWindowTextW(c.to, before.data(), 64);
+    ComPtr<ControlObject> other = Button(o.Number(L"--then-button"));
+    check(other && other->FireClick() == S_OK, "a second mode button's Click succeeds");
+    GetWindowTextW(c.to, after.data(), 64);
+    check(FindOwnWindow(kDialogCaption) == dialog && IsWindow(c.to) && std::wstring(before.data()) == after.data(),
+          "the open dialog is shown again unchanged, not reloaded");
+  }
 
   const CallCounts beforeOk = Counts();
   const long symbolsBefore = Model().insertedSymbols;
