@@ -294,8 +294,9 @@ int Insert(const Options& o) {
   const long symbols = Model().insertedSymbols - symbolsBefore;
   const long invokes = Counts().invoke - beforeOk.invoke;
   const long names = Counts().getIdsOfNames - beforeOk.getIdsOfNames;
-  std::printf("COUNTS: symbols=%ld invoke=%ld getidsofnames=%ld session_getidsofnames=%ld connection_invoke=%ld\n",
-              symbols, invokes, names, Counts().getIdsOfNames, atConnection.invoke);
+  const std::wstring traceName = std::filesystem::path(o.Get(L"--trace")).filename().wstring();
+  std::printf("COUNTS: %s symbols=%ld invoke=%ld getidsofnames=%ld session_getidsofnames=%ld connection_invoke=%ld\n",
+              Narrow(traceName).c_str(), symbols, invokes, names, Counts().getIdsOfNames, atConnection.invoke);
 
   const bool open = IsWindow(dialog) && IsWindowVisible(dialog);
   check(open == o.Has(L"--expect-open"), o.Has(L"--expect-open") ? "the dialog stays open" : "the dialog closes");
@@ -329,6 +330,23 @@ int About(const Options& o) {
         "client area 162 x 132 pixels (2430 x 1980 twips): " + std::to_string(client.right) + " x " +
             std::to_string(client.bottom));
   if (o.Has(L"--screenshot")) check(SaveWindowPng(box, o.Get(L"--screenshot")), "screenshot of the About box saved");
+
+  // The hand pointer over the e-mail label Label9 (135, 540, 2175, 240 twips).
+  HCURSOR hand = LoadCursorW(GetModuleHandleW(L"Ostrevan2003.dll"), MAKEINTRESOURCEW(101));
+  ICONINFO hot{};
+  check(hand && GetIconInfo(hand, &hot) && hot.xHotspot == 12 && hot.yHotspot == 1,
+        "the hand cursor resource has its hot spot at (12, 1)");
+  if (hot.hbmMask) DeleteObject(hot.hbmMask);
+  if (hot.hbmColor) DeleteObject(hot.hbmColor);
+  const auto pointerAt = [box](int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(box, &p);
+    SetCursorPos(p.x, p.y);
+    SendMessageW(box, WM_SETCURSOR, reinterpret_cast<WPARAM>(box), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  check(pointerAt((135 + 1000) / 15, (540 + 120) / 15) == hand, "the pointer over an e-mail label is the hand");
+  check(pointerAt((0 + 1000) / 15, (1665 + 120) / 15) != hand, "the pointer over Label4 is not the hand");
 
   ClickAt(box, 1222 / 15, (1665 + 120) / 15);  // Label4, the messenger id
   check(IsWindow(box) && IsWindowVisible(box), "a click on Label4 leaves the box open");
