@@ -23,3 +23,6 @@ bash tests/docx/libreoffice_check.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 ctest --preset fuzz
+
+# The add-in DLLs, registered and driven under Wine by a stand-in for Word.
+bash tests/wine/run.sh

@@ -1,0 +1,3 @@
+#pragma once
+// Resource ids shared by addin.rc and the code (plain C preprocessor: windres reads it).
+#define IDC_HAND_POINTER 101

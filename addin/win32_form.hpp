@@ -1,0 +1,69 @@
+#pragma once
+// One form as a Win32 window. See win32_forms.hpp for the runtime it belongs to.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "addin/windows_api.hpp"
+#include "forms/forms_runtime.hpp"
+
+namespace pelvaron::addin {
+
+class Win32FormsRuntime;
+class Win32Control;
+
+// At library unload: a later load may sit at another address.
+void UnregisterFormClass();
+
+class Win32Form : public forms::Form {
+ public:
+  Win32Form(const forms::FormLayout& layout, forms::FormEvents& events, Win32FormsRuntime& runtime);
+  ~Win32Form() override;
+  Win32Form(const Win32Form&) = delete;
+  Win32Form& operator=(const Win32Form&) = delete;
+
+  const std::string& Name() const override { return layout_.name; }
+  bool Loaded() const override { return window_ != nullptr; }
+  void Show() override;
+  void Unload() override;
+  intptr_t WindowHandle() const override;
+  float Left() const override;
+  float Top() const override;
+  float Width() const override;
+  float Height() const override;
+  void SetLeft(float twips) override;
+  void SetTop(float twips) override;
+  forms::ComboBox& Combo(std::string_view name) override;
+  forms::CheckBox& Check(std::string_view name) override;
+  forms::Label& LabelNamed(std::string_view name) override;
+
+  // Runs a click handler behind the window procedure's barrier.
+  void Click(const std::string& control);
+  void Repaint();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Load();
+  void Paint();
+  RECT PixelRect(const forms::ControlLayout& control) const;
+  HFONT Font(const std::optional<forms::FontSpec>& spec);
+  // The label or shape under a client point, drawn last wins; null for the bare form.
+  const forms::ControlLayout* WindowlessAt(POINT point) const;
+  RECT OuterRect() const;
+  Win32Control& Find(std::string_view name) const;
+
+  forms::FormLayout layout_;
+  forms::FormEvents& events_;
+  Win32FormsRuntime& runtime_;
+  HWND window_ = nullptr;
+  HWND lastFocus_ = nullptr;  // the control to focus again when the form is activated
+  HBRUSH background_ = nullptr;
+  std::vector<HFONT> fonts_;  // every font of this load, deleted at unload
+  std::map<std::string, HFONT, std::less<>> labelFonts_;
+  std::map<std::string, std::unique_ptr<Win32Control>, std::less<>> controls_;
+};
+
+}  // namespace pelvaron::addin

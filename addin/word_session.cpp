@@ -1,0 +1,95 @@
+#include "addin/word_session.hpp"
+
+#include "addin/com_error.hpp"
+#include "addin/wide_text.hpp"
+
+namespace pelvaron::addin {
+namespace {
+
+// {000209F0-0000-0000-C000-000000000046}: Word.Global; {000209B9-...}: its _Global interface.
+constexpr CLSID kClsidWordGlobal = {0x000209F0, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIidWordGlobal = {0x000209B9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+}  // namespace
+
+ComPtr<IDispatch> CreateWordGlobal() {
+  ComPtr<IDispatch> global;
+  CheckHr(CoCreateInstance(kClsidWordGlobal, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kIidWordGlobal,
+                           global.put_void()),
+          "creating Word's Global object");
+  return global;
+}
+
+std::shared_ptr<WordSession> WordSession::Connect() {
+  ComPtr<IDispatch> global = CreateWordGlobal();
+  ObjectKind globalKind(L"Global");
+  ComPtr<IDispatch> app = globalKind.Get(global.get(), L"Application");
+  std::shared_ptr<WordSession> session(new WordSession(std::move(app)));
+  session->kinds_.emplace(L"Global", std::move(globalKind));
+  return session;
+}
+
+ObjectKind& WordSession::Kind(const std::wstring& name) { return kinds_.try_emplace(name, name).first->second; }
+
+ComPtr<IDispatch> WordSession::Selection() { return Kind(L"Application").Get(app_.get(), L"Selection"); }
+
+void WordSession::SelectionCall(const std::wstring& method, std::initializer_list<Arg> args) {
+  ComPtr<IDispatch> selection = Selection();
+  Kind(L"Selection").Call(selection.get(), method, args);
+}
+
+void WordSession::SetScreenUpdating(bool on) { Kind(L"Application").Put(app_.get(), L"ScreenUpdating", Arg::Bool(on)); }
+
+void WordSession::SetFontSize(float points) {
+  ComPtr<IDispatch> selection = Selection();
+  ComPtr<IDispatch> font = Kind(L"Selection").Get(selection.get(), L"Font");
+  Kind(L"Font").Put(font.get(), L"Size", Arg::Float(points));
+}
+
+void WordSession::SetFontName(const std::string& name) {
+  ComPtr<IDispatch> selection = Selection();
+  ComPtr<IDispatch> font = Kind(L"Selection").Get(selection.get(), L"Font");
+  Kind(L"Font").Put(font.get(), L"Name", Arg::Text(Widen(name)));
+}
+
+void WordSession::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
+  SelectionCall(L"InsertSymbol",
+                {Arg::Int(characterNumber), Arg::Text(Widen(font)), Arg::Bool(unicode), Arg::Int(bias)});
+}
+
+void WordSession::TypeText(const std::string& text) { SelectionCall(L"TypeText", {Arg::Text(Widen(text))}); }
+
+void WordSession::TypeParagraph() { SelectionCall(L"TypeParagraph"); }
+
+void WordSession::TypeParagraphThroughGlobal() {
+  if (!global_) global_ = CreateWordGlobal();
+  ComPtr<IDispatch> selection = Kind(L"Global").Get(global_.get(), L"Selection");
+  Kind(L"Selection").Call(selection.get(), L"TypeParagraph");
+}
+
+void WordSession::EndKey(int32_t unit) { SelectionCall(L"EndKey", {Arg::Int(unit)}); }
+
+void WordSession::SetAlignment(int32_t alignment) {
+  ComPtr<IDispatch> selection = Selection();
+  ComPtr<IDispatch> format = Kind(L"Selection").Get(selection.get(), L"ParagraphFormat");
+  Kind(L"ParagraphFormat").Put(format.get(), L"Alignment", Arg::Int(alignment));
+}
+
+void WordSession::RtlPara() { SelectionCall(L"RtlPara"); }
+void WordSession::LtrPara() { SelectionCall(L"LtrPara"); }
+void WordSession::RtlRun() { SelectionCall(L"RtlRun"); }
+void WordSession::LtrRun() { SelectionCall(L"LtrRun"); }
+
+void WordSession::Yield() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {  // belongs to the host's own loop: put it back
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace pelvaron::addin

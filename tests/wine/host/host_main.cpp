@@ -1,0 +1,388 @@
+// The stand-in for Word: loads the registered add-in the way Word does (ProgID, class
+// factory, IDTExtensibility2), offers it Word's object model, and runs one scenario.
+//
+//   pelvaron_wine_host lifecycle
+//   pelvaron_wine_host nodata
+//   pelvaron_wine_host insert --button N --surah S --first F --last L [--check]
+//                      [--type-last TEXT] [--then-button N] --trace FILE [--expect-open] [--expect-message TEXT]
+//                      [--screenshot FILE]
+//   pelvaron_wine_host about [--screenshot FILE]
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "addin/extensibility.hpp"
+#include "tests/wine/host/checks.hpp"
+#include "tests/wine/host/dialog_driver.hpp"
+#include "tests/wine/host/screenshot.hpp"
+#include "tests/wine/host/word_model.hpp"
+
+using namespace pelvaron::wine_host;
+using pelvaron::addin::ext_cm_AfterStartup;
+using pelvaron::addin::ext_cm_Startup;
+using pelvaron::addin::ext_dm_HostShutdown;
+using pelvaron::addin::ext_dm_UserClosed;
+using pelvaron::addin::IDTExtensibility2;
+using pelvaron::addin::IID_IDTExtensibility2;
+
+namespace {
+
+constexpr const wchar_t* kProgId = L"Pelvaron.Connect";
+constexpr const wchar_t* kDialogCaption = L"Pilih Surat & Ayat";
+constexpr const wchar_t* kAboutCaption = L"               About";
+
+Checks check;
+
+struct Options {
+  std::map<std::wstring, std::wstring> values;
+  bool Has(const std::wstring& name) const { return values.count(name) != 0; }
+  std::wstring Get(const std::wstring& name) const {
+    const auto found = values.find(name);
+    return found == values.end() ? std::wstring() : found->second;
+  }
+  int Number(const std::wstring& name) const { return _wtoi(Get(name).c_str()); }
+};
+
+Options ParseOptions(int argc, wchar_t** argv) {
+  Options o;
+  for (int i = 2; i < argc; ++i) {
+    const std::wstring name = argv[i];
+    const bool flag = name == L"--check" || name == L"--expect-open";
+    o.values[name] = !flag && i + 1 < argc ? argv[++i] : L"";
+  }
+  return o;
+}
+
+std::string Narrow(const std::wstring& text) { return Utf8(text.data(), text.size()); }
+
+ComPtr<IDTExtensibility2> CreateAddIn() {
+  CLSID clsid;
+  ComPtr<IDTExtensibility2> addIn;
+  if (FAILED(CLSIDFromProgID(kProgId, &clsid))) return addIn;
+  CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2, addIn.put_void());
+  return addIn;
+}
+
+HRESULT Connect(IDTExtensibility2* addIn, pelvaron::addin::ext_ConnectMode mode) {
+  ComPtr<IDispatch> addInInst = MakeAddInObject(kProgId);
+  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+  // Word passes its Application object; the add-in must take Word's from Global instead.
+  ComPtr<IDispatch> application = MakeAddInObject(L"not the application");
+  const HRESULT hr = addIn->OnConnection(application.get(), mode, addInInst.get(), &custom);
+  SafeArrayDestroy(custom);
+  return hr;
+}
+
+HRESULT Disconnect(IDTExtensibility2* addIn, pelvaron::addin::ext_DisconnectMode mode) {
+  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+  const HRESULT hr = addIn->OnDisconnection(mode, &custom);
+  SafeArrayDestroy(custom);
+  return hr;
+}
+
+HRESULT BeginShutdown(IDTExtensibility2* addIn) {
+  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+  const HRESULT hr = addIn->OnBeginShutdown(&custom);
+  SafeArrayDestroy(custom);
+  return hr;
+}
+
+void AddWordMenus() {
+  for (const wchar_t* caption : {L"&File", L"&Edit", L"&Help"}) {
+    auto menu = ComPtr<ControlObject>::Attach(new ControlObject(10, false, &Model().menuBar));
+    menu->SetCaption(caption);
+    Model().menuBar.items.push_back(menu);
+  }
+}
+
+int CountCaption(const std::wstring& caption) {
+  int n = 0;
+  for (const auto& c : Model().menuBar.items) n += c->caption() == caption;
+  return n;
+}
+
+HRESULT CanUnloadNow() {
+  HMODULE dll = GetModuleHandleW(L"Ostrevan2003.dll");
+  if (!dll) return E_FAIL;
+  auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+      reinterpret_cast<void*>(GetProcAddress(dll, "DllCanUnloadNow")));
+  return canUnload ? canUnload() : E_FAIL;
+}
+
+std::wstring ErrorMessage() {
+  ComPtr<IErrorInfo> info;
+  if (GetErrorInfo(0, info.put()) != S_OK || !info) return L"";
+  BSTR text = nullptr;
+  info->GetDescription(&text);
+  std::wstring out = text ? text : L"";
+  SysFreeString(text);
+  return out;
+}
+
+ComPtr<ControlObject> QuranPopup() {
+  for (const auto& c : Model().menuBar.items)
+    if (c->caption() == L"Al-Quran") return c;
+  return {};
+}
+
+void CheckMenu() {
+  const auto& bar = Model().menuBar.items;
+  check(bar.size() == 4, "connection adds exactly one control to the menu bar");
+  if (bar.size() != 4) return;
+  ControlObject& popup = *bar.back();
+  check(popup.type() == 10 && popup.temporary() && popup.caption() == L"Al-Quran",
+        "the last control is a temporary popup captioned \"Al-Quran\"");
+  struct Expected {
+    const wchar_t* caption;
+    const wchar_t* tooltip;
+  } expected[] = {{L"Get All", L"Get Ayat, terjemah & Note "},
+                  {L"Get Ayat", L"Get Ayat"},
+                  {L"Get Terjemah", L"Get Terjemah"},
+                  {L"About", L"About"}};
+  auto& buttons = popup.children().items;
+  check(buttons.size() == 4, "the popup holds four controls");
+  for (std::size_t i = 0; i < buttons.size() && i < 4; ++i) {
+    const ControlObject& b = *buttons[i];
+    const std::string name = Narrow(expected[i].caption);
+    check(b.type() == 1 && !b.temporary(), name + ": a button, added with Type only");
+    check(b.caption() == expected[i].caption, name + ": caption in menu order");
+    check(b.tooltip() == expected[i].tooltip, name + ": tooltip \"" + Narrow(b.tooltip()) + "\"");
+    check(b.onAction() == L"!<Pelvaron.Connect>", name + ": OnAction \"" + Narrow(b.onAction()) + "\"");
+    check(b.sinkCount() == 1, name + ": one Click sink connected");
+  }
+}
+
+int Lifecycle() {
+  AddWordMenus();
+  {
+    ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+    if (!check(bool(addIn), "Word creates Pelvaron.Connect from its ProgID")) return 1;
+    check(Connect(addIn.get(), ext_cm_Startup) == S_OK, "OnConnection at start-up succeeds");
+    CheckMenu();
+    check(CanUnloadNow() == S_FALSE, "DllCanUnloadNow: no while an instance lives");
+    ComPtr<ControlObject> firstButton = QuranPopup() ? QuranPopup()->children().items.at(0) : nullptr;
+
+    check(Disconnect(addIn.get(), ext_dm_UserClosed) == S_OK, "OnDisconnection by the user succeeds");
+    check(CountCaption(L"Al-Quran") == 0 && Model().removals == 1, "disconnection removes the menu");
+    addIn.reset();
+    check(Model().removals == 1, "the end of the instance finds nothing more to remove");
+    check(!firstButton || firstButton->sinkCount() == 0, "the end of the instance disconnects its Click sinks");
+  }
+  {
+    ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+    check(Connect(addIn.get(), ext_cm_AfterStartup) == S_OK, "a new instance connects again");
+    check(CountCaption(L"Al-Quran") == 1, "after reconnecting there is exactly one \"Al-Quran\" menu");
+    const long before = Model().removals, lookupsBefore = Model().lookups;
+    const HRESULT shutdown = BeginShutdown(addIn.get());
+    const HRESULT disconnect = Disconnect(addIn.get(), ext_dm_HostShutdown);
+    addIn.reset();
+    check(shutdown == S_OK && disconnect == S_OK, "OnBeginShutdown then OnDisconnection succeed");
+    check(Model().lookups - lookupsBefore == 3, "shutdown, disconnection and release: three removals");
+    check(Model().removals - before == 1 && CountCaption(L"Al-Quran") == 0,
+          "the first removal deletes the menu, the other two find nothing");
+  }
+  {
+    ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+    Connect(addIn.get(), ext_cm_AfterStartup);
+    auto foreign = ComPtr<ControlObject>::Attach(new ControlObject(10, false, &Model().menuBar));
+    foreign->SetCaption(L"Al-Quran");
+    Model().menuBar.items.push_back(foreign);
+    Disconnect(addIn.get(), ext_dm_UserClosed);
+    check(CountCaption(L"Al-Quran") == 1 && QuranPopup().get() == foreign.get(),
+          "two \"Al-Quran\" controls: one removal deletes the first only");
+  }
+  check(CanUnloadNow() == S_OK, "DllCanUnloadNow: yes once every instance is gone");
+  return check.failed();
+}
+
+int NoData() {
+  AddWordMenus();
+  ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+  if (!check(bool(addIn), "the add-in loads without its data folder")) return 1;
+  const HRESULT hr = Connect(addIn.get(), ext_cm_Startup);
+  const std::wstring message = ErrorMessage();
+  check(FAILED(hr), "OnConnection fails without DataQuran");
+  check(message.find(L"surahindex.mtf") != std::wstring::npos,
+        "the failure's IErrorInfo names surahindex.mtf: \"" + Narrow(message) + "\"");
+  check(Model().menuBar.items.size() == 3, "no menu is added");
+  check(Disconnect(addIn.get(), ext_dm_UserClosed) == S_OK, "a later OnDisconnection succeeds");
+  check(BeginShutdown(addIn.get()) == S_OK, "a later OnBeginShutdown succeeds");
+  return check.failed();
+}
+
+struct DialogControls {
+  HWND surah = nullptr, from = nullptr, to = nullptr, check = nullptr, ok = nullptr;
+};
+
+DialogControls FindControls(HWND dialog) {
+  DialogControls c;
+  std::vector<HWND> combos, buttons;
+  for (HWND child : Children(dialog)) {
+    const std::wstring cls = ClassOf(child);
+    if (lstrcmpiW(cls.c_str(), L"ComboBox") == 0) combos.push_back(child);
+    if (lstrcmpiW(cls.c_str(), L"Button") == 0) buttons.push_back(child);
+  }
+  if (combos.size() == 3) c = {combos[0], combos[1], combos[2]};
+  for (HWND b : buttons) {
+    if (TextOf(b) == L"Ganti Baris") c.check = b;
+    if (TextOf(b) == L"OK") c.ok = b;
+  }
+  return c;
+}
+
+ComPtr<ControlObject> Button(int index) {
+  ComPtr<ControlObject> popup = QuranPopup();
+  if (!popup || popup->children().items.size() < 4) return {};
+  return popup->children().items.at(static_cast<std::size_t>(index - 1));
+}
+
+int Insert(const Options& o) {
+  AddWordMenus();
+  ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+  if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
+  const CallCounts atConnection = Counts();
+
+  ComPtr<ControlObject> button = Button(o.Number(L"--button"));
+  if (!check(bool(button), "the menu holds the button")) return 1;
+  check(button->FireClick() == S_OK, Narrow(button->caption()) + ": Click succeeds");
+  HWND dialog = FindOwnWindow(kDialogCaption);
+  if (!check(dialog != nullptr, "the dialog \"Pilih Surat & Ayat\" is shown")) return 1;
+  check(IsTopmost(dialog), "the dialog is topmost");
+  check(!HasOwner(dialog), "the dialog has no owner window");
+  RECT client;
+  GetClientRect(dialog, &client);
+  check(client.right == 235 && client.bottom == 142,
+        "client area 235 x 142 pixels (3525 x 2130 twips): " + std::to_string(client.right) + " x " +
+            std::to_string(client.bottom));
+  if (o.Has(L"--screenshot"))
+    check(SaveWindowPng(dialog, o.Get(L"--screenshot")), "screenshot of the dialog saved");
+
+  const DialogControls c = FindControls(dialog);
+  if (!check(c.surah && c.from && c.to && c.check && c.ok, "three combo boxes, the check box and OK, in tab order"))
+    return 1;
+  const int first = o.Number(L"--first"), last = o.Number(L"--last");
+  PickEntry(c.surah, o.Number(L"--surah") - 1);
+  PickEntry(c.from, first - 1);
+  if (o.Has(L"--type-last"))
+    TypeInto(c.to, o.Get(L"--type-last"));
+  else
+    PickEntry(c.to, last - first);
+  if (o.Has(L"--check")) SendMessageW(c.check, BM_CLICK, 0, 0);
+  if (o.Has(L"--then-button")) {
+    // Another mode button while the dialog is open: same window, same choices, new mode.
+    std::vector<wchar_t> before(64), after(64);
+    GetWindowTextW(c.to, before.data(), 64);
+    ComPtr<ControlObject> other = Button(o.Number(L"--then-button"));
+    check(other && other->FireClick() == S_OK, "a second mode button's Click succeeds");
+    GetWindowTextW(c.to, after.data(), 64);
+    check(FindOwnWindow(kDialogCaption) == dialog && IsWindow(c.to) && std::wstring(before.data()) == after.data(),
+          "the open dialog is shown again unchanged, not reloaded");
+  }
+
+  const CallCounts beforeOk = Counts();
+  const long symbolsBefore = Model().insertedSymbols;
+  std::vector<std::wstring> boxes;
+  {
+    MessageBoxWatcher watcher;
+    SendMessageW(c.ok, BM_CLICK, 0, 0);
+    Sleep(300);  // a box opened at the very end still gets seen
+    boxes = watcher.Seen();
+  }
+  const long symbols = Model().insertedSymbols - symbolsBefore;
+  const long invokes = Counts().invoke - beforeOk.invoke;
+  const long names = Counts().getIdsOfNames - beforeOk.getIdsOfNames;
+  const std::wstring traceName = std::filesystem::path(o.Get(L"--trace")).filename().wstring();
+  std::printf("COUNTS: %s symbols=%ld invoke=%ld getidsofnames=%ld session_getidsofnames=%ld connection_invoke=%ld\n",
+              Narrow(traceName).c_str(), symbols, invokes, names, Counts().getIdsOfNames, atConnection.invoke);
+
+  const bool open = IsWindow(dialog) && IsWindowVisible(dialog);
+  check(open == o.Has(L"--expect-open"), o.Has(L"--expect-open") ? "the dialog stays open" : "the dialog closes");
+  if (o.Has(L"--expect-message")) {
+    const std::wstring expected = o.Get(L"--expect-message");
+    const bool seen = boxes.size() == 1 && boxes[0].find(expected) != std::wstring::npos;
+    check(seen, "one message box with \"" + Narrow(expected) + "\": " +
+                    (boxes.empty() ? std::string("none") : Narrow(boxes[0])));
+  } else {
+    check(boxes.empty(), "no message box" + (boxes.empty() ? std::string() : ": " + Narrow(boxes[0])));
+  }
+
+  std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str();
+  if (open) PostMessageW(dialog, WM_CLOSE, 0, 0);
+  Disconnect(addIn.get(), ext_dm_HostShutdown);
+  return check.failed();
+}
+
+int About(const Options& o) {
+  AddWordMenus();
+  ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+  if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
+  ComPtr<ControlObject> about = Button(4);
+  check(about && about->FireClick() == S_OK, "About: Click succeeds");
+  HWND box = FindOwnWindow(kAboutCaption);
+  if (!check(box != nullptr, "the About box is shown")) return 1;
+  check(IsTopmost(box) && !HasOwner(box), "the About box is topmost, without owner");
+  RECT client;
+  GetClientRect(box, &client);
+  check(client.right == 162 && client.bottom == 132,
+        "client area 162 x 132 pixels (2430 x 1980 twips): " + std::to_string(client.right) + " x " +
+            std::to_string(client.bottom));
+  if (o.Has(L"--screenshot")) check(SaveWindowPng(box, o.Get(L"--screenshot")), "screenshot of the About box saved");
+
+  // The hand pointer over the e-mail label Label9 (135, 540, 2175, 240 twips).
+  HCURSOR hand = LoadCursorW(GetModuleHandleW(L"Ostrevan2003.dll"), MAKEINTRESOURCEW(101));
+  ICONINFO hot{};
+  check(hand && GetIconInfo(hand, &hot) && hot.xHotspot == 12 && hot.yHotspot == 1,
+        "the hand cursor resource has its hot spot at (12, 1)");
+  if (hot.hbmMask) DeleteObject(hot.hbmMask);
+  if (hot.hbmColor) DeleteObject(hot.hbmColor);
+  const auto pointerAt = [box](int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(box, &p);
+    SetCursorPos(p.x, p.y);
+    SendMessageW(box, WM_SETCURSOR, reinterpret_cast<WPARAM>(box), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  check(pointerAt((135 + 1000) / 15, (540 + 120) / 15) == hand, "the pointer over an e-mail label is the hand");
+  check(pointerAt((0 + 1000) / 15, (1665 + 120) / 15) != hand, "the pointer over Label4 is not the hand");
+
+  ClickAt(box, 1222 / 15, (1665 + 120) / 15);  // Label4, the messenger id
+  check(IsWindow(box) && IsWindowVisible(box), "a click on Label4 leaves the box open");
+  about->FireClick();
+  check(FindOwnWindow(kAboutCaption) == box, "a second About click shows the same box, not a new one");
+  ClickAt(box, 3, 3);  // the bare form, left of Label1
+  check(!IsWindow(box), "a click on the form closes the box");
+  about->FireClick();
+  HWND again = FindOwnWindow(kAboutCaption);
+  check(again != nullptr, "About after closing shows the box again");
+  if (again) ClickAt(again, 1140 / 15 + 5, 720 / 15 + 10);  // Label7, the large red p
+  check(!again || !IsWindow(again), "a click on a label other than Label4 closes the box");
+  Disconnect(addIn.get(), ext_dm_HostShutdown);
+  return check.failed();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|insert|about [options]\n");
+    return 2;
+  }
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  RegisterWordGlobal();
+  CreateYieldWindow();
+  const std::wstring scenario = argv[1];
+  const Options options = ParseOptions(argc, argv);
+  int failed = 0;
+  if (scenario == L"lifecycle") failed = Lifecycle();
+  else if (scenario == L"nodata") failed = NoData();
+  else if (scenario == L"insert") failed = Insert(options);
+  else if (scenario == L"about") failed = About(options);
+  else failed = 1;
+  Model().menuBar.items.clear();
+  RevokeWordGlobal();
+  CoUninitialize();
+  return failed == 0 ? 0 : 1;
+}
