@@ -21,7 +21,7 @@ constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCH
 constexpr int kDropDownPixels = 160;
 
 // VB's form font, for controls whose layout names none.
-const forms::FontSpec kDefaultFont{"MS Sans Serif", 8.25f, false, false, forms::kWesternCharset};
+const forms::FontStyle kDefaultFont{"MS Sans Serif", 8.25f, false, false, forms::kWesternCharset};
 
 COLORREF Colour(const forms::Rgb& rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
@@ -89,8 +89,8 @@ Win32Form::Win32Form(const forms::FormLayout& layout, forms::FormEvents& events,
 
 Win32Form::~Win32Form() { Unload(); }
 
-HFONT Win32Form::Font(const std::optional<forms::FontSpec>& spec) {
-  const forms::FontSpec& f = spec ? *spec : kDefaultFont;
+HFONT Win32Form::Font(const std::optional<forms::FontStyle>& spec) {
+  const forms::FontStyle& f = spec ? *spec : kDefaultFont;
   HDC screen = GetDC(nullptr);
   const int height = -MulDiv(static_cast<int>(f.points * 100.0f + 0.5f), GetDeviceCaps(screen, LOGPIXELSY), 7200);
   ReleaseDC(nullptr, screen);
