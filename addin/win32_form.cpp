@@ -89,8 +89,8 @@ Win32Form::Win32Form(const forms::FormLayout& layout, forms::FormEvents& events,
 
 Win32Form::~Win32Form() { Unload(); }
 
-HFONT Win32Form::Font(const std::optional<forms::FontStyle>& spec) {
-  const forms::FontStyle& f = spec ? *spec : kDefaultFont;
+HFONT Win32Form::Font(const std::optional<forms::FontStyle>& style) {
+  const forms::FontStyle& f = style ? *style : kDefaultFont;
   HDC screen = GetDC(nullptr);
   const int height = -MulDiv(static_cast<int>(f.points * 100.0f + 0.5f), GetDeviceCaps(screen, LOGPIXELSY), 7200);
   ReleaseDC(nullptr, screen);

@@ -49,7 +49,7 @@ class Win32Form : public forms::Form {
   void Load();
   void Paint();
   RECT PixelRect(const forms::ControlLayout& control) const;
-  HFONT Font(const std::optional<forms::FontStyle>& spec);
+  HFONT Font(const std::optional<forms::FontStyle>& style);
   // The label or shape under a client point, drawn last wins; null for the bare form.
   const forms::ControlLayout* WindowlessAt(POINT point) const;
   RECT OuterRect() const;

@@ -1,15 +1,4 @@
-# Cross build for x86_64 Windows with mingw-w64, posix thread model (std::mutex and friends
-# compile), linked statically so the add-in imports only system DLLs.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for x86_64 Windows with mingw-w64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(PELVARON_MINGW_TRIPLET x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${PELVARON_MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${PELVARON_MINGW_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${PELVARON_MINGW_TRIPLET}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${PELVARON_MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
-# Where widl finds stdole2.tlb (its contents do not depend on the architecture).
-set(PELVARON_WINE_TLB_DIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
