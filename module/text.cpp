@@ -1,6 +1,8 @@
 #include "module/text.hpp"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace pelvaron {
 namespace {
@@ -10,6 +12,19 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// How many bytes from the start are below 0x80, tested eight at a time.
+std::size_t AsciiPrefixLength(std::string_view bytes) {
+  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+  std::size_t n = 0;
+  for (; n + 8 <= bytes.size(); n += 8) {
+    uint64_t word;
+    std::memcpy(&word, bytes.data() + n, 8);
+    if (word & kHighBits) break;
+  }
+  while (n < bytes.size() && static_cast<unsigned char>(bytes[n]) < 0x80) ++n;
+  return n;
+}
 
 }  // namespace
 
@@ -39,7 +54,14 @@ void AppendUtf8(std::string& out, char32_t cp) {
 std::string DecodeWindows1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (char c : bytes) AppendUtf8(out, Windows1252ToCodePoint(static_cast<unsigned char>(c)));
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    // Most of a record is ASCII, which passes through unchanged: copy it a run at a time.
+    const std::size_t run = AsciiPrefixLength(bytes.substr(i));
+    out.append(bytes.data() + i, run);
+    i += run;
+    if (i < bytes.size()) AppendUtf8(out, Windows1252ToCodePoint(static_cast<unsigned char>(bytes[i++])));
+  }
   return out;
 }
 

@@ -21,6 +21,25 @@ TEST(Windows1252, DecodesTheWholeCodePage) {
   }
 }
 
+TEST(Windows1252, LongRunsDecodeAsTheirBytesOneByOne) {
+  // Long ASCII runs are copied in blocks; a high byte at any place inside a block must still
+  // come out decoded, and in its place.
+  for (std::size_t at = 0; at < 20; ++at) {
+    std::string bytes(20, 'x');
+    bytes[at] = '\x80';
+    std::string expected(20, 'x');
+    expected.replace(at, 1, "\u20ac");
+    EXPECT_EQ(DecodeWindows1252(bytes), expected) << at;
+  }
+  std::string all;
+  std::string oneByOne;
+  for (int b = 0; b < 256; ++b) {
+    all += static_cast<char>(b);
+    oneByOne += DecodeWindows1252(std::string(1, static_cast<char>(b)));
+  }
+  EXPECT_EQ(DecodeWindows1252(all + all), oneByOne + oneByOne);
+}
+
 TEST(UpperCase, CoversEveryLetterOfTheCodePage) {
   EXPECT_EQ(UpperCase(U'a'), U'A');
   EXPECT_EQ(UpperCase(U'z'), U'Z');
