@@ -78,8 +78,8 @@ void Connect::AddinInstance_OnConnection(IDispatch* addInInst) {
   RemoveQuranMenu(Word());
   BuildQuranMenu(*Word(), addInInst, [this](int index, const ComPtr<IDispatch>& button) {
     static constexpr void (forms::FormsApp::*kHandlers[kMenuButtonCount])() = {
-        &forms::FormsApp::ctrl2_Click, &forms::FormsApp::ctrl3_Click, &forms::FormsApp::ctrl4_Click,
-        &forms::FormsApp::ctrl5_Click};
+        &forms::FormsApp::OnGetAllClicked, &forms::FormsApp::OnGetAyatClicked, &forms::FormsApp::OnGetTerjemahClicked,
+        &forms::FormsApp::OnAboutClicked};
     const auto handler = kHandlers[index];
     ctrl_[static_cast<std::size_t>(index)].Connect(button, [handler] { (Forms().*handler)(); });
   });

@@ -39,7 +39,7 @@ WordSession* Word() { return g_word.get(); }
 
 void SetWord(std::shared_ptr<WordSession> session) {
   g_word = session;
-  Module().WordApp = std::move(session);
+  Module().Document = std::move(session);
 }
 
 std::filesystem::path LibraryPath() {

@@ -1,6 +1,6 @@
 #pragma once
 // The module-wide state of the add-in (the code module wordddind): the engine's
-// ModuleState, and the Word session that stands behind its WordApp.
+// ModuleState, and the Word session that stands behind its Document.
 
 #include <filesystem>
 #include <memory>
@@ -19,7 +19,7 @@ ModuleState& Module();
 // The dialogs and the menu buttons' click handlers, on the Win32 forms runtime.
 forms::FormsApp& Forms();
 
-// The session behind Module().WordApp; null before the first successful connection.
+// The session behind Module().Document; null before the first successful connection.
 WordSession* Word();
 void SetWord(std::shared_ptr<WordSession> session);
 

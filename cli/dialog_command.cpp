@@ -28,7 +28,7 @@ void RunDialog(const DialogOptions& options) {
   state.AppPath = folder;
 
   auto sink = std::make_shared<TraceSink>(std::cout);
-  state.WordApp = sink;
+  state.Document = sink;
   forms::HeadlessRuntime runtime([&sink](std::string_view line) { sink->Line(line); });
   forms::FormsApp app(state, runtime);
   DialogScript runner(app, runtime, static_cast<int16_t>(ParseInsertWhat(options.mode)));

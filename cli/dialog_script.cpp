@@ -75,15 +75,15 @@ DialogScript::DialogScript(forms::FormsApp& app, forms::HeadlessRuntime& runtime
 
 void DialogScript::ClickMenuButton(int16_t mode) {
   switch (mode) {
-    case 1: return app_.ctrl2_Click();
-    case 2: return app_.ctrl3_Click();
-    case 3: return app_.ctrl4_Click();
+    case 1: return app_.OnGetAllClicked();
+    case 2: return app_.OnGetAyatClicked();
+    case 3: return app_.OnGetTerjemahClicked();
     default: throw ScriptError("mode " + std::to_string(mode) + " has no menu button (modes are 1, 2, 3)");
   }
 }
 
 forms::Form& DialogScript::LoadedVerseDialog() {
-  forms::Form& dialog = app_.frmPilih().form();
+  forms::Form& dialog = app_.VerseForm().form();
   if (!dialog.Loaded()) throw ScriptError("the dialog is not open (\"show\" opens it)");
   return dialog;
 }
@@ -106,7 +106,7 @@ void DialogScript::RunCombo(const std::string& combo, std::string_view rest) {
 
 void DialogScript::RunAbout(std::string_view rest) {
   const auto [action, argument] = SplitWord(rest);
-  if (action == "show" && argument.empty()) return app_.ctrl5_Click();
+  if (action == "show" && argument.empty()) return app_.OnAboutClicked();
   if (action != "click") throw ScriptError("about takes \"show\" or \"click NAME\"");
   static constexpr std::array<std::string_view, 11> kTargets{"form",   "Label1", "Label2", "Label3",
                                                              "Label4", "Label5", "Label6", "Label7",
@@ -114,7 +114,7 @@ void DialogScript::RunAbout(std::string_view rest) {
   bool known = false;
   for (std::string_view target : kTargets) known = known || target == argument;
   if (!known) throw ScriptError("the About box has nothing called \"" + std::string(argument) + "\"");
-  forms::Form& about = app_.frmabout().form();
+  forms::Form& about = app_.AboutForm().form();
   if (!about.Loaded()) throw ScriptError("the About box is not open (\"about show\" opens it)");
   runtime_.UserClick(about, argument == "form" ? std::string_view() : argument);
 }
@@ -135,7 +135,7 @@ void DialogScript::Run(std::string_view line) {
   }
   if (command == "ok" && rest.empty()) return runtime_.UserClick(LoadedVerseDialog(), "Command1");
   if (command == "close" && rest.empty()) return LoadedVerseDialog().Unload();
-  if (command == "state" && rest.empty()) return runtime_.Write(VerseDialogState(app_.frmPilih().form()));
+  if (command == "state" && rest.empty()) return runtime_.Write(VerseDialogState(app_.VerseForm().form()));
   if (command == "about") return RunAbout(rest);
   throw ScriptError("\"" + std::string(line) + "\" is no command of the dialog script");
 }

@@ -31,7 +31,7 @@ std::string_view GlyphPiece::SelectedFont() const {
   return selector ? FontForSelector(*selector) : std::string_view{};
 }
 
-double GlyphPiece::Number() const { return Text.size() > 2 ? TextValue(std::string_view(Text).substr(2)) : 0.0; }
+double GlyphPiece::Number() const { return Text.size() > 2 ? NumberAtStart(std::string_view(Text).substr(2)) : 0.0; }
 
 int32_t GlyphPiece::CharacterNumber() const {
   return ToInt32(Number() - 4096.0, "character number of glyph piece \"" + Text + "\"");

@@ -49,7 +49,7 @@ void LoadVersePositions(ModuleState& state, const std::filesystem::path& path) {
       throw Error(ErrorKind::Index,
                   file.name() + ": line " + std::to_string(n) + " is one more than the 114 surahs (an extra line end at the end?)");
     state.VersePos[static_cast<std::size_t>(n)] =
-        ToInt16(TextValue(line), file.name() + ": line " + std::to_string(n) + " value");
+        ToInt16(NumberAtStart(line), file.name() + ": line " + std::to_string(n) + " value");
   } while (!lines.AtEnd());
 }
 

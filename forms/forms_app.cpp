@@ -9,12 +9,12 @@ FormsApp::FormsApp(ModuleState& state, FormsRuntime& runtime) : state_(state), r
 
 FormsApp::~FormsApp() = default;
 
-VerseDialog& FormsApp::frmPilih() {
+VerseDialog& FormsApp::VerseForm() {
   if (!verseDialog_) verseDialog_ = std::make_unique<VerseDialog>(state_, runtime_);
   return *verseDialog_;
 }
 
-AboutBox& FormsApp::frmabout() {
+AboutBox& FormsApp::AboutForm() {
   if (!aboutBox_) aboutBox_ = std::make_unique<AboutBox>(runtime_);
   return *aboutBox_;
 }
@@ -22,12 +22,12 @@ AboutBox& FormsApp::frmabout() {
 void FormsApp::ShowVerseDialog(int16_t mode) {
   // Set first: a failing show leaves the mode chosen, and an open dialog keeps its choices.
   state_.InsertMode = mode;
-  frmPilih().form().Show();
+  VerseForm().form().Show();
 }
 
-void FormsApp::ctrl2_Click() { ShowVerseDialog(1); }
-void FormsApp::ctrl3_Click() { ShowVerseDialog(2); }
-void FormsApp::ctrl4_Click() { ShowVerseDialog(3); }
-void FormsApp::ctrl5_Click() { frmabout().form().Show(); }
+void FormsApp::OnGetAllClicked() { ShowVerseDialog(1); }
+void FormsApp::OnGetAyatClicked() { ShowVerseDialog(2); }
+void FormsApp::OnGetTerjemahClicked() { ShowVerseDialog(3); }
+void FormsApp::OnAboutClicked() { AboutForm().form().Show(); }
 
 }  // namespace pelvaron::forms

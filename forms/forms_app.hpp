@@ -1,7 +1,7 @@
 #pragma once
 // The add-in's forms side as one object: the single instances of frmPilih and frmabout and
 // the click handlers of the "Al-Quran" menu's buttons. The host only wires its button
-// events to ctrl2_Click .. ctrl5_Click; failures are thrown to it (pelvaron::Error).
+// events to OnGetAllClicked .. OnAboutClicked; failures are thrown to it (pelvaron::Error).
 
 #include <memory>
 
@@ -15,22 +15,22 @@ class AboutBox;
 
 class FormsApp {
  public:
-  // `state` (SurahTable, InsertMode, WordApp) and `runtime` must outlive the app.
+  // `state` (SurahTable, InsertMode, Document) and `runtime` must outlive the app.
   FormsApp(ModuleState& state, FormsRuntime& runtime);
   ~FormsApp();
   FormsApp(const FormsApp&) = delete;
   FormsApp& operator=(const FormsApp&) = delete;
 
   // "Get All", "Get Ayat", "Get Terjemah": InsertMode 1, 2, 3, then show frmPilih.
-  void ctrl2_Click();
-  void ctrl3_Click();
-  void ctrl4_Click();
+  void OnGetAllClicked();
+  void OnGetAyatClicked();
+  void OnGetTerjemahClicked();
   // "About": show frmabout; InsertMode is left alone.
-  void ctrl5_Click();
+  void OnAboutClicked();
 
   // The single instances, created (unloaded) on first use.
-  VerseDialog& frmPilih();
-  AboutBox& frmabout();
+  VerseDialog& VerseForm();
+  AboutBox& AboutForm();
 
  private:
   void ShowVerseDialog(int16_t mode);

@@ -24,11 +24,11 @@ std::string_view FirstCharacters(std::string_view text, std::size_t count) {
   return text.substr(0, pos);
 }
 
-double SurahValue(const std::string& text) { return TextValue(FirstCharacters(text, 3)); }
+double SurahValue(const std::string& text) { return NumberAtStart(FirstCharacters(text, 3)); }
 
 DocumentOps& Document(const ModuleState& state) {
-  if (!state.WordApp) throw Error(ErrorKind::HostCall, "there is no document to insert into");
-  return *state.WordApp;
+  if (!state.Document) throw Error(ErrorKind::HostCall, "there is no document to insert into");
+  return *state.Document;
 }
 
 }  // namespace
@@ -43,9 +43,9 @@ VerseDialog::VerseDialog(const ModuleState& state, FormsRuntime& runtime)
     : state_(state), runtime_(runtime), form_(runtime.CreateForm(VerseDialogLayout(), *this)) {}
 
 void VerseDialog::Click(std::string_view control) {
-  if (control == "cbSurat") cbSurat_Click();
-  else if (control == "cbFrom") cbFrom_Click();
-  else if (control == "Command1") Command1_Click();
+  if (control == "cbSurat") OnSurahChosen();
+  else if (control == "cbFrom") OnFirstVerseChosen();
+  else if (control == "Command1") OnOkClicked();
 }
 
 void VerseDialog::Centre() {
@@ -68,7 +68,7 @@ int16_t VerseDialog::VerseCountOfSelectedSurah() {
   return state_.Surah(form_->Combo("cbSurat").ListIndex() + 1).VerseCount;
 }
 
-void VerseDialog::cbSurat_Click() {
+void VerseDialog::OnSurahChosen() {
   ComboBox& from = form_->Combo("cbFrom");
   ComboBox& to = form_->Combo("cbTo");
   from.Clear();
@@ -82,13 +82,13 @@ void VerseDialog::cbSurat_Click() {
   if (from.ListCount() > 0) from.SetListIndex(0);
 }
 
-void VerseDialog::cbFrom_Click() {
+void VerseDialog::OnFirstVerseChosen() {
   ComboBox& to = form_->Combo("cbTo");
   const std::string fromText = form_->Combo("cbFrom").Text();
   to.Clear();
   to.SetText(fromText);
   const int16_t count = VerseCountOfSelectedSurah();
-  const int32_t first = ToInt32(TextValue(fromText), "first verse");
+  const int32_t first = ToInt32(NumberAtStart(fromText), "first verse");
   for (int32_t v = first; v <= count; ++v) to.AddItem(std::to_string(v));
   if (to.ListCount() > 0) to.SetListIndex(0);
 }
@@ -97,8 +97,8 @@ std::optional<VerseDialog::Range> VerseDialog::ReadRange() {
   const double surah = RoundHalfEven(SurahValue(form_->Combo("cbSurat").Text()));
   if (!(surah >= 1 && surah <= kSurahCount)) return std::nullopt;
   const int count = state_.Surah(static_cast<int>(surah)).VerseCount;
-  const double first = TextValue(form_->Combo("cbFrom").Text());
-  const double last = TextValue(form_->Combo("cbTo").Text());
+  const double first = NumberAtStart(form_->Combo("cbFrom").Text());
+  const double last = NumberAtStart(form_->Combo("cbTo").Text());
   // Above the count is what the user is told about; below 1 would reach into the surah
   // before, so it is refused the same way.
   const auto outside = [count](double verse) { return !(verse >= 1 && verse <= count); };
@@ -128,14 +128,14 @@ bool VerseDialog::RunInsertion(Insertion insertion) {
   }
 }
 
-void VerseDialog::Command1_Click() {
+void VerseDialog::OnOkClicked() {
   // The Arabic insertion lets the host handle input between verses; an OK pressed then
   // would start a second insertion in the middle of the first.
   if (inserting_) return;
   Centre();
   if (SurahValue(form_->Combo("cbSurat").Text()) == 0) form_->Combo("cbSurat").SetListIndex(1);
-  if (TextValue(form_->Combo("cbFrom").Text()) == 0) form_->Combo("cbFrom").SetText("1");
-  if (TextValue(form_->Combo("cbTo").Text()) == 0) form_->Combo("cbTo").SetText("1");
+  if (NumberAtStart(form_->Combo("cbFrom").Text()) == 0) form_->Combo("cbFrom").SetText("1");
+  if (NumberAtStart(form_->Combo("cbTo").Text()) == 0) form_->Combo("cbTo").SetText("1");
 
   std::optional<Range> range = ReadRange();
   if (!range) return Refuse();

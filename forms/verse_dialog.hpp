@@ -1,6 +1,6 @@
 #pragma once
 // frmPilih, "Pilih Surat & Ayat": the user picks a surah and a verse range; OK checks the
-// range and runs the insertion InsertMode names on state.WordApp.
+// range and runs the insertion InsertMode names on state.Document.
 
 #include <cstdint>
 #include <memory>
@@ -29,9 +29,9 @@ class VerseDialog : public FormEvents {
   void Form_Load() override;
   void Click(std::string_view control) override;
 
-  void cbSurat_Click();
-  void cbFrom_Click();
-  void Command1_Click();
+  void OnSurahChosen();
+  void OnFirstVerseChosen();
+  void OnOkClicked();
 
  private:
   struct Range {

@@ -66,7 +66,7 @@ double ParseRadix(std::string_view digits, int radix) {
 
 }  // namespace
 
-double TextValue(std::string_view text) {
+double NumberAtStart(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
   return ParseDecimal(text.substr(i), false);

@@ -9,7 +9,7 @@ namespace pelvaron {
 // The decimal number at the start of a text: leading blanks skipped, an optional sign,
 // digits with an optional fractional part; whatever follows is ignored and a text without
 // a number gives 0. Used for pos_depag.txt lines, glyph numbers and the dialog's boxes.
-double TextValue(std::string_view text);
+double NumberAtStart(std::string_view text);
 
 // The host's numeric-prefix conversion, used for note markers: blanks (space, tab, line
 // feed) are ignored wherever they stand; the longest leading number with optional sign,

@@ -32,7 +32,7 @@ struct ModuleState {
   // Entries 0..114; the global verse number of verse k of surah s is VersePos[s] + k.
   std::array<int16_t, kSurahCount + 1> VersePos{};
   // The document the insertions type into: the running Word, or a sink of our own.
-  std::shared_ptr<DocumentOps> WordApp;
+  std::shared_ptr<DocumentOps> Document;
   // When set, the data files are read from here rather than from the disk.
   std::shared_ptr<const InMemoryFiles> Files;
 

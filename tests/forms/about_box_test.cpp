@@ -51,11 +51,11 @@ TEST(AboutBoxLayout, LabelsAreTransparentBoldAndOnlyTheMailLabelsPoint) {
 
 class AboutBoxTest : public DialogTest {
  protected:
-  forms::Form& about() { return app.frmabout().form(); }
+  forms::Form& about() { return app.AboutForm().form(); }
 };
 
 TEST_F(AboutBoxTest, ShowsCentredAndTopmost) {
-  app.ctrl5_Click();
+  app.OnAboutClicked();
   EXPECT_TRUE(runtime.Visible(about()));
   EXPECT_FLOAT_EQ(about().Left(), 6465.0f);
   EXPECT_FLOAT_EQ(about().Top(), 4770.0f);
@@ -63,10 +63,10 @@ TEST_F(AboutBoxTest, ShowsCentredAndTopmost) {
 }
 
 TEST_F(AboutBoxTest, AboutTwiceUsesTheOneInstanceAndLeavesTheModeAlone) {
-  app.ctrl3_Click();
-  app.ctrl5_Click();
+  app.OnGetAyatClicked();
+  app.OnAboutClicked();
   forms::Form* first = &about();
-  app.ctrl5_Click();
+  app.OnAboutClicked();
   EXPECT_EQ(first, &about());
   EXPECT_EQ(TakeLines(), (Lines{"Load frmPilih", "SetWindowPos frmPilih -1 394 313 235 142 0", "Load frmabout",
                                 "SetWindowPos frmabout -1 431 318 162 132 0"}));
@@ -74,20 +74,20 @@ TEST_F(AboutBoxTest, AboutTwiceUsesTheOneInstanceAndLeavesTheModeAlone) {
 }
 
 TEST_F(AboutBoxTest, Label4LeavesItOpenAndEveryOtherClickClosesIt) {
-  app.ctrl5_Click();
+  app.OnAboutClicked();
   runtime.UserClick(about(), "Label4");
   EXPECT_TRUE(about().Loaded());
   for (const char* target : {"", "Label1", "Label2", "Label3", "Label5", "Label6", "Label7", "Label8", "Label9",
                              "Shape1"}) {
     SCOPED_TRACE(target);
-    app.ctrl5_Click();
+    app.OnAboutClicked();
     ASSERT_TRUE(about().Loaded());
     TakeLines();
     runtime.UserClick(about(), target);
     EXPECT_FALSE(about().Loaded());
     EXPECT_EQ(TakeLines(), Lines{"Unload frmabout"});
   }
-  app.ctrl5_Click();  // loaded afresh
+  app.OnAboutClicked();  // loaded afresh
   EXPECT_EQ(TakeLines(), (Lines{"Load frmabout", "SetWindowPos frmabout -1 431 318 162 132 0"}));
 }
 
@@ -97,9 +97,9 @@ class SmallScreen : public DialogTest {
 };
 
 TEST_F(SmallScreen, TheAboutBoxComesOutAtANegativePosition) {
-  app.ctrl5_Click();
-  EXPECT_FLOAT_EQ(app.frmabout().form().Left(), -715.0f);
-  EXPECT_FLOAT_EQ(app.frmabout().form().Top(), -490.0f);
+  app.OnAboutClicked();
+  EXPECT_FLOAT_EQ(app.AboutForm().form().Left(), -715.0f);
+  EXPECT_FLOAT_EQ(app.AboutForm().form().Top(), -490.0f);
   EXPECT_EQ(TakeLines(), (Lines{"Load frmabout", "SetWindowPos frmabout -1 -48 -33 162 132 0"}));
 }
 

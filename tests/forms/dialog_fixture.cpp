@@ -13,7 +13,7 @@ DialogTest::DialogTest(forms::HeadlessScreen screen)
   WriteSmallPack(folder, kPackVerseCounts, {{2, 1}});
   LoadSurahIndex(state, temp.path());
   state.AppPath = temp.path();
-  state.WordApp = sink;
+  state.Document = sink;
 }
 
 std::vector<std::string> DialogTest::TakeLines() {

@@ -27,8 +27,8 @@ class DialogTest : public ::testing::Test {
  protected:
   explicit DialogTest(forms::HeadlessScreen screen = {});
 
-  forms::VerseDialog& dialog() { return app.frmPilih(); }
-  forms::Form& form() { return app.frmPilih().form(); }
+  forms::VerseDialog& dialog() { return app.VerseForm(); }
+  forms::Form& form() { return app.VerseForm().form(); }
   forms::ComboBox& combo(const char* name) { return form().Combo(name); }
   // The user presses OK.
   void PressOk() { runtime.UserClick(form(), "Command1"); }

@@ -15,22 +15,22 @@ class MenuButtons : public DialogTest {};
 
 TEST_F(MenuButtons, EachModeButtonSetsItsModeAndShowsTheOneDialog) {
   EXPECT_EQ(state.InsertMode, 0);
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   EXPECT_EQ(state.InsertMode, 1);
   forms::Form* dialog = &form();
   EXPECT_TRUE(runtime.Visible(*dialog));
-  app.ctrl3_Click();
+  app.OnGetAyatClicked();
   EXPECT_EQ(state.InsertMode, 2);
-  app.ctrl4_Click();
+  app.OnGetTerjemahClicked();
   EXPECT_EQ(state.InsertMode, 3);
   EXPECT_EQ(dialog, &form());
   EXPECT_EQ(TakeLines(), (Lines{"Load frmPilih", "SetWindowPos frmPilih -1 394 313 235 142 0"}));
 }
 
 TEST_F(MenuButtons, SwitchingTheModeOfAnOpenDialogChangesWhatOkInserts) {
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   combo("cbSurat").SetListIndex(2);
-  app.ctrl3_Click();
+  app.OnGetAyatClicked();
   TakeLines();
   PressOk();
   EXPECT_EQ(TakeLines(), Lines{"Unload frmPilih"});
@@ -44,12 +44,12 @@ class BrokenScreen : public DialogTest {
 };
 
 TEST_F(BrokenScreen, AFailingShowReachesTheHostAndKeepsTheModeSet) {
-  EXPECT_THROW(app.ctrl3_Click(), Error);
+  EXPECT_THROW(app.OnGetAyatClicked(), Error);
   EXPECT_EQ(state.InsertMode, 2);
   EXPECT_FALSE(form().Loaded());
   EXPECT_EQ(TakeLines(), (Lines{"Load frmPilih", "Unload frmPilih"}));
-  EXPECT_THROW(app.ctrl5_Click(), Error);
-  EXPECT_FALSE(app.frmabout().form().Loaded());
+  EXPECT_THROW(app.OnAboutClicked(), Error);
+  EXPECT_FALSE(app.AboutForm().form().Loaded());
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ class YieldingSink : public TraceSink {
 class VerseDialogInsertion : public DialogTest {
  protected:
   VerseDialogInsertion() {
-    state.WordApp = yielding;
-    app.ctrl2_Click();
+    state.Document = yielding;
+    app.OnGetAllClicked();
     TakeLines();
   }
   // Remembers the lines written by the user's actions at the first yield only.
@@ -78,7 +78,7 @@ TEST_F(VerseDialogInsertion, AfterAFailureTheNextOkWorks) {
 }
 
 TEST_F(VerseDialogInsertion, NoDocumentIsShownAsAFailure) {
-  state.WordApp.reset();
+  state.Document.reset();
   EXPECT_NO_THROW(PressOk());
   const Lines shown = TakeLines();
   ASSERT_EQ(shown.size(), 1u);
@@ -120,7 +120,7 @@ TEST_F(VerseDialogInsertion, ClosingTheDialogDuringTheArabicSkipsTheTranslation)
 }
 
 TEST_F(VerseDialogInsertion, ASwitchedModeDuringTheArabicDoesNotChangeTheRunningInsertion) {
-  AtFirstYield([this] { app.ctrl3_Click(); });
+  AtFirstYield([this] { app.OnGetAyatClicked(); });
   PressOk();
   EXPECT_EQ(TakeDocument(), ExpectedArabic(1, 1, 1) + ExpectedTranslation(1, 1, 1));
   EXPECT_EQ(state.InsertMode, 2);

@@ -27,7 +27,7 @@ class VerseDialogLoad : public DialogTest {};
 TEST_F(VerseDialogLoad, ListsEverySurahAsThreeDigitsAndTrimmedName) {
   state.SurahTable[2].SurahName = "   Al-Baqarah                 ";  // blanks at both ends
   state.SurahTable[114].SurahName = "An-Nas                        ";
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   forms::ComboBox& surat = combo("cbSurat");
   ASSERT_EQ(surat.ListCount(), 114);
   EXPECT_EQ(surat.List(0), "001. Surah1");
@@ -37,7 +37,7 @@ TEST_F(VerseDialogLoad, ListsEverySurahAsThreeDigitsAndTrimmedName) {
 }
 
 TEST_F(VerseDialogLoad, StartsAtSurahOneVerseOneToOneUnchecked) {
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   EXPECT_EQ(combo("cbSurat").Text(), "001. Surah1");
   EXPECT_EQ(combo("cbSurat").ListIndex(), 0);
   EXPECT_EQ(combo("cbFrom").Text(), "1");
@@ -49,7 +49,7 @@ TEST_F(VerseDialogLoad, StartsAtSurahOneVerseOneToOneUnchecked) {
 }
 
 TEST_F(VerseDialogLoad, CentresOnTheScreenAndMakesItselfTopmost) {
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   // (15360 - 3525) / 2 = 5917.5 twips = 394.5 pixels, which goes to the even 394.
   EXPECT_FLOAT_EQ(form().Left(), 5917.5f);
   EXPECT_FLOAT_EQ(form().Top(), 4695.0f);
@@ -57,7 +57,7 @@ TEST_F(VerseDialogLoad, CentresOnTheScreenAndMakesItselfTopmost) {
 }
 
 TEST_F(VerseDialogLoad, ChoosingAFirstVerseRestartsTheLastVerseListThere) {
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   combo("cbSurat").SetListIndex(4);
   combo("cbFrom").SetListIndex(2);
   EXPECT_EQ(combo("cbFrom").Text(), "3");
@@ -73,13 +73,13 @@ TEST_F(VerseDialogLoad, ChoosingAFirstVerseRestartsTheLastVerseListThere) {
 }
 
 TEST_F(VerseDialogLoad, ChoosingTheLastVerseLeavesOneEntry) {
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   combo("cbFrom").SetListIndex(6);
   EXPECT_EQ(Entries(combo("cbTo")), Numbers(7, 7));
 }
 
 TEST_F(VerseDialogLoad, ASurahWithoutVersesLeavesBothListsEmpty) {
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   EXPECT_NO_THROW(combo("cbSurat").SetListIndex(12));
   EXPECT_EQ(combo("cbFrom").ListCount(), 0);
   EXPECT_EQ(combo("cbTo").ListCount(), 0);
@@ -87,7 +87,7 @@ TEST_F(VerseDialogLoad, ASurahWithoutVersesLeavesBothListsEmpty) {
 }
 
 TEST_F(VerseDialogLoad, ChoosingAVerseAfterTypingASurahTakesTheListPositionNotTheText) {
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   combo("cbSurat").SetListIndex(3);
   combo("cbSurat").SetText("2");  // typed: no entry is selected any more
   EXPECT_EQ(combo("cbSurat").ListIndex(), -1);
@@ -99,11 +99,11 @@ TEST_F(VerseDialogLoad, ChoosingAVerseAfterTypingASurahTakesTheListPositionNotTh
 }
 
 TEST_F(VerseDialogLoad, ShowingItAgainWhileOpenKeepsTheChoices) {
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   combo("cbSurat").SetListIndex(4);
   form().Check("Check1").SetValue(1);
   TakeLines();
-  app.ctrl3_Click();
+  app.OnGetAyatClicked();
   EXPECT_TRUE(TakeLines().empty());  // no second load, no second placement
   EXPECT_EQ(combo("cbSurat").ListIndex(), 4);
   EXPECT_EQ(form().Check("Check1").Value(), 1);
@@ -111,14 +111,14 @@ TEST_F(VerseDialogLoad, ShowingItAgainWhileOpenKeepsTheChoices) {
 }
 
 TEST_F(VerseDialogLoad, ShowingItAfterClosingStartsAfresh) {
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   combo("cbSurat").SetListIndex(4);
   form().Check("Check1").SetValue(1);
   form().Unload();
   EXPECT_FALSE(runtime.Visible(form()));
   EXPECT_THROW(combo("cbSurat"), Error);  // its controls went with it
   TakeLines();
-  app.ctrl4_Click();
+  app.OnGetTerjemahClicked();
   EXPECT_EQ(TakeLines().front(), "Load frmPilih");
   EXPECT_EQ(combo("cbSurat").ListIndex(), 0);
   EXPECT_EQ(combo("cbTo").Text(), "1");

@@ -17,9 +17,9 @@ class VerseDialogOk : public DialogTest {
  protected:
   // Opens the dialog in `mode` and forgets the load's lines.
   void Open(int mode = 1) {
-    if (mode == 1) app.ctrl2_Click();
-    if (mode == 2) app.ctrl3_Click();
-    if (mode == 3) app.ctrl4_Click();
+    if (mode == 1) app.OnGetAllClicked();
+    if (mode == 2) app.OnGetAyatClicked();
+    if (mode == 3) app.OnGetTerjemahClicked();
     TakeLines();
   }
   void Type(const char* box, const char* text) { combo(box).SetText(text); }
@@ -55,7 +55,7 @@ TEST_F(VerseDialogOk, ModeChoosesTheInsertions) {
 }
 
 TEST_F(VerseDialogOk, AModeNoButtonSetInsertsNothingButCloses) {
-  app.frmPilih().form().Show();  // shown without a menu button: InsertMode is still 0
+  app.VerseForm().form().Show();  // shown without a menu button: InsertMode is still 0
   TakeLines();
   PressOk();
   ExpectInserted("");
@@ -200,7 +200,7 @@ TEST_F(VerseDialogOk, ARefusalClosesBeforeTellingAndTheMenuOpensItAgain) {
   Type("cbTo", "99");
   PressOk();
   ExpectRefused();
-  app.ctrl2_Click();
+  app.OnGetAllClicked();
   EXPECT_EQ(TakeLines().front(), "Load frmPilih");
   EXPECT_EQ(combo("cbTo").Text(), "1");
 }

@@ -7,27 +7,27 @@
 namespace pelvaron {
 namespace {
 
-TEST(TextValue, ReadsTheLeadingDecimalNumber) {
-  EXPECT_EQ(TextValue("  12 abc"), 12.0);
-  EXPECT_EQ(TextValue("-7"), -7.0);
-  EXPECT_EQ(TextValue("+3x"), 3.0);
-  EXPECT_EQ(TextValue("7.5"), 7.5);
-  EXPECT_EQ(TextValue("0051"), 51.0);
-  EXPECT_EQ(TextValue(".5"), 0.5);
+TEST(NumberAtStart, ReadsTheLeadingDecimalNumber) {
+  EXPECT_EQ(NumberAtStart("  12 abc"), 12.0);
+  EXPECT_EQ(NumberAtStart("-7"), -7.0);
+  EXPECT_EQ(NumberAtStart("+3x"), 3.0);
+  EXPECT_EQ(NumberAtStart("7.5"), 7.5);
+  EXPECT_EQ(NumberAtStart("0051"), 51.0);
+  EXPECT_EQ(NumberAtStart(".5"), 0.5);
 }
 
-TEST(TextValue, TextWithoutANumberIsZero) {
-  EXPECT_EQ(TextValue(""), 0.0);
-  EXPECT_EQ(TextValue("abc"), 0.0);
-  EXPECT_EQ(TextValue("  "), 0.0);
-  EXPECT_EQ(TextValue("-"), 0.0);
-  EXPECT_EQ(TextValue("x12"), 0.0);
+TEST(NumberAtStart, TextWithoutANumberIsZero) {
+  EXPECT_EQ(NumberAtStart(""), 0.0);
+  EXPECT_EQ(NumberAtStart("abc"), 0.0);
+  EXPECT_EQ(NumberAtStart("  "), 0.0);
+  EXPECT_EQ(NumberAtStart("-"), 0.0);
+  EXPECT_EQ(NumberAtStart("x12"), 0.0);
 }
 
-TEST(TextValue, StopsAtTheFirstCharacterThatIsNotPartOfTheNumber) {
-  EXPECT_EQ(TextValue("1 2"), 1.0);  // blanks inside end the number in this flavour
-  EXPECT_EQ(TextValue("1e3"), 1.0);  // no exponent
-  EXPECT_EQ(TextValue("12\r"), 12.0);
+TEST(NumberAtStart, StopsAtTheFirstCharacterThatIsNotPartOfTheNumber) {
+  EXPECT_EQ(NumberAtStart("1 2"), 1.0);  // blanks inside end the number in this flavour
+  EXPECT_EQ(NumberAtStart("1e3"), 1.0);  // no exponent
+  EXPECT_EQ(NumberAtStart("12\r"), 12.0);
 }
 
 TEST(HostNumericPrefix, IgnoresBlanksAnywhere) {
