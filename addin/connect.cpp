@@ -72,8 +72,7 @@ HRESULT Connect::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
 
 void Connect::AddinInstance_OnConnection(IDispatch* addInInst) {
   ModuleState& state = Module();
-  LoadSurahIndex(state, LibraryFolder());
-  state.AppPath = LibraryFolder();
+  LoadModuleState(state, LibraryFolder());
   SetWord(WordSession::Connect());
   RemoveQuranMenu(Word());
   BuildQuranMenu(*Word(), addInInst, [this](int index, const ComPtr<IDispatch>& button) {

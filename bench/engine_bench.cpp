@@ -10,13 +10,13 @@
 #include <streambuf>
 #include <string>
 
-#include "cli/insert_request.hpp"
 #include "data/arabic_text.hpp"
 #include "data/in_memory_files.hpp"
 #include "data/surah_index.hpp"
 #include "docx/document_sink.hpp"
 #include "docx/docx_writer.hpp"
 #include "insert/arabic_insert.hpp"
+#include "insert/insert_request.hpp"
 #include "insert/trace_sink.hpp"
 #include "module/state.hpp"
 
@@ -139,8 +139,7 @@ int main(int argc, char** argv) {
   }
   try {
     Packs& packs = GetPacks();
-    LoadSurahIndex(packs.disk, appPath);
-    packs.disk.AppPath = appPath;
+    LoadModuleState(packs.disk, appPath);
     auto files = std::make_shared<InMemoryFiles>();
     files->LoadFolder(std::filesystem::path(appPath) / "DataQuran");
     packs.memory = packs.disk;

@@ -6,8 +6,8 @@
 
 #include "cli/app_path.hpp"
 #include "cli/dialog_script.hpp"
-#include "cli/insert_request.hpp"
 #include "data/surah_index.hpp"
+#include "insert/insert_request.hpp"
 #include "insert/trace_sink.hpp"
 #include "module/error.hpp"
 #include "module/state.hpp"
@@ -24,8 +24,7 @@ struct DialogOptions {
 void RunDialog(const DialogOptions& options) {
   ModuleState state;
   const std::filesystem::path folder = options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
-  LoadSurahIndex(state, folder);
-  state.AppPath = folder;
+  LoadModuleState(state, folder);
 
   auto sink = std::make_shared<TraceSink>(std::cout);
   state.Document = sink;

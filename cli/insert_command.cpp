@@ -4,8 +4,8 @@
 
 #include "cli/app_path.hpp"
 #include "cli/document_output.hpp"
-#include "cli/insert_request.hpp"
 #include "data/surah_index.hpp"
+#include "insert/insert_request.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron::cli {
@@ -24,8 +24,7 @@ struct InsertOptions {
 void RunInsert(const InsertOptions& options) {
   ModuleState state;
   const std::filesystem::path folder = options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
-  LoadSurahIndex(state, folder);
-  state.AppPath = folder;
+  LoadModuleState(state, folder);
 
   InsertRequest request = options.request;
   request.what = ParseInsertWhat(options.mode);

@@ -56,8 +56,15 @@ void LoadVersePositions(ModuleState& state, const std::filesystem::path& path) {
 }  // namespace
 
 void LoadSurahIndex(ModuleState& state, const std::filesystem::path& appFolder) {
-  LoadSurahRecords(state, appFolder / "DataQuran" / "surahindex.mtf");
-  LoadVersePositions(state, appFolder / "DataQuran" / "pos_depag.txt");
+  LoadSurahRecords(state, DataFilePath(appFolder, "surahindex.mtf"));
+  LoadVersePositions(state, DataFilePath(appFolder, "pos_depag.txt"));
+}
+
+void LoadModuleState(ModuleState& state, const std::filesystem::path& appFolder,
+                     std::shared_ptr<const InMemoryFiles> files) {
+  if (files) state.Files = std::move(files);
+  LoadSurahIndex(state, appFolder);
+  state.AppPath = appFolder;
 }
 
 }  // namespace pelvaron

@@ -4,8 +4,6 @@
 #include <exception>
 
 #include "forms/make_form_topmost.hpp"
-#include "insert/arabic_insert.hpp"
-#include "insert/translation.hpp"
 #include "module/error.hpp"
 #include "module/numeric.hpp"
 #include "module/text.hpp"
@@ -93,7 +91,7 @@ void VerseDialog::OnFirstVerseChosen() {
   if (to.ListCount() > 0) to.SetListIndex(0);
 }
 
-std::optional<VerseDialog::Range> VerseDialog::ReadRange() {
+std::optional<InsertRequest> VerseDialog::ReadRange() {
   const double surah = RoundHalfEven(SurahValue(form_->Combo("cbSurat").Text()));
   if (!(surah >= 1 && surah <= kSurahCount)) return std::nullopt;
   const int count = state_.Surah(static_cast<int>(surah)).VerseCount;
@@ -103,7 +101,7 @@ std::optional<VerseDialog::Range> VerseDialog::ReadRange() {
   // before, so it is refused the same way.
   const auto outside = [count](double verse) { return !(verse >= 1 && verse <= count); };
   if (outside(first) || outside(last)) return std::nullopt;
-  Range range;
+  InsertRequest range;
   range.surah = static_cast<int16_t>(surah);
   range.firstVerse = ToInt16(first, "first verse");
   range.lastVerse = ToInt16(last, "last verse");
@@ -116,56 +114,47 @@ void VerseDialog::Refuse() {
   runtime_.MsgBox(kVerseMissing, kMsgBoxInformation);
 }
 
-template <typename Insertion>
-bool VerseDialog::RunInsertion(Insertion insertion) {
-  try {
-    insertion();
-    return true;
-  } catch (const std::exception& e) {
-    // What was typed stays; the dialog stays open so the user can try again.
-    runtime_.MsgBox(e.what(), kMsgBoxCritical);
-    return false;
-  }
-}
-
 void VerseDialog::OnOkClicked() {
   // The Arabic insertion lets the host handle input between verses; an OK pressed then
   // would start a second insertion in the middle of the first.
   if (inserting_) return;
   Centre();
+  // An empty or non-numeric surah box picks list entry 1, surah 2, not surah 1: the dialog
+  // has always done so, and documents made with it were made that way. Selecting it refills
+  // both verse lists, so the two lines below then find 1 in each box.
   if (SurahValue(form_->Combo("cbSurat").Text()) == 0) form_->Combo("cbSurat").SetListIndex(1);
   if (NumberAtStart(form_->Combo("cbFrom").Text()) == 0) form_->Combo("cbFrom").SetText("1");
   if (NumberAtStart(form_->Combo("cbTo").Text()) == 0) form_->Combo("cbTo").SetText("1");
 
-  std::optional<Range> range = ReadRange();
+  std::optional<InsertRequest> range = ReadRange();
   if (!range) return Refuse();
 
-  const int16_t mode = state_.InsertMode;
-  const bool arabic = mode == 1 || mode == 2;
-  const bool translation = mode == 1 || mode == 3;
+  // No menu button clicked yet: nothing to insert.
+  const std::optional<InsertWhat> what = InsertWhatFromMode(state_.InsertMode);
+  if (!what) return form_->Unload();
+  range->what = *what;
   struct Busy {
     bool& flag;
     explicit Busy(bool& f) : flag(f) { flag = true; }
     ~Busy() { flag = false; }
   } busy(inserting_);
 
-  if (arabic) {
-    if (!RunInsertion([&] {
-          InsertArabicRange(state_, Document(state_), range->surah, range->firstVerse, range->lastVerse,
-                            range->runOn);
-        }))
-      return;
-    if (translation) {
-      // The user may have closed the dialog or changed its boxes meanwhile.
-      if (!form_->Loaded()) return;
-      range = ReadRange();
-      if (!range) return Refuse();
-    }
-  }
-  if (translation &&
-      !RunInsertion([&] { InsertTranslationRange(state_, Document(state_), range->surah, range->firstVerse, range->lastVerse); }))
+  bool finished = false;
+  try {
+    finished = RunInsertRequest(state_, Document(state_), *range, [this](const InsertRequest&) {
+      // The user may have closed the dialog or changed its boxes while the Arabic yielded.
+      std::optional<InsertRequest> now;
+      if (!form_->Loaded()) return now;
+      now = ReadRange();
+      if (!now) Refuse();
+      return now;
+    });
+  } catch (const std::exception& e) {
+    // What was typed stays; the dialog stays open so the user can try again.
+    runtime_.MsgBox(e.what(), kMsgBoxCritical);
     return;
-  form_->Unload();
+  }
+  if (finished) form_->Unload();
 }
 
 }  // namespace pelvaron::forms

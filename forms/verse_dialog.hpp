@@ -9,11 +9,10 @@
 #include <string_view>
 
 #include "forms/forms_runtime.hpp"
+#include "insert/insert_request.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron::forms {
-
-inline constexpr const char* kVerseMissing = "Ayat tidak ada!!!";
 
 FormLayout VerseDialogLayout();
 
@@ -34,22 +33,12 @@ class VerseDialog : public FormEvents {
   void OnOkClicked();
 
  private:
-  struct Range {
-    int16_t surah = 0;
-    int16_t firstVerse = 0;
-    int16_t lastVerse = 0;
-    bool runOn = true;
-  };
-
   void Centre();
   int16_t VerseCountOfSelectedSurah();
   // The boxes as they are now; none when the range is one the dialog refuses.
-  std::optional<Range> ReadRange();
+  std::optional<InsertRequest> ReadRange();
   // Closes the dialog and tells the user, as for a verse outside the surah.
   void Refuse();
-  // Runs one insertion; false when it failed (the user has been told).
-  template <typename Insertion>
-  bool RunInsertion(Insertion insertion);
 
   const ModuleState& state_;
   FormsRuntime& runtime_;

@@ -15,6 +15,8 @@ void InsertVerse(const ModuleState& state, DocumentOps& doc, int16_t surah, int1
   doc.RtlRun();
   doc.RtlPara();
   doc.SetAlignment(kAlignJustify);
+  // No line for this verse (a line number below 1, which damaged positions can give): the
+  // previous verse's line is typed again rather than nothing, as the add-in always has.
   if (auto line = ReadArabicLine(state, surah, verse)) currentLine = std::move(*line);
   for (const ArabicWord& word : ParseArabicLine(currentLine)) {
     for (const GlyphPiece& piece : word) {

@@ -42,6 +42,8 @@ std::string BuildVerseTranslation(const ModuleState& state, int16_t surah, int16
   const std::string what = "surah " + std::to_string(surah) + " verse " + std::to_string(verse);
   const int16_t record = CheckedAdd16(state.VersePosOf(surah), verse, what + ": record number");
   const std::string s = ExpandRecord(state, IndexedPair::AyatPerKata, record, what);
+  // The expanded record starts with the blank that joins the groups, so the first two
+  // characters are that blank and the translation's first letter: only that letter is raised.
   return std::to_string(verse) + ". " + UpperCaseFirst(s, 2);
 }
 

@@ -23,9 +23,11 @@ int16_t ModuleState::VersePosOf(int index) const {
   return VersePos[static_cast<std::size_t>(index)];
 }
 
-std::filesystem::path ModuleState::DataFile(const std::string& name) const {
-  return AppPath / "DataQuran" / std::filesystem::path(name);
+std::filesystem::path DataFilePath(const std::filesystem::path& appFolder, const std::string& name) {
+  return appFolder / "DataQuran" / std::filesystem::path(name);
 }
+
+std::filesystem::path ModuleState::DataFile(const std::string& name) const { return DataFilePath(AppPath, name); }
 
 std::string TrimmedName(const SurahRecord& record) { return std::string(TrimSpaces(record.SurahName)); }
 

@@ -44,6 +44,9 @@ struct ModuleState {
   std::filesystem::path DataFile(const std::string& name) const;
 };
 
+// `appFolder` / "DataQuran" / name: where every data file is read from.
+std::filesystem::path DataFilePath(const std::filesystem::path& appFolder, const std::string& name);
+
 // The surah's name without the padding at either end.
 std::string TrimmedName(const SurahRecord& record);
 

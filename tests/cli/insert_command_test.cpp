@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "cli/insert_request.hpp"
 #include "insert/arabic_insert.hpp"
+#include "insert/insert_request.hpp"
 #include "insert/translation.hpp"
 #include "tests/support/fixtures.hpp"
 #include "tests/support/run_program.hpp"

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/insert_request.hpp"
 #include "data/arabic_text.hpp"
 #include "data/indexed_file.hpp"
+#include "insert/insert_request.hpp"
 #include "module/error.hpp"
 #include "tests/support/fixtures.hpp"
 
@@ -22,9 +22,7 @@ TEST(InMemoryFiles, InsertionsReadTheSameBytesAsFromDisk) {
   DataFixture memory;
   auto files = std::make_shared<InMemoryFiles>();
   files->LoadFolder(disk.folder.dir());
-  memory.state.Files = files;
-  LoadSurahIndex(memory.state, disk.temp.path());  // the folder's name, no file of it read
-  memory.state.AppPath = disk.temp.path();
+  LoadModuleState(memory.state, disk.temp.path(), files);  // the folder's name, no file of it read
   std::filesystem::remove_all(disk.folder.dir());
   RunInsertRequest(memory.state, memory.trace, {2, 1, 3, InsertWhat::All, false});
 

@@ -155,8 +155,7 @@ TEST(DocxFromInsertions, ArabicParagraphThenTranslationParagraphs) {
   // M - 1 would run on into record M.
   testing::WriteSmallPack(folder, {4}, {{2, 1}});
   ModuleState state;
-  LoadSurahIndex(state, dir.path());
-  state.AppPath = dir.path();
+  LoadModuleState(state, dir.path());
   DocumentSink sink;
   InsertArabicRange(state, sink, 1, 1, 2, true);
   InsertTranslationRange(state, sink, 1, 1, 2);

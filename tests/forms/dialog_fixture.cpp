@@ -11,8 +11,7 @@ DialogTest::DialogTest(forms::HeadlessScreen screen)
       runtime([this](std::string_view line) { lines.emplace_back(line); }, screen) {
   DataFolder folder(temp.path());
   WriteSmallPack(folder, kPackVerseCounts, {{2, 1}});
-  LoadSurahIndex(state, temp.path());
-  state.AppPath = temp.path();
+  LoadModuleState(state, temp.path());
   state.Document = sink;
 }
 

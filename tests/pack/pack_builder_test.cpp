@@ -61,8 +61,7 @@ class PackBuilder : public ::testing::Test {
   }
   ModuleState Load() {
     ModuleState state;
-    LoadSurahIndex(state, dir_.path() / "app");
-    state.AppPath = dir_.path() / "app";
+    LoadModuleState(state, dir_.path() / "app");
     return state;
   }
   std::filesystem::path source() const { return dir_.path() / "package"; }

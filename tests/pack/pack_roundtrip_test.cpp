@@ -36,8 +36,7 @@ class PackRoundTrip : public ::testing::Test {
       if (std::getenv("PELVARON_REQUIRE_PACK")) FAIL() << "no default pack in " << app << " or no " << source;
       GTEST_SKIP() << "no default pack in " << app << " (tools/make-default-pack.sh builds it)";
     }
-    LoadSurahIndex(state_, app);
-    state_.AppPath = app;
+    LoadModuleState(state_, app);
     std::ifstream in(source, std::ios::binary);
     source_ = json::parse(in);
     ASSERT_EQ(source_.size(), 114u);

@@ -29,10 +29,7 @@ struct DataFixture {
   TraceSink trace{traceText};
 
   // Loads the surah index as a connection does and sets AppPath.
-  void Load() {
-    LoadSurahIndex(state, temp.path());
-    state.AppPath = temp.path();
-  }
+  void Load() { LoadModuleState(state, temp.path()); }
   std::vector<std::string> Trace() const { return SplitLines(traceText.str()); }
 };
 

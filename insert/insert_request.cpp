@@ -1,0 +1,45 @@
+#include "insert/insert_request.hpp"
+
+#include "insert/arabic_insert.hpp"
+#include "insert/translation.hpp"
+#include "module/error.hpp"
+
+namespace pelvaron {
+
+InsertWhat ParseInsertWhat(const std::string& text) {
+  if (text == "all") return InsertWhat::All;
+  if (text == "arabic") return InsertWhat::Arabic;
+  if (text == "translation") return InsertWhat::Translation;
+  throw Error(ErrorKind::Input, "mode \"" + text + "\" is none of all, arabic, translation");
+}
+
+std::optional<InsertWhat> InsertWhatFromMode(int16_t mode) {
+  if (mode < 1 || mode > 3) return std::nullopt;
+  return static_cast<InsertWhat>(mode);
+}
+
+void CheckInsertRequest(const ModuleState& state, const InsertRequest& request) {
+  if (request.surah < 1 || request.surah > kSurahCount)
+    throw Error(ErrorKind::Input, "surah " + std::to_string(request.surah) + " does not exist (surahs are 1 to 114)");
+  const int count = state.Surah(request.surah).VerseCount;
+  const auto outside = [count](int verse) { return verse < 1 || verse > count; };
+  if (outside(request.firstVerse) || outside(request.lastVerse)) throw Error(ErrorKind::Input, kVerseMissing);
+}
+
+bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
+                      const BeforeTranslation& beforeTranslation) {
+  const auto surah = [](const InsertRequest& r) { return static_cast<int16_t>(r.surah); };
+  const auto first = [](const InsertRequest& r) { return static_cast<int16_t>(r.firstVerse); };
+  const auto last = [](const InsertRequest& r) { return static_cast<int16_t>(r.lastVerse); };
+  std::optional<InsertRequest> translation = request;
+  if (request.what != InsertWhat::Translation) {
+    InsertArabicRange(state, doc, surah(request), first(request), last(request), request.runOn);
+    if (request.what == InsertWhat::Arabic) return true;
+    if (beforeTranslation) translation = beforeTranslation(request);
+    if (!translation) return false;
+  }
+  InsertTranslationRange(state, doc, surah(*translation), first(*translation), last(*translation));
+  return true;
+}
+
+}  // namespace pelvaron

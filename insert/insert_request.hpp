@@ -1,0 +1,49 @@
+#pragma once
+// The one way into the engine for every front end (command line, dialogs, benchmarks): what
+// to insert, its check, and the dispatch to the Arabic and translation insertions.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "insert/document_ops.hpp"
+#include "module/state.hpp"
+
+namespace pelvaron {
+
+// What the user is told for a verse outside the surah.
+inline constexpr const char* kVerseMissing = "Ayat tidak ada!!!";
+
+// The values are the host's InsertMode numbers of the three menu buttons.
+enum class InsertWhat { All = 1, Arabic = 2, Translation = 3 };
+
+// "all", "arabic", "translation".
+InsertWhat ParseInsertWhat(const std::string& text);
+// InsertMode 1..3; none for any other value (no menu button clicked yet).
+std::optional<InsertWhat> InsertWhatFromMode(int16_t mode);
+
+struct InsertRequest {
+  int surah = 1;
+  int firstVerse = 1;
+  int lastVerse = 1;
+  InsertWhat what = InsertWhat::All;
+  // False: every Arabic verse ends with a paragraph mark ("Ganti Baris").
+  bool runOn = true;
+};
+
+// Refuses what the dialog refuses: a surah outside 1..114 (an input error naming it), a
+// verse above the surah's count or below 1 (kVerseMissing).
+void CheckInsertRequest(const ModuleState& state, const InsertRequest& request);
+
+// Asked after the Arabic when a translation follows. The Arabic yields to the host between
+// verses, so a dialog's boxes may have changed meanwhile: the answer is the range the
+// translation takes, or none to stop there.
+using BeforeTranslation = std::function<std::optional<InsertRequest>(const InsertRequest&)>;
+
+// Runs the insertions the request names on `doc`, Arabic first. False when `beforeTranslation`
+// stopped it; failures throw, and what was typed before stays.
+bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
+                      const BeforeTranslation& beforeTranslation = {});
+
+}  // namespace pelvaron
