@@ -1,5 +1,11 @@
 #include "cli/document_output.hpp"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -15,7 +21,7 @@ namespace {
 // The file is opened before the sink takes its stream, so -o really goes to the file.
 std::ofstream OpenTraceFile(const std::string& path) {
   std::ofstream file;
-  if (!path.empty()) {
+  if (!IsStandardOutput(path)) {
     file.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
     if (!file) throw Error(ErrorKind::File, path + ": cannot be opened for writing");
   }
@@ -41,11 +47,26 @@ class TraceOutput : public DocumentOutput {
 class DocxOutput : public DocumentOutput {
  public:
   DocxOutput(const std::string& path, const DocumentOutputOptions& options) : path_(path) {
-    if (path.empty()) throw Error(ErrorKind::Input, "the docx format needs an output file (-o FILE.docx)");
     if (!options.arabicFont.empty()) options_.arabicFont = options.arabicFont;
   }
   DocumentOps& ops() override { return sink_; }
-  void Finish() override { docx::WriteDocx(sink_.document(), options_, path_); }
+  void Finish() override {
+    if (!IsStandardOutput(path_)) return docx::WriteDocx(sink_.document(), options_, path_);
+    // The package is a zip, written through a file; standard output then gets its bytes.
+    std::string name = (std::filesystem::temp_directory_path() / "pelvaron-docx-XXXXXX").string();
+    const int fd = mkstemp(name.data());
+    if (fd < 0) throw Error(ErrorKind::File, name + ": no temporary file for the .docx on standard output");
+    close(fd);
+    struct Remove {
+      const std::string& path;
+      ~Remove() { std::remove(path.c_str()); }
+    } remove{name};
+    docx::WriteDocx(sink_.document(), options_, name);
+    std::ifstream in(name, std::ios::binary);
+    std::cout << in.rdbuf();
+    std::cout.flush();
+    if (!std::cout) throw Error(ErrorKind::File, "the .docx could not be written to standard output completely");
+  }
 
  private:
   std::string path_;
@@ -58,7 +79,7 @@ class TextOutput : public DocumentOutput {
   explicit TextOutput(const std::string& path) : path_(path) {}
   DocumentOps& ops() override { return sink_; }
   void Finish() override {
-    if (path_.empty()) {
+    if (IsStandardOutput(path_)) {
       docx::WritePlainText(sink_.document(), std::cout);
       std::cout.flush();
       if (!std::cout) throw Error(ErrorKind::File, "the text could not be written completely");
@@ -78,10 +99,14 @@ class TextOutput : public DocumentOutput {
 
 }  // namespace
 
+bool IsStandardOutput(const std::string& path) { return path.empty() || path == "-"; }
+
 std::string DefaultFormatFor(const std::string& path) {
-  const std::string suffix = ".docx";
-  const bool docx = path.size() >= suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0;
-  return docx ? "docx" : "trace";
+  const std::string extension = std::filesystem::path(path).extension().string();
+  const bool docx = extension.size() == 5 && std::equal(extension.begin(), extension.end(), ".docx", [](char a, char b) {
+                      return std::tolower(static_cast<unsigned char>(a)) == b;
+                    });
+  return docx ? "docx" : "text";
 }
 
 std::unique_ptr<DocumentOutput> OpenDocumentOutput(const std::string& format, const std::string& path,

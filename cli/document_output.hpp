@@ -22,11 +22,15 @@ struct DocumentOutputOptions {
 };
 
 // The format named on the command line ("trace", "docx", "text"), written to `path`, or to
-// standard output when `path` is empty (a .docx needs a path).
+// standard output when `path` is empty or "-".
 std::unique_ptr<DocumentOutput> OpenDocumentOutput(const std::string& format, const std::string& path,
                                                    const DocumentOutputOptions& options = {});
 
-// The format `-o path` implies when none is named: "docx" for a path ending in ".docx".
+// The format `-o path` implies when none is named: "docx" for a name ending in ".docx" in
+// any case, else "text", what a person reading a terminal wants.
 std::string DefaultFormatFor(const std::string& path);
+
+// True for the path of standard output: none, or "-".
+bool IsStandardOutput(const std::string& path);
 
 }  // namespace pelvaron::cli

@@ -21,18 +21,25 @@ struct InsertOptions {
   DocumentOutputOptions outputOptions;
 };
 
-void RunInsert(const InsertOptions& options) {
-  ModuleState state;
-  const std::filesystem::path folder = options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
-  LoadModuleState(state, folder);
+// Everything the command line alone can get wrong is found before any data is read, so a
+// usage error is always exit 2.
+std::string CheckedFormat(const InsertOptions& options) {
+  const std::string format = options.format.empty() ? DefaultFormatFor(options.output) : options.format;
+  if (format == "docx" && options.output.empty())
+    throw CLI::ValidationError("--format", "docx needs -o FILE.docx (or -o - for standard output)");
+  return format;
+}
 
+void RunInsert(const InsertOptions& options) {
+  const std::string format = CheckedFormat(options);
   InsertRequest request = options.request;
   request.what = ParseInsertWhat(options.mode);
   request.runOn = !options.linePerVerse;
+
+  ModuleState state;
+  LoadModuleState(state, options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath));
   CheckInsertRequest(state, request);
 
-  const std::string format = options.format.empty() ? DefaultFormatFor(options.output) : options.format;
-  if (format == "docx" && options.output.empty()) throw CLI::ValidationError("--format docx needs -o FILE.docx");
   auto output = OpenDocumentOutput(format, options.output, options.outputOptions);
   try {
     RunInsertRequest(state, output->ops(), request);
@@ -57,11 +64,11 @@ void AddInsertCommand(CLI::App& app) {
       ->capture_default_str();
   cmd->add_flag("--line-per-verse", options->linePerVerse, "End every Arabic verse with a paragraph mark");
   cmd->add_option("--format", options->format,
-                  "Output format: trace, docx or text (default: docx when -o ends in .docx, else trace)")
+                  "Output format: trace, docx or text (default: docx when -o ends in .docx, else text)")
       ->check(CLI::IsMember({"trace", "docx", "text"}));
   cmd->add_option("--arabic-font", options->outputOptions.arabicFont,
                   "Font for Arabic in the normal text of a .docx (default: Amiri)");
-  cmd->add_option("-o,--output", options->output, "Output file (default: standard output)");
+  cmd->add_option("-o,--output", options->output, "Output file; - or none: standard output");
   cmd->callback([options] { RunInsert(*options); });
 }
 

@@ -2,34 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 #include "cli/dialog_script.hpp"
 #include "tests/support/data_writer.hpp"
+#include "tests/support/run_program.hpp"
 #include "tests/support/temp_dir.hpp"
 
 namespace pelvaron::testing {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+using Outcome = ProgramResult;
 
 class DialogCommand : public ::testing::Test {
  protected:
@@ -38,27 +24,18 @@ class DialogCommand : public ::testing::Test {
     WriteSmallPack(folder, {7, 286, 200, 176, 120}, {{2, 1}});
   }
 
-  Outcome Pelvaron(const std::string& arguments, const std::string& input = "") {
-    const auto in = temp.path() / "stdin.txt";
-    const auto out = temp.path() / "stdout.txt";
-    const auto err = temp.path() / "stderr.txt";
-    std::ofstream(in, std::ios::binary) << input;
-    const std::string command = std::string("'") + PELVARON_EXE + "' " + arguments + " <" + Quoted(in) + " >" +
-                                Quoted(out) + " 2>" + Quoted(err);
-    const int raw = std::system(command.c_str());
-    Outcome run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadAll(out);
-    run.err = ReadAll(err);
-    return run;
+  Outcome Pelvaron(const std::vector<std::string>& args, const std::string& input = "") {
+    return RunProgram(PELVARON_EXE, args, input);
   }
 
   Outcome Dialog(const std::string& script, const std::string& mode = "all") {
-    return Pelvaron("dialog --app-path " + Quoted(temp.path()) + " --mode " + mode, script);
+    return Pelvaron({"dialog", "--app-path", temp.path().string(), "--mode", mode}, script);
   }
 
   Outcome Insert(const std::string& request) {
-    return Pelvaron("insert --app-path " + Quoted(temp.path()) + " " + request);
+    std::vector<std::string> args{"insert", "--app-path", temp.path().string(), "--format", "trace"};
+    for (auto& word : Words(request)) args.push_back(word);
+    return Pelvaron(args);
   }
 
   TempDir temp;
@@ -80,8 +57,7 @@ TEST_F(DialogCommand, AScriptFileAndAModeSwitchedOnTheWay) {
   ASSERT_EQ(insert.status, 0) << insert.err;
   const auto script = temp.path() / "script.txt";
   std::ofstream(script, std::ios::binary) << "show\r\nsurah select 2\nfrom select 1\nto select 2\ncheck 1\nmode 2\nok\n";
-  const Outcome dialog = Pelvaron("dialog --app-path " + Quoted(temp.path()) + " --mode translation --script " +
-                              Quoted(script));
+  const Outcome dialog = Pelvaron({"dialog", "--app-path", temp.path().string(), "--mode", "translation", "--script", script.string()});
   EXPECT_EQ(dialog.status, 0) << dialog.err;
   EXPECT_EQ(dialog.out, kLoaded + insert.out + "Unload frmPilih\n");
 }

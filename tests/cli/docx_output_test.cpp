@@ -1,34 +1,22 @@
 // `pelvaron insert` writing documents: the .docx and text formats, end to end.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <zip.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "tests/support/data_writer.hpp"
+#include "tests/support/run_program.hpp"
 #include "tests/support/temp_dir.hpp"
 
 namespace pelvaron::testing {
 namespace {
 
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-};
-
-ProgramRun Pelvaron(const std::string& args) {
-  ProgramRun run;
-  FILE* pipe = popen((std::string(PELVARON_EXE) + " " + args + " 2>/dev/null").c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+// `pelvaron insert --app-path DIR` and then `args`.
+ProgramResult Insert(const std::filesystem::path& app, std::vector<std::string> args) {
+  args.insert(args.begin(), {"insert", "--app-path", app.string()});
+  return RunProgram(PELVARON_EXE, args);
 }
 
 std::string PackagePart(const std::filesystem::path& docx, const char* name) {
@@ -52,20 +40,24 @@ std::string DocumentXml(const std::filesystem::path& docx) { return PackagePart(
 class DocxOutput : public ::testing::Test {
  protected:
   void SetUp() override { WriteSmallPack(folder_, {4}); }
-  std::string App() const { return "--app-path '" + dir_.path().string() + "'"; }
+  ProgramResult Run(const std::string& words, const std::vector<std::string>& more = {}) const {
+    std::vector<std::string> args = Words(words);
+    args.insert(args.end(), more.begin(), more.end());
+    return Insert(dir_.path(), args);
+  }
   TempDir dir_;
   DataFolder folder_{dir_.path()};
 };
 
 TEST_F(DocxOutput, TextFormatPrintsEachParagraphAsALine) {
-  const ProgramRun run = Pelvaron("insert " + App() + " --surah 1 --first 1 --last 2 --format text");
+  const ProgramResult run = Run("--surah 1 --first 1 --last 2 --format text");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "\u0661 \u0662 \n1.  Word1\n2.  Word2\n\n\n");
 }
 
 TEST_F(DocxOutput, DocxIsTheDefaultForADocxFileName) {
   const auto path = dir_.path() / "out.docx";
-  const ProgramRun run = Pelvaron("insert " + App() + " --surah 1 --first 1 --last 2 -o '" + path.string() + "'");
+  const ProgramResult run = Run("--surah 1 --first 1 --last 2", {"-o", path.string()});
   EXPECT_EQ(run.status, 0);
   const std::string xml = DocumentXml(path);
   EXPECT_NE(xml.find("<w:bidi/>"), std::string::npos) << xml;
@@ -75,15 +67,14 @@ TEST_F(DocxOutput, DocxIsTheDefaultForADocxFileName) {
 
 TEST_F(DocxOutput, ArabicFontNamesTheDefaultFontsComplexScriptSlot) {
   const auto path = dir_.path() / "font.docx";
-  const ProgramRun run = Pelvaron("insert " + App() + " --surah 1 --first 1 --last 1 --format docx --arabic-font " +
-                                  "'Noto Naskh Arabic' -o '" + path.string() + "'");
+  const ProgramResult run = Run("--surah 1 --first 1 --last 1 --format docx", {"--arabic-font", "Noto Naskh Arabic", "-o", path.string()});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(PackagePart(path, "word/styles.xml").find("w:cs=\"Noto Naskh Arabic\""), std::string::npos);
 }
 
 TEST_F(DocxOutput, TraceWithAnOutputFileGoesToTheFileAlone) {
   const auto path = dir_.path() / "out.trace";
-  const ProgramRun run = Pelvaron("insert " + App() + " --surah 1 --first 1 --last 1 -o '" + path.string() + "'");
+  const ProgramResult run = Run("--surah 1 --first 1 --last 1 --format trace", {"-o", path.string()});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "");
   std::ifstream in(path, std::ios::binary);
@@ -93,13 +84,13 @@ TEST_F(DocxOutput, TraceWithAnOutputFileGoesToTheFileAlone) {
 }
 
 TEST_F(DocxOutput, DocxWithoutAnOutputFileIsAUsageError) {
-  EXPECT_EQ(Pelvaron("insert " + App() + " --surah 1 --first 1 --last 1 --format docx").status, 2);
+  EXPECT_EQ(Run("--surah 1 --first 1 --last 1 --format docx").status, 2);
 }
 
 TEST_F(DocxOutput, FailurePartWayStillWritesWhatWasTyped) {
   folder_.WriteGroupRecords("Ayat Per Kata", {{1}, {0}, {3}, {4}});  // verse 2 names group 0
   const auto path = dir_.path() / "partial.docx";
-  const ProgramRun run = Pelvaron("insert " + App() + " --surah 1 --first 1 --last 3 -o '" + path.string() + "'");
+  const ProgramResult run = Run("--surah 1 --first 1 --last 3", {"-o", path.string()});
   EXPECT_EQ(run.status, 1);
   const std::string xml = DocumentXml(path);
   for (const char* digit : {"\u0661", "\u0662", "\u0663"}) EXPECT_NE(xml.find(digit), std::string::npos) << xml;

@@ -24,7 +24,7 @@ class InsertCommandTest : public ::testing::Test {
     f.Load();
   }
   testing::ProgramResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"insert", "--app-path", f.temp.path().string()});
+    args.insert(args.begin(), {"insert", "--app-path", f.temp.path().string(), "--format", "trace"});
     return RunProgram(PELVARON_EXE, args);
   }
   // The trace the engine itself writes for the same request.
@@ -60,7 +60,7 @@ TEST_F(InsertCommandTest, ModesAndLinePerVerse) {
 
 TEST_F(InsertCommandTest, WritesToAFile) {
   const auto out = f.temp.path() / "trace.txt";
-  auto r = Run({"--surah", "1", "--first", "1", "--last", "1", "--format", "trace", "-o", out.string()});
+  auto r = Run({"--surah", "1", "--first", "1", "--last", "1", "-o", out.string()});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "");
   std::ifstream in(out, std::ios::binary);
@@ -91,10 +91,49 @@ TEST_F(InsertCommandTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(Run({"--surah", "1"}).status, 2);
   EXPECT_EQ(Run({"--surah", "x", "--first", "1", "--last", "1"}).status, 2);
   EXPECT_EQ(Run({"--surah", "1", "--first", "1", "--last", "1", "--mode", "both"}).status, 2);
-  EXPECT_EQ(RunProgram(PELVARON_EXE, {}).status, 2);
   auto help = RunProgram(PELVARON_EXE, {"insert", "--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--line-per-verse"), std::string::npos);
+}
+
+TEST_F(InsertCommandTest, OutputFormatFollowsTheOptionOrTheFileName) {
+  const std::string trace = Expected(1, 1, 1, InsertWhat::All, true);
+  const auto insert = [this](std::vector<std::string> args) {
+    args.insert(args.begin(), {"insert", "--app-path", f.temp.path().string(), "--surah", "1", "--first", "1", "--last", "1"});
+    return RunProgram(PELVARON_EXE, args);
+  };
+  const auto text = insert({});
+  EXPECT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out.rfind("1.  Word1\n"), text.out.find('\n') + 1) << text.out;  // text, not trace, by default
+  EXPECT_EQ(insert({"-o", "-"}).out, text.out);
+  EXPECT_EQ(insert({"--format", "trace", "-o", "-"}).out, trace);
+
+  const auto upper = f.temp.path() / "A.DOCX";
+  ASSERT_EQ(insert({"-o", upper.string()}).status, 0);
+  std::ifstream docx(upper, std::ios::binary);
+  std::string magic(2, '\0');
+  docx.read(magic.data(), 2);
+  EXPECT_EQ(magic, "PK");  // a zip package, whatever the case of its name
+  const auto docxOut = insert({"--format", "docx", "-o", "-"});
+  EXPECT_EQ(docxOut.out.substr(0, 2), "PK");
+}
+
+TEST(CommandLine, UsageErrorsComeBeforeAnyDataIsRead) {
+  testing::TempDir empty;  // no DataQuran: reading it would be exit 1
+  const std::vector<std::vector<std::string>> cases{
+      {"insert", "--app-path", empty.path().string(), "--surah", "1", "--first", "1", "--last", "1", "--format", "docx"},
+      {"frob"},
+      {},
+  };
+  for (const auto& args : cases) {
+    const auto r = RunProgram(PELVARON_EXE, args);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  EXPECT_NE(RunProgram(PELVARON_EXE, {"frob"}).err.find("insert, dialog, pack"), std::string::npos);
+  const auto version = RunProgram(PELVARON_EXE, {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "pelvaron " PELVARON_VERSION "\n");
 }
 
 TEST_F(InsertCommandTest, AMissingDataFolderFailsWithNoOutput) {

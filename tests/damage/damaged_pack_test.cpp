@@ -57,7 +57,7 @@ class DamagedPackTest : public ::testing::Test {
     for (const char* surah : {"1", "2"}) {
       auto r = RunProgram("timeout", {"60", PELVARON_EXE, "insert", "--app-path", appPath.string(), "--surah", surah,
                                       "--first", "1", "--last", surah[0] == '1' ? "7" : "40", "--mode", "all",
-                                      "--line-per-verse"});
+                                      "--line-per-verse", "--format", "trace"});
       all.out += r.out;
       all.err += r.err;
       all.status = r.status;
