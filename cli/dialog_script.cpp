@@ -8,6 +8,7 @@
 #include "forms/about_box.hpp"
 #include "forms/verse_dialog.hpp"
 #include "insert/trace_sink.hpp"
+#include "module/trace_format.hpp"
 
 namespace pelvaron::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "docx/characters.hpp"
-#include "insert/trace_sink.hpp"
+#include "module/trace_format.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
 

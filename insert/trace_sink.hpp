@@ -10,11 +10,6 @@
 
 namespace pelvaron {
 
-// A string in double quotes with JSON escaping; non-ASCII passes as raw UTF-8.
-std::string QuoteTraceString(std::string_view text);
-// printf %g of a single-precision value.
-std::string FormatTraceFloat(float value);
-
 class TraceSink : public DocumentOps {
  public:
   explicit TraceSink(std::ostream& out) : out_(out) {}

@@ -1,6 +1,8 @@
 #include "module/numeric.hpp"
 
+#include <charconv>
 #include <cmath>
+#include <system_error>
 #include <limits>
 #include <string>
 
@@ -10,6 +12,25 @@ namespace pelvaron {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The value of a literal ParseDecimal has checked. std::from_chars, unlike strtod, ignores the
+// C locale: inside Word another component may switch it to one with a decimal comma, where
+// strtod would read "7.5" as 7.
+double LiteralValue(const std::string& literal) {
+  const char* first = literal.data();
+  const char* last = first + literal.size();
+  if (first != last && *first == '+') ++first;  // from_chars takes no plus sign
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error == std::errc::result_out_of_range) {
+    // What strtod gives: infinity for a value too large, zero for one too small.
+    const bool tiny = literal.find("e-") != std::string::npos;
+    const bool negative = literal[0] == '-';
+    if (tiny) return negative ? -0.0 : 0.0;
+    return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+  }
+  return value;
+}
 
 // Reads sign, digits and an optional fraction (and exponent when asked) from `text` as it
 // stands; returns 0 when no digit is found.
@@ -42,7 +63,7 @@ double ParseDecimal(std::string_view text, bool allowExponent) {
     }
     if (expDigits) literal += exponent;
   }
-  return std::strtod(literal.c_str(), nullptr);
+  return LiteralValue(literal);
 }
 
 double ParseRadix(std::string_view digits, int radix) {

@@ -4,14 +4,17 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          libcli11-dev libpugixml-dev libzip-dev nlohmann-json3-dev libicu-dev "$@")
+          libcli11-dev libpugixml-dev libzip-dev nlohmann-json3-dev libicu-dev locales "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# A locale with a decimal comma, for the test that numbers are read the same under it.
+locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' || $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8

@@ -6,6 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 
+# A plain build, as someone who has never seen the presets would make it.
+cmake -S . -B out -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build out
+
 # The default pack comes first: the round trip and the damaged-pack suite run over it.
 cmake --preset default >/dev/null
 cmake --build --preset default

@@ -1,8 +1,8 @@
 #include "forms/headless/headless_runtime.hpp"
 
 #include "forms/headless/headless_form.hpp"
-#include "insert/trace_sink.hpp"
 #include "module/error.hpp"
+#include "module/trace_format.hpp"
 
 namespace pelvaron::forms {
 namespace {
@@ -28,9 +28,19 @@ void HeadlessRuntime::SetWindowPos(intptr_t window, int32_t insertAfter, int32_t
                                    int32_t cy, uint32_t flags) {
   const auto found = windows_.find(window);
   // Like the real call, a bad handle is no failure the caller hears of.
-  const std::string name = found != windows_.end() ? found->second : "?" + std::to_string(window);
-  Write("SetWindowPos " + name + " " + std::to_string(insertAfter) + " " + std::to_string(x) + " " +
-        std::to_string(y) + " " + std::to_string(cx) + " " + std::to_string(cy) + " " + std::to_string(flags));
+  std::string line = "SetWindowPos ";
+  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + string.
+  if (found != windows_.end()) {
+    line += found->second;
+  } else {
+    line += '?';
+    line += std::to_string(window);
+  }
+  for (const int64_t value : {int64_t{insertAfter}, int64_t{x}, int64_t{y}, int64_t{cx}, int64_t{cy}, int64_t{flags}}) {
+    line += ' ';
+    line += std::to_string(value);
+  }
+  Write(line);
 }
 
 void HeadlessRuntime::MsgBox(const std::string& text, int32_t style) {

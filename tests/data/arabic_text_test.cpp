@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "module/error.hpp"
+#include "tests/support/expect_error.hpp"
 #include "tests/support/fixtures.hpp"
 
 namespace pelvaron {
 namespace {
 
 using testing::DataFixture;
+using testing::ExpectError;
 
 std::vector<std::string> Pieces(const ArabicWord& word) {
   std::vector<std::string> texts;
@@ -93,13 +95,7 @@ TEST_F(ReadArabicLineTest, NoLineAtAll) {
   EXPECT_FALSE(ReadArabicLine(f.state, 1, -3).has_value());
   f.folder.Write("AQO2.TXT", "");
   EXPECT_FALSE(ReadArabicLine(f.state, 1, 0).has_value());
-  try {
-    ReadArabicLine(f.state, 1, 1);
-    FAIL() << "an empty file read as a verse without words";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::PastEnd);
-    EXPECT_NE(std::string(e.what()).find("AQO2.TXT: the file is empty"), std::string::npos);
-  }
+  ExpectError(ErrorKind::PastEnd, "AQO2.TXT: the file is empty", [&] { ReadArabicLine(f.state, 1, 1); });
 }
 
 TEST_F(ReadArabicLineTest, AnyLineEndSeparatesLines) {
@@ -118,19 +114,10 @@ TEST_F(ReadArabicLineTest, ACrLfAcrossABlockBoundaryIsOneLineEnd) {
 }
 
 TEST_F(ReadArabicLineTest, ErrorsComeBeforeAndFromTheFile) {
-  try {
+  ExpectError(ErrorKind::Index, "", [&] {
     ReadArabicLine(f.state, 115, 1);  // no file written yet: the index error comes first
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Index);
-  }
-  try {
-    ReadArabicLine(f.state, 1, 1);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::File);
-    EXPECT_NE(std::string(e.what()).find("AQO2.TXT"), std::string::npos);
-  }
+  });
+  ExpectError(ErrorKind::File, "AQO2.TXT", [&] { ReadArabicLine(f.state, 1, 1); });
   EXPECT_FALSE(std::filesystem::exists(f.folder.file("AQO2.TXT")));
 }
 

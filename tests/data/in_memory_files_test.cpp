@@ -6,12 +6,14 @@
 #include "data/indexed_file.hpp"
 #include "insert/insert_request.hpp"
 #include "module/error.hpp"
+#include "tests/support/expect_error.hpp"
 #include "tests/support/fixtures.hpp"
 
 namespace pelvaron {
 namespace {
 
 using testing::DataFixture;
+using testing::ExpectError;
 
 TEST(InMemoryFiles, InsertionsReadTheSameBytesAsFromDisk) {
   DataFixture disk;
@@ -36,13 +38,7 @@ TEST(InMemoryFiles, AFileNotHeldIsMissing) {
   ModuleState state;
   state.Files = std::make_shared<InMemoryFiles>(files);
   state.AppPath = "/data";
-  try {
-    IndexedFile pair(state, IndexedPair::NotePerKata);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::File);
-    EXPECT_NE(std::string(e.what()).find("Note Per Kata.idx"), std::string::npos);
-  }
+  ExpectError(ErrorKind::File, "Note Per Kata.idx", [&] { IndexedFile pair(state, IndexedPair::NotePerKata); });
   EXPECT_EQ(ReadArabicLine(state, 1, 1), "x");
 }
 

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "module/error.hpp"
+#include "tests/support/expect_error.hpp"
 #include "tests/support/fixtures.hpp"
 
 namespace pelvaron {
 namespace {
 
 using testing::DataFixture;
+using testing::ExpectError;
 
 class IndexedFileTest : public ::testing::Test {
  protected:
@@ -97,13 +99,7 @@ TEST_F(IndexedFileTest, StartOneIsTheFirstByte) {
 }
 
 TEST_F(IndexedFileTest, MissingFilesFailAndAreNotCreated) {
-  try {
-    Read(1);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::File);
-    EXPECT_NE(std::string(e.what()).find("GROUP_KATA.idx"), std::string::npos);
-  }
+  ExpectError(ErrorKind::File, "GROUP_KATA.idx", [&] { Read(1); });
   EXPECT_FALSE(std::filesystem::exists(f.folder.file("GROUP_KATA.idx")));
   f.folder.Write("GROUP_KATA.idx", pack::EncodeIndexEntries({1}));
   EXPECT_THROW(Read(1), Error);
@@ -131,25 +127,11 @@ TEST_F(IndexedFileTest, GroupTextIsDecodedFromWindows1252) {
 
 TEST_F(IndexedFileTest, MalformedGroupRecordsFail) {
   f.folder.WriteGroups({"a", "b"});
-  try {
-    Expand(std::string("\x00\x01\x00", 3));
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::BadRecord);
-    EXPECT_NE(std::string(e.what()).find("odd length"), std::string::npos);
-  }
-  try {
-    Expand(std::string("\x80\x01", 2));
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-  }
-  try {
+  ExpectError(ErrorKind::BadRecord, "odd length", [&] { Expand(std::string("\x00\x01\x00", 3)); });
+  ExpectError(ErrorKind::Overflow, "", [&] { Expand(std::string("\x80\x01", 2)); });
+  ExpectError(ErrorKind::BadRecord, "", [&] {
     Expand(std::string("\x00\x00", 2));  // group 0
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::BadRecord);
-  }
+  });
 }
 
 }  // namespace

@@ -6,12 +6,14 @@
 #include <iterator>
 
 #include "module/error.hpp"
+#include "tests/support/expect_error.hpp"
 #include "tests/support/fixtures.hpp"
 
 namespace pelvaron {
 namespace {
 
 using testing::DataFixture;
+using testing::ExpectError;
 
 std::vector<int> Positions(int count) {
   std::vector<int> p;
@@ -74,13 +76,7 @@ TEST(LoadSurahIndex, AShortIndexFailsNamingTheRecord) {
   DataFixture f;
   f.folder.Write("surahindex.mtf", std::string(34 * 100, ' '));
   f.folder.WritePositions({0});
-  try {
-    f.Load();
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::PastEnd);
-    EXPECT_NE(std::string(e.what()).find("surahindex.mtf: record 101"), std::string::npos) << e.what();
-  }
+  ExpectError(ErrorKind::PastEnd, "surahindex.mtf: record 101", [&] { f.Load(); });
 }
 
 TEST(LoadSurahIndex, PositionLinesAreReadAsNumbers) {
@@ -147,13 +143,7 @@ TEST(LoadSurahIndex, MissingFilesFailAndAreNotCreated) {
   EXPECT_EQ(LoadFailure(f), ErrorKind::File);
   EXPECT_FALSE(std::filesystem::exists(f.folder.file("surahindex.mtf")));
   f.folder.WriteSurahIndex({});
-  try {
-    f.Load();
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::File);
-    EXPECT_NE(std::string(e.what()).find("pos_depag.txt"), std::string::npos);
-  }
+  ExpectError(ErrorKind::File, "pos_depag.txt", [&] { f.Load(); });
   EXPECT_FALSE(std::filesystem::exists(f.folder.file("pos_depag.txt")));
 }
 

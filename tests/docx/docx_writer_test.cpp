@@ -5,16 +5,19 @@
 
 #include <pugixml.hpp>
 
+#include "data/surah_index.hpp"
 #include "docx/document_sink.hpp"
 #include "insert/arabic_insert.hpp"
 #include "insert/translation.hpp"
-#include "data/surah_index.hpp"
 #include "module/error.hpp"
 #include "tests/support/data_writer.hpp"
+#include "tests/support/expect_error.hpp"
 #include "tests/support/temp_dir.hpp"
 
 namespace pelvaron::docx {
 namespace {
+
+using testing::ExpectError;
 
 std::string Part(const Document& document, const std::string& name, const DocxOptions& options = {}) {
   for (const PackagePart& part : BuildDocxParts(document, options))
@@ -138,13 +141,7 @@ TEST(DocxWriterPackage, WritesEveryPartIntoTheZip) {
 TEST(DocxWriterPackage, UnwritablePathIsAFileErrorNamingIt) {
   testing::TempDir dir;
   const auto path = dir.path() / "missing" / "out.docx";
-  try {
-    WriteDocx(SampleDocument(), {}, path);
-    FAIL() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::File);
-    EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos) << e.what();
-  }
+  ExpectError(ErrorKind::File, path.string(), [&] { WriteDocx(SampleDocument(), {}, path); });
 }
 
 // The insertions themselves, into the document model: the layout the document shows.

@@ -7,9 +7,12 @@
 #include "forms/headless/headless_runtime.hpp"
 #include "forms/make_form_topmost.hpp"
 #include "module/error.hpp"
+#include "tests/support/expect_error.hpp"
 
 namespace pelvaron::forms {
 namespace {
+
+using testing::ExpectError;
 
 struct NoEvents : FormEvents {
   void Form_Load() override {}
@@ -96,13 +99,7 @@ class ZeroScale : public MakeFormTopmostTest {
 
 TEST_F(ZeroScale, AnInvalidQuotientFailsBeforeTheCall) {
   Form& origin = FormAt(0, 0, 100, 100);  // 0 / 0: not a number
-  try {
-    MakeFormTopmost(runtime, origin, -1);
-    FAIL() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-    EXPECT_NE(std::string(e.what()).find("frmTest"), std::string::npos) << e.what();
-  }
+  ExpectError(ErrorKind::Overflow, "frmTest", [&] { MakeFormTopmost(runtime, origin, -1); });
   Form& moved = FormAt(15, 0, 100, 100);  // 15 / 0: infinite
   EXPECT_THROW(MakeFormTopmost(runtime, moved, -1), Error);
   EXPECT_TRUE(lines.empty());

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "module/error.hpp"
+#include "tests/support/expect_error.hpp"
 #include "tests/support/fixtures.hpp"
 
 namespace pelvaron {
 namespace {
 
 using ::testing::ElementsAre;
+using testing::ExpectError;
 using ::testing::ElementsAreArray;
 using testing::DataFixture;
 
@@ -142,13 +144,7 @@ TEST_F(InsertArabicTest, ASurahOutsideTheTableFailsAfterTheVerseFormatting) {
 TEST_F(InsertArabicTest, AMissingTextFileFailsNamingIt) {
   Lines({"1|5000_6| _"});
   std::filesystem::remove(f.folder.file("AQO2.TXT"));
-  try {
-    Insert(1, 1, true);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::File);
-    EXPECT_NE(std::string(e.what()).find("AQO2.TXT"), std::string::npos);
-  }
+  ExpectError(ErrorKind::File, "AQO2.TXT", [&] { Insert(1, 1, true); });
   EXPECT_FALSE(std::filesystem::exists(f.folder.file("AQO2.TXT")));
 }
 

@@ -1,4 +1,5 @@
 #include "insert/trace_sink.hpp"
+#include "module/trace_format.hpp"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,14 @@
 
 #include "insert/translation.hpp"
 #include "module/error.hpp"
+#include "tests/support/expect_error.hpp"
 #include "tests/support/fixtures.hpp"
 
 namespace pelvaron {
 namespace {
 
 using ::testing::ElementsAre;
+using testing::ExpectError;
 using testing::DataFixture;
 
 const char* const kSetup[] = {"LtrPara", "LtrRun", "ParagraphFormat.Alignment 3", "Font.Size 10"};
@@ -102,12 +104,7 @@ TEST_F(TranslationRangeTest, AnUnclosedMarkerFailsAfterItsLineIsTyped) {
 
 TEST_F(TranslationRangeTest, AMarkerOutsideSixteenBitsFails) {
   Write({"a[40000]"}, {"one"});
-  try {
-    Insert(1, 1);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-  }
+  ExpectError(ErrorKind::Overflow, "", [&] { Insert(1, 1); });
 }
 
 TEST_F(TranslationRangeTest, TwoThousandMarkersFitAndOneMoreFails) {
@@ -118,12 +115,7 @@ TEST_F(TranslationRangeTest, TwoThousandMarkersFitAndOneMoreFails) {
   EXPECT_EQ(std::count(ok.begin(), ok.end(), "TypeText \"[1]  n\""), 2000);
 
   f.traceText.str("");
-  try {
-    Insert(1, 3);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Index);
-  }
+  ExpectError(ErrorKind::Index, "", [&] { Insert(1, 3); });
   EXPECT_EQ(f.Trace().end()[-2], "TypeText \"3.  [1]\"");  // the line is in before the scan fails
 }
 

@@ -2,12 +2,14 @@
 
 #include "insert/translation.hpp"
 #include "module/error.hpp"
+#include "tests/support/expect_error.hpp"
 #include "tests/support/fixtures.hpp"
 
 namespace pelvaron {
 namespace {
 
 using testing::DataFixture;
+using testing::ExpectError;
 
 // Surah 1 has verses 1..7 at global 1..7; surah 2 starts at 7. Groups and records are
 // written by each test.
@@ -54,24 +56,15 @@ TEST_F(TranslationTest, VerseZeroReadsTheRecordBeforeTheSurah) {
   f.folder.WriteGroups({"a", "b", "c", "d", "e", "f", "seventh"});
   Verses({{1}, {2}, {3}, {4}, {5}, {6}, {7}, {1}});
   EXPECT_EQ(BuildVerseTranslation(f.state, 2, 0), "0.  Seventh");
-  try {
+  ExpectError(ErrorKind::BadRecord, "surah 1 verse 0", [&] {
     BuildVerseTranslation(f.state, 1, 0);  // record 0
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::BadRecord);
-    EXPECT_NE(std::string(e.what()).find("surah 1 verse 0"), std::string::npos) << e.what();
-  }
+  });
   EXPECT_THROW(BuildVerseTranslation(f.state, 1, -1), Error);
 }
 
 TEST_F(TranslationTest, RecordNumberArithmeticIsSixteenBit) {
   f.state.VersePos[1] = 32767;
-  try {
-    BuildVerseTranslation(f.state, 1, 1);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-  }
+  ExpectError(ErrorKind::Overflow, "", [&] { BuildVerseTranslation(f.state, 1, 1); });
   EXPECT_THROW(BuildVerseTranslation(f.state, 115, 1), Error);
 }
 
@@ -101,13 +94,7 @@ TEST_F(TranslationTest, AnEmptyNoteRecordGivesTheNumberAlone) {
 TEST_F(TranslationTest, NoteZeroIsABadRecord) {
   f.folder.WriteGroups({"x"});
   Notes({{1}});
-  try {
-    BuildNoteText(f.state, 0);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::BadRecord);
-    EXPECT_NE(std::string(e.what()).find("note 0"), std::string::npos) << e.what();
-  }
+  ExpectError(ErrorKind::BadRecord, "note 0", [&] { BuildNoteText(f.state, 0); });
 }
 
 }  // namespace

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <limits>
+#include <string>
+
 #include "module/error.hpp"
+#include "tests/support/expect_error.hpp"
 
 namespace pelvaron {
 namespace {
+using testing::ExpectError;
+
 
 TEST(NumberAtStart, ReadsTheLeadingDecimalNumber) {
   EXPECT_EQ(NumberAtStart("  12 abc"), 12.0);
@@ -57,6 +64,20 @@ TEST(HostNumericPrefix, RadixValuesWrapLikeTheHost) {
   EXPECT_THROW(HostNumericPrefix("&H100000000"), Error);
 }
 
+TEST(Numbers, ReadTheSameUnderALocaleWithADecimalComma) {
+  // Another component in the host's process may switch the C locale.
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed (tools/install-deps.sh makes it)";
+  const double numbers[] = {NumberAtStart("7.5"), HostNumericPrefix("1e2"), HostNumericPrefix("-1.5E+1"),
+                            HostNumericPrefix("1e999"), HostNumericPrefix("1e-999")};
+  std::setlocale(LC_ALL, before.c_str());
+  EXPECT_EQ(numbers[0], 7.5);
+  EXPECT_EQ(numbers[1], 100.0);
+  EXPECT_EQ(numbers[2], -15.0);
+  EXPECT_EQ(numbers[3], std::numeric_limits<double>::infinity());  // too large: overflow when made an integer
+  EXPECT_EQ(numbers[4], 0.0);
+}
+
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(7.5), 8.0);
   EXPECT_EQ(RoundHalfEven(6.5), 6.0);
@@ -69,13 +90,7 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
 TEST(Rounding, Int16RangeIsChecked) {
   EXPECT_EQ(ToInt16(32767.4, "v"), 32767);
   EXPECT_EQ(ToInt16(-32768.5, "v"), -32768);  // rounds to the even -32768
-  try {
-    ToInt16(32767.5, "pos_depag.txt: line 3 value");
-    FAIL() << "no overflow";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-    EXPECT_NE(std::string(e.what()).find("pos_depag.txt: line 3"), std::string::npos);
-  }
+  ExpectError(ErrorKind::Overflow, "pos_depag.txt: line 3", [&] { ToInt16(32767.5, "pos_depag.txt: line 3 value"); });
   EXPECT_THROW(ToInt16(1e300, "v"), Error);
   EXPECT_THROW(ToInt32(2147483647.5, "v"), Error);
   EXPECT_EQ(ToInt32(-2147483648.0, "v"), INT32_MIN);

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "module/state.hpp"
 #include "module/error.hpp"
+#include "module/state.hpp"
+#include "tests/support/expect_error.hpp"
 
 namespace pelvaron {
 namespace {
+using testing::ExpectError;
+
 
 TEST(Windows1252, DecodesTheWholeCodePage) {
   EXPECT_EQ(DecodeWindows1252("abc"), "abc");
@@ -84,12 +87,7 @@ TEST(ModuleState, SurahIndexesOutsideTheTableAreIndexErrors) {
   ModuleState state;
   EXPECT_EQ(state.Surah(0).VerseCount, 0);
   EXPECT_EQ(state.VersePosOf(114), 0);
-  try {
-    state.VersePosOf(115);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Index);
-  }
+  ExpectError(ErrorKind::Index, "", [&] { state.VersePosOf(115); });
   EXPECT_THROW(state.Surah(-1), Error);
 }
 
