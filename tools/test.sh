@@ -17,7 +17,8 @@ bash tools/make-default-pack.sh >/dev/null
 export PELVARON_PACK_APP_PATH="$PWD/build/default/cli" PELVARON_REQUIRE_PACK=1
 
 for preset in default sanitize; do
-  cmake --preset "$preset" -DPELVARON_PACK_DIR="$PELVARON_PACK_APP_PATH" >/dev/null
+  cmake --preset "$preset" -DPELVARON_PACK_DIR="$PELVARON_PACK_APP_PATH" \
+    -DPELVARON_QURAN_JSON_DIR="$PWD/build/quran-json/package" >/dev/null
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
