@@ -44,7 +44,7 @@ void RunInsert(const InsertOptions& options) {
   try {
     RunInsertRequest(state, output->ops(), request);
   } catch (...) {
-    output->Finish();  // what was typed before the failure stays
+    output->FinishAfterFailure();
     throw;
   }
   output->Finish();

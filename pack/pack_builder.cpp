@@ -4,6 +4,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "files/replacing_file.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
 #include "pack/format_writer.hpp"
@@ -104,19 +105,11 @@ class PackWriter {
  public:
   PackWriter(const std::filesystem::path& dir, PackSummary& summary) : dir_(dir), summary_(summary) {}
 
-  // Written beside its final name and renamed, so a failed run leaves no half file.
+  // Written beside its final name and renamed, so a failed or interrupted run leaves no half file.
   void Write(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path target = dir_ / name;
-    const std::filesystem::path part = dir_ / (name + ".part");
-    {
-      std::ofstream out(part, std::ios::binary | std::ios::trunc);
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      out.flush();
-      if (!out) throw Error(ErrorKind::File, part.string() + ": cannot be written");
-    }
-    std::error_code ec;
-    std::filesystem::rename(part, target, ec);
-    if (ec) throw Error(ErrorKind::File, target.string() + ": cannot be replaced: " + ec.message());
+    files::ReplacingFile file(dir_ / name);
+    file.stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.Commit();
     summary_.files.emplace_back(name, bytes.size());
   }
   void WritePair(const std::string& name, const IndexedPairBytes& pair) {
