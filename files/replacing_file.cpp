@@ -136,20 +136,32 @@ ReplacingFile::~ReplacingFile() {
 
 std::ostream& ReplacingFile::stream() { return *stream_; }
 
-void ReplacingFile::Commit() {
+void ReplacingFile::WriteOut() {
   stream_->flush();
   // Durable before it is visible under the name, so a crash cannot leave an empty file there.
   if (!temp_.empty() && buffer_->fd() >= 0) fsync(buffer_->fd());
   if (const int error = buffer_->Close(); error != 0)
     Fail(name_, "could not be written completely (" + Reason(error) + ")" + (temp_.empty() ? "" : "; it was left as it was"));
-  if (temp_.empty()) {
-    committed_ = true;
-    return;
-  }
-  SignalsHeld held;
-  if (std::rename(temp_.c_str(), target_.c_str()) != 0) Fail(name_, "cannot be replaced: " + Reason(errno));
+}
+
+// Called with the signals held.
+void ReplacingFile::PutInPlace() {
+  if (!temp_.empty() && std::rename(temp_.c_str(), target_.c_str()) != 0)
+    Fail(name_, "cannot be replaced: " + Reason(errno));
   committed_ = true;
-  ReleaseTempFile(slot_);
+  if (!temp_.empty()) ReleaseTempFile(slot_);
+}
+
+void ReplacingFile::Commit() {
+  WriteOut();
+  SignalsHeld held;
+  PutInPlace();
+}
+
+void ReplacingFile::CommitTogether(const std::vector<std::unique_ptr<ReplacingFile>>& files) {
+  for (const auto& file : files) file->WriteOut();
+  SignalsHeld held;
+  for (const auto& file : files) file->PutInPlace();
 }
 
 }  // namespace pelvaron::files

@@ -8,6 +8,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace pelvaron::files {
 
@@ -24,9 +25,14 @@ class ReplacingFile {
   // Writes out what is buffered and puts the file in place; an error (a full disk, a size
   // limit) names the target, which is then left as it was.
   void Commit();
+  // Commits every file, or none when one cannot be written out; an interruption waits until
+  // the last is in place, so a set of files is never left part new, part old.
+  static void CommitTogether(const std::vector<std::unique_ptr<ReplacingFile>>& files);
 
  private:
   class FdBuffer;
+  void WriteOut();
+  void PutInPlace();
   std::filesystem::path name_;    // as given, for messages
   std::filesystem::path target_;  // symbolic links followed
   std::string temp_;  // empty when writing the target directly

@@ -13,7 +13,7 @@ namespace pelvaron::files {
 namespace {
 
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGXFSZ};
-constexpr int kSlots = 8;
+constexpr int kSlots = 16;  // a whole DataQuran folder at once
 
 // Written only with the signals blocked; the handler reads them.
 char gPaths[kSlots][PATH_MAX];

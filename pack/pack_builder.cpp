@@ -105,13 +105,14 @@ class PackWriter {
  public:
   PackWriter(const std::filesystem::path& dir, PackSummary& summary) : dir_(dir), summary_(summary) {}
 
-  // Written beside its final name and renamed, so a failed or interrupted run leaves no half file.
+  // Written beside its final name; Commit renames them all, so a failed or interrupted run
+  // leaves the folder as it was.
   void Write(const std::string& name, const std::string& bytes) {
-    files::ReplacingFile file(dir_ / name);
-    file.stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.Commit();
+    files_.push_back(std::make_unique<files::ReplacingFile>(dir_ / name));
+    files_.back()->stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     summary_.files.emplace_back(name, bytes.size());
   }
+  void Commit() { files::ReplacingFile::CommitTogether(files_); }
   void WritePair(const std::string& name, const IndexedPairBytes& pair) {
     Write(name + ".idx", pair.index);
     Write(name + ".dat", pair.data);
@@ -120,6 +121,7 @@ class PackWriter {
  private:
   std::filesystem::path dir_;
   PackSummary& summary_;
+  std::vector<std::unique_ptr<files::ReplacingFile>> files_;
 };
 
 std::string ReadWhole(const std::filesystem::path& path) {
@@ -216,6 +218,7 @@ PackSummary BuildPack(const PackRequest& request) {
   writer.WritePair("GROUP_KATA", EncodeIndexedPair(groups.texts()));
   writer.Write("LICENSE.txt", ReadWhole(request.source / "LICENSE.txt"));
   writer.Write("ATTRIBUTION.txt", Attribution(source, summary, request.notes.has_value()));
+  writer.Commit();
   return summary;
 }
 
