@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <streambuf>
 #include <vector>
 
@@ -86,6 +87,7 @@ ReplacingFile::ReplacingFile(const std::filesystem::path& given) : name_(given),
   struct stat info {};
   int fd = -1;
   mode_t mode = NewFileMode();
+  std::optional<std::pair<uid_t, gid_t>> owner;
   if (stat(target.c_str(), &info) == 0) {
     if (S_ISDIR(info.st_mode)) Fail(given, "is a folder, not a file");
     if (!S_ISREG(info.st_mode)) {
@@ -98,6 +100,7 @@ ReplacingFile::ReplacingFile(const std::filesystem::path& given) : name_(given),
     // Replacing needs only the folder's permission; a file marked read-only is kept anyway.
     if (access(target.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0) Fail(given, "is read-only; it was left as it was");
     mode = info.st_mode & 07777;
+    owner.emplace(info.st_uid, info.st_gid);
   } else if (errno == ENOENT || errno == ENOTDIR) {
     struct stat folderInfo {};
     if (stat(folder.c_str(), &folderInfo) != 0) Fail(given, "the folder " + folder.string() + " does not exist");
@@ -121,6 +124,7 @@ ReplacingFile::ReplacingFile(const std::filesystem::path& given) : name_(given),
   }
   temp_ = temp;
   fchmod(fd, mode);
+  if (owner) (void)!fchown(fd, owner->first, owner->second);  // kept when run as another user
   buffer_ = std::make_unique<FdBuffer>(fd);
   stream_ = std::make_unique<std::ostream>(buffer_.get());
 }
