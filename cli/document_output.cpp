@@ -1,99 +1,86 @@
 #include "cli/document_output.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "docx/docx_writer.hpp"
 #include "docx/document_sink.hpp"
 #include "docx/plain_text.hpp"
+#include "files/replacing_file.hpp"
 #include "insert/trace_sink.hpp"
 #include "module/error.hpp"
 
 namespace pelvaron::cli {
 namespace {
 
-// The file is opened before the sink takes its stream, so -o really goes to the file.
-std::ofstream OpenTraceFile(const std::string& path) {
-  std::ofstream file;
-  if (!IsStandardOutput(path)) {
-    file.open(path, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!file) throw Error(ErrorKind::File, path + ": cannot be opened for writing");
-  }
-  return file;
+// A named file is written beside its name and replaced only when whole; none: standard output.
+std::unique_ptr<files::ReplacingFile> OpenFile(const std::string& path) {
+  return IsStandardOutput(path) ? nullptr : std::make_unique<files::ReplacingFile>(path);
+}
+
+void FlushStandardOutput(const char* what) {
+  std::cout.flush();
+  if (!std::cout) throw Error(ErrorKind::File, std::string(what) + " could not be written completely to standard output");
 }
 
 class TraceOutput : public DocumentOutput {
  public:
-  explicit TraceOutput(const std::string& path) : file_(OpenTraceFile(path)) {}
+  explicit TraceOutput(const std::string& path) : file_(OpenFile(path)) {}
   DocumentOps& ops() override { return sink_; }
-  void Finish() override {
-    stream().flush();
-    if (!stream()) throw Error(ErrorKind::File, "the trace could not be written completely");
+  void Finish() override { file_ ? file_->Commit() : FlushStandardOutput("the trace"); }
+  // Standard output has had every operation so far; a file is left as it was.
+  void FinishAfterFailure() override {
+    if (!file_) FlushStandardOutput("the trace");
   }
 
  private:
-  std::ostream& stream() { return file_.is_open() ? static_cast<std::ostream&>(file_) : std::cout; }
-  std::ofstream file_;  // declared before the sink, which takes its stream
+  std::ostream& stream() { return file_ ? file_->stream() : std::cout; }
+  std::unique_ptr<files::ReplacingFile> file_;  // declared before the sink, which takes its stream
   TraceSink sink_{stream()};
 };
 
 // The document is built in memory and written as a whole at the end.
 class DocxOutput : public DocumentOutput {
  public:
-  DocxOutput(const std::string& path, const DocumentOutputOptions& options) : path_(path) {
+  DocxOutput(const std::string& path, const DocumentOutputOptions& options) : file_(OpenFile(path)) {
     if (!options.arabicFont.empty()) options_.arabicFont = options.arabicFont;
   }
   DocumentOps& ops() override { return sink_; }
   void Finish() override {
-    if (!IsStandardOutput(path_)) return docx::WriteDocx(sink_.document(), options_, path_);
-    // The package is a zip, written through a file; standard output then gets its bytes.
-    std::string name = (std::filesystem::temp_directory_path() / "pelvaron-docx-XXXXXX").string();
-    const int fd = mkstemp(name.data());
-    if (fd < 0) throw Error(ErrorKind::File, name + ": no temporary file for the .docx on standard output");
-    close(fd);
-    struct Remove {
-      const std::string& path;
-      ~Remove() { std::remove(path.c_str()); }
-    } remove{name};
-    docx::WriteDocx(sink_.document(), options_, name);
-    std::ifstream in(name, std::ios::binary);
-    std::cout << in.rdbuf();
-    std::cout.flush();
-    if (!std::cout) throw Error(ErrorKind::File, "the .docx could not be written to standard output completely");
+    const std::string bytes = docx::DocxBytes(sink_.document(), options_);
+    if (!file_) {
+      std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+      return FlushStandardOutput("the .docx");
+    }
+    file_->stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file_->Commit();
   }
+  // What was typed before the failure is a whole document of its own.
+  void FinishAfterFailure() override { Finish(); }
 
  private:
-  std::string path_;
+  std::unique_ptr<files::ReplacingFile> file_;
   docx::DocxOptions options_;
   docx::DocumentSink sink_;
 };
 
 class TextOutput : public DocumentOutput {
  public:
-  explicit TextOutput(const std::string& path) : path_(path) {}
+  explicit TextOutput(const std::string& path) : file_(OpenFile(path)) {}
   DocumentOps& ops() override { return sink_; }
   void Finish() override {
-    if (IsStandardOutput(path_)) {
-      docx::WritePlainText(sink_.document(), std::cout);
-      std::cout.flush();
-      if (!std::cout) throw Error(ErrorKind::File, "the text could not be written completely");
-      return;
-    }
-    std::ofstream file(path_, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!file) throw Error(ErrorKind::File, path_ + ": cannot be opened for writing");
-    docx::WritePlainText(sink_.document(), file);
-    file.flush();
-    if (!file) throw Error(ErrorKind::File, path_ + ": could not be written completely");
+    docx::WritePlainText(sink_.document(), file_ ? file_->stream() : std::cout);
+    file_ ? file_->Commit() : FlushStandardOutput("the text");
+  }
+  // Standard output gets the lines typed so far; a file is left as it was.
+  void FinishAfterFailure() override {
+    if (!file_) Finish();
   }
 
  private:
-  std::string path_;
+  std::unique_ptr<files::ReplacingFile> file_;
   docx::DocumentSink sink_;
 };
 

@@ -12,8 +12,11 @@ class DocumentOutput {
  public:
   virtual ~DocumentOutput() = default;
   virtual DocumentOps& ops() = 0;
-  // Called once, also after a failed insertion: what was typed so far is written out.
+  // Called once when the insertion is done: the output is written out whole.
   virtual void Finish() = 0;
+  // Called instead after a failed insertion: standard output keeps what was typed so far; a
+  // file is left as it was, except a .docx, which becomes the document typed so far.
+  virtual void FinishAfterFailure() = 0;
 };
 
 struct DocumentOutputOptions {

@@ -4,6 +4,7 @@
 
 #include "cli/app_path.hpp"
 #include "cli/document_output.hpp"
+#include "cli/output_guard.hpp"
 #include "data/surah_index.hpp"
 #include "insert/insert_request.hpp"
 #include "module/state.hpp"
@@ -36,15 +37,18 @@ void RunInsert(const InsertOptions& options) {
   request.what = ParseInsertWhat(options.mode);
   request.runOn = !options.linePerVerse;
 
+  const std::filesystem::path appFolder = options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
+  RefuseOutputsOverInputs({options.output}, DataQuranReads(appFolder));
+
   ModuleState state;
-  LoadModuleState(state, options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath));
+  LoadModuleState(state, appFolder);
   CheckInsertRequest(state, request);
 
   auto output = OpenDocumentOutput(format, options.output, options.outputOptions);
   try {
     RunInsertRequest(state, output->ops(), request);
   } catch (...) {
-    output->Finish();  // what was typed before the failure stays
+    output->FinishAfterFailure();
     throw;
   }
   output->Finish();

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/output_guard.hpp"
 #include "pack/pack_builder.hpp"
 
 namespace pelvaron::cli {
@@ -26,7 +27,20 @@ void PrintSummary(const pack::PackRequest& request, const pack::PackSummary& sum
   out << '\n';
 }
 
+// The pack's own folder, every file it writes there, and what it reads: nothing read is
+// written over, nothing is written into the source.
+void RefuseOutputsOverSource(const PackOptions& options) {
+  const std::filesystem::path out = options.out, source = options.source;
+  std::vector<std::filesystem::path> outputs{out};
+  for (const std::string& name : DataFileNames()) outputs.push_back(out / name);
+  for (const char* name : {"LICENSE.txt", "ATTRIBUTION.txt"}) outputs.push_back(out / name);
+  ReadSet reads{{source / "package.json", source / "dist" / "quran_id.json", source / "LICENSE.txt"}, {source}};
+  if (!options.notes.empty()) reads.files.push_back(options.notes);
+  RefuseOutputsOverInputs(outputs, reads);
+}
+
 void RunPack(const PackOptions& options) {
+  RefuseOutputsOverSource(options);
   pack::PackRequest request;
   request.source = options.source;
   request.out = options.out;

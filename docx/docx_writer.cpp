@@ -168,8 +168,28 @@ struct ZipCloser {
   void operator()(zip_t* archive) const { zip_discard(archive); }
 };
 
-[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& what, zip_error_t* error) {
-  throw Error(ErrorKind::File, path.string() + ": " + what + ": " + zip_error_strerror(error));
+[[noreturn]] void Fail(const std::string& where, const std::string& what, zip_error_t* error) {
+  throw Error(ErrorKind::File, where + ": " + what + ": " + zip_error_strerror(error));
+}
+
+struct SourceFreer {
+  void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+
+// `where` names the package in error messages.
+void AddParts(zip_t* archive, const std::vector<PackagePart>& parts, const std::string& where) {
+  for (const PackagePart& part : parts) {
+    // The parts outlive the archive's close, so the buffers need not be copied.
+    zip_source_t* source = zip_source_buffer(archive, part.xml.data(), part.xml.size(), 0);
+    if (!source) Fail(where, "cannot add " + part.name, zip_get_error(archive));
+    const zip_int64_t index = zip_file_add(archive, part.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
+      zip_source_free(source);
+      Fail(where, "cannot add " + part.name, zip_get_error(archive));
+    }
+    // A fixed time stamp: the same document gives the same file.
+    zip_file_set_mtime(archive, static_cast<zip_uint64_t>(index), 315532800, 0);
+  }
 }
 
 }  // namespace
@@ -191,22 +211,37 @@ void WriteDocx(const Document& document, const DocxOptions& options, const std::
   if (!archive) {
     zip_error_t error;
     zip_error_init_with_code(&error, code);
-    Fail(path, "cannot be created", &error);
+    Fail(path.string(), "cannot be created", &error);
   }
-  for (const PackagePart& part : parts) {
-    // The parts outlive the archive's close, so the buffers need not be copied.
-    zip_source_t* source = zip_source_buffer(archive.get(), part.xml.data(), part.xml.size(), 0);
-    if (!source) Fail(path, "cannot add " + part.name, zip_get_error(archive.get()));
-    const zip_int64_t index = zip_file_add(archive.get(), part.name.c_str(), source, ZIP_FL_ENC_UTF_8);
-    if (index < 0) {
-      zip_source_free(source);
-      Fail(path, "cannot add " + part.name, zip_get_error(archive.get()));
-    }
-    // A fixed time stamp: the same document gives the same file.
-    zip_file_set_mtime(archive.get(), static_cast<zip_uint64_t>(index), 315532800, 0);
-  }
-  if (zip_close(archive.get()) != 0) Fail(path, "cannot be written", zip_get_error(archive.get()));
+  AddParts(archive.get(), parts, path.string());
+  if (zip_close(archive.get()) != 0) Fail(path.string(), "cannot be written", zip_get_error(archive.get()));
   archive.release();
+}
+
+std::string DocxBytes(const Document& document, const DocxOptions& options) {
+  const std::vector<PackagePart> parts = BuildDocxParts(document, options);
+  const std::string where = "the .docx in memory";
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+  if (!buffer) Fail(where, "cannot be created", &error);
+  std::unique_ptr<zip_source_t, SourceFreer> keep(buffer);
+  std::unique_ptr<zip_t, ZipCloser> archive(zip_open_from_source(buffer, ZIP_TRUNCATE, &error));
+  if (!archive) Fail(where, "cannot be created", &error);
+  zip_source_keep(buffer);  // the archive's close would free it; its bytes are read after
+  AddParts(archive.get(), parts, where);
+  if (zip_close(archive.get()) != 0) Fail(where, "cannot be written", zip_get_error(archive.get()));
+  archive.release();
+
+  if (zip_source_open(buffer) != 0) Fail(where, "cannot be read back", zip_source_error(buffer));
+  std::string bytes;
+  char chunk[1 << 16];
+  zip_int64_t n = 0;
+  while ((n = zip_source_read(buffer, chunk, sizeof chunk)) > 0) bytes.append(chunk, static_cast<std::size_t>(n));
+  const bool failed = n < 0;
+  zip_source_close(buffer);
+  if (failed) Fail(where, "cannot be read back", zip_source_error(buffer));
+  return bytes;
 }
 
 }  // namespace pelvaron::docx

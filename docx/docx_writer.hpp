@@ -27,4 +27,7 @@ std::vector<PackagePart> BuildDocxParts(const Document& document, const DocxOpti
 // Writes the package to `path`, replacing what is there; an error names the path.
 void WriteDocx(const Document& document, const DocxOptions& options, const std::filesystem::path& path);
 
+// The same package as bytes, for writers that put it in place themselves.
+std::string DocxBytes(const Document& document, const DocxOptions& options);
+
 }  // namespace pelvaron::docx

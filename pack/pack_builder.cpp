@@ -4,6 +4,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "files/replacing_file.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
 #include "pack/format_writer.hpp"
@@ -104,21 +105,14 @@ class PackWriter {
  public:
   PackWriter(const std::filesystem::path& dir, PackSummary& summary) : dir_(dir), summary_(summary) {}
 
-  // Written beside its final name and renamed, so a failed run leaves no half file.
+  // Written beside its final name; Commit renames them all, so a failed or interrupted run
+  // leaves the folder as it was.
   void Write(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path target = dir_ / name;
-    const std::filesystem::path part = dir_ / (name + ".part");
-    {
-      std::ofstream out(part, std::ios::binary | std::ios::trunc);
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      out.flush();
-      if (!out) throw Error(ErrorKind::File, part.string() + ": cannot be written");
-    }
-    std::error_code ec;
-    std::filesystem::rename(part, target, ec);
-    if (ec) throw Error(ErrorKind::File, target.string() + ": cannot be replaced: " + ec.message());
+    files_.push_back(std::make_unique<files::ReplacingFile>(dir_ / name));
+    files_.back()->stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     summary_.files.emplace_back(name, bytes.size());
   }
+  void Commit() { files::ReplacingFile::CommitTogether(files_); }
   void WritePair(const std::string& name, const IndexedPairBytes& pair) {
     Write(name + ".idx", pair.index);
     Write(name + ".dat", pair.data);
@@ -127,6 +121,7 @@ class PackWriter {
  private:
   std::filesystem::path dir_;
   PackSummary& summary_;
+  std::vector<std::unique_ptr<files::ReplacingFile>> files_;
 };
 
 std::string ReadWhole(const std::filesystem::path& path) {
@@ -223,6 +218,7 @@ PackSummary BuildPack(const PackRequest& request) {
   writer.WritePair("GROUP_KATA", EncodeIndexedPair(groups.texts()));
   writer.Write("LICENSE.txt", ReadWhole(request.source / "LICENSE.txt"));
   writer.Write("ATTRIBUTION.txt", Attribution(source, summary, request.notes.has_value()));
+  writer.Commit();
   return summary;
 }
 

@@ -90,6 +90,7 @@ TEST_F(DocxOutput, DocxWithoutAnOutputFileIsAUsageError) {
 TEST_F(DocxOutput, FailurePartWayStillWritesWhatWasTyped) {
   folder_.WriteGroupRecords("Ayat Per Kata", {{1}, {0}, {3}, {4}});  // verse 2 names group 0
   const auto path = dir_.path() / "partial.docx";
+  std::ofstream(path) << "an older document";  // replaced: the partial document is a whole one
   const ProgramResult run = Run("--surah 1 --first 1 --last 3", {"-o", path.string()});
   EXPECT_EQ(run.status, 1);
   const std::string xml = DocumentXml(path);

@@ -1,7 +1,9 @@
 #include "tests/support/run_program.hpp"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <cerrno>
@@ -22,6 +24,29 @@ std::string Slurp(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// The limit and the ignored SIGXFSZ are set here for the spawn only: the child inherits both.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(std::optional<unsigned long> bytes) : active_(bytes.has_value()) {
+    if (!active_) return;
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = *bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    savedAction_ = signal(SIGXFSZ, SIG_IGN);
+  }
+  ~FileSizeLimit() {
+    if (!active_) return;
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    signal(SIGXFSZ, savedAction_);
+  }
+
+ private:
+  bool active_;
+  rlimit saved_{};
+  void (*savedAction_)(int) = SIG_DFL;
+};
+
 }  // namespace
 
 std::vector<std::string> Words(const std::string& text) {
@@ -30,9 +55,13 @@ std::vector<std::string> Words(const std::string& text) {
 }
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input) {
+  return RunProgram(program, args, RunOptions{input, std::nullopt, nullptr});
+}
+
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args, const RunOptions& options) {
   TempDir temp;
   const auto in = temp.path() / "in", out = temp.path() / "out", err = temp.path() / "err";
-  std::ofstream(in, std::ios::binary) << input;
+  std::ofstream(in, std::ios::binary) << options.input;
 
   // The arguments go to the program as they are: no shell, so blanks and quotes in paths
   // need no escaping.
@@ -46,10 +75,23 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&defaults, signal);
+  posix_spawnattr_setsigdefault(&attributes, &defaults);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
   pid_t pid = 0;
-  const int spawned = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  int spawned = 0;
+  {
+    FileSizeLimit limit(options.fileSizeLimit);
+    spawned = posix_spawnp(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+  }
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot run " + program);
+  if (options.whileRunning) options.whileRunning(pid);
 
   int raw = 0;
   while (waitpid(pid, &raw, 0) == -1)
