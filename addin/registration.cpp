@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "addin/com_error.hpp"
+#include "addin/library_path.hpp"
 #include "addin/type_library.hpp"
 #include "addin/wide_text.hpp"
-#include "addin/wordddind.hpp"
 #include "module/error.hpp"
 
 // mingw-w64's oleauto.h lacks these two, its import library has them.
