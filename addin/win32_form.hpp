@@ -1,5 +1,6 @@
 #pragma once
-// One form as a Win32 window. See win32_forms.hpp for the runtime it belongs to.
+// One form as a Win32 window. See win32_forms.hpp for the runtime it belongs to; the
+// window's messages are handled in win32_form_messages.cpp.
 
 #include <map>
 #include <memory>
@@ -14,8 +15,11 @@ namespace pelvaron::addin {
 class Win32FormsRuntime;
 class Win32Control;
 
-// At library unload: a later load may sit at another address.
-void UnregisterFormClass();
+// Labels and shapes have no window: their form draws them and takes their clicks.
+inline bool Windowless(const forms::ControlLayout& c) {
+  return c.kind == forms::ControlKind::Label || c.kind == forms::ControlKind::Shape;
+}
+inline COLORREF Colour(const forms::Rgb& rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
 class Win32Form : public forms::Form {
  public:
@@ -54,6 +58,8 @@ class Win32Form : public forms::Form {
   const forms::ControlLayout* WindowlessAt(POINT point) const;
   RECT OuterRect() const;
   Win32Control& Find(std::string_view name) const;
+
+  static constexpr int kFirstControlId = 100;  // child window ids: this plus the layout index
 
   forms::FormLayout layout_;
   forms::FormEvents& events_;
