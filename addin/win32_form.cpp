@@ -119,6 +119,7 @@ void Win32Form::Unload() {
   if (!window_) return;
   HWND window = std::exchange(window_, nullptr);
   lastFocus_ = nullptr;
+  pressed_.reset();
   SetWindowLongPtrW(window, GWLP_USERDATA, 0);  // no more events for this load
   DestroyWindow(window);
   DetachDialogKeys();

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,9 @@ class Win32Form : public forms::Form {
   HFONT Font(const std::optional<forms::FontStyle>& style);
   // The label or shape under a client point, drawn last wins; null for the bare form.
   const forms::ControlLayout* WindowlessAt(POINT point) const;
+  // What a mouse click at a client point reaches: a label's name, "" for the bare form (or a
+  // shape on it), nothing outside the client area or over a child window.
+  std::optional<std::string> ClickTargetAt(POINT point) const;
   RECT OuterRect() const;
   Win32Control& Find(std::string_view name) const;
 
@@ -66,6 +70,8 @@ class Win32Form : public forms::Form {
   Win32FormsRuntime& runtime_;
   HWND window_ = nullptr;
   HWND lastFocus_ = nullptr;  // the control to focus again when the form is activated
+  // The windowless target the left button went down on, while the form holds the capture.
+  std::optional<std::string> pressed_;
   HBRUSH background_ = nullptr;
   std::vector<HFONT> fonts_;  // every font of this load, deleted at unload
   std::map<std::string, HFONT, std::less<>> labelFonts_;

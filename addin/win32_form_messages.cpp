@@ -26,6 +26,15 @@ const forms::ControlLayout* Win32Form::WindowlessAt(POINT point) const {
   return nullptr;
 }
 
+std::optional<std::string> Win32Form::ClickTargetAt(POINT point) const {
+  RECT client;
+  GetClientRect(window_, &client);
+  if (!PtInRect(&client, point) || ChildWindowFromPointEx(window_, point, CWP_SKIPINVISIBLE) != window_)
+    return std::nullopt;
+  const forms::ControlLayout* c = WindowlessAt(point);
+  return c && c->kind == forms::ControlKind::Label ? c->name : std::string();
+}
+
 void Win32Form::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window_, &ps);
@@ -97,11 +106,22 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    // As with any Windows control, a click is a press and a release on the same target: the
+    // capture brings the release here wherever it happens.
+    case WM_LBUTTONDOWN:
+      pressed_ = ClickTargetAt(PointOf(lParam));
+      if (pressed_) SetCapture(window_);
+      return 0;
     case WM_LBUTTONUP: {
-      const forms::ControlLayout* c = WindowlessAt(PointOf(lParam));
-      Click(c && c->kind == forms::ControlKind::Label ? c->name : std::string());
+      const std::optional<std::string> pressed = std::exchange(pressed_, std::nullopt);
+      if (GetCapture() == window_) ReleaseCapture();
+      const std::optional<std::string> released = ClickTargetAt(PointOf(lParam));
+      if (pressed && pressed == released) Click(*released);
       return 0;
     }
+    case WM_CAPTURECHANGED:
+      pressed_.reset();
+      return 0;
     case WM_COMMAND: {
       const int index = LOWORD(wParam) - kFirstControlId;
       if (index < 0 || index >= static_cast<int>(layout_.controls.size())) break;
