@@ -132,14 +132,14 @@ void Win32Form::Unload() {
 }
 
 intptr_t Win32Form::WindowHandle() const {
-  if (!window_) throw Error(ErrorKind::Input, layout_.name + ": the form is not loaded");
+  if (!window_) throw Error(ErrorKind::HostCall, layout_.name + ": the form is not loaded");
   return reinterpret_cast<intptr_t>(window_);
 }
 
 RECT Win32Form::OuterRect() const {
   RECT r{};
   if (!window_ || !GetWindowRect(window_, &r))
-    throw Error(ErrorKind::Input, layout_.name + ": the form is not loaded");
+    throw Error(ErrorKind::HostCall, layout_.name + ": the form is not loaded");
   return r;
 }
 
@@ -167,26 +167,26 @@ void Win32Form::SetTop(float twips) {
 }
 
 Win32Control& Win32Form::Find(std::string_view name) const {
-  if (!window_) throw Error(ErrorKind::Input, layout_.name + ": the form is not loaded");
+  if (!window_) throw Error(ErrorKind::HostCall, layout_.name + ": the form is not loaded");
   const auto found = controls_.find(name);
   if (found == controls_.end())
-    throw Error(ErrorKind::Input, layout_.name + " has no control " + std::string(name));
+    throw Error(ErrorKind::HostCall, layout_.name + " has no control " + std::string(name));
   return *found->second;
 }
 
 forms::ComboBox& Win32Form::Combo(std::string_view name) {
   if (auto* c = Find(name).AsCombo()) return *c;
-  throw Error(ErrorKind::Input, layout_.name + "." + std::string(name) + " is not a combo box");
+  throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(name) + " is not a combo box");
 }
 
 forms::CheckBox& Win32Form::Check(std::string_view name) {
   if (auto* c = Find(name).AsCheck()) return *c;
-  throw Error(ErrorKind::Input, layout_.name + "." + std::string(name) + " is not a check box");
+  throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(name) + " is not a check box");
 }
 
 forms::Label& Win32Form::LabelNamed(std::string_view name) {
   if (auto* c = Find(name).AsLabel()) return *c;
-  throw Error(ErrorKind::Input, layout_.name + "." + std::string(name) + " is not a label");
+  throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(name) + " is not a label");
 }
 
 void Win32Form::Click(const std::string& control) { events_.Click(control); }
