@@ -298,6 +298,22 @@ int Insert(const Options& o) {
   std::printf("COUNTS: %s symbols=%ld invoke=%ld getidsofnames=%ld session_getidsofnames=%ld connection_invoke=%ld\n",
               Narrow(traceName).c_str(), symbols, invokes, names, Counts().getIdsOfNames, atConnection.invoke);
 
+  // Names are resolved once a session, not once a call: the lookups do not grow with the
+  // glyphs inserted.
+  const auto newNames = static_cast<long>(Counts().namesAsked.size() - beforeOk.namesAsked.size());
+  check(names == newNames, "GetIDsOfNames during the insertion: " + std::to_string(names) + ", each for a name not " +
+                               "asked before in the session (" + std::to_string(newNames) + ")");
+  // Each glyph costs 5 Invokes (Selection, Font, Name; Selection, InsertSymbol); every verse
+  // adds about 17 of setup (screen updating, size, direction, alignment, the space after).
+  // The test pack's verses hold 1 or 2 glyphs, so the measured ratio is 14 (Arabic only),
+  // 16 (with the translation) and 27 (a line per verse). 32 allows that, but not one more
+  // Invoke for every call (41 on the line-per-verse run).
+  constexpr long kMaxInvokesPerGlyph = 32;
+  if (symbols > 0)
+    check(invokes <= kMaxInvokesPerGlyph * symbols, "Invoke during the insertion: " + std::to_string(invokes) +
+                                                        " for " + std::to_string(symbols) + " glyphs, at most " +
+                                                        std::to_string(kMaxInvokesPerGlyph) + " a glyph");
+
   const bool open = IsWindow(dialog) && IsWindowVisible(dialog);
   check(open == o.Has(L"--expect-open"), o.Has(L"--expect-open") ? "the dialog stays open" : "the dialog closes");
   if (o.Has(L"--expect-message")) {
