@@ -9,6 +9,7 @@
 #include "addin/type_library.hpp"
 #include "addin/wide_text.hpp"
 #include "module/error.hpp"
+#include "registration_names.hpp"  // generated from addin/CMakeLists.txt
 
 // mingw-w64's oleauto.h lacks these two, its import library has them.
 extern "C" {
@@ -18,9 +19,6 @@ HRESULT WINAPI UnRegisterTypeLibForUser(REFGUID libId, WORD major, WORD minor, L
 
 namespace pelvaron::addin {
 namespace {
-
-constexpr const wchar_t* kProgId = L"Pelvaron.Connect";
-constexpr const wchar_t* kWordAddInKey = L"Software\\Microsoft\\Office\\Word\\Addins\\Pelvaron.Connect";
 
 std::wstring GuidText(REFGUID guid) {
   wchar_t text[40];
@@ -131,9 +129,9 @@ void RegisterAddIn(RegistrationScope scope) {
           "registering the type library");
 
   RegKey word(HKEY_CURRENT_USER, kWordAddInKey);
-  word.SetText(L"FriendlyName", L"Pelvaron");
-  word.SetText(L"Description", L"Add-In Project Template");
-  word.SetNumber(L"LoadBehavior", 3);
+  word.SetText(L"FriendlyName", kFriendlyName);
+  word.SetText(L"Description", kDescription);
+  word.SetNumber(L"LoadBehavior", kLoadBehavior);
 }
 
 void UnregisterAddIn(RegistrationScope scope) {

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "addin/extensibility.hpp"
+#include "registration_names.hpp"  // generated in the add-in's build folder
 #include "tests/wine/host/checks.hpp"
 #include "tests/wine/host/dialog_driver.hpp"
 #include "tests/wine/host/screenshot.hpp"
@@ -27,10 +28,10 @@ using pelvaron::addin::ext_dm_HostShutdown;
 using pelvaron::addin::ext_dm_UserClosed;
 using pelvaron::addin::IDTExtensibility2;
 using pelvaron::addin::IID_IDTExtensibility2;
+using pelvaron::addin::kProgId;
 
 namespace {
 
-constexpr const wchar_t* kProgId = L"Pelvaron.Connect";
 constexpr const wchar_t* kDialogCaption = L"Pilih Surat & Ayat";
 constexpr const wchar_t* kAboutCaption = L"               About";
 
