@@ -13,6 +13,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "addin/extensibility.hpp"
 #include "registration_names.hpp"  // generated in the add-in's build folder
@@ -113,6 +114,20 @@ HRESULT CanUnloadNow() {
   return canUnload ? canUnload() : E_FAIL;
 }
 
+// The version block's FileVersion text of a loaded library.
+std::string FileVersionOf(HMODULE module) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(module, path, MAX_PATH);
+  DWORD ignored = 0;
+  std::vector<char> block(GetFileVersionInfoSizeW(path, &ignored));
+  void* text = nullptr;
+  UINT length = 0;
+  if (block.empty() || !GetFileVersionInfoW(path, 0, static_cast<DWORD>(block.size()), block.data()) ||
+      !VerQueryValueW(block.data(), L"\\StringFileInfo\\040904b0\\FileVersion", &text, &length) || length == 0)
+    return "";
+  return Narrow(static_cast<const wchar_t*>(text));
+}
+
 std::wstring ErrorMessage() {
   ComPtr<IErrorInfo> info;
   if (GetErrorInfo(0, info.put()) != S_OK || !info) return L"";
@@ -163,6 +178,8 @@ int Lifecycle() {
     if (!check(bool(addIn), "Word creates Pelvaron.Connect from its ProgID")) return 1;
     check(Connect(addIn.get(), ext_cm_Startup) == S_OK, "OnConnection at start-up succeeds");
     CheckMenu();
+    const std::string version = FileVersionOf(GetModuleHandleW(L"Ostrevan2003.dll"));
+    check(version == PELVARON_PROJECT_VERSION, "the DLL's FileVersion \"" + version + "\" is project(VERSION)");
     check(CanUnloadNow() == S_FALSE, "DllCanUnloadNow: no while an instance lives");
     ComPtr<ControlObject> firstButton = QuranPopup() ? QuranPopup()->children().items.at(0) : nullptr;
 
