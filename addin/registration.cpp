@@ -38,10 +38,10 @@ std::vector<ClassValue> ClassTable() {
   return {
       {clsid, nullptr, L"Connect"},
       {clsid + L"\\InprocServer32", nullptr, L"{path}"},
-      {clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
+      {clsid + L"\\InprocServer32", L"ThreadingModel", kThreadingModel},
       {clsid + L"\\ProgID", nullptr, kProgId},
       {clsid + L"\\TypeLib", nullptr, GuidText(LIBID_Pelvaron)},
-      {clsid + L"\\VERSION", nullptr, L"1.0"},
+      {clsid + L"\\VERSION", nullptr, kTypeLibVersion},
       {kProgId, nullptr, L"Connect"},
       {std::wstring(kProgId) + L"\\CLSID", nullptr, GuidText(CLSID_Connect)},
   };
@@ -148,8 +148,8 @@ void UnregisterAddIn(RegistrationScope scope) {
   step([] { DeleteTree(HKEY_CURRENT_USER, kWordAddInKey); });
   step([scope] {
     const HRESULT hr = scope == RegistrationScope::Machine
-                           ? UnRegisterTypeLib(LIBID_Pelvaron, 1, 0, LOCALE_NEUTRAL, OwnSysKind())
-                           : UnRegisterTypeLibForUser(LIBID_Pelvaron, 1, 0, LOCALE_NEUTRAL, OwnSysKind());
+                           ? UnRegisterTypeLib(LIBID_Pelvaron, kTypeLibMajor, kTypeLibMinor, LOCALE_NEUTRAL, OwnSysKind())
+                           : UnRegisterTypeLibForUser(LIBID_Pelvaron, kTypeLibMajor, kTypeLibMinor, LOCALE_NEUTRAL, OwnSysKind());
     // Not registered (any more) is no failure: Windows says so with TYPE_E_*, Wine with E_INVALIDARG.
     if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED && hr != E_INVALIDARG)
       CheckHr(hr, "removing the type library's registration");

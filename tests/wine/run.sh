@@ -99,14 +99,16 @@ compare_trace() {
 registration_checks() {
   local view=$1 syskind=$2 class="HKCR\\CLSID\\$clsid"
   expect "$arch: InprocServer32 is the DLL" reg_has "$view" "$class\\InprocServer32" '\Ostrevan2003.dll'
-  expect "$arch: ThreadingModel Apartment" reg_has "$view" "$class\\InprocServer32" 'Apartment' /v ThreadingModel
+  expect "$arch: ThreadingModel $threading_model" \
+    reg_has "$view" "$class\\InprocServer32" "$threading_model" /v ThreadingModel
   expect "$arch: class names its ProgID" reg_has "$view" "$class\\ProgID" "$progid"
   expect "$arch: class names its type library" reg_has "$view" "$class\\TypeLib" "$libid"
   expect "$arch: ProgID names the class" reg_has "$view" "HKCR\\$progid\\CLSID" "$clsid"
   # The library GUID in the .tlb itself (widl once corrupted it): RegisterTypeLib writes what it reads.
-  expect "$arch: type library 1.0, \"$typelib_help\"" reg_has "$view" "HKCR\\TypeLib\\$libid\\1.0" "$typelib_help"
+  expect "$arch: type library $typelib_version, \"$typelib_help\"" \
+    reg_has "$view" "HKCR\\TypeLib\\$libid\\$typelib_version" "$typelib_help"
   expect "$arch: type library registered for $syskind" \
-    reg_has "$view" "HKCR\\TypeLib\\$libid\\1.0\\0\\$syskind" 'Ostrevan2003.dll'
+    reg_has "$view" "HKCR\\TypeLib\\$libid\\$typelib_version\\0\\$syskind" 'Ostrevan2003.dll'
   expect "$arch: $interface_name interface registered" reg_has "$view" "HKCR\\Interface\\$iid" "$interface_name"
   expect "$arch: Word add-in FriendlyName" reg_has "$view" "$word_addin_key" "$friendly_name" /v FriendlyName
   expect "$arch: Word add-in Description" reg_has "$view" "$word_addin_key" "$description" /v Description
