@@ -305,8 +305,8 @@ int Insert(const Options& o) {
   std::vector<std::wstring> boxes;
   {
     MessageBoxWatcher watcher;
+    // Synchronous: a message box is modal within the click, and recorded before it closes.
     SendMessageW(c.ok, BM_CLICK, 0, 0);
-    Sleep(300);  // a box opened at the very end still gets seen
     boxes = watcher.Seen();
   }
   const long symbols = Model().insertedSymbols - symbolsBefore;
