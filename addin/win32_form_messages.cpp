@@ -111,7 +111,7 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       pressed_ = ClickTargetAt(PointOf(lParam));
       if (pressed_) SetCapture(window_);
-      return 0;
+      break;
     case WM_LBUTTONUP: {
       const std::optional<std::string> pressed = std::exchange(pressed_, std::nullopt);
       if (GetCapture() == window_) ReleaseCapture();
