@@ -1,10 +1,11 @@
 #include "addin/connect.hpp"
 
+#include "addin/addin_state.hpp"
 #include "addin/com_error.hpp"
+#include "addin/library_path.hpp"
 #include "addin/module_lock.hpp"
 #include "addin/type_library.hpp"
 #include "addin/word_session.hpp"
-#include "addin/wordddind.hpp"
 #include "data/surah_index.hpp"
 #include "forms/forms_app.hpp"
 

@@ -9,7 +9,7 @@
 #include "addin/module_lock.hpp"
 #include "addin/registration.hpp"
 #include "addin/type_library.hpp"
-#include "addin/win32_form.hpp"
+#include "addin/form_window_class.hpp"
 
 namespace pelvaron::addin {
 namespace {

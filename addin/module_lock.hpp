@@ -7,7 +7,7 @@ void AddModuleRef() noexcept;
 void ReleaseModuleRef() noexcept;
 bool ModuleInUse() noexcept;
 
-// The library's own handle (set by DllMain) and folder.
+// The library's own handle, set by DllMain.
 void SetModuleHandle(void* module) noexcept;
 void* ModuleHandle() noexcept;
 

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "addin/com_error.hpp"
+#include "addin/library_path.hpp"
 #include "addin/type_library.hpp"
 #include "addin/wide_text.hpp"
-#include "addin/wordddind.hpp"
 #include "module/error.hpp"
+#include "registration_names.hpp"  // generated from addin/CMakeLists.txt
 
 // mingw-w64's oleauto.h lacks these two, its import library has them.
 extern "C" {
@@ -18,9 +19,6 @@ HRESULT WINAPI UnRegisterTypeLibForUser(REFGUID libId, WORD major, WORD minor, L
 
 namespace pelvaron::addin {
 namespace {
-
-constexpr const wchar_t* kProgId = L"Pelvaron.Connect";
-constexpr const wchar_t* kWordAddInKey = L"Software\\Microsoft\\Office\\Word\\Addins\\Pelvaron.Connect";
 
 std::wstring GuidText(REFGUID guid) {
   wchar_t text[40];
@@ -40,10 +38,10 @@ std::vector<ClassValue> ClassTable() {
   return {
       {clsid, nullptr, L"Connect"},
       {clsid + L"\\InprocServer32", nullptr, L"{path}"},
-      {clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
+      {clsid + L"\\InprocServer32", L"ThreadingModel", kThreadingModel},
       {clsid + L"\\ProgID", nullptr, kProgId},
       {clsid + L"\\TypeLib", nullptr, GuidText(LIBID_Pelvaron)},
-      {clsid + L"\\VERSION", nullptr, L"1.0"},
+      {clsid + L"\\VERSION", nullptr, kTypeLibVersion},
       {kProgId, nullptr, L"Connect"},
       {std::wstring(kProgId) + L"\\CLSID", nullptr, GuidText(CLSID_Connect)},
   };
@@ -131,9 +129,9 @@ void RegisterAddIn(RegistrationScope scope) {
           "registering the type library");
 
   RegKey word(HKEY_CURRENT_USER, kWordAddInKey);
-  word.SetText(L"FriendlyName", L"Pelvaron");
-  word.SetText(L"Description", L"Add-In Project Template");
-  word.SetNumber(L"LoadBehavior", 3);
+  word.SetText(L"FriendlyName", kFriendlyName);
+  word.SetText(L"Description", kDescription);
+  word.SetNumber(L"LoadBehavior", kLoadBehavior);
 }
 
 void UnregisterAddIn(RegistrationScope scope) {
@@ -150,8 +148,8 @@ void UnregisterAddIn(RegistrationScope scope) {
   step([] { DeleteTree(HKEY_CURRENT_USER, kWordAddInKey); });
   step([scope] {
     const HRESULT hr = scope == RegistrationScope::Machine
-                           ? UnRegisterTypeLib(LIBID_Pelvaron, 1, 0, LOCALE_NEUTRAL, OwnSysKind())
-                           : UnRegisterTypeLibForUser(LIBID_Pelvaron, 1, 0, LOCALE_NEUTRAL, OwnSysKind());
+                           ? UnRegisterTypeLib(LIBID_Pelvaron, kTypeLibMajor, kTypeLibMinor, LOCALE_NEUTRAL, OwnSysKind())
+                           : UnRegisterTypeLibForUser(LIBID_Pelvaron, kTypeLibMajor, kTypeLibMinor, LOCALE_NEUTRAL, OwnSysKind());
     // Not registered (any more) is no failure: Windows says so with TYPE_E_*, Wine with E_INVALIDARG.
     if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED && hr != E_INVALIDARG)
       CheckHr(hr, "removing the type library's registration");

@@ -1,7 +1,7 @@
 #include "addin/type_library.hpp"
 
 #include "addin/com_error.hpp"
-#include "addin/wordddind.hpp"
+#include "addin/library_path.hpp"
 
 namespace pelvaron::addin {
 

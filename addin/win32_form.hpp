@@ -1,8 +1,10 @@
 #pragma once
-// One form as a Win32 window. See win32_forms.hpp for the runtime it belongs to.
+// One form as a Win32 window. See win32_forms.hpp for the runtime it belongs to; the
+// window's messages are handled in win32_form_messages.cpp.
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +16,11 @@ namespace pelvaron::addin {
 class Win32FormsRuntime;
 class Win32Control;
 
-// At library unload: a later load may sit at another address.
-void UnregisterFormClass();
+// Labels and shapes have no window: their form draws them and takes their clicks.
+inline bool Windowless(const forms::ControlLayout& c) {
+  return c.kind == forms::ControlKind::Label || c.kind == forms::ControlKind::Shape;
+}
+inline COLORREF Colour(const forms::Rgb& rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
 class Win32Form : public forms::Form {
  public:
@@ -52,14 +57,21 @@ class Win32Form : public forms::Form {
   HFONT Font(const std::optional<forms::FontStyle>& style);
   // The label or shape under a client point, drawn last wins; null for the bare form.
   const forms::ControlLayout* WindowlessAt(POINT point) const;
+  // What a mouse click at a client point reaches: a label's name, "" for the bare form (or a
+  // shape on it), nothing outside the client area or over a child window.
+  std::optional<std::string> ClickTargetAt(POINT point) const;
   RECT OuterRect() const;
   Win32Control& Find(std::string_view name) const;
+
+  static constexpr int kFirstControlId = 100;  // child window ids: this plus the layout index
 
   forms::FormLayout layout_;
   forms::FormEvents& events_;
   Win32FormsRuntime& runtime_;
   HWND window_ = nullptr;
   HWND lastFocus_ = nullptr;  // the control to focus again when the form is activated
+  // The windowless target the left button went down on, while the form holds the capture.
+  std::optional<std::string> pressed_;
   HBRUSH background_ = nullptr;
   std::vector<HFONT> fonts_;  // every font of this load, deleted at unload
   std::map<std::string, HFONT, std::less<>> labelFonts_;

@@ -1,9 +1,13 @@
 # Assembles the Windows package: x86/ and x64/, each with Ostrevan2003.dll, DataQuran beside
 # it and the two scripts (CRLF line ends), zipped.
-# -DX64_DLL= -DX86_DLL= -DDATA_QURAN= -DSCRIPTS= -DSTAGE= -DZIP=
+# -Dx64_DLL= -Dx86_DLL= -DDATA_QURAN= -DSCRIPTS= -DSTAGE= -DZIP=
 if(NOT EXISTS "${DATA_QURAN}/surahindex.mtf")
-  message(FATAL_ERROR "No data pack at ${DATA_QURAN}: make the default DataQuran first, or configure "
-                      "with -DPELVARON_DATA_QURAN=<folder holding surahindex.mtf>")
+  message(FATAL_ERROR "No data pack at \"${DATA_QURAN}\": configure the windows-x64 tree with "
+                      "-DPELVARON_DATA_QURAN=<folder holding surahindex.mtf>")
+endif()
+if(NOT EXISTS "${x86_DLL}" OR IS_DIRECTORY "${x86_DLL}")
+  message(FATAL_ERROR "No 32-bit add-in at \"${x86_DLL}\": build the windows-x86 preset and configure the "
+                      "windows-x64 tree with -DPELVARON_X86_ADDIN=<its addin/Ostrevan2003.dll>")
 endif()
 file(REMOVE_RECURSE "${STAGE}")
 foreach(arch x86 x64)

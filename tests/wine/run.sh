@@ -7,30 +7,37 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
 
+work=$root/build/wine
+artifacts=$work/artifacts
+x86_dll=$root/build/windows-x86/addin/Ostrevan2003.dll
+package=$root/build/windows-x64/Pelvaron-windows.zip
+pelvaron=$root/build/default/cli/pelvaron
+make_test_pack=$root/build/default/tests/wine/make_test_pack
+
 bash tools/install-deps.sh g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools libwine-dev \
   wine wine64 xvfb fonts-wine fonts-liberation fonts-liberation2 >/dev/null
-
 # 32-bit Office: the i686 DLL runs only where wine32 is installed (i386 packages).
-if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  { $sudo dpkg --add-architecture i386 && $sudo apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends wine32:i386; } >/dev/null 2>&1 ||
-    echo "wine32:i386 could not be installed: the i686 DLL is built but not run"
-fi
+bash tools/install-deps.sh wine32:i386 >/dev/null 2>&1 ||
+  echo "wine32:i386 could not be installed: the i686 DLL is built but not run"
 
-mkdir -p build
-build_log=build/wine-build.log
+rm -rf "$work"
+mkdir -p "$artifacts" "$work/pack"
+build_log=$root/build/wine-build.log
+# The Windows package is the 64-bit tree's windows_package, with the test pack as its DataQuran.
 {
   cmake --preset default && cmake --build --preset default -j2 --target pelvaron make_test_pack &&
-    for preset in windows-x64 windows-x86; do
-      cmake --preset "$preset" && cmake --build --preset "$preset" -j2 || exit 1
-    done
+    "$make_test_pack" "$work/pack" &&
+    cmake --preset windows-x86 && cmake --build --preset windows-x86 -j2 &&
+    cmake --preset windows-x64 -DPELVARON_X86_ADDIN="$x86_dll" -DPELVARON_DATA_QURAN="$work/pack/DataQuran" &&
+    cmake --build --preset windows-x64 -j2 --target all windows_package
 } >"$build_log" 2>&1 || {
   tail -n 40 "$build_log"
   echo "0 passed, 1 failed (the build)"
   exit 1
 }
+# clsid, libid, iid, progid, word_addin_key ...: what the add-in registers, from its build.
+. "$root/build/windows-x64/addin/registration.sh"
+folder='Pelvaron Ünïcødé'  # a non-ASCII folder: the add-in must take wide paths
 
 passed=0
 failed=0
@@ -42,26 +49,16 @@ expect() {  # expect DESCRIPTION COMMAND...
   if "$@" >/dev/null 2>&1; then pass "$what"; else fail "$what"; fi
 }
 
-work=$root/build/wine
-artifacts=$work/artifacts
-rm -rf "$work"
-mkdir -p "$artifacts"
-pelvaron=$root/build/default/cli/pelvaron
-
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb writes its display number once it accepts clients: reading it is the wait.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$work/display")
+read -r display <"$work/display" || { echo "0 passed, 1 failed (Xvfb did not start)"; exit 1; }
+export DISPLAY=:$display
 trap 'wineserver -k >/dev/null 2>&1; kill $xvfb 2>/dev/null' EXIT
 
-clsid='{825F5078-90C9-4E3D-99A5-855DDCE422E7}'
-libid='{2AF4F40F-8E97-42A1-8820-7C52247B35CA}'
-iid='{77D03D64-78A5-484C-8AAA-A453CCAAB07A}'
-folder='Pelvaron Ünïcødé'  # a non-ASCII folder: the add-in must take wide paths
-
-# reg_has VIEW KEY [VALUE-ARGS...] PATTERN: the key (or value) exists and its output matches.
+# reg_has VIEW KEY PATTERN [VALUE-ARGS...]: the key (or value) exists and its output matches.
 reg_has() {
   local view=$1 key=$2 pattern=$3
   shift 3
@@ -69,79 +66,57 @@ reg_has() {
 }
 reg_gone() { ! wine reg query "$2" "$1" >/dev/null 2>&1; }
 
-# run_arch NAME PREFIX-ARCH BUILD VIEW SYSKIND PACKAGE-FOLDER
-run_arch() {
-  local arch=$1 winearch=$2 build=$root/build/$3 view=$4 syskind=$5 pkgdir=$6
-  export WINEPREFIX=$work/prefix-$arch WINEARCH=$winearch
-  echo "== $arch: prefix ($(date +%T))"
-  wineboot -i >/dev/null 2>&1
-  # One server for the whole run of this prefix: without it every wine start boots the
-  # prefix's services again, seconds each time.
-  wineserver -p
-  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1
+# The scenario helpers below work on the architecture run_arch is at: $arch, $dir, $host.
 
-  local dir="$WINEPREFIX/drive_c/$folder"
-  local dll="C:\\$folder\\Ostrevan2003.dll"
-  mkdir -p "$dir"
-  cp "$build/addin/Ostrevan2003.dll" "$dir/"
-  "$root/build/default/tests/wine/make_test_pack" "$dir"
-  local host="$build/tests/wine/pelvaron_wine_host.exe"
+# host_run SCENARIO ARGS...: each PASS/FAIL line of the host counts.
+host_run() {
+  # Through a file, not $(...): Wine's helper processes outlive the host and would hold
+  # a pipe open for seconds.
+  local out rc
+  wine "$host" "$@" >"$work/host.out" 2>&1
+  rc=$?
+  out=$(tr -d '\r' <"$work/host.out")
+  echo "$out" | sed -n "s/^\(PASS\|FAIL\): /\1: $arch: /p"
+  passed=$((passed + $(echo "$out" | grep -c '^PASS')))
+  failed=$((failed + $(echo "$out" | grep -c '^FAIL')))
+  echo "$out" | grep '^COUNTS' | sed "s/^/$arch: /" >>"$work/counts.txt"
+  [ $rc -eq 0 ] || [ "$(echo "$out" | grep -c '^FAIL')" -gt 0 ] || fail "$arch: host $1 exited with $rc"
+}
 
-  echo "== $arch: per-user registration (regsvr32 /n /i:user) ($(date +%T))"
-  expect "$arch: regsvr32 /n /i:user succeeds" wine regsvr32 /s /n /i:user "$dll"
-  expect "$arch: user class key names the DLL" reg_has "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" 'Ostrevan2003.dll'
-  expect "$arch: user ProgID key" reg_has "$view" 'HKCU\Software\Classes\Pelvaron.Connect\CLSID' "$clsid"
-  expect "$arch: Word add-in entry (user)" reg_has "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect' 'LoadBehavior'
-  expect "$arch: regsvr32 /u /n /i:user succeeds" wine regsvr32 /s /u /n /i:user "$dll"
-  expect "$arch: user class key removed" reg_gone "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid"
-  expect "$arch: user ProgID key removed" reg_gone "$view" 'HKCU\Software\Classes\Pelvaron.Connect'
-  expect "$arch: Word add-in entry removed (user)" reg_gone "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect'
+# compare_trace NAME PELVARON-ARGS...: the host's trace against the command line's.
+compare_trace() {
+  local name=$1
+  shift
+  "$pelvaron" insert --app-path "$dir" "$@" --format trace >"$work/$arch-$name.expected" 2>/dev/null
+  if cmp -s "$work/$arch-$name.expected" "$dir/$name.trace" && [ -s "$dir/$name.trace" ]; then
+    pass "$arch: $name: trace byte-identical to pelvaron insert"
+  else
+    fail "$arch: $name: trace differs from pelvaron insert (see $work/$arch-$name.expected)"
+  fi
+}
 
-  echo "== $arch: machine registration (regsvr32) ($(date +%T))"
-  expect "$arch: regsvr32 succeeds" wine regsvr32 /s "$dll"
-  expect "$arch: InprocServer32 is the DLL" reg_has "$view" "HKCR\\CLSID\\$clsid\\InprocServer32" '\Ostrevan2003.dll'
-  expect "$arch: ThreadingModel Apartment" reg_has "$view" "HKCR\\CLSID\\$clsid\\InprocServer32" 'Apartment' /v ThreadingModel
-  expect "$arch: class names its ProgID" reg_has "$view" "HKCR\\CLSID\\$clsid\\ProgID" 'Pelvaron.Connect'
-  expect "$arch: class names its type library" reg_has "$view" "HKCR\\CLSID\\$clsid\\TypeLib" "$libid"
-  expect "$arch: ProgID names the class" reg_has "$view" 'HKCR\Pelvaron.Connect\CLSID' "$clsid"
+# registration_checks VIEW SYSKIND: what regsvr32 wrote machine-wide.
+registration_checks() {
+  local view=$1 syskind=$2 class="HKCR\\CLSID\\$clsid"
+  expect "$arch: InprocServer32 is the DLL" reg_has "$view" "$class\\InprocServer32" '\Ostrevan2003.dll'
+  expect "$arch: ThreadingModel $threading_model" \
+    reg_has "$view" "$class\\InprocServer32" "$threading_model" /v ThreadingModel
+  expect "$arch: class names its ProgID" reg_has "$view" "$class\\ProgID" "$progid"
+  expect "$arch: class names its type library" reg_has "$view" "$class\\TypeLib" "$libid"
+  expect "$arch: ProgID names the class" reg_has "$view" "HKCR\\$progid\\CLSID" "$clsid"
   # The library GUID in the .tlb itself (widl once corrupted it): RegisterTypeLib writes what it reads.
-  expect "$arch: type library Pelvaron 1.0, \"Sample AddIn Project\"" reg_has "$view" "HKCR\\TypeLib\\$libid\\1.0" 'Sample AddIn Project'
-  expect "$arch: type library registered for $syskind" reg_has "$view" "HKCR\\TypeLib\\$libid\\1.0\\0\\$syskind" 'Ostrevan2003.dll'
-  expect "$arch: _Connect interface registered" reg_has "$view" "HKCR\\Interface\\$iid" '_Connect'
-  expect "$arch: Word add-in FriendlyName" reg_has "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect' 'Pelvaron' /v FriendlyName
-  expect "$arch: Word add-in Description" reg_has "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect' 'Add-In Project Template' /v Description
-  expect "$arch: Word add-in LoadBehavior 3" reg_has "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect' '0x3' /v LoadBehavior
+  expect "$arch: type library $typelib_version, \"$typelib_help\"" \
+    reg_has "$view" "HKCR\\TypeLib\\$libid\\$typelib_version" "$typelib_help"
+  expect "$arch: type library registered for $syskind" \
+    reg_has "$view" "HKCR\\TypeLib\\$libid\\$typelib_version\\0\\$syskind" 'Ostrevan2003.dll'
+  expect "$arch: $interface_name interface registered" reg_has "$view" "HKCR\\Interface\\$iid" "$interface_name"
+  expect "$arch: Word add-in FriendlyName" reg_has "$view" "$word_addin_key" "$friendly_name" /v FriendlyName
+  expect "$arch: Word add-in Description" reg_has "$view" "$word_addin_key" "$description" /v Description
+  expect "$arch: Word add-in LoadBehavior $load_behavior" \
+    reg_has "$view" "$word_addin_key" "$(printf '0x%x' "$load_behavior")" /v LoadBehavior
+}
 
-  # Host checks: each PASS/FAIL line counts.
-  host_run() {
-    # Through a file, not $(...): Wine's helper processes outlive the host and would hold
-    # a pipe open for seconds.
-    local out rc
-    wine "$host" "$@" >"$work/host.out" 2>&1
-    rc=$?
-    out=$(cat "$work/host.out")
-    echo "$out" | tr -d '\r' | sed -n "s/^\(PASS\|FAIL\): /\1: $arch: /p"
-    passed=$((passed + $(echo "$out" | grep -c '^PASS')))
-    failed=$((failed + $(echo "$out" | grep -c '^FAIL')))
-    echo "$out" | tr -d '\r' | grep '^COUNTS' | sed "s/^/$arch: /" >>"$work/counts.txt"
-    [ $rc -eq 0 ] || [ "$(echo "$out" | grep -c '^FAIL')" -gt 0 ] || fail "$arch: host $1 exited with $rc"
-  }
-  # compare_trace NAME PELVARON-ARGS...: the host's trace against the command line's.
-  compare_trace() {
-    local name=$1
-    shift
-    "$pelvaron" insert --app-path "$dir" "$@" --format trace >"$work/$arch-$name.expected" 2>/dev/null
-    if cmp -s "$work/$arch-$name.expected" "$dir/$name.trace" && [ -s "$dir/$name.trace" ]; then
-      pass "$arch: $name: trace byte-identical to pelvaron insert"
-    else
-      fail "$arch: $name: trace differs from pelvaron insert (see $work/$arch-$name.expected)"
-    fi
-  }
-
-  echo "== $arch: scenarios ($(date +%T))"
+scenarios() {
   host_run lifecycle
   mv "$dir/DataQuran" "$dir/DataQuran.away"
   host_run nodata
@@ -174,37 +149,75 @@ run_arch() {
   host_run about --screenshot "C:\\$folder\\frmabout.png"
   cp "$dir/frmPilih.png" "$artifacts/$arch-frmPilih.png" 2>/dev/null
   cp "$dir/frmabout.png" "$artifacts/$arch-frmabout.png" 2>/dev/null
+}
 
-  echo "== $arch: Windows package: install.cmd / uninstall.cmd ($(date +%T))"
-  local unpacked="$WINEPREFIX/drive_c/users/Public/Pelvaron"
+# package_checks VIEW PACKAGE-FOLDER: install.cmd and uninstall.cmd from the unpacked package.
+package_checks() {
+  local view=$1 pkgdir=$2 unpacked="$WINEPREFIX/drive_c/users/Public/Pelvaron"
   mkdir -p "$WINEPREFIX/drive_c/users/Public"
-  rm -rf "$unpacked" && (cd "$WINEPREFIX/drive_c/users/Public" && cmake -E tar xf "$work/Pelvaron-windows.zip")
+  rm -rf "$unpacked" && (cd "$WINEPREFIX/drive_c/users/Public" && cmake -E tar xf "$package")
   expect "$arch: package holds $pkgdir/Ostrevan2003.dll with DataQuran beside it" \
     test -f "$unpacked/$pkgdir/DataQuran/surahindex.mtf" -a -f "$unpacked/$pkgdir/Ostrevan2003.dll"
   expect "$arch: install.cmd succeeds" wine cmd /c "C:\\users\\Public\\Pelvaron\\$pkgdir\\install.cmd"
-  expect "$arch: install.cmd registers for the user" reg_has "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" "Pelvaron\\$pkgdir\\Ostrevan2003.dll"
-  expect "$arch: install.cmd adds the Word add-in entry" reg_has "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect' 'LoadBehavior'
+  expect "$arch: install.cmd registers for the user" \
+    reg_has "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" "Pelvaron\\$pkgdir\\Ostrevan2003.dll"
+  expect "$arch: install.cmd adds the Word add-in entry" reg_has "$view" "$word_addin_key" 'LoadBehavior'
   expect "$arch: uninstall.cmd succeeds" wine cmd /c "C:\\users\\Public\\Pelvaron\\$pkgdir\\uninstall.cmd"
   expect "$arch: uninstall.cmd removes the user's class" reg_gone "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid"
-  expect "$arch: uninstall.cmd removes the Word add-in entry" reg_gone "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect'
+  expect "$arch: uninstall.cmd removes the Word add-in entry" reg_gone "$view" "$word_addin_key"
+}
+
+# run_arch NAME PREFIX-ARCH BUILD VIEW SYSKIND PACKAGE-FOLDER
+run_arch() {
+  arch=$1 dir="$work/prefix-$1/drive_c/$folder" host=$root/build/$3/tests/wine/pelvaron_wine_host.exe
+  local winearch=$2 build=$root/build/$3 view=$4 syskind=$5 pkgdir=$6
+  local dll="C:\\$folder\\Ostrevan2003.dll" user_classes='HKCU\Software\Classes'
+  export WINEPREFIX=$work/prefix-$arch WINEARCH=$winearch
+  echo "== $arch: prefix ($(date +%T))"
+  wineboot -i >/dev/null 2>&1
+  # One server for the whole run of this prefix: without it every wine start boots the
+  # prefix's services again, seconds each time.
+  wineserver -p
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1
+
+  mkdir -p "$dir"
+  cp "$build/addin/Ostrevan2003.dll" "$dir/"
+  "$make_test_pack" "$dir"
+
+  echo "== $arch: per-user registration (regsvr32 /n /i:user) ($(date +%T))"
+  expect "$arch: regsvr32 /n /i:user succeeds" wine regsvr32 /s /n /i:user "$dll"
+  expect "$arch: user class key names the DLL" \
+    reg_has "$view" "$user_classes\\CLSID\\$clsid\\InprocServer32" 'Ostrevan2003.dll'
+  expect "$arch: user ProgID key" reg_has "$view" "$user_classes\\$progid\\CLSID" "$clsid"
+  expect "$arch: Word add-in entry (user)" reg_has "$view" "$word_addin_key" 'LoadBehavior'
+  expect "$arch: regsvr32 /u /n /i:user succeeds" wine regsvr32 /s /u /n /i:user "$dll"
+  expect "$arch: user class key removed" reg_gone "$view" "$user_classes\\CLSID\\$clsid"
+  expect "$arch: user ProgID key removed" reg_gone "$view" "$user_classes\\$progid"
+  expect "$arch: Word add-in entry removed (user)" reg_gone "$view" "$word_addin_key"
+
+  echo "== $arch: machine registration (regsvr32) ($(date +%T))"
+  expect "$arch: regsvr32 succeeds" wine regsvr32 /s "$dll"
+  registration_checks "$view" "$syskind"
+
+  echo "== $arch: scenarios ($(date +%T))"
+  scenarios
+
+  echo "== $arch: Windows package: install.cmd / uninstall.cmd ($(date +%T))"
+  package_checks "$view" "$pkgdir"
 
   echo "== $arch: unregistration ($(date +%T))"
   expect "$arch: regsvr32 /u succeeds" wine regsvr32 /s /u "$dll"
   expect "$arch: class key removed" reg_gone "$view" "HKCR\\CLSID\\$clsid"
-  expect "$arch: ProgID key removed" reg_gone "$view" 'HKCR\Pelvaron.Connect'
+  expect "$arch: ProgID key removed" reg_gone "$view" "HKCR\\$progid"
   expect "$arch: type library key removed" reg_gone "$view" "HKCR\\TypeLib\\$libid"
   expect "$arch: interface key removed" reg_gone "$view" "HKCR\\Interface\\$iid"
-  expect "$arch: Word add-in entry removed" reg_gone "$view" 'HKCU\Software\Microsoft\Office\Word\Addins\Pelvaron.Connect'
+  expect "$arch: Word add-in entry removed" reg_gone "$view" "$word_addin_key"
   wineserver -k
   wineserver -w
 }
-
-# The Windows package, with the test pack as its DataQuran.
-mkdir -p "$work/pack"
-"$root/build/default/tests/wine/make_test_pack" "$work/pack"
-cmake -Dx64_DLL="$root/build/windows-x64/addin/Ostrevan2003.dll" -Dx86_DLL="$root/build/windows-x86/addin/Ostrevan2003.dll" \
-  -DDATA_QURAN="$work/pack/DataQuran" -DSCRIPTS="$root/addin/package" -DSTAGE="$work/package" \
-  -DZIP="$work/Pelvaron-windows.zip" -P "$root/addin/package/make_zip.cmake" >/dev/null
 
 run_arch x64 win64 windows-x64 /reg:64 win64 x64
 if dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then

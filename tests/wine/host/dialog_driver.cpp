@@ -70,7 +70,8 @@ BOOL CALLBACK MessageBoxWatcher::AnswerMessageBox(HWND window, LPARAM param) {
   self->seen_.push_back(TextOf(window) + L"|" + text);
   LeaveCriticalSection(&self->lock_);
   PostMessageW(window, WM_COMMAND, IDOK, 0);
-  Sleep(200);  // let it close before looking again
+  // Gone before looking again, or it would be seen twice; a box that never closes ends the wait.
+  for (int i = 0; i < 500 && IsWindow(window) && IsWindowVisible(window); ++i) Sleep(10);
   return TRUE;
 }
 

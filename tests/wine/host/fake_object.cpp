@@ -1,5 +1,7 @@
 #include "tests/wine/host/fake_object.hpp"
 
+#include <typeinfo>
+
 namespace pelvaron::wine_host {
 
 CallCounts& Counts() {
@@ -52,6 +54,9 @@ const std::wstring& FakeObject::NamedArgName(DISPID id) const {
 
 HRESULT FakeObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   ++Counts().getIdsOfNames;
+  std::string asked = typeid(*this).name();
+  for (UINT i = 0; i < count; ++i) asked += " " + Utf8(names[i], static_cast<std::size_t>(lstrlenW(names[i])));
+  Counts().namesAsked.insert(asked);
   HRESULT hr = S_OK;
   ids[0] = DISPID_UNKNOWN;
   for (std::size_t i = 0; i < members_.size(); ++i)

@@ -5,6 +5,7 @@
 #include "addin/windows_api.hpp"
 
 #include <atomic>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ namespace pelvaron::wine_host {
 struct CallCounts {
   long getIdsOfNames = 0;
   long invoke = 0;
+  // Every distinct lookup: the object's class and the names asked for.
+  std::set<std::string> namesAsked;
 };
 CallCounts& Counts();
 

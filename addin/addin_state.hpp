@@ -1,8 +1,7 @@
 #pragma once
-// The module-wide state of the add-in (the code module wordddind): the engine's
-// ModuleState, and the Word session that stands behind its Document.
+// The add-in's module-wide state: the engine's ModuleState, the dialogs on the Win32 forms
+// runtime, and the Word session that stands behind ModuleState::Document.
 
-#include <filesystem>
 #include <memory>
 
 #include "module/state.hpp"
@@ -22,9 +21,5 @@ forms::FormsApp& Forms();
 // The session behind Module().Document; null before the first successful connection.
 WordSession* Word();
 void SetWord(std::shared_ptr<WordSession> session);
-
-// The folder of the add-in's own library file (wide: any folder name works).
-std::filesystem::path LibraryFolder();
-std::filesystem::path LibraryPath();
 
 }  // namespace pelvaron::addin

@@ -1,0 +1,163 @@
+// The window procedure of a form: painting, the mouse, commands from its child windows.
+#include "addin/win32_form.hpp"
+
+#include <utility>
+
+#include "addin/com_error.hpp"
+#include "addin/form_window_class.hpp"
+#include "addin/wide_text.hpp"
+#include "addin/win32_controls.hpp"
+
+namespace pelvaron::addin {
+namespace {
+
+POINT PointOf(LPARAM lParam) {
+  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+}  // namespace
+
+const forms::ControlLayout* Win32Form::WindowlessAt(POINT point) const {
+  for (auto c = layout_.controls.rbegin(); c != layout_.controls.rend(); ++c) {
+    if (!Windowless(*c)) continue;
+    const RECT r = PixelRect(*c);
+    if (PtInRect(&r, point)) return &*c;
+  }
+  return nullptr;
+}
+
+std::optional<std::string> Win32Form::ClickTargetAt(POINT point) const {
+  RECT client;
+  GetClientRect(window_, &client);
+  if (!PtInRect(&client, point) || ChildWindowFromPointEx(window_, point, CWP_SKIPINVISIBLE) != window_)
+    return std::nullopt;
+  const forms::ControlLayout* c = WindowlessAt(point);
+  return c && c->kind == forms::ControlKind::Label ? c->name : std::string();
+}
+
+void Win32Form::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window_, &ps);
+  RECT client;
+  GetClientRect(window_, &client);
+  FillRect(dc, &client, background_);
+  SetBkMode(dc, TRANSPARENT);
+  for (const auto& c : layout_.controls) {
+    const RECT r = PixelRect(c);
+    if (c.kind == forms::ControlKind::Shape) {
+      HPEN pen = CreatePen(PS_SOLID, 1, c.foreColor ? Colour(*c.foreColor) : RGB(128, 128, 128));
+      HGDIOBJ oldPen = SelectObject(dc, pen);
+      HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+      Rectangle(dc, r.left, r.top, r.right, r.bottom);
+      SelectObject(dc, oldBrush);
+      DeleteObject(SelectObject(dc, oldPen));
+    } else if (c.kind == forms::ControlKind::Label) {
+      RECT box = r;
+      if (!c.transparent) FillRect(dc, &box, background_);
+      HGDIOBJ old = SelectObject(dc, labelFonts_.at(c.name));
+      SetTextColor(dc, c.foreColor ? Colour(*c.foreColor) : GetSysColor(COLOR_BTNTEXT));
+      UINT align = c.alignment == forms::Alignment::Centre  ? DT_CENTER
+                   : c.alignment == forms::Alignment::Right ? DT_RIGHT
+                                                            : DT_LEFT;
+      const std::wstring text = Widen(Find(c.name).AsLabel()->Caption());
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, align | DT_WORDBREAK | DT_NOPREFIX);
+      SelectObject(dc, old);
+    }
+  }
+  EndPaint(window_, &ps);
+}
+
+LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!form || form->window_ != window) return DefWindowProcW(window, message, wParam, lParam);
+  // Nothing escapes into the host's message loop: a failing handler is reported here.
+  try {
+    return form->Handle(message, wParam, lParam);
+  } catch (...) {
+    const std::wstring text = MessageFromCaught();
+    MessageBoxW(nullptr, text.c_str(), L"Pelvaron", MB_OK | MB_ICONERROR | MB_TOPMOST);
+    return 0;
+  }
+}
+
+LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = window_;
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT fills the whole client area
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(background_);
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window_) {
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(window_, &p);
+        const forms::ControlLayout* c = WindowlessAt(p);
+        SetCursor(c && c->pointer == forms::Pointer::Hand ? HandCursor() : LoadCursorW(nullptr, IDC_ARROW));
+        return TRUE;
+      }
+      break;
+    // As with any Windows control, a click is a press and a release on the same target: the
+    // capture brings the release here wherever it happens.
+    case WM_LBUTTONDOWN:
+      pressed_ = ClickTargetAt(PointOf(lParam));
+      if (pressed_) SetCapture(window_);
+      break;
+    case WM_LBUTTONUP: {
+      const std::optional<std::string> pressed = std::exchange(pressed_, std::nullopt);
+      if (GetCapture() == window_) ReleaseCapture();
+      const std::optional<std::string> released = ClickTargetAt(PointOf(lParam));
+      if (pressed && pressed == released) Click(*released);
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      pressed_.reset();
+      return 0;
+    case WM_COMMAND: {
+      const int index = LOWORD(wParam) - kFirstControlId;
+      if (index < 0 || index >= static_cast<int>(layout_.controls.size())) break;
+      const forms::ControlLayout& c = layout_.controls[static_cast<std::size_t>(index)];
+      const int code = HIWORD(wParam);
+      if (c.kind == forms::ControlKind::ComboBox && code == CBN_SELCHANGE) {
+        if (auto* combo = dynamic_cast<Win32Combo*>(Find(c.name).AsCombo())) combo->OnSelectionChanged();
+        return 0;
+      }
+      if (c.kind == forms::ControlKind::Button && code == BN_CLICKED) {
+        Click(c.name);
+        return 0;
+      }
+      break;
+    }
+    case WM_ACTIVATE:
+      // As a dialog does: the focus goes back to the control that had it, at first to the
+      // first tab stop.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        lastFocus_ = focus && IsChild(window_, focus) ? focus : nullptr;
+        return 0;
+      }
+      [[fallthrough]];
+    case WM_SETFOCUS: {
+      HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window_, nullptr, FALSE);
+      if (target) SetFocus(target);
+      return 0;
+    }
+    case WM_CLOSE:
+      Unload();  // the window's own close: discarded like any unload, no event
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace pelvaron::addin
