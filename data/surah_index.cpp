@@ -28,12 +28,13 @@ void LoadSurahRecords(ModuleState& state, const std::filesystem::path& path) {
     const std::size_t offset = static_cast<std::size_t>(s - 1) * kSurahRecordSize;
     if (offset + kSurahRecordSize > bytes.size())
       throw Error(ErrorKind::PastEnd, file.name() + ": record " + std::to_string(s) + " lies past the end of the file (" +
-                                          std::to_string(file.size()) + " bytes, 114 records of 34 bytes needed)");
+                                          std::to_string(file.size()) + " bytes, " + std::to_string(kSurahCount) +
+                                          " records of " + std::to_string(kSurahRecordSize) + " bytes needed)");
     const std::string_view record = std::string_view(bytes).substr(offset, kSurahRecordSize);
     SurahRecord& entry = state.SurahTable[static_cast<std::size_t>(s)];
-    entry.SurahName = DecodeWindows1252(record.substr(0, 30));
-    entry.VerseCount = LittleEndian16(record, 30);
-    entry.Extra = LittleEndian16(record, 32);
+    entry.SurahName = DecodeWindows1252(record.substr(0, kSurahNameSize));
+    entry.VerseCount = LittleEndian16(record, kSurahNameSize);
+    entry.Extra = LittleEndian16(record, kSurahNameSize + 2);
   }
 }
 
@@ -56,8 +57,9 @@ void LoadVersePositions(ModuleState& state, const std::filesystem::path& path) {
 }  // namespace
 
 void LoadSurahIndex(ModuleState& state, const std::filesystem::path& appFolder) {
-  LoadSurahRecords(state, appFolder / "DataQuran" / "surahindex.mtf");
-  LoadVersePositions(state, appFolder / "DataQuran" / "pos_depag.txt");
+  const std::filesystem::path folder = appFolder / kDataFolderName;
+  LoadSurahRecords(state, folder / kSurahIndexFile);
+  LoadVersePositions(state, folder / kVersePositionsFile);
 }
 
 }  // namespace pelvaron

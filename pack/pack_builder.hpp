@@ -34,7 +34,4 @@ struct PackSummary {
 
 PackSummary BuildPack(const PackRequest& request);
 
-// `number` in Arabic-Indic digits ("١٢" for 12).
-std::string ArabicIndicNumber(int number);
-
 }  // namespace pelvaron::pack
