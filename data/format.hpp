@@ -51,4 +51,9 @@ inline constexpr int kMaxGroupNumber = 32767;
 inline constexpr int kMaxNoteNumber = 32767;
 inline constexpr int kMaxVerseCount = 32767;
 
+// pelvaron.ini: the pack's settings, one "Key=Value" a line (CR LF), read when present.
+// A pack without it behaves as packs always have.
+inline constexpr std::string_view kSettingsFile = "pelvaron.ini";
+inline constexpr std::string_view kArabicFontKey = "ArabicFont";  // the font for the Arabic text
+
 }  // namespace pelvaron

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "data/line_reader.hpp"
+#include "data/pack_settings.hpp"
 #include "data/read_only_file.hpp"
 #include "module/error.hpp"
 #include "module/numeric.hpp"
@@ -60,6 +61,7 @@ void LoadSurahIndex(ModuleState& state, const std::filesystem::path& appFolder) 
   const std::filesystem::path folder = appFolder / kDataFolderName;
   LoadSurahRecords(state, folder / kSurahIndexFile);
   LoadVersePositions(state, folder / kVersePositionsFile);
+  LoadPackSettings(state, appFolder);
 }
 
 }  // namespace pelvaron

@@ -8,7 +8,8 @@
 
 namespace pelvaron {
 
-// Fills state.SurahTable and state.VersePos from `appFolder`/DataQuran. The first failure
+// Fills state.SurahTable and state.VersePos from `appFolder`/DataQuran, then the pack's
+// settings (pack_settings.hpp): every front end loads the index first. The first failure
 // ends the load; entries loaded before it keep their new values.
 void LoadSurahIndex(ModuleState& state, const std::filesystem::path& appFolder);
 

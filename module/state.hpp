@@ -33,6 +33,8 @@ struct ModuleState {
   std::array<int16_t, kSurahCount + 1> VersePos{};
   // The document the insertions type into: the running Word, or a sink of our own.
   std::shared_ptr<DocumentOps> Document;
+  // The pack's font for the Arabic text (its settings file), empty when the pack names none.
+  std::string ArabicFont;
   // When set, the data files are read from here rather than from the disk.
   std::shared_ptr<const InMemoryFiles> Files;
 

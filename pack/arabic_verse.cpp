@@ -10,8 +10,6 @@
 namespace pelvaron::pack {
 namespace {
 
-constexpr char32_t kVerseEndSign = U'\u06DD';
-
 // One normal-text glyph piece for each character of `utf8`.
 std::vector<std::string> Pieces(std::string_view utf8) {
   std::vector<std::string> pieces;
@@ -32,13 +30,19 @@ std::string ArabicIndicNumber(int number) {
   return out;
 }
 
-std::string ArabicVerseLine(const SourceVerse& verse, int verseNumber) {
+std::string VerseEndText(int verseNumber, VerseEnd verseEnd) {
+  std::string text;
+  AppendUtf8(text, verseEnd == VerseEnd::AyahSign ? U'\u06DD' : U'\uFD3F');
+  text += ArabicIndicNumber(verseNumber);
+  if (verseEnd == VerseEnd::Brackets) AppendUtf8(text, U'\uFD3E');
+  return text;
+}
+
+std::string ArabicVerseLine(std::string_view arabic, int verseNumber, VerseEnd verseEnd) {
   std::vector<std::vector<std::string>> words;
-  for (const std::string& word : SplitWords(verse.arabic, " ")) words.push_back(Pieces(word));
-  // The verse-end sign and the verse number close the verse, as printed copies do.
-  std::vector<std::string> end{GlyphPieceText(kNormalTextSelector, static_cast<int32_t>(kVerseEndSign))};
-  for (std::string& piece : Pieces(ArabicIndicNumber(verseNumber))) end.push_back(std::move(piece));
-  words.push_back(std::move(end));
+  for (const std::string& word : SplitWords(arabic, " ")) words.push_back(Pieces(word));
+  // The verse end and the verse number close the verse as one word, as printed copies do.
+  words.push_back(Pieces(VerseEndText(verseNumber, verseEnd)));
   return ArabicLine(words);
 }
 

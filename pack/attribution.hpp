@@ -8,6 +8,6 @@
 
 namespace pelvaron::pack {
 
-std::string AttributionText(const QuranSource& source, const PackSummary& summary, bool withNotes);
+std::string AttributionText(const QuranSource& source, const PackSummary& summary, const PackRequest& request);
 
 }  // namespace pelvaron::pack

@@ -73,6 +73,19 @@ std::string EncodeGroupNumbers(const std::vector<int>& groups) {
   return out;
 }
 
+std::string EncodeSettings(const std::vector<std::pair<std::string, std::string>>& settings) {
+  std::vector<std::string> lines;
+  for (const auto& [key, value] : settings) {
+    if (key.empty() || key.find_first_of("=\r\n") != std::string::npos || value.find_first_of("\r\n") != std::string::npos)
+      throw Error(ErrorKind::BadRecord, "setting \"" + key + "\" cannot be written as one Key=Value line");
+    std::string line = key;
+    line += '=';
+    line += value;
+    lines.push_back(std::move(line));
+  }
+  return EncodeLines(lines);
+}
+
 std::string GlyphPieceText(char selector, int32_t characterNumber) {
   std::string piece(1, selector);
   piece += kPieceSelectorEnd;

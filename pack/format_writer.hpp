@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pelvaron::pack {
@@ -35,6 +36,10 @@ std::string EncodeIndexEntries(const std::vector<int32_t>& entries);
 
 // Group numbers as big-endian 16-bit values.
 std::string EncodeGroupNumbers(const std::vector<int>& groups);
+
+// The settings file: "Key=Value" lines in the order given. A key or value holding a line
+// end, or a key holding "=", is an error.
+std::string EncodeSettings(const std::vector<std::pair<std::string, std::string>>& settings);
 
 // A glyph piece: selector, "|", character number + kGlyphOffset.
 std::string GlyphPieceText(char selector, int32_t characterNumber);

@@ -12,6 +12,7 @@
 #include "pack/note_markers.hpp"
 #include "pack/notes_file.hpp"
 #include "pack/pack_folder_writer.hpp"
+#include "pack/standard_arabic.hpp"
 #include "pack/windows1252_mapper.hpp"
 
 namespace pelvaron::pack {
@@ -41,6 +42,9 @@ std::string NoteMarker(int note) {
 }  // namespace
 
 PackSummary BuildPack(const PackRequest& request) {
+  // Checked before anything is written.
+  const std::string settings =
+      request.arabicFont.empty() ? "" : EncodeSettings({{std::string(kArabicFontKey), request.arabicFont}});
   const QuranSource source = LoadQuranSource(request.source);
   const std::map<int, std::string> notes = request.notes ? ReadNotesFile(*request.notes) : std::map<int, std::string>{};
   PackSummary summary;
@@ -74,7 +78,8 @@ PackSummary BuildPack(const PackRequest& request) {
         return NoteMarker(note);
       });
       verseRecords.push_back(EncodeGroupNumbers(groups.Numbers(mapper.Map(translation))));
-      arabicLines.push_back(ArabicVerseLine(verse, static_cast<int>(v + 1)));
+      const std::string arabic = ToStandardArabic(verse.arabic, &summary.arabicMarksMapped);
+      arabicLines.push_back(ArabicVerseLine(arabic, static_cast<int>(v + 1), request.verseEnd));
       ++globalVerse;
     }
     if (globalVerse > kMaxVerseCount)
@@ -104,8 +109,12 @@ PackSummary BuildPack(const PackRequest& request) {
   writer.WritePair(kVerseWordsPair, EncodeIndexedPair(verseRecords));
   writer.WritePair(kNoteWordsPair, EncodeIndexedPair(noteRecords));
   writer.WritePair(kGroupTextsPair, EncodeIndexedPair(groups.texts()));
+  if (!request.arabicFont.empty())
+    writer.Write(std::string(kSettingsFile), settings);
+  else
+    writer.Remove(std::string(kSettingsFile));  // a settings file from an earlier build would outlive its choice
   writer.Write("LICENSE.txt", ReadWhole(request.source / "LICENSE.txt"));
-  writer.Write("ATTRIBUTION.txt", AttributionText(source, summary, request.notes.has_value()));
+  writer.Write("ATTRIBUTION.txt", AttributionText(source, summary, request));
   summary.files = writer.written();
   return summary;
 }

@@ -31,6 +31,12 @@ void PackFolderWriter::Write(const std::string& name, const std::string& bytes) 
   written_.emplace_back(name, bytes.size());
 }
 
+void PackFolderWriter::Remove(const std::string& name) {
+  std::error_code ec;
+  std::filesystem::remove(dir_ / name, ec);
+  if (ec) throw Error(ErrorKind::File, (dir_ / name).string() + ": cannot be removed: " + ec.message());
+}
+
 void PackFolderWriter::WritePair(std::string_view name, const IndexedPairBytes& pair) {
   Write(WithExtension(name, kIndexExtension), pair.index);
   Write(WithExtension(name, kDataExtension), pair.data);

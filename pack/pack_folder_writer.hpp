@@ -17,6 +17,8 @@ class PackFolderWriter {
 
   // Written beside its final name and renamed, so a failed run leaves no half file.
   void Write(const std::string& name, const std::string& bytes);
+  // Removes `name` if an earlier build left it.
+  void Remove(const std::string& name);
   // name + kIndexExtension and name + kDataExtension.
   void WritePair(std::string_view name, const IndexedPairBytes& pair);
 
