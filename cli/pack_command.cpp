@@ -62,7 +62,8 @@ void AddPackCommand(CLI::App& app) {
                                                          {"brackets", pack::VerseEnd::Brackets}};
   cmd->add_option("--verse-end", options->verseEnd,
                   "How a verse ends: ayah-sign (U+06DD and the number) or brackets (the number in U+FD3F U+FD3E)")
-      ->transform(CLI::CheckedTransformer(verseEnds, CLI::ignore_case));
+      ->transform(CLI::CheckedTransformer(verseEnds, CLI::ignore_case))
+      ->option_text("brackets|ayah-sign (default: brackets)");
   cmd->add_option("--arabic-font", options->arabicFont,
                   "Font the pack's settings file names for the Arabic (\"\": write no settings file)")
       ->capture_default_str();
