@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
+#include "cli/app_path.hpp"
 #include "docx/docx_writer.hpp"
 #include "docx/document_sink.hpp"
 #include "docx/plain_text.hpp"
@@ -41,11 +43,39 @@ class TraceOutput : public DocumentOutput {
   TraceSink sink_{stream()};
 };
 
+std::string ReadFontFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  if (!in.good() && !in.eof()) throw Error(ErrorKind::File, path.string() + ": the font cannot be read");
+  if (bytes.empty()) throw Error(ErrorKind::File, path.string() + ": no font there (missing or empty)");
+  return bytes;
+}
+
+// The font file a .docx carries, or empty (see DocumentOutputOptions::embedFont).
+std::string FontToEmbed(const DocumentOutputOptions& options, const std::string& arabicFont) {
+  if (options.noEmbedFont) return {};
+  if (!options.embedFont.empty()) return ReadFontFile(options.embedFont);
+  if (arabicFont != docx::DocxOptions{}.arabicFont) return {};
+  for (const std::filesystem::path& file : {ExecutableFolder() / "fonts" / "AmiriQuran.ttf",
+                                            std::filesystem::path(PELVARON_QURAN_FONT_FILE)}) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(file, ec)) return ReadFontFile(file);
+  }
+  std::cerr << "pelvaron: warning: " << PELVARON_QURAN_FONT_FILE
+            << " not found (Debian package fonts-hosny-amiri): the document does not carry its Arabic font\n";
+  return {};
+}
+
 // The document is built in memory and written as a whole at the end.
 class DocxOutput : public DocumentOutput {
  public:
   DocxOutput(const std::string& path, const DocumentOutputOptions& options) : file_(OpenFile(path)) {
-    if (!options.arabicFont.empty()) options_.arabicFont = options.arabicFont;
+    if (!options.arabicFont.empty())
+      options_.arabicFont = options.arabicFont;
+    else if (!options.packArabicFont.empty())
+      options_.arabicFont = options.packArabicFont;
+    options_.embeddedArabicFont = FontToEmbed(options, options_.arabicFont);
+    options_.title = options.title;
   }
   DocumentOps& ops() override { return sink_; }
   void Finish() override {
@@ -87,6 +117,15 @@ class TextOutput : public DocumentOutput {
 }  // namespace
 
 bool IsStandardOutput(const std::string& path) { return path.empty() || path == "-"; }
+
+std::string DocumentTitle(int surah, int firstVerse, int lastVerse) {
+  std::string title = "Al-Quran ";
+  for (const auto& [number, after] : {std::pair{surah, ":"}, std::pair{firstVerse, "\u2013"}, std::pair{lastVerse, ""}}) {
+    title += std::to_string(number);
+    title += after;
+  }
+  return title;
+}
 
 std::string DefaultFormatFor(const std::string& path) {
   const std::string extension = std::filesystem::path(path).extension().string();

@@ -20,9 +20,20 @@ class DocumentOutput {
 };
 
 struct DocumentOutputOptions {
-  // The complex-script slot of a .docx's default font; empty: the writer's own default.
+  // The complex-script slot of a .docx's default font; empty: the pack's (packArabicFont),
+  // else the writer's own default (Amiri Quran).
   std::string arabicFont;
+  std::string packArabicFont;
+  // The font file a .docx carries; empty: the default Quran font's file when the Arabic font
+  // is Amiri Quran and the file is found (beside the program in fonts/, or where Debian
+  // puts it), else none.
+  std::string embedFont;
+  bool noEmbedFont = false;
+  std::string title;  // the .docx's document title
 };
+
+// "Al-Quran S:A–B", the title of a document of verses A to B of surah S.
+std::string DocumentTitle(int surah, int firstVerse, int lastVerse);
 
 // The format named on the command line ("trace", "docx", "text"), written to `path`, or to
 // standard output when `path` is empty or "-".

@@ -44,7 +44,10 @@ void RunInsert(const InsertOptions& options) {
   LoadModuleState(state, appFolder);
   CheckInsertRequest(state, request);
 
-  auto output = OpenDocumentOutput(format, options.output, options.outputOptions);
+  DocumentOutputOptions outputOptions = options.outputOptions;
+  outputOptions.packArabicFont = state.ArabicFont;
+  outputOptions.title = DocumentTitle(request.surah, request.firstVerse, request.lastVerse);
+  auto output = OpenDocumentOutput(format, options.output, outputOptions);
   try {
     RunInsertRequest(state, output->ops(), request);
   } catch (...) {
@@ -71,7 +74,9 @@ void AddInsertCommand(CLI::App& app) {
                   "Output format: trace, docx or text (default: docx when -o ends in .docx, else text)")
       ->check(CLI::IsMember({"trace", "docx", "text"}));
   cmd->add_option("--arabic-font", options->outputOptions.arabicFont,
-                  "Font for Arabic in the normal text of a .docx (default: Amiri)");
+                  "Font for Arabic in the normal text of a .docx (default: the pack's, else Amiri Quran)");
+  cmd->add_option("--embed-font", options->outputOptions.embedFont, "Font file a .docx carries for its Arabic font");
+  cmd->add_flag("--no-embed-font", options->outputOptions.noEmbedFont, "A .docx carries no font");
   cmd->add_option("-o,--output", options->output, "Output file; - or none: standard output");
   cmd->callback([options] { RunInsert(*options); });
 }

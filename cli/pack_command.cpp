@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <map>
 #include <memory>
 
 #include "cli/output_guard.hpp"
@@ -15,6 +16,8 @@ struct PackOptions {
   std::string source;
   std::string out;
   std::string notes;
+  pack::VerseEnd verseEnd = pack::PackRequest{}.verseEnd;
+  std::string arabicFont = pack::PackRequest{}.arabicFont;
 };
 
 void PrintSummary(const pack::PackRequest& request, const pack::PackSummary& summary, std::ostream& out) {
@@ -22,6 +25,7 @@ void PrintSummary(const pack::PackRequest& request, const pack::PackSummary& sum
   for (const auto& [name, size] : summary.files) out << "  " << name << "  " << size << " bytes\n";
   out << "verses " << summary.verses << ", word groups " << summary.groups << ", notes " << summary.notes
       << ", note markers " << summary.markersWritten << " written and " << summary.markersRemoved << " removed\n";
+  out << "Arabic marks mapped to standard code points: " << summary.arabicMarksMapped << '\n';
   out << "characters mapped to Windows-1252: " << summary.mappedCharacters;
   if (summary.unmappableCharacters > 0) out << " (" << summary.unmappableCharacters << " of them became \"?\")";
   out << '\n';
@@ -45,6 +49,8 @@ void RunPack(const PackOptions& options) {
   request.source = options.source;
   request.out = options.out;
   if (!options.notes.empty()) request.notes = options.notes;
+  request.verseEnd = options.verseEnd;
+  request.arabicFont = options.arabicFont;
   const bool terminal = isatty(STDERR_FILENO) != 0;
   if (terminal) {
     request.progress = [](int surah) {
@@ -66,6 +72,15 @@ void AddPackCommand(CLI::App& app) {
   cmd->add_option("--out", options->out, "The DataQuran folder to write")->required();
   cmd->add_option("--notes", options->notes, "Notes file: one note a line, its number, a tab, its text")
       ->check(CLI::ExistingFile);
+  const std::map<std::string, pack::VerseEnd> verseEnds{{"ayah-sign", pack::VerseEnd::AyahSign},
+                                                         {"brackets", pack::VerseEnd::Brackets}};
+  cmd->add_option("--verse-end", options->verseEnd,
+                  "How a verse ends: ayah-sign (U+06DD and the number) or brackets (the number in U+FD3F U+FD3E)")
+      ->transform(CLI::CheckedTransformer(verseEnds, CLI::ignore_case))
+      ->option_text("brackets|ayah-sign (default: brackets)");
+  cmd->add_option("--arabic-font", options->arabicFont,
+                  "Font the pack's settings file names for the Arabic (\"\": write no settings file)")
+      ->capture_default_str();
   cmd->callback([options] { RunPack(*options); });
 }
 

@@ -16,7 +16,7 @@ std::string_view FontForSelector(char selector) {
     case '3': return "HQPB3";
     case '4': return "HQPB4";
     case '5': return "HQPB5";
-    case '6': return "(normal text)";
+    case kNormalTextSelector: return kNormalTextFont;
     default: return {};
   }
 }
@@ -34,12 +34,12 @@ std::string_view GlyphPiece::SelectedFont() const {
 double GlyphPiece::Number() const { return Text.size() > 2 ? NumberAtStart(std::string_view(Text).substr(2)) : 0.0; }
 
 int32_t GlyphPiece::CharacterNumber() const {
-  return ToInt32(Number() - 4096.0, "character number of glyph piece \"" + Text + "\"");
+  return ToInt32(Number() - kGlyphOffset, "character number of glyph piece \"" + Text + "\"");
 }
 
 std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t surah, int16_t verse) {
   const int32_t lineNumber = int32_t{state.VersePosOf(surah)} + verse;
-  ReadOnlyFile file(state.DataFile("AQO2.TXT"), state.Files.get());
+  ReadOnlyFile file(state.DataFile(std::string(kArabicTextFile)), state.Files.get());
   if (lineNumber < 1) return std::nullopt;
   // An empty text file is damage, not a verse without words: typing nothing and reporting
   // success would hide it.
@@ -50,7 +50,7 @@ std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t sura
   std::optional<std::string> last;
   if (lines.Next(line)) return line;
   // Fewer lines than asked for: the file's last line, found by reading it again.
-  ReadOnlyFile again(state.DataFile("AQO2.TXT"), state.Files.get());
+  ReadOnlyFile again(state.DataFile(std::string(kArabicTextFile)), state.Files.get());
   LineReader rescan(again);
   while (rescan.Next(line)) last = line;
   return last;
@@ -67,7 +67,7 @@ std::vector<ArabicWord> ParseArabicLine(std::string_view line) {
     if (!part.empty()) {
       std::size_t start = 0;
       while (true) {
-        const std::size_t sep = part.find('_', start);
+        const std::size_t sep = part.find(kPieceSeparator, start);
         word.push_back(GlyphPiece{std::string(part.substr(start, sep == std::string_view::npos ? sep : sep - start))});
         if (sep == std::string_view::npos) break;
         start = sep + 1;

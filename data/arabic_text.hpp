@@ -1,6 +1,5 @@
 #pragma once
-// AQO2.TXT: one verse a line, each word a run of glyph pieces "S|NNNN" joined by "_" and
-// stored last piece first, each word closed by the marker "_6| _".
+// Reading AQO2.TXT (its layout: data/format.hpp).
 
 #include <cstdint>
 #include <optional>
@@ -8,26 +7,24 @@
 #include <string_view>
 #include <vector>
 
+#include "data/format.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron {
 
-inline constexpr std::string_view kWordMarker = "_6| _";
-inline constexpr std::string_view kBlankPiece = "6| ";
-
 // One glyph piece as stored: selector digit, a separator never read, and the character
-// number plus 4096.
+// number plus kGlyphOffset.
 struct GlyphPiece {
   std::string Text;
 
   // The font digit, if the piece has a first character at all.
   std::optional<char> Selector() const;
-  // The font the selector names ("HQPB1".."HQPB5", "(normal text)"), empty for any other.
+  // The font the selector names ("HQPB1".."HQPB5", kNormalTextFont), empty for any other.
   std::string_view SelectedFont() const;
   bool IsBlank() const { return Text == kBlankPiece; }
   // The stored number read from the third character on (0 when there is none).
   double Number() const;
-  // Number() - 4096 as the 32-bit character number handed to the document.
+  // Number() - kGlyphOffset as the 32-bit character number handed to the document.
   int32_t CharacterNumber() const;
 };
 

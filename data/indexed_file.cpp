@@ -6,16 +6,20 @@
 namespace pelvaron {
 namespace {
 
-std::string PairFile(IndexedPair pair, const char* extension) { return std::string(PairName(pair)) + extension; }
+std::string PairFile(IndexedPair pair, std::string_view extension) {
+  std::string name(PairName(pair));
+  name += extension;
+  return name;
+}
 
 int32_t ReadEntry(ReadOnlyFile& index, int32_t k) {
-  const int64_t offset = 4 * (int64_t{k} - 1);
-  if (offset + 4 > index.size())
+  const int64_t offset = kIndexEntrySize * (int64_t{k} - 1);
+  if (offset + kIndexEntrySize > index.size())
     throw Error(ErrorKind::Index, index.name() + ": record " + std::to_string(k) + " is past the last entry (" +
-                                      std::to_string(index.size() / 4) + " entries)");
-  const std::string bytes = index.ReadAt(offset, 4);
+                                      std::to_string(index.size() / kIndexEntrySize) + " entries)");
+  const std::string bytes = index.ReadAt(offset, kIndexEntrySize);
   uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
+  for (int i = kIndexEntrySize - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
   return static_cast<int32_t>(value);
 }
 
@@ -23,16 +27,16 @@ int32_t ReadEntry(ReadOnlyFile& index, int32_t k) {
 
 std::string_view PairName(IndexedPair pair) {
   switch (pair) {
-    case IndexedPair::AyatPerKata: return "Ayat Per Kata";
-    case IndexedPair::NotePerKata: return "Note Per Kata";
-    case IndexedPair::GroupKata: return "GROUP_KATA";
+    case IndexedPair::AyatPerKata: return kVerseWordsPair;
+    case IndexedPair::NotePerKata: return kNoteWordsPair;
+    case IndexedPair::GroupKata: return kGroupTextsPair;
   }
   return "?";
 }
 
 IndexedFile::IndexedFile(const ModuleState& state, IndexedPair pair)
-    : index_(state.DataFile(PairFile(pair, ".idx")), state.Files.get()),
-      data_(state.DataFile(PairFile(pair, ".dat")), state.Files.get()) {}
+    : index_(state.DataFile(PairFile(pair, kIndexExtension)), state.Files.get()),
+      data_(state.DataFile(PairFile(pair, kDataExtension)), state.Files.get()) {}
 
 std::string ReadIndexedRecord(IndexedFile& file, int32_t k) {
   ReadOnlyFile& index = file.index();
@@ -41,7 +45,7 @@ std::string ReadIndexedRecord(IndexedFile& file, int32_t k) {
   const int32_t start = ReadEntry(index, k);
   // The next entry bounds the record only while k + 1 is below the entry count, taken as
   // size / 4 without rounding; otherwise the record runs to the end of the data file.
-  const bool nextBounds = (int64_t{k} + 1) * 4 < index.size();
+  const bool nextBounds = (int64_t{k} + 1) * kIndexEntrySize < index.size();
   int64_t end;
   if (nextBounds) {
     end = ReadEntry(index, k + 1);

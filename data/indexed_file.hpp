@@ -1,11 +1,11 @@
 #pragma once
-// The ".idx"/".dat" pairs: an index of 1-based start positions (little-endian 32-bit) and a
-// data file of records laid back to back.
+// Reading the ".idx"/".dat" pairs (their layout: data/format.hpp).
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "data/format.hpp"
 #include "data/read_only_file.hpp"
 #include "module/state.hpp"
 
@@ -13,7 +13,7 @@ namespace pelvaron {
 
 enum class IndexedPair { AyatPerKata, NotePerKata, GroupKata };
 
-// "Ayat Per Kata", "Note Per Kata", "GROUP_KATA".
+// The pair's file name without extension: kVerseWordsPair, kNoteWordsPair, kGroupTextsPair.
 std::string_view PairName(IndexedPair pair);
 
 // Both files of one pair, open for one lookup; both close when it goes.
@@ -35,7 +35,7 @@ class IndexedFile {
 std::string ReadIndexedRecord(IndexedFile& file, int32_t k);
 
 // The text of a record of big-endian group numbers: " " + group text, for each group in
-// order, the group texts read from "GROUP_KATA" and decoded from Windows-1252.
+// order, the group texts read from kGroupTextsPair and decoded from Windows-1252.
 std::string ExpandGroupRecord(std::string_view record, IndexedFile& groupKata);
 
 }  // namespace pelvaron

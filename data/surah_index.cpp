@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "data/line_reader.hpp"
+#include "data/pack_settings.hpp"
 #include "data/read_only_file.hpp"
 #include "module/error.hpp"
 #include "module/numeric.hpp"
@@ -28,12 +29,13 @@ void LoadSurahRecords(ModuleState& state, const std::filesystem::path& path) {
     const std::size_t offset = static_cast<std::size_t>(s - 1) * kSurahRecordSize;
     if (offset + kSurahRecordSize > bytes.size())
       throw Error(ErrorKind::PastEnd, file.name() + ": record " + std::to_string(s) + " lies past the end of the file (" +
-                                          std::to_string(file.size()) + " bytes, 114 records of 34 bytes needed)");
+                                          std::to_string(file.size()) + " bytes, " + std::to_string(kSurahCount) +
+                                          " records of " + std::to_string(kSurahRecordSize) + " bytes needed)");
     const std::string_view record = std::string_view(bytes).substr(offset, kSurahRecordSize);
     SurahRecord& entry = state.SurahTable[static_cast<std::size_t>(s)];
-    entry.SurahName = DecodeWindows1252(record.substr(0, 30));
-    entry.VerseCount = LittleEndian16(record, 30);
-    entry.Extra = LittleEndian16(record, 32);
+    entry.SurahName = DecodeWindows1252(record.substr(0, kSurahNameSize));
+    entry.VerseCount = LittleEndian16(record, kSurahNameSize);
+    entry.Extra = LittleEndian16(record, kSurahNameSize + 2);
   }
 }
 
@@ -56,8 +58,9 @@ void LoadVersePositions(ModuleState& state, const std::filesystem::path& path) {
 }  // namespace
 
 void LoadSurahIndex(ModuleState& state, const std::filesystem::path& appFolder) {
-  LoadSurahRecords(state, DataFilePath(appFolder, "surahindex.mtf"));
-  LoadVersePositions(state, DataFilePath(appFolder, "pos_depag.txt"));
+  LoadSurahRecords(state, DataFilePath(appFolder, kSurahIndexFile));
+  LoadVersePositions(state, DataFilePath(appFolder, kVersePositionsFile));
+  LoadPackSettings(state, appFolder);
 }
 
 void LoadModuleState(ModuleState& state, const std::filesystem::path& appFolder,

@@ -1,16 +1,16 @@
 #pragma once
-// surahindex.mtf (114 records of 34 bytes) and pos_depag.txt (one verse offset a line).
+// Reading surahindex.mtf and pos_depag.txt (their layout: data/format.hpp).
 
 #include <filesystem>
 #include <memory>
 
+#include "data/format.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron {
 
-inline constexpr int kSurahRecordSize = 34;
-
-// Fills state.SurahTable and state.VersePos from `appFolder`/DataQuran. The first failure
+// Fills state.SurahTable and state.VersePos from `appFolder`/DataQuran, then the pack's
+// settings (pack_settings.hpp): every front end loads the index first. The first failure
 // ends the load; entries loaded before it keep their new values.
 void LoadSurahIndex(ModuleState& state, const std::filesystem::path& appFolder);
 

@@ -7,13 +7,14 @@
 
 #include <string>
 
+#include "data/format.hpp"
 #include "docx/document.hpp"
 #include "insert/document_ops.hpp"
 
 namespace pelvaron::docx {
 
 // The font name that stands for the document's own text font.
-inline constexpr const char* kNormalTextFontName = "(normal text)";
+inline constexpr const char* kNormalTextFontName = kNormalTextFont;
 
 class DocumentSink : public DocumentOps {
  public:

@@ -2,10 +2,12 @@
 
 #include <zip.h>
 
+#include <initializer_list>
 #include <memory>
 #include <pugixml.hpp>
 #include <sstream>
 
+#include "docx/embedded_font.hpp"
 #include "module/error.hpp"
 
 namespace pelvaron::docx {
@@ -16,6 +18,13 @@ constexpr const char* kRelNs = "http://schemas.openxmlformats.org/package/2006/r
 constexpr const char* kOfficeDocumentRel =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
 constexpr const char* kStylesRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
+constexpr const char* kFontTableRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable";
+constexpr const char* kSettingsRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings";
+constexpr const char* kFontRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/font";
+constexpr const char* kCorePropertiesRel =
+    "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties";
+constexpr const char* kDocRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+constexpr const char* kFontPart = "word/fonts/font1.odttf";
 
 std::string ToXml(const pugi::xml_document& xml) {
   std::ostringstream out;
@@ -131,14 +140,65 @@ std::string StylesXml(const DocxOptions& options) {
   return ToXml(xml);
 }
 
-std::string Relationships(const char* id, const char* type, const char* target) {
+struct Relationship {
+  const char* id;
+  const char* type;
+  const char* target;
+};
+
+std::string Relationships(std::initializer_list<Relationship> relationships) {
   pugi::xml_document xml = NewXml();
   pugi::xml_node root = xml.append_child("Relationships");
   root.append_attribute("xmlns") = kRelNs;
-  pugi::xml_node rel = root.append_child("Relationship");
-  rel.append_attribute("Id") = id;
-  rel.append_attribute("Type") = type;
-  rel.append_attribute("Target") = target;
+  for (const Relationship& r : relationships) {
+    pugi::xml_node rel = root.append_child("Relationship");
+    rel.append_attribute("Id") = r.id;
+    rel.append_attribute("Type") = r.type;
+    rel.append_attribute("Target") = r.target;
+  }
+  return ToXml(xml);
+}
+
+// The fonts the document names; the Arabic one with its embedded file when it has one.
+std::string FontTableXml(const DocxOptions& options, const std::string& fontKey) {
+  pugi::xml_document xml = NewXml();
+  pugi::xml_node root = xml.append_child("w:fonts");
+  root.append_attribute("xmlns:w") = kWordNs;
+  root.append_attribute("xmlns:r") = kDocRelNs;
+  const auto addFont = [&root](const std::string& name, const char* charset, const char* family) {
+    pugi::xml_node font = root.append_child("w:font");
+    font.append_attribute("w:name") = name.c_str();
+    SetVal(font, "w:charset", charset);
+    SetVal(font, "w:family", family);
+    SetVal(font, "w:pitch", "variable");
+    return font;
+  };
+  addFont(options.latinFont, "00", "roman");
+  pugi::xml_node arabic = addFont(options.arabicFont, "B2", "auto");
+  if (!fontKey.empty()) {
+    pugi::xml_node embed = arabic.append_child("w:embedRegular");
+    embed.append_attribute("r:id") = "rId1";
+    embed.append_attribute("w:fontKey") = fontKey.c_str();
+  }
+  return ToXml(xml);
+}
+
+std::string SettingsXml(bool embedsFonts) {
+  pugi::xml_document xml = NewXml();
+  pugi::xml_node root = xml.append_child("w:settings");
+  root.append_attribute("xmlns:w") = kWordNs;
+  if (embedsFonts) root.append_child("w:embedTrueTypeFonts");
+  return ToXml(xml);
+}
+
+// Title and creator; no dates, so the same document gives the same file.
+std::string CorePropertiesXml(const DocxOptions& options) {
+  pugi::xml_document xml = NewXml();
+  pugi::xml_node root = xml.append_child("cp:coreProperties");
+  root.append_attribute("xmlns:cp") = "http://schemas.openxmlformats.org/package/2006/metadata/core-properties";
+  root.append_attribute("xmlns:dc") = "http://purl.org/dc/elements/1.1/";
+  if (!options.title.empty()) root.append_child("dc:title").text().set(options.title.c_str());
+  root.append_child("dc:creator").text().set("Pelvaron");
   return ToXml(xml);
 }
 
@@ -153,6 +213,7 @@ std::string ContentTypes() {
   };
   addDefault("rels", "application/vnd.openxmlformats-package.relationships+xml");
   addDefault("xml", "application/xml");
+  addDefault("odttf", "application/vnd.openxmlformats-officedocument.obfuscatedFont");
   const auto addOverride = [&root](const char* part, const char* type) {
     pugi::xml_node node = root.append_child("Override");
     node.append_attribute("PartName") = part;
@@ -161,6 +222,9 @@ std::string ContentTypes() {
   addOverride("/word/document.xml",
               "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
   addOverride("/word/styles.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml");
+  addOverride("/word/fontTable.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml");
+  addOverride("/word/settings.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml");
+  addOverride("/docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml");
   return ToXml(xml);
 }
 
@@ -195,13 +259,26 @@ void AddParts(zip_t* archive, const std::vector<PackagePart>& parts, const std::
 }  // namespace
 
 std::vector<PackagePart> BuildDocxParts(const Document& document, const DocxOptions& options) {
-  return {
+  const bool embeds = !options.embeddedArabicFont.empty();
+  const std::string fontKey = embeds ? FontKeyFor(options.embeddedArabicFont) : "";
+  std::vector<PackagePart> parts{
       {"[Content_Types].xml", ContentTypes()},
-      {"_rels/.rels", Relationships("rId1", kOfficeDocumentRel, "word/document.xml")},
-      {"word/_rels/document.xml.rels", Relationships("rId1", kStylesRel, "styles.xml")},
+      {"_rels/.rels", Relationships({{"rId1", kOfficeDocumentRel, "word/document.xml"},
+                                     {"rId2", kCorePropertiesRel, "docProps/core.xml"}})},
+      {"docProps/core.xml", CorePropertiesXml(options)},
+      {"word/_rels/document.xml.rels", Relationships({{"rId1", kStylesRel, "styles.xml"},
+                                                      {"rId2", kFontTableRel, "fontTable.xml"},
+                                                      {"rId3", kSettingsRel, "settings.xml"}})},
       {"word/document.xml", DocumentXml(document)},
       {"word/styles.xml", StylesXml(options)},
+      {"word/fontTable.xml", FontTableXml(options, fontKey)},
+      {"word/settings.xml", SettingsXml(embeds)},
   };
+  if (embeds) {
+    parts.push_back({"word/_rels/fontTable.xml.rels", Relationships({{"rId1", kFontRel, "fonts/font1.odttf"}})});
+    parts.push_back({kFontPart, ObfuscateFont(options.embeddedArabicFont, fontKey)});
+  }
+  return parts;
 }
 
 void WriteDocx(const Document& document, const DocxOptions& options, const std::filesystem::path& path) {

@@ -11,14 +11,19 @@ namespace pelvaron::docx {
 
 struct DocxOptions {
   // The default font's complex-script slot, which "(normal text)" Arabic is shown in.
-  std::string arabicFont = "Amiri";
+  std::string arabicFont = "Amiri Quran";
   // The default font's Latin slots.
   std::string latinFont = "Times New Roman";
+  // The Arabic font's file (TrueType bytes), carried in the document so it renders where the
+  // font is not installed; empty: not carried.
+  std::string embeddedArabicFont;
+  // The document properties' title; the creator is always "Pelvaron".
+  std::string title;
 };
 
 struct PackagePart {
   std::string name;  // path inside the package
-  std::string xml;
+  std::string xml;   // the part's bytes: XML, or the obfuscated font
 };
 
 // The parts of the package, [Content_Types].xml first.

@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
+#include "data/format.hpp"  // kNormalTextFont
 #include "insert/document_ops.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron {
 
 inline constexpr float kArabicFontSize = 14.0f;
-inline constexpr const char* kNormalTextFont = "(normal text)";
 
 // Types the Arabic text of verses first..last of `surah`, glyph by glyph, right to left,
 // justified, 14 points; with runOn false a paragraph mark ends every verse. Leaves the

@@ -1,5 +1,6 @@
 #include "module/state.hpp"
 
+#include "data/format.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
 
@@ -23,8 +24,8 @@ int16_t ModuleState::VersePosOf(int index) const {
   return VersePos[static_cast<std::size_t>(index)];
 }
 
-std::filesystem::path DataFilePath(const std::filesystem::path& appFolder, const std::string& name) {
-  return appFolder / "DataQuran" / std::filesystem::path(name);
+std::filesystem::path DataFilePath(const std::filesystem::path& appFolder, std::string_view name) {
+  return appFolder / kDataFolderName / std::filesystem::path(name);
 }
 
 std::filesystem::path ModuleState::DataFile(const std::string& name) const { return DataFilePath(AppPath, name); }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace pelvaron {
 
@@ -33,6 +34,8 @@ struct ModuleState {
   std::array<int16_t, kSurahCount + 1> VersePos{};
   // The document the insertions type into: the running Word, or a sink of our own.
   std::shared_ptr<DocumentOps> Document;
+  // The pack's font for the Arabic text (its settings file), empty when the pack names none.
+  std::string ArabicFont;
   // When set, the data files are read from here rather than from the disk.
   std::shared_ptr<const InMemoryFiles> Files;
 
@@ -45,7 +48,7 @@ struct ModuleState {
 };
 
 // `appFolder` / "DataQuran" / name: where every data file is read from.
-std::filesystem::path DataFilePath(const std::filesystem::path& appFolder, const std::string& name);
+std::filesystem::path DataFilePath(const std::filesystem::path& appFolder, std::string_view name);
 
 // The surah's name without the padding at either end.
 std::string TrimmedName(const SurahRecord& record);

@@ -1,21 +1,23 @@
 #pragma once
-// The byte formats of the DataQuran files, written. The pack builder makes a whole folder
-// with these; the tests make small ones.
+// The DataQuran files' bytes, written (their layout: data/format.hpp). The pack builder
+// makes a whole folder with these; the tests make small ones. Values a format cannot hold
+// are a pelvaron::Error.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pelvaron::pack {
 
 struct SurahEntry {
-  std::string name;  // Windows-1252 bytes, at most 30
+  std::string name;  // Windows-1252 bytes, at most kSurahNameSize
   int16_t verseCount = 0;
   int16_t extra = 0;
 };
 
-// 34-byte records: the name padded with spaces to 30 bytes, then the two counts, little-endian.
+// kSurahRecordSize-byte records: the name padded with spaces, then the two counts.
 std::string EncodeSurahIndex(const std::vector<SurahEntry>& surahs);
 
 // One value a line, each line ending in CR LF.
@@ -35,11 +37,15 @@ std::string EncodeIndexEntries(const std::vector<int32_t>& entries);
 // Group numbers as big-endian 16-bit values.
 std::string EncodeGroupNumbers(const std::vector<int>& groups);
 
-// A glyph piece: selector, "|", character number + 4096.
+// The settings file: "Key=Value" lines in the order given. A key or value holding a line
+// end, or a key holding "=", is an error.
+std::string EncodeSettings(const std::vector<std::pair<std::string, std::string>>& settings);
+
+// A glyph piece: selector, "|", character number + kGlyphOffset.
 std::string GlyphPieceText(char selector, int32_t characterNumber);
 
 // An AQO2.TXT line: each word's pieces (given in typing order) stored last first, joined by
-// "_", each word closed by the word marker.
+// kPieceSeparator, each word closed by kWordMarker.
 std::string ArabicLine(const std::vector<std::vector<std::string>>& wordsInTypingOrder);
 
 }  // namespace pelvaron::pack

@@ -2,127 +2,21 @@
 
 #include <fstream>
 #include <map>
-#include <unordered_map>
 
-#include "files/replacing_file.hpp"
+#include "data/format.hpp"
 #include "module/error.hpp"
-#include "module/text.hpp"
+#include "pack/arabic_verse.hpp"
+#include "pack/attribution.hpp"
 #include "pack/format_writer.hpp"
+#include "pack/group_store.hpp"
 #include "pack/note_markers.hpp"
+#include "pack/notes_file.hpp"
+#include "pack/pack_folder_writer.hpp"
+#include "pack/standard_arabic.hpp"
 #include "pack/windows1252_mapper.hpp"
 
 namespace pelvaron::pack {
 namespace {
-
-constexpr char32_t kVerseEndSign = U'\u06DD';
-constexpr int kMaxGroupNumber = 32767;
-
-std::vector<std::string> SplitWords(std::string_view text, std::string_view separators) {
-  std::vector<std::string> words;
-  std::size_t pos = 0;
-  while (pos <= text.size()) {
-    const std::size_t end = std::min(text.find_first_of(separators, pos), text.size());
-    words.emplace_back(text.substr(pos, end - pos));
-    pos = end + 1;
-  }
-  return words;
-}
-
-// The word-group store: each distinct text once, numbered from 1 in order of first use.
-class GroupStore {
- public:
-  int Number(const std::string& text) {
-    const auto [it, added] = numbers_.try_emplace(text, static_cast<int>(texts_.size()) + 1);
-    if (added) {
-      if (it->second > kMaxGroupNumber)
-        throw Error(ErrorKind::Overflow, "more than 32767 distinct words: \"" + DecodeWindows1252(text) + "\" has no number");
-      texts_.push_back(text);
-    }
-    return it->second;
-  }
-  // Windows-1252 words of `text`, blanks between them dropped, as group numbers.
-  std::vector<int> Numbers(const std::string& text) {
-    std::vector<int> groups;
-    for (const std::string& word : SplitWords(text, " \t\r\n"))
-      if (!word.empty()) groups.push_back(Number(word));
-    return groups;
-  }
-  const std::vector<std::string>& texts() const { return texts_; }
-
- private:
-  std::unordered_map<std::string, int> numbers_;
-  std::vector<std::string> texts_;
-};
-
-// Note number to its UTF-8 text, from the notes file.
-std::map<int, std::string> ReadNotes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Error(ErrorKind::File, path.string() + ": cannot be opened");
-  std::map<int, std::string> notes;
-  std::string line;
-  for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
-    const std::string where = path.string() + " line " + std::to_string(lineNumber);
-    const std::size_t tab = line.find('\t');
-    const std::string number = line.substr(0, tab);
-    if (tab == std::string::npos || number.empty() || number.size() > 5 ||
-        number.find_first_not_of("0123456789") != std::string::npos)
-      throw Error(ErrorKind::BadRecord, where + ": not a note number, a tab and the note's text");
-    const int note = std::stoi(number);
-    if (note < 1 || note > 32767) throw Error(ErrorKind::Overflow, where + ": note " + number + " outside 1 to 32767");
-    if (!notes.emplace(note, line.substr(tab + 1)).second)
-      throw Error(ErrorKind::BadRecord, where + ": note " + number + " given twice");
-  }
-  return notes;
-}
-
-std::string ArabicLineOf(const SourceVerse& verse, int verseNumber) {
-  std::vector<std::vector<std::string>> words;
-  for (const std::string& word : SplitWords(verse.arabic, " ")) {
-    std::vector<std::string> pieces;
-    for (std::size_t pos = 0; pos < word.size();) {
-      std::size_t length = 1;
-      const char32_t c = DecodeUtf8At(word, pos, &length);
-      pieces.push_back(GlyphPieceText('6', static_cast<int32_t>(c)));
-      pos += length;
-    }
-    words.push_back(std::move(pieces));
-  }
-  // The verse-end sign and the verse number close the verse, as printed copies do.
-  std::vector<std::string> end{GlyphPieceText('6', static_cast<int32_t>(kVerseEndSign))};
-  const std::string digits = ArabicIndicNumber(verseNumber);
-  for (std::size_t pos = 0; pos < digits.size();) {
-    std::size_t length = 1;
-    end.push_back(GlyphPieceText('6', static_cast<int32_t>(DecodeUtf8At(digits, pos, &length))));
-    pos += length;
-  }
-  words.push_back(std::move(end));
-  return ArabicLine(words);
-}
-
-class PackWriter {
- public:
-  PackWriter(const std::filesystem::path& dir, PackSummary& summary) : dir_(dir), summary_(summary) {}
-
-  // Written beside its final name; Commit renames them all, so a failed or interrupted run
-  // leaves the folder as it was.
-  void Write(const std::string& name, const std::string& bytes) {
-    files_.push_back(std::make_unique<files::ReplacingFile>(dir_ / name));
-    files_.back()->stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    summary_.files.emplace_back(name, bytes.size());
-  }
-  void Commit() { files::ReplacingFile::CommitTogether(files_); }
-  void WritePair(const std::string& name, const IndexedPairBytes& pair) {
-    Write(name + ".idx", pair.index);
-    Write(name + ".dat", pair.data);
-  }
-
- private:
-  std::filesystem::path dir_;
-  PackSummary& summary_;
-  std::vector<std::unique_ptr<files::ReplacingFile>> files_;
-};
 
 std::string ReadWhole(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -130,34 +24,29 @@ std::string ReadWhole(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::string Attribution(const QuranSource& source, const PackSummary& summary, bool withNotes) {
-  const std::string package = source.packageName + " " + source.packageVersion;
-  std::string text =
-      "The Quran text in this folder (Uthmani script), the surah names and verse counts and the\r\n"
-      "Indonesian translation (by the Indonesian Islamic Affairs Ministry) come from the npm\r\n"
-      "package " + package + " by Risan Bagja Pradana (https://github.com/risan/quran-json),\r\n"
-      "which takes the Uthmani text and the translation from The Noble Qur'an Encyclopedia\r\n"
-      "(https://quranenc.com). Its licence is in LICENSE.txt.\r\n\r\n"
-      "Changes made by `pelvaron pack`: the texts were converted to the DataQuran file formats;\r\n"
-      "each verse's Arabic text ends with the verse-end sign and the verse number; the\r\n"
-      "translation was split into words and re-encoded as Windows-1252, " +
-      std::to_string(summary.mappedCharacters) + " characters that code page lacks\r\nreplaced by their nearest form; ";
-  text += withNotes ? "footnote numbers written as [n] markers, with the notes' texts from a separate file.\r\n"
-                    : "footnote numbers removed (the package does not carry the notes' texts).\r\n";
-  return text;
+std::string Where(std::size_t surah, std::size_t verse) {
+  std::string where = "surah ";
+  where += std::to_string(surah);
+  where += " verse ";
+  where += std::to_string(verse);
+  return where;
+}
+
+std::string NoteMarker(int note) {
+  std::string marker = "[";
+  marker += std::to_string(note);
+  marker += ']';
+  return marker;
 }
 
 }  // namespace
 
-std::string ArabicIndicNumber(int number) {
-  std::string out;
-  for (char digit : std::to_string(number)) AppendUtf8(out, U'\u0660' + static_cast<char32_t>(digit - '0'));
-  return out;
-}
-
 PackSummary BuildPack(const PackRequest& request) {
+  // Checked before anything is written.
+  const std::string settings =
+      request.arabicFont.empty() ? "" : EncodeSettings({{std::string(kArabicFontKey), request.arabicFont}});
   const QuranSource source = LoadQuranSource(request.source);
-  const std::map<int, std::string> notes = request.notes ? ReadNotes(*request.notes) : std::map<int, std::string>{};
+  const std::map<int, std::string> notes = request.notes ? ReadNotesFile(*request.notes) : std::map<int, std::string>{};
   PackSummary summary;
   Windows1252Mapper mapper;
   GroupStore groups;
@@ -170,27 +59,31 @@ PackSummary BuildPack(const PackRequest& request) {
   for (std::size_t s = 0; s < source.surahs.size(); ++s) {
     const SourceSurah& surah = source.surahs[s];
     const std::string name = mapper.Map(surah.latinName);
-    if (name.size() > 30) throw Error(ErrorKind::BadRecord, "surah " + std::to_string(s + 1) + ": name \"" + surah.latinName + "\" longer than 30 characters");
+    if (name.size() > static_cast<std::size_t>(kSurahNameSize))
+      throw Error(ErrorKind::BadRecord, "surah " + std::to_string(s + 1) + ": name \"" + surah.latinName +
+                                            "\" longer than " + std::to_string(kSurahNameSize) + " characters");
     surahs.push_back({name, static_cast<int16_t>(surah.verses.size()), 0});
     positions.push_back(std::to_string(globalVerse));
     for (std::size_t v = 0; v < surah.verses.size(); ++v) {
       const SourceVerse& verse = surah.verses[v];
-      const std::string where = "surah " + std::to_string(s + 1) + " verse " + std::to_string(v + 1);
       if (verse.translation.find_first_of("[]") != std::string::npos)
-        throw Error(ErrorKind::BadRecord, where + ": the translation holds \"[\" or \"]\", which would read as a note marker");
+        throw Error(ErrorKind::BadRecord,
+                    Where(s + 1, v + 1) + ": the translation holds \"[\" or \"]\", which would read as a note marker");
       const std::string translation = RewriteNoteMarkers(verse.translation, [&](int note) -> std::string {
         if (!notes.contains(note)) {
           ++summary.markersRemoved;
           return {};
         }
         ++summary.markersWritten;
-        return "[" + std::to_string(note) + "]";
+        return NoteMarker(note);
       });
       verseRecords.push_back(EncodeGroupNumbers(groups.Numbers(mapper.Map(translation))));
-      arabicLines.push_back(ArabicLineOf(verse, static_cast<int>(v + 1)));
+      const std::string arabic = ToStandardArabic(verse.arabic, &summary.arabicMarksMapped);
+      arabicLines.push_back(ArabicVerseLine(arabic, static_cast<int>(v + 1), request.verseEnd));
       ++globalVerse;
     }
-    if (globalVerse > 32767) throw Error(ErrorKind::Overflow, "more than 32767 verses");
+    if (globalVerse > kMaxVerseCount)
+      throw Error(ErrorKind::Overflow, "more than " + std::to_string(kMaxVerseCount) + " verses");
     if (request.progress) request.progress(static_cast<int>(s + 1));
   }
 
@@ -209,16 +102,21 @@ PackSummary BuildPack(const PackRequest& request) {
   std::error_code ec;
   std::filesystem::create_directories(request.out, ec);
   if (ec) throw Error(ErrorKind::File, request.out.string() + ": cannot be created: " + ec.message());
-  PackWriter writer(request.out, summary);
-  writer.Write("surahindex.mtf", EncodeSurahIndex(surahs));
-  writer.Write("pos_depag.txt", EncodeLines(positions));
-  writer.Write("AQO2.TXT", EncodeLines(arabicLines));
-  writer.WritePair("Ayat Per Kata", EncodeIndexedPair(verseRecords));
-  writer.WritePair("Note Per Kata", EncodeIndexedPair(noteRecords));
-  writer.WritePair("GROUP_KATA", EncodeIndexedPair(groups.texts()));
+  PackFolderWriter writer(request.out);
+  writer.Write(std::string(kSurahIndexFile), EncodeSurahIndex(surahs));
+  writer.Write(std::string(kVersePositionsFile), EncodeLines(positions));
+  writer.Write(std::string(kArabicTextFile), EncodeLines(arabicLines));
+  writer.WritePair(kVerseWordsPair, EncodeIndexedPair(verseRecords));
+  writer.WritePair(kNoteWordsPair, EncodeIndexedPair(noteRecords));
+  writer.WritePair(kGroupTextsPair, EncodeIndexedPair(groups.texts()));
+  if (!request.arabicFont.empty())
+    writer.Write(std::string(kSettingsFile), settings);
+  else
+    writer.Remove(std::string(kSettingsFile));  // a settings file from an earlier build would outlive its choice
   writer.Write("LICENSE.txt", ReadWhole(request.source / "LICENSE.txt"));
-  writer.Write("ATTRIBUTION.txt", Attribution(source, summary, request.notes.has_value()));
+  writer.Write("ATTRIBUTION.txt", AttributionText(source, summary, request));
   writer.Commit();
+  summary.files = writer.written();
   return summary;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "pack/arabic_verse.hpp"
 #include "pack/quran_source.hpp"
 
 namespace pelvaron::pack {
@@ -17,6 +18,10 @@ struct PackRequest {
   std::filesystem::path source;  // the unpacked quran-json package
   std::filesystem::path out;     // the DataQuran folder, created when missing
   std::optional<std::filesystem::path> notes;  // one note a line: number, tab, text (UTF-8)
+  // Brackets by default: LibreOffice draws the ayah sign and its number side by side.
+  VerseEnd verseEnd = VerseEnd::Brackets;
+  // Written to the pack's settings file as its font for the Arabic; no file when empty.
+  std::string arabicFont = "Amiri Quran";
   // Called after each surah with its number (1..114).
   std::function<void(int surah)> progress;
 };
@@ -28,13 +33,11 @@ struct PackSummary {
   int notes = 0;            // notes written to "Note Per Kata"
   int markersWritten = 0;   // "[n]" markers in the translation
   int markersRemoved = 0;   // footnote numbers dropped: no notes given, or no such note
+  int arabicMarksMapped = 0;     // Arabic marks moved to their standard code points
   int mappedCharacters = 0;      // characters Windows-1252 lacks, replaced by a near form
   int unmappableCharacters = 0;  // of those, the ones that became "?"
 };
 
 PackSummary BuildPack(const PackRequest& request);
-
-// `number` in Arabic-Indic digits ("١٢" for 12).
-std::string ArabicIndicNumber(int number);
 
 }  // namespace pelvaron::pack

@@ -5,7 +5,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          libcli11-dev libpugixml-dev libzip-dev nlohmann-json3-dev libicu-dev locales "$@")
+          libcli11-dev libpugixml-dev libzip-dev nlohmann-json3-dev libicu-dev libharfbuzz-dev fonts-hosny-amiri
+          locales "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -72,6 +72,33 @@ TEST_F(DocxOutput, ArabicFontNamesTheDefaultFontsComplexScriptSlot) {
   EXPECT_NE(PackagePart(path, "word/styles.xml").find("w:cs=\"Noto Naskh Arabic\""), std::string::npos);
 }
 
+TEST_F(DocxOutput, ArabicFontComesFromTheOptionThenThePackAndTheFontFileTravels) {
+  const auto path = dir_.path() / "font.docx";
+  const auto fontFile = dir_.path() / "some.ttf";
+  std::ofstream(fontFile, std::ios::binary) << std::string(64, 'T');
+  const auto run = [&](std::vector<std::string> options) {
+    options.insert(options.end(), {"-o", path.string()});
+    return Run("--surah 1 --first 1 --last 1", options).status;
+  };
+  const auto arabicFont = [&] {
+    const std::string styles = PackagePart(path, "word/styles.xml");
+    const std::size_t at = styles.find("w:cs=\"");
+    return at == std::string::npos ? "-" : styles.substr(at + 6, styles.find('"', at + 6) - at - 6);
+  };
+  ASSERT_EQ(run({"--no-embed-font"}), 0);
+  EXPECT_EQ(arabicFont(), "Amiri Quran");
+  EXPECT_EQ(PackagePart(path, "word/fonts/font1.odttf"), "");
+  EXPECT_NE(PackagePart(path, "docProps/core.xml").find("<dc:title>Al-Quran 1:1\u20131</dc:title>"), std::string::npos);
+  folder_.Write("pelvaron.ini", "ArabicFont=KFGQPC HAFS\r\n");
+  ASSERT_EQ(run({"--embed-font", fontFile.string()}), 0);
+  EXPECT_EQ(arabicFont(), "KFGQPC HAFS");
+  EXPECT_EQ(PackagePart(path, "word/fonts/font1.odttf").size(), 64u);
+  ASSERT_EQ(run({"--arabic-font", "Noto Naskh Arabic"}), 0);  // another font: no Amiri Quran file carried
+  EXPECT_EQ(arabicFont(), "Noto Naskh Arabic");
+  EXPECT_EQ(PackagePart(path, "word/fonts/font1.odttf"), "");
+  EXPECT_EQ(run({"--embed-font", (dir_.path() / "none.ttf").string()}), 1);
+}
+
 TEST_F(DocxOutput, TraceWithAnOutputFileGoesToTheFileAlone) {
   const auto path = dir_.path() / "out.trace";
   const ProgramResult run = Run("--surah 1 --first 1 --last 1 --format trace", {"-o", path.string()});

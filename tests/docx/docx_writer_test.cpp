@@ -7,6 +7,7 @@
 
 #include "data/surah_index.hpp"
 #include "docx/document_sink.hpp"
+#include "docx/embedded_font.hpp"
 #include "insert/arabic_insert.hpp"
 #include "insert/translation.hpp"
 #include "module/error.hpp"
@@ -100,6 +101,47 @@ TEST(DocxWriterXml, DefaultFontHasTheArabicFaceInItsComplexScriptSlot) {
   EXPECT_STREQ(rPr.child("w:rFonts").attribute("w:ascii").value(), options.latinFont.c_str());
 }
 
+TEST(DocxEmbeddedFont, KeyIsTheGuidsHexPairsLastFirstAndXorsTheFirst32Bytes) {
+  const std::string key = "{00112233-4455-6677-8899-AABBCCDDEEFF}";
+  const std::array<uint8_t, 16> expected{0xFF, 0xEE, 0xDD, 0xCC, 0xBB, 0xAA, 0x99, 0x88,
+                                         0x77, 0x66, 0x55, 0x44, 0x33, 0x22, 0x11, 0x00};
+  EXPECT_EQ(FontKeyBytes(key), expected);
+  std::string font(40, '\x0F');
+  const std::string hidden = ObfuscateFont(font, key);
+  for (std::size_t i = 0; i < font.size(); ++i)
+    EXPECT_EQ(static_cast<uint8_t>(hidden[i]), i < 32 ? (0x0F ^ expected[i % 16]) : 0x0F) << "byte " << i;
+  EXPECT_EQ(ObfuscateFont(hidden, key), font);
+  EXPECT_THROW(FontKeyBytes("{0011}"), Error);
+  EXPECT_EQ(FontKeyFor("font"), FontKeyFor("font"));  // the same font, the same document
+  EXPECT_NE(FontKeyFor("font"), FontKeyFor("fonts"));
+}
+
+TEST(DocxWriterXml, CarriedFontIsNamedInTheFontTableAndTheSettings) {
+  DocxOptions options;
+  options.embeddedArabicFont = std::string(100, 'F');
+  options.title = "Al-Quran 2:1\u201320";
+  const Document document = SampleDocument();
+  const pugi::xml_document fonts = Parse(Part(document, "word/fontTable.xml", options));
+  const pugi::xml_node arabic = fonts.child("w:fonts").find_child_by_attribute("w:font", "w:name", "Amiri Quran");
+  const std::string key = arabic.child("w:embedRegular").attribute("w:fontKey").value();
+  EXPECT_EQ(key, FontKeyFor(options.embeddedArabicFont));
+  EXPECT_STREQ(arabic.child("w:embedRegular").attribute("r:id").value(), "rId1");
+  EXPECT_NE(Part(document, "word/_rels/fontTable.xml.rels", options).find("Target=\"fonts/font1.odttf\""), std::string::npos);
+  EXPECT_EQ(ObfuscateFont(Part(document, "word/fonts/font1.odttf", options), key), options.embeddedArabicFont);
+  EXPECT_TRUE(Parse(Part(document, "word/settings.xml", options)).child("w:settings").child("w:embedTrueTypeFonts"));
+  EXPECT_NE(Part(document, "[Content_Types].xml", options).find("Extension=\"odttf\""), std::string::npos);
+  const pugi::xml_document core = Parse(Part(document, "docProps/core.xml", options));
+  EXPECT_STREQ(core.child("cp:coreProperties").child_value("dc:title"), "Al-Quran 2:1\u201320");
+  EXPECT_STREQ(core.child("cp:coreProperties").child_value("dc:creator"), "Pelvaron");
+
+  // Without a font file: still named, not carried.
+  const pugi::xml_document bare = Parse(Part(document, "word/fontTable.xml"));
+  EXPECT_TRUE(bare.child("w:fonts").find_child_by_attribute("w:font", "w:name", "Amiri Quran"));
+  EXPECT_FALSE(bare.child("w:fonts").find_child_by_attribute("w:font", "w:name", "Amiri Quran").child("w:embedRegular"));
+  EXPECT_FALSE(Parse(Part(document, "word/settings.xml")).child("w:settings").child("w:embedTrueTypeFonts"));
+  for (const PackagePart& part : BuildDocxParts(document, {})) EXPECT_NE(part.name, "word/fonts/font1.odttf");
+}
+
 TEST(DocxWriterXml, DamagedSymbolNumbersStillGiveWellFormedXml) {
   DocumentSink sink;
   for (int32_t number : {-4096, 0, 1, 0x1F, 0xD800, 0xFFFF, 0x7FFFFFFF, -70000})
@@ -127,13 +169,15 @@ TEST(DocxWriterPackage, WritesEveryPartIntoTheZip) {
   testing::TempDir dir;
   const auto path = dir.path() / "out.docx";
   const Document document = SampleDocument();
-  WriteDocx(document, {}, path);
+  DocxOptions options;
+  options.embeddedArabicFont = std::string("\0\1\0\0font bytes", 14);  // binary, NULs included
+  WriteDocx(document, options, path);
   int code = 0;
   zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
   ASSERT_NE(archive, nullptr) << code;
-  EXPECT_EQ(zip_get_num_entries(archive, 0), 5);
+  EXPECT_EQ(zip_get_num_entries(archive, 0), 10);
   EXPECT_STREQ(zip_get_name(archive, 0, 0), "[Content_Types].xml");
-  for (const PackagePart& part : BuildDocxParts(document, {}))
+  for (const PackagePart& part : BuildDocxParts(document, options))
     EXPECT_EQ(ReadZipEntry(archive, part.name.c_str()), part.xml) << part.name;
   zip_close(archive);
 }

@@ -1,6 +1,7 @@
 // Checks that a document converted to text holds a surah's verses from quran-json, in
-// order: first every verse's Arabic text, each followed by its verse-end sign and number,
-// then every verse's translation line "N.  text". Usage: node expect_surah_text.js TEXT_FILE
+// order: first every verse's Arabic text (with the open tanween at their standard code
+// points, as the pack stores them), each followed by its verse end (the sign U+06DD and the
+// number, or the number in ornate parentheses), then every verse's translation line "N.  text". Usage: node expect_surah_text.js TEXT_FILE
 // QURAN_ID_JSON SURAH. Exit status 1, with the first verse missing, when the text fails.
 'use strict';
 const fs = require('fs');
@@ -9,6 +10,7 @@ const [textFile, sourceFile, surahArg] = process.argv.slice(2);
 const text = fs.readFileSync(textFile, 'utf8').replace(/^\uFEFF/, '');
 const surah = JSON.parse(fs.readFileSync(sourceFile, 'utf8'))[Number(surahArg) - 1];
 
+const standardArabic = (t) => t.replace(/\u0657/g, '\u08F0').replace(/\u065E/g, '\u08F1').replace(/\u0656/g, '\u08F2');
 const arabicDigits = (n) => String(n).replace(/[0-9]/g, (d) => String.fromCharCode(0x0660 + Number(d)));
 // As the pack stores it: footnote numbers gone, letters Windows-1252 lacks without their
 // accents, the first letter upper-cased.
@@ -26,8 +28,9 @@ const fail = (message) => {
 
 let pos = 0;
 for (const verse of surah.verses) {
-  const wanted = `${verse.text} \u06DD${arabicDigits(verse.id)}`;
-  const at = text.indexOf(wanted, pos);
+  const ends = [`\u06DD${arabicDigits(verse.id)}`, `\uFD3F${arabicDigits(verse.id)}\uFD3E`];
+  const found = ends.map((end) => `${standardArabic(verse.text)} ${end}`).map((w) => [text.indexOf(w, pos), w]);
+  const [at, wanted] = found.find(([i]) => i >= 0) || [-1, ''];
   if (at < 0) fail(`verse ${verse.id}: Arabic text and verse end not found after offset ${pos}`);
   else pos = at + wanted.length;
 }

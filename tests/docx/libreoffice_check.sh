@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # LibreOffice opens the .docx that `pelvaron insert` writes: Al-Fatihah, mode all, from the
 # default pack, converted to text by soffice, must hold every verse's Arabic text and
-# translation in order. Needs the default build and pack (tools/make-default-pack.sh);
-# installs LibreOffice Writer and an Arabic font.
+# translation in order. Then Al-Baqarah 1-20 on a font configuration without Amiri: the PDF
+# must draw the Arabic in the Amiri Quran the document carries and in no other font, and
+# without the carried font it must not (so an installed Amiri cannot make the check pass).
+# PELVARON_RENDER_DIR=DIR keeps page 1 of that PDF as a PNG in DIR to look at.
+# Needs the default build and pack (tools/make-default-pack.sh); installs LibreOffice
+# Writer, poppler-utils and the fonts.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/install-deps.sh libreoffice-writer fonts-hosny-amiri
+bash tools/install-deps.sh libreoffice-writer fonts-hosny-amiri poppler-utils fonts-liberation2 fonts-dejavu-core
 
 exe=build/default/cli/pelvaron
 source_json=build/quran-json/package/dist/quran_id.json
@@ -21,3 +25,44 @@ timeout 120 soffice --headless "-env:UserInstallation=file://$work/profile" \
   --convert-to 'txt:Text (encoded):UTF8' --outdir "$work" "$work/al-fatihah.docx" >/dev/null 2>&1
 [ -s "$work/al-fatihah.txt" ] || { echo "libreoffice_check: soffice did not convert the document" >&2; exit 1; }
 node tests/docx/expect_surah_text.js "$work/al-fatihah.txt" "$source_json" 1
+
+# Only Latin fonts: the Arabic can come from the document alone.
+mkdir -p "$work/fonts"
+for d in /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/dejavu; do
+  [ -d "$d" ] || { echo "libreoffice_check: $d is missing" >&2; exit 1; }
+done
+cat >"$work/fonts/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts/truetype/liberation2</dir>
+  <dir>/usr/share/fonts/truetype/dejavu</dir>
+  <cachedir>$work/fonts/cache</cachedir>
+</fontconfig>
+EOF
+# The font names in the PDF that LibreOffice makes of $1 in folder $work/$2, one a line.
+pdf_fonts() {
+  FONTCONFIG_FILE="$work/fonts/fonts.conf" timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile-$2" \
+    --convert-to pdf --outdir "$work/$2" "$1" >/dev/null 2>&1
+  local pdf="$work/$2/al-baqarah-1-20.pdf"
+  [ -s "$pdf" ] || { echo "libreoffice_check: soffice did not convert $1 to PDF" >&2; exit 1; }
+  pdffonts "$pdf" | tail -n +3 | awk '{ sub(/^[A-Z]+\+/, "", $1); print $1 }'
+}
+mkdir -p "$work/bare"
+"$exe" insert --surah 2 --first 1 --last 20 --mode arabic -o "$work/al-baqarah-1-20.docx"
+"$exe" insert --surah 2 --first 1 --last 20 --mode arabic --no-embed-font -o "$work/bare/al-baqarah-1-20.docx"
+carried=$(pdf_fonts "$work/al-baqarah-1-20.docx" carried)
+bare=$(pdf_fonts "$work/bare/al-baqarah-1-20.docx" bare)
+if [ "$carried" != "AmiriQuran-Regular" ]; then
+  echo "libreoffice_check: the PDF of the .docx that carries Amiri Quran uses: $(echo $carried)" >&2
+  exit 1
+fi
+if grep -q Amiri <<<"$bare"; then
+  echo "libreoffice_check: this font configuration has Amiri; the check would prove nothing" >&2
+  exit 1
+fi
+if [ -n "${PELVARON_RENDER_DIR:-}" ]; then
+  mkdir -p "$PELVARON_RENDER_DIR"
+  pdftoppm -r 110 -f 1 -l 1 -png "$work/carried/al-baqarah-1-20.pdf" "$PELVARON_RENDER_DIR/al-baqarah-1-20"
+fi
+echo "surah 2 verses 1-20: the PDF draws the Arabic in the carried AmiriQuran-Regular alone (without it: $(echo $bare))"

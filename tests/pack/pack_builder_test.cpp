@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 
 #include "data/surah_index.hpp"
@@ -51,12 +52,14 @@ class PackBuilder : public ::testing::Test {
     WriteFile(source() / "LICENSE.txt", "licence text\n");
     WriteFile(source() / "dist" / "quran_id.json", surahs.dump());
   }
-  PackSummary Build(std::optional<std::filesystem::path> notes = std::nullopt) {
+  PackSummary Build(std::optional<std::filesystem::path> notes = std::nullopt,
+                    const std::function<void(PackRequest&)>& adjust = {}) {
     PackRequest request;
     request.source = source();
     request.out = dir_.path() / "app" / "DataQuran";
     request.notes = notes;
     request.progress = [this](int surah) { progress_.push_back(surah); };
+    if (adjust) adjust(request);
     return BuildPack(request);
   }
   ModuleState Load() {
@@ -94,17 +97,42 @@ TEST_F(PackBuilder, SurahIndexAndPositionsReadBack) {
   EXPECT_EQ(progress_.back(), 114);
 }
 
-TEST_F(PackBuilder, ArabicTextComesBackCharacterForCharacterWithTheVerseEnd) {
-  WritePackage(Package(kFatihah));
-  Build();
-  const ModuleState state = Load();
-  testing::TypedTextSink sink;
-  InsertArabicRange(state, sink, 1, 1, 2, false);
-  ASSERT_GE(sink.paragraphs.size(), 2u);
-  EXPECT_EQ(sink.paragraphs[0], kFatihah[0]["text"].get<std::string>() + " \u06dd\u0661 ");
-  EXPECT_EQ(sink.paragraphs[1], kFatihah[1]["text"].get<std::string>() + " \u06dd\u0662 ");  // thin space kept
+TEST_F(PackBuilder, ArabicComesBackWithStandardTanweenAndTheChosenVerseEnd) {
+  // The open tanween of 2:2, 2:7 and 2:17 as quran-json writes them (U+0657, U+065E, U+0656).
+  const json verses = json::array({kFatihah[0], kFatihah[1],
+                                   Verse(3, "\u0647\u064f\u062f\u0657\u0649 \u0629\u065e \u062a\u0656\u0656", "c")});
+  const std::string standard = "\u0647\u064f\u062f\u08f0\u0649 \u0629\u08f1 \u062a\u08f2\u08f2";
+  struct Case {
+    VerseEnd verseEnd;
+    std::string one, three;  // what closes verses 1 and 3
+  };
+  for (const Case& c : {Case{VerseEnd::AyahSign, " \u06dd\u0661 ", " \u06dd\u0663 "},
+                        Case{VerseEnd::Brackets, " \ufd3f\u0661\ufd3e ", " \ufd3f\u0663\ufd3e "}}) {
+    WritePackage(Package(verses));
+    const PackSummary summary = Build(std::nullopt, [&](PackRequest& r) { r.verseEnd = c.verseEnd; });
+    const ModuleState state = Load();
+    testing::TypedTextSink sink;
+    InsertArabicRange(state, sink, 1, 1, 3, false);
+    ASSERT_GE(sink.paragraphs.size(), 3u);
+    EXPECT_EQ(sink.paragraphs[0], kFatihah[0]["text"].get<std::string>() + c.one);
+    EXPECT_EQ(sink.paragraphs[1].find(kFatihah[1]["text"].get<std::string>()), 0u);  // thin space kept
+    EXPECT_EQ(sink.paragraphs[2], standard + c.three);
+    EXPECT_EQ(summary.arabicMarksMapped, 4);
+    EXPECT_NE(ReadFile(data("ATTRIBUTION.txt")).find("4 open tanween marks"), std::string::npos);
+  }
   const std::string aqo2 = ReadFile(data("AQO2.TXT"));
   EXPECT_EQ(aqo2.substr(0, 20), "6|5712_6|5701_6|5857");  // last piece first: U+0650 U+0645 U+06E1, + 4096
+}
+
+TEST_F(PackBuilder, SettingsFileNamesTheArabicFontOrIsLeftOut) {
+  WritePackage(Package(kFatihah));
+  Build();  // the default names Amiri Quran
+  EXPECT_EQ(ReadFile(data("pelvaron.ini")), "ArabicFont=Amiri Quran\r\n");
+  EXPECT_EQ(Load().ArabicFont, "Amiri Quran");
+  Build(std::nullopt, [](PackRequest& r) { r.arabicFont.clear(); });  // a rebuild drops the old file
+  EXPECT_FALSE(std::filesystem::exists(data("pelvaron.ini")));
+  EXPECT_EQ(Load().ArabicFont, "");
+  EXPECT_THROW(Build(std::nullopt, [](PackRequest& r) { r.arabicFont = "two\nlines"; }), Error);
 }
 
 TEST_F(PackBuilder, TranslationWithoutNotesLosesTheFootnoteNumbers) {

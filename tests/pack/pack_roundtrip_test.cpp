@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
 
@@ -94,6 +95,18 @@ TEST_F(PackRoundTrip, EveryVerseTranslationLineIsTheSourceText) {
   EXPECT_EQ(verses, 6236);
 }
 
+// The source's Arabic with its open tanween at the standard code points, as the pack must
+// store it.
+std::string WithStandardTanween(const std::string& text) {
+  static const std::map<char32_t, char32_t> standard{{U'\u0657', U'\u08F0'}, {U'\u065E', U'\u08F1'}, {U'\u0656', U'\u08F2'}};
+  std::string out;
+  for (char32_t c : CodePoints(text)) {
+    const auto it = standard.find(c);
+    AppendUtf8(out, it == standard.end() ? c : it->second);
+  }
+  return out;
+}
+
 std::string ArabicIndicDigits(int number) {
   std::string out;
   for (char digit : std::to_string(number)) {
@@ -103,7 +116,7 @@ std::string ArabicIndicDigits(int number) {
   return out;
 }
 
-TEST_F(PackRoundTrip, EveryVerseArabicIsTypedExactlyAsTheSource) {
+TEST_F(PackRoundTrip, EveryVerseArabicIsTypedAsTheSourceWithStandardTanween) {
   int verses = 0;
   for (int s = 1; s <= 114; ++s) {
     const json& verseList = source_[static_cast<std::size_t>(s - 1)]["verses"];
@@ -112,8 +125,9 @@ TEST_F(PackRoundTrip, EveryVerseArabicIsTypedExactlyAsTheSource) {
     InsertArabicRange(state_, sink, static_cast<int16_t>(s), 1, last, false);  // a paragraph per verse
     ASSERT_EQ(sink.paragraphs.size(), verseList.size() + 2) << "surah " << s;
     for (std::size_t i = 0; i < verseList.size(); ++i) {
-      const std::string expected = verseList[i]["text"].get<std::string>() + " \u06dd" +
-                                   ArabicIndicDigits(static_cast<int>(i + 1)) + " ";
+      // The default pack closes a verse with its number in ornate parentheses.
+      const std::string expected = WithStandardTanween(verseList[i]["text"].get<std::string>()) + " \ufd3f" +
+                                   ArabicIndicDigits(static_cast<int>(i + 1)) + "\ufd3e ";
       EXPECT_EQ(sink.paragraphs[i], expected) << "surah " << s << " verse " << i + 1;
       ++verses;
     }

@@ -2,11 +2,26 @@
 
 #include <algorithm>
 #include <fstream>
+#include <initializer_list>
 #include <stdexcept>
+#include <string_view>
+
+#include "data/format.hpp"
+#include "module/state.hpp"
 
 namespace pelvaron::testing {
+namespace {
 
-DataFolder::DataFolder(const std::filesystem::path& appPath) : dir_(appPath / "DataQuran") {
+// Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on operator+ chains here.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+  std::string out;
+  for (std::string_view part : parts) out += part;
+  return out;
+}
+
+}  // namespace
+
+DataFolder::DataFolder(const std::filesystem::path& appPath) : dir_(appPath / kDataFolderName) {
   std::filesystem::create_directories(dir_);
 }
 
@@ -18,33 +33,33 @@ void DataFolder::Write(const std::string& name, const std::string& bytes) const 
 
 void DataFolder::WriteSurahIndex(const std::vector<pack::SurahEntry>& surahs) const {
   std::vector<pack::SurahEntry> all = surahs;
-  while (all.size() < 114) all.push_back({"Surah " + std::to_string(all.size() + 1), 0, 0});
-  Write("surahindex.mtf", pack::EncodeSurahIndex(all));
+  while (all.size() < static_cast<std::size_t>(kSurahCount)) all.push_back({Joined({"Surah ", std::to_string(all.size() + 1)}), 0, 0});
+  Write(std::string(kSurahIndexFile), pack::EncodeSurahIndex(all));
 }
 
 void DataFolder::WritePositions(const std::vector<int>& versePos) const {
   std::vector<std::string> lines;
   for (int p : versePos) lines.push_back(std::to_string(p));
-  Write("pos_depag.txt", pack::EncodeLines(lines));
+  Write(std::string(kVersePositionsFile), pack::EncodeLines(lines));
 }
 
 void DataFolder::WriteArabicLines(const std::vector<std::string>& lines) const {
-  Write("AQO2.TXT", pack::EncodeLines(lines));
+  Write(std::string(kArabicTextFile), pack::EncodeLines(lines));
 }
 
 void DataFolder::WritePair(const std::string& pair, const std::vector<std::string>& records) const {
   const auto bytes = pack::EncodeIndexedPair(records);
-  Write(pair + ".idx", bytes.index);
-  Write(pair + ".dat", bytes.data);
+  Write(Joined({pair, kIndexExtension}), bytes.index);
+  Write(Joined({pair, kDataExtension}), bytes.data);
 }
 
 void DataFolder::WritePairRaw(const std::string& pair, const std::vector<int32_t>& entries,
                               const std::string& data) const {
-  Write(pair + ".idx", pack::EncodeIndexEntries(entries));
-  Write(pair + ".dat", data);
+  Write(Joined({pair, kIndexExtension}), pack::EncodeIndexEntries(entries));
+  Write(Joined({pair, kDataExtension}), data);
 }
 
-void DataFolder::WriteGroups(const std::vector<std::string>& texts) const { WritePair("GROUP_KATA", texts); }
+void DataFolder::WriteGroups(const std::vector<std::string>& texts) const { WritePair(std::string(kGroupTextsPair), texts); }
 
 void DataFolder::WriteGroupRecords(const std::string& pair, const std::vector<std::vector<int>>& records) const {
   std::vector<std::string> encoded;
@@ -57,7 +72,7 @@ void WriteSmallPack(const DataFolder& folder, const std::vector<int>& verseCount
   std::vector<int> positions;
   int total = 0;
   for (std::size_t s = 0; s < verseCounts.size(); ++s) {
-    surahs.push_back({"Surah" + std::to_string(s + 1), static_cast<int16_t>(verseCounts[s]), 0});
+    surahs.push_back({Joined({"Surah", std::to_string(s + 1)}), static_cast<int16_t>(verseCounts[s]), 0});
     positions.push_back(total);
     total += verseCounts[s];
   }
@@ -72,7 +87,8 @@ void WriteSmallPack(const DataFolder& folder, const std::vector<int>& verseCount
     for (char digit : std::to_string(g)) pieces.push_back(pack::GlyphPieceText('1', 0x0660 + (digit - '0')));
     arabic.push_back(pack::ArabicLine({pieces}));
     const auto note = notes.find(g);
-    groups.push_back("word" + std::to_string(g) + (note != notes.end() ? "[" + std::to_string(note->second) + "]" : ""));
+    const std::string marker = note != notes.end() ? Joined({"[", std::to_string(note->second), "]"}) : "";
+    groups.push_back(Joined({"word", std::to_string(g), marker}));
     verseRecords.push_back({g});
   }
   std::vector<std::vector<int>> noteRecords;
@@ -80,13 +96,13 @@ void WriteSmallPack(const DataFolder& folder, const std::vector<int>& verseCount
   for (const auto& entry : notes) maxNote = std::max(maxNote, entry.second);
   if (maxNote > 0) groups.resize(10000 + static_cast<std::size_t>(maxNote), "");
   for (int n = 1; n <= maxNote; ++n) {
-    groups[static_cast<std::size_t>(10000 + n - 1)] = "note " + std::to_string(n) + " text";
+    groups[static_cast<std::size_t>(10000 + n - 1)] = Joined({"note ", std::to_string(n), " text"});
     noteRecords.push_back({10000 + n});
   }
   folder.WriteArabicLines(arabic);
   folder.WriteGroups(groups);
-  folder.WriteGroupRecords("Ayat Per Kata", verseRecords);
-  folder.WriteGroupRecords("Note Per Kata", noteRecords);
+  folder.WriteGroupRecords(std::string(kVerseWordsPair), verseRecords);
+  folder.WriteGroupRecords(std::string(kNoteWordsPair), noteRecords);
 }
 
 }  // namespace pelvaron::testing

@@ -1,0 +1,59 @@
+#pragma once
+// The DataQuran files as they lie on disk: names, record layouts, markers and limits. The
+// readers (data/), the pack builder (pack/) and the tests' writer all take them from here,
+// so a format detail has one home.
+
+#include <string_view>
+
+namespace pelvaron {
+
+// The folder beside the program that holds the data files.
+inline constexpr std::string_view kDataFolderName = "DataQuran";
+
+// surahindex.mtf: 114 records, each the Windows-1252 name padded with spaces, then the
+// verse count and a value never read, both 16-bit little-endian.
+inline constexpr std::string_view kSurahIndexFile = "surahindex.mtf";
+inline constexpr int kSurahNameSize = 30;
+inline constexpr int kSurahRecordSize = kSurahNameSize + 2 + 2;
+
+// pos_depag.txt: per surah, the global number of the verse before its first, one a line.
+inline constexpr std::string_view kVersePositionsFile = "pos_depag.txt";
+
+// Both text files end their lines with CR LF.
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// AQO2.TXT: one verse a line, each word a run of glyph pieces "S|NNNN" joined by "_" and
+// stored last piece first, each word closed by the marker. S selects the font, NNNN is the
+// character number plus kGlyphOffset; the second character is never read.
+inline constexpr std::string_view kArabicTextFile = "AQO2.TXT";
+inline constexpr std::string_view kWordMarker = "_6| _";
+inline constexpr std::string_view kBlankPiece = "6| ";
+inline constexpr char kPieceSeparator = '_';
+inline constexpr char kPieceSelectorEnd = '|';
+inline constexpr int kGlyphOffset = 4096;
+// The selector of the document's own text font, and the name the insertions give that font.
+inline constexpr char kNormalTextSelector = '6';
+inline constexpr char kNormalTextFont[] = "(normal text)";
+
+// The ".idx"/".dat" pairs: the index holds 1-based start positions as 32-bit little-endian
+// entries, closed by one past the data; the data holds the records back to back.
+inline constexpr std::string_view kVerseWordsPair = "Ayat Per Kata";  // verse to group numbers
+inline constexpr std::string_view kNoteWordsPair = "Note Per Kata";   // note to group numbers
+inline constexpr std::string_view kGroupTextsPair = "GROUP_KATA";     // group to Windows-1252 text
+inline constexpr std::string_view kIndexExtension = ".idx";
+inline constexpr std::string_view kDataExtension = ".dat";
+inline constexpr int kIndexEntrySize = 4;
+
+// Group records: 16-bit big-endian group numbers with the high bit clear. Verse positions
+// are 16-bit too, and note numbers are kept to the same range.
+inline constexpr int kGroupNumberSize = 2;
+inline constexpr int kMaxGroupNumber = 32767;
+inline constexpr int kMaxNoteNumber = 32767;
+inline constexpr int kMaxVerseCount = 32767;
+
+// pelvaron.ini: the pack's settings, one "Key=Value" a line (CR LF), read when present.
+// A pack without it behaves as packs always have.
+inline constexpr std::string_view kSettingsFile = "pelvaron.ini";
+inline constexpr std::string_view kArabicFontKey = "ArabicFont";  // the font for the Arabic text
+
+}  // namespace pelvaron
