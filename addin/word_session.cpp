@@ -52,6 +52,18 @@ void WordSession::SetFontName(const std::string& name) {
   Kind(L"Font").Put(font.get(), L"Name", Arg::Text(Widen(name)));
 }
 
+void WordSession::SetFontNameBi(const std::string& name) {
+  ComPtr<IDispatch> selection = Selection();
+  ComPtr<IDispatch> font = Kind(L"Selection").Get(selection.get(), L"Font");
+  Kind(L"Font").Put(font.get(), L"NameBi", Arg::Text(Widen(name)));
+}
+
+void WordSession::SetFontSizeBi(float points) {
+  ComPtr<IDispatch> selection = Selection();
+  ComPtr<IDispatch> font = Kind(L"Selection").Get(selection.get(), L"Font");
+  Kind(L"Font").Put(font.get(), L"SizeBi", Arg::Float(points));
+}
+
 void WordSession::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
   SelectionCall(L"InsertSymbol",
                 {Arg::Int(characterNumber), Arg::Text(Widen(font)), Arg::Bool(unicode), Arg::Int(bias)});

@@ -23,6 +23,10 @@ class DocumentSink : public DocumentOps {
   void SetScreenUpdating(bool on) override;
   void SetFontSize(float points) override;
   void SetFontName(const std::string& name) override;
+  // The document's "(normal text)" already takes its complex-script slot from the Quran font,
+  // and every size is written for both scripts: nothing more to record.
+  void SetFontNameBi(const std::string&) override {}
+  void SetFontSizeBi(float points) override { SetFontSize(points); }
   void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) override;
   void TypeText(const std::string& text) override;
   void TypeParagraph() override;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/arabic_text.hpp"
+#include "insert/script_fonts.hpp"
 
 namespace pelvaron {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 void InsertVerse(const ModuleState& state, DocumentOps& doc, int16_t surah, int16_t verse, std::string& currentFont,
                  std::string& currentLine) {
   doc.SetScreenUpdating(false);
-  doc.SetFontSize(kArabicFontSize);
+  SetInsertionSize(state, doc, kArabicFontSize);
   doc.RtlRun();
   doc.RtlPara();
   doc.SetAlignment(kAlignJustify);
@@ -22,10 +23,10 @@ void InsertVerse(const ModuleState& state, DocumentOps& doc, int16_t surah, int1
     for (const GlyphPiece& piece : word) {
       if (const auto font = piece.SelectedFont(); !font.empty()) currentFont = font;
       if (piece.IsBlank()) continue;
-      doc.SetFontName(currentFont);
+      SetInsertionFont(state, doc, currentFont);
       doc.InsertSymbol(piece.CharacterNumber(), currentFont, true, 0);
     }
-    doc.SetFontName(kNormalTextFont);
+    SetInsertionFont(state, doc, std::string(kNormalTextFont));
     doc.TypeText(" ");
   }
   doc.SetScreenUpdating(true);

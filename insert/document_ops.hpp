@@ -18,6 +18,10 @@ class DocumentOps {
   virtual void SetScreenUpdating(bool on) = 0;
   virtual void SetFontSize(float points) = 0;
   virtual void SetFontName(const std::string& name) = 0;
+  // The complex-script font and size (Word's Font.NameBi, Font.SizeBi), which Arabic is
+  // drawn in; Font.Name and Font.Size leave them as they are.
+  virtual void SetFontNameBi(const std::string& name) = 0;
+  virtual void SetFontSizeBi(float points) = 0;
   // One character, `characterNumber` in `font`; the insertion point stands after it.
   virtual void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) = 0;
   virtual void TypeText(const std::string& text) = 0;

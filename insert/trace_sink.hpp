@@ -17,6 +17,8 @@ class TraceSink : public DocumentOps {
   void SetScreenUpdating(bool on) override;
   void SetFontSize(float points) override;
   void SetFontName(const std::string& name) override;
+  void SetFontNameBi(const std::string& name) override;
+  void SetFontSizeBi(float points) override;
   void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) override;
   void TypeText(const std::string& text) override;
   void TypeParagraph() override;

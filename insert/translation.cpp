@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "data/indexed_file.hpp"
+#include "insert/script_fonts.hpp"
 #include "module/error.hpp"
 #include "module/numeric.hpp"
 #include "module/text.hpp"
@@ -63,7 +64,7 @@ void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, int16_t 
   doc.LtrPara();
   doc.LtrRun();
   doc.SetAlignment(kAlignJustify);
-  doc.SetFontSize(kTranslationFontSize);
+  SetInsertionSize(state, doc, kTranslationFontSize);
   std::vector<int16_t> notes;
   for (int32_t v = firstVerse; v <= lastVerse; ++v) {
     const auto verse = static_cast<int16_t>(v);

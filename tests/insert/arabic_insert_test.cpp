@@ -150,3 +150,29 @@ TEST_F(InsertArabicTest, AMissingTextFileFailsNamingIt) {
 
 }  // namespace
 }  // namespace pelvaron
+
+namespace pelvaron {
+namespace {
+
+// With a Quran font in the pack's settings, "(normal text)" Arabic also gets it as its
+// complex-script font, and every size is set for both scripts; glyph fonts stay as they are.
+TEST(QuranFontSetting, NamesTheComplexScriptFontAndSize) {
+  testing::DataFixture f;
+  f.folder.WriteSurahIndex({{"One", 1, 0}});
+  f.folder.WritePositions({0});
+  f.folder.WriteArabicLines({"6|5000_1|6000_6| _"});
+  f.folder.Write("pelvaron.ini", "ArabicFont=Amiri Quran\r\n");
+  f.Load();
+  InsertArabicRange(f.state, f.trace, 1, 1, 1, true);
+  const std::vector<std::string> trace = f.Trace();
+  const auto count = [&trace](const std::string& line) { return std::count(trace.begin(), trace.end(), line); };
+  EXPECT_EQ(count("Font.SizeBi 14"), 1);
+  EXPECT_EQ(count("Font.NameBi \"Amiri Quran\""), 2);  // the first glyph's and the blank's
+  EXPECT_EQ(count("Font.Name \"HQPB1\""), 1);
+  const auto name = std::find(trace.begin(), trace.end(), "Font.Name \"(normal text)\"");
+  ASSERT_NE(name, trace.end());
+  EXPECT_EQ(name[1], "Font.NameBi \"Amiri Quran\"");
+}
+
+}  // namespace
+}  // namespace pelvaron

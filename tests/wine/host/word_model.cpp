@@ -16,12 +16,14 @@ std::wstring Text(const VARIANT& v) { return std::wstring(v.bstrVal, SysStringLe
 
 class FontObject final : public FakeObject {
  public:
-  FontObject() : FakeObject({L"Name", L"Size"}) {}
+  FontObject() : FakeObject({L"Name", L"Size", L"NameBi", L"SizeBi"}) {}
 
  protected:
   void Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT*) override {
     if (member == L"Name") Model().sink.SetFontName(Utf8(PutValue(member, flags, params, VT_BSTR).bstrVal));
     if (member == L"Size") Model().sink.SetFontSize(PutValue(member, flags, params, VT_R4).fltVal);
+    if (member == L"NameBi") Model().sink.SetFontNameBi(Utf8(PutValue(member, flags, params, VT_BSTR).bstrVal));
+    if (member == L"SizeBi") Model().sink.SetFontSizeBi(PutValue(member, flags, params, VT_R4).fltVal);
   }
 };
 
