@@ -109,7 +109,11 @@ ReplacingFile::ReplacingFile(const std::filesystem::path& given) : name_(given),
     Fail(given, "cannot be written: " + Reason(errno));
   }
 
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + string.
+  std::string hidden = ".";
+  hidden += target.filename().string();
+  hidden += ".XXXXXX";
+  std::string temp = (folder / hidden).string();
   {
     SignalsHeld held;
     fd = mkostemp(temp.data(), O_CLOEXEC);
