@@ -8,6 +8,7 @@
 #include "module/text.hpp"
 #include "pack/format_writer.hpp"
 #include "pack/note_markers.hpp"
+#include "pack/surah_names_writer.hpp"
 #include "pack/windows1252_mapper.hpp"
 
 namespace pelvaron::pack {
@@ -221,6 +222,7 @@ PackSummary BuildPack(const PackRequest& request) {
   writer.WritePair("Ayat Per Kata", EncodeIndexedPair(verseRecords));
   writer.WritePair("Note Per Kata", EncodeIndexedPair(noteRecords));
   writer.WritePair("GROUP_KATA", EncodeIndexedPair(groups.texts()));
+  if (auto names = EncodeSurahNames(source)) writer.Write("surahnames.txt", *names);
   writer.Write("LICENSE.txt", ReadWhole(request.source / "LICENSE.txt"));
   writer.Write("ATTRIBUTION.txt", Attribution(source, summary, request.notes.has_value()));
   return summary;
