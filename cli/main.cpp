@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/dialog_command.hpp"
+#include "cli/find_command.hpp"
 #include "cli/insert_command.hpp"
 #include "cli/pack_command.hpp"
 #include "module/error.hpp"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   pelvaron::cli::AddInsertCommand(app);
   pelvaron::cli::AddDialogCommand(app);
   pelvaron::cli::AddPackCommand(app);
+  pelvaron::cli::AddFindCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
