@@ -1,5 +1,7 @@
 #include "search/verse_texts.hpp"
 
+#include <charconv>
+
 #include "data/arabic_text.hpp"
 #include "data/in_memory_files.hpp"
 #include "data/indexed_file.hpp"
@@ -14,6 +16,18 @@ namespace {
 
 constexpr int32_t kVerseEndSign = 0x06DD;
 
+// The character number of a piece: plain digits (every piece a pack builder writes) read
+// directly, anything else the way the insertion reads it.
+int32_t CharacterNumberOf(const GlyphPiece& piece) {
+  const std::string& text = piece.Text;
+  int32_t stored = 0;
+  if (text.size() > 2 && text.size() < 12) {
+    const auto [end, ec] = std::from_chars(text.data() + 2, text.data() + text.size(), stored);
+    if (ec == std::errc() && end == text.data() + text.size()) return stored - 4096;
+  }
+  return piece.CharacterNumber();
+}
+
 // The Unicode text of a line: only "(normal text)" pieces carry code points; the glyph fonts'
 // numbers are positions in those fonts and say nothing searchable.
 std::string ArabicOfLine(std::string_view line) {
@@ -24,7 +38,7 @@ std::string ArabicOfLine(std::string_view line) {
     for (const GlyphPiece& piece : word) {
       if (const auto selected = piece.SelectedFont(); !selected.empty()) font = selected;
       if (piece.IsBlank() || font != kNormalTextFont) continue;
-      const int32_t c = piece.CharacterNumber();
+      const int32_t c = CharacterNumberOf(piece);
       if (c == kVerseEndSign) return text;  // the sign and the verse number close the line
       if (c > 0 && c < 0x110000) AppendUtf8(typed, static_cast<char32_t>(c));
     }
@@ -48,7 +62,7 @@ std::vector<VerseText> ReadVerseTexts(const ModuleState& disk) {
   {
     ReadOnlyFile file(state.DataFile("AQO2.TXT"), state.Files.get());
     LineReader reader(file);
-    for (std::string line; reader.Next(line);) lines.push_back(line);
+    for (std::string line; reader.Next(line);) lines.push_back(std::move(line));
   }
   IndexedFile verses(state, IndexedPair::AyatPerKata);
   IndexedFile groups(state, IndexedPair::GroupKata);
