@@ -89,8 +89,10 @@ std::optional<Reference> ParseReference(std::string_view query, const SurahNameM
   TrimLeft(rest);
   TrimRight(rest);
   Reference reference;
+  reference.surahAlone = true;
   if (const auto last = TakeNumberAtEnd(rest)) {
     reference.firstVerse = reference.lastVerse = *last;
+    reference.surahAlone = false;
     if (!rest.empty() && rest.back() == '-') {
       rest.remove_suffix(1);
       TrimRight(rest);
@@ -104,8 +106,8 @@ std::optional<Reference> ParseReference(std::string_view query, const SurahNameM
   DropQsPrefix(head);
   if (head.empty()) {
     // a number alone is a surah
-    if (reference.firstVerse == 0 || reference.firstVerse != reference.lastVerse) return std::nullopt;
-    return Reference{reference.firstVerse, 0, 0};
+    if (reference.surahAlone || reference.firstVerse != reference.lastVerse) return std::nullopt;
+    return Reference{reference.firstVerse, 0, 0, true};
   }
   DropVerseWord(head);
   const auto surah = SurahOfHead(head, names);

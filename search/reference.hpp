@@ -11,9 +11,9 @@ namespace pelvaron::search {
 
 struct Reference {
   int surah = 0;
-  int firstVerse = 0;  // 0 for a surah alone
+  int firstVerse = 0;
   int lastVerse = 0;
-  bool surahOnly() const { return firstVerse == 0; }
+  bool surahAlone = false;  // no verse given
 };
 
 // The reference `query` writes, unchecked against the surah's verse count; none when it is not

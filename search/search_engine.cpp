@@ -48,13 +48,28 @@ std::string SurahLabel(const ModuleState& state, int surah) {
 
 }  // namespace
 
+SurahNameMatcher SurahNamesOf(const ModuleState& state) {
+  SurahNameMatcher names;
+  for (int s = 1; s <= kSurahCount; ++s) names.Add(TrimmedName(state.Surah(s)), s);
+  try {
+    const auto arabicNames = ReadArabicSurahNames(state);
+    for (int s = 1; s <= kSurahCount; ++s) names.Add(arabicNames[static_cast<std::size_t>(s)], s);
+  } catch (const Error&) {
+    // a pack from before surahnames.txt: Arabic surah names are then not understood
+  }
+  for (const WellKnownName& entry : ParseWellKnownNames(WellKnownNamesText(), "well_known_verses.txt"))
+    if (entry.ranges.size() == 1 && entry.ranges[0].firstVerse == 0) names.Add(entry.name, entry.ranges[0].surah);
+  return names;
+}
+
 struct SearchEngine::Index {
   std::vector<VerseText> verses;
   std::vector<int> firstDocument;  // by surah: the document of its verse 1
   WordIndex translation;
-  // Arabic queries are pieces of a verse people remember: a long verse holding the piece is as
-  // good a match as a short one, so length does not count and ties keep the order of the mushaf.
-  WordIndex arabic{0.0};
+  // Arabic queries are pieces of a verse people remember: a long verse holding the piece, or
+  // holding its words more than once, is as good a match as a short one, so neither counts and
+  // ties keep the order of the mushaf.
+  WordIndex arabic{{.lengthWeight = 0.0, .countRepeats = false}};
   SurahNameMatcher surahNames;
   std::unordered_map<std::string, std::vector<VerseRange>> wellKnown;  // by normalised name
 };
@@ -76,17 +91,9 @@ void SearchEngine::BuildIndex() {
   index->translation.Finish();
   index->arabic.Finish();
 
-  for (int s = 1; s <= kSurahCount; ++s) index->surahNames.Add(TrimmedName(state_.Surah(s)), s);
-  try {
-    const auto arabicNames = ReadArabicSurahNames(state_);
-    for (int s = 1; s <= kSurahCount; ++s) index->surahNames.Add(arabicNames[static_cast<std::size_t>(s)], s);
-  } catch (const Error&) {
-    // a pack from before surahnames.txt: Arabic surah names are then not understood
-  }
-  for (const WellKnownName& entry : ParseWellKnownNames(WellKnownNamesText(), "well_known_verses.txt")) {
+  index->surahNames = SurahNamesOf(state_);
+  for (const WellKnownName& entry : ParseWellKnownNames(WellKnownNamesText(), "well_known_verses.txt"))
     index->wellKnown.try_emplace(NormaliseSurahName(entry.name), entry.ranges);
-    if (entry.ranges.size() == 1 && entry.ranges[0].firstVerse == 0) index->surahNames.Add(entry.name, entry.ranges[0].surah);
-  }
   index_ = std::move(index);
 }
 
@@ -129,7 +136,7 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
 
   if (const auto reference = ParseReference(query, index.surahNames)) {
     checkSurah(reference->surah);
-    if (reference->surahOnly()) {
+    if (reference->surahAlone) {
       listSurah(reference->surah);
       return results;
     }

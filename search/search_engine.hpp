@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "module/state.hpp"
+#include "search/surah_names.hpp"
 
 namespace pelvaron::search {
 
@@ -18,6 +19,10 @@ struct SearchResult {
   double score = 0;
   std::string snippet;  // the verse's text with the matched words, about 100 characters
 };
+
+// Every name the search understands for the pack's surahs: the Latin names of the surah index,
+// the Arabic names of surahnames.txt when the pack has it, and the well-known names of whole surahs.
+SurahNameMatcher SurahNamesOf(const ModuleState& state);
 
 class SearchEngine {
  public:

@@ -21,19 +21,24 @@ std::vector<int32_t> Union(const std::vector<uint8_t>& matches, const std::vecto
   return docs;
 }
 
+struct Window {
+  int32_t start = 0;
+  int32_t length = INT32_MAX;
+};
+
 // The fewest consecutive positions that hold a match of every word; `positions[w]` ascending.
-int SmallestWindow(const std::vector<std::vector<int32_t>>& positions) {
+Window SmallestWindow(const std::vector<std::vector<int32_t>>& positions) {
   std::vector<std::pair<int32_t, std::size_t>> all;
   for (std::size_t w = 0; w < positions.size(); ++w)
     for (int32_t p : positions[w]) all.emplace_back(p, w);
   std::sort(all.begin(), all.end());
   std::vector<int> inWindow(positions.size(), 0);
   std::size_t covered = 0;
-  int best = INT32_MAX;
+  Window best;
   for (std::size_t lo = 0, hi = 0; hi < all.size(); ++hi) {
     if (inWindow[all[hi].second]++ == 0) ++covered;
     while (covered == positions.size()) {
-      best = std::min(best, all[hi].first - all[lo].first + 1);
+      if (all[hi].first - all[lo].first + 1 < best.length) best = {all[lo].first, all[hi].first - all[lo].first + 1};
       if (--inWindow[all[lo].second] == 0) --covered;
       ++lo;
     }
@@ -129,7 +134,8 @@ std::vector<WordHit> WordIndex::Search(const WordQuery& query) const {
         const uint8_t m = matches[w][o.term];
         if (!m || (!positions[w].empty() && positions[w].back() == o.position)) continue;
         positions[w].push_back(o.position);
-        frequency[w] += m == 2 ? 1.0 : kPrefixWeight;
+        const double weight = m == 2 ? 1.0 : kPrefixWeight;
+        frequency[w] = ranking_.countRepeats ? frequency[w] + weight : std::max(frequency[w], weight);
       }
     }
     const auto inPhraseAt = [&](const std::vector<std::size_t>& phrase) {
@@ -142,16 +148,13 @@ std::vector<WordHit> WordIndex::Search(const WordQuery& query) const {
       return false;
     };
     if (!std::all_of(phraseWords.begin(), phraseWords.end(), inPhraseAt)) continue;
-    const double norm = kK1 * (1 - lengthWeight_ + lengthWeight_ * lengths_[doc] / averageLength_);
+    const double norm = kK1 * (1 - ranking_.lengthWeight + ranking_.lengthWeight * lengths_[doc] / averageLength_);
     double score = 0;
-    int32_t first = INT32_MAX;
-    for (std::size_t w = 0; w < words.size(); ++w) {
-      score += idf[w] * frequency[w] * (kK1 + 1) / (frequency[w] + norm);
-      first = std::min(first, positions[w].front());
-    }
+    for (std::size_t w = 0; w < words.size(); ++w) score += idf[w] * frequency[w] * (kK1 + 1) / (frequency[w] + norm);
     // Words standing together weigh up to twice as much as the same words spread over the verse.
-    if (words.size() > 1) score *= 1.0 + static_cast<double>(words.size()) / SmallestWindow(positions);
-    hits.push_back({doc, score, first});
+    const Window window = SmallestWindow(positions);
+    if (words.size() > 1) score *= 1.0 + static_cast<double>(words.size()) / window.length;
+    hits.push_back({doc, score, window.start});
   }
   std::stable_sort(hits.begin(), hits.end(), [](const WordHit& a, const WordHit& b) { return a.score > b.score; });
   return hits;

@@ -22,13 +22,17 @@ struct WordQuery {
 struct WordHit {
   int document = 0;
   double score = 0;
-  int firstPosition = 0;  // the first matched word of the document
+  int firstPosition = 0;  // where the closest group of matched words starts
 };
 
 class WordIndex {
  public:
-  // `lengthWeight` is BM25's b: how much a longer document's matches count less.
-  explicit WordIndex(double lengthWeight = 0.75) : lengthWeight_(lengthWeight) {}
+  struct Ranking {
+    double lengthWeight = 0.75;  // BM25's b: how much a longer document's matches count less
+    bool countRepeats = true;    // false: a word occurring twice counts as once
+  };
+  WordIndex() = default;
+  explicit WordIndex(Ranking ranking) : ranking_(ranking) {}
 
   // Adds the next document (numbered from 0) with its words in order.
   void Add(const std::vector<Token>& tokens);
@@ -57,7 +61,7 @@ class WordIndex {
   std::vector<std::vector<Occurrence>> documents_;
   std::vector<int32_t> lengths_;  // words per document
   double averageLength_ = 1;
-  double lengthWeight_;
+  Ranking ranking_;
 };
 
 // Splits a query into words and quoted phrases ("…" or “…”), folded as the index folds.
