@@ -10,9 +10,9 @@
 namespace pelvaron::search {
 namespace {
 
-constexpr std::array<std::string_view, 22> kLeadingWords = {
+constexpr std::array<std::string_view, 23> kLeadingWords = {
     "qs", "q", "s", "surah", "surat", "al", "el", "an", "ar", "as", "asy", "ash", "at", "ats", "ath",
-    "ad", "adz", "adh", "az", "ali", "aal", "sy"};
+    "ad", "adz", "adh", "az", "ali", "aal", "aali", "sy"};
 
 bool IsVowel(char c) { return c == 'a' || c == 'i' || c == 'u' || c == 'e' || c == 'o'; }
 
@@ -57,12 +57,26 @@ std::string FoldSpelling(const std::string& joined) {
   return u;
 }
 
-std::string NormaliseLatin(std::string_view name) {
+// "albaqarah", "annas", "arrahman": the article written onto the name, the sun letters doubled.
+bool DropJoinedArticle(std::string& word) {
+  if (word.size() > 5 && word.starts_with("al")) {
+    word.erase(0, 2);
+    return true;
+  }
+  if (word.size() > 4 && word[0] == 'a' && word[1] == word[2] && std::string_view("tsdzrnl").find(word[1]) != std::string_view::npos) {
+    word.erase(0, 2);
+    return true;
+  }
+  return false;
+}
+
+std::string NormaliseLatin(std::string_view name, bool joinedArticle = false) {
   std::vector<std::string> words = LatinWords(name);
   std::size_t first = 0;
   while (first + 1 < words.size() &&
          std::find(kLeadingWords.begin(), kLeadingWords.end(), words[first]) != kLeadingWords.end())
     ++first;
+  if (joinedArticle && (first == words.size() || !DropJoinedArticle(words[first]))) return {};
   std::string joined;
   for (std::size_t i = first; i < words.size(); ++i) joined += words[i];
   return FoldSpelling(joined);
@@ -96,8 +110,9 @@ std::optional<int> SurahNameMatcher::Find(std::string_view name) const {
   const std::string key = NormaliseSurahName(name);
   if (key.empty()) return std::nullopt;
   if (const auto it = surahs_.find(key); it != surahs_.end()) return it->second;
-  if (key.size() > 4 && key.starts_with("al"))
-    if (const auto it = surahs_.find(key.substr(2)); it != surahs_.end()) return it->second;
+  if (HasArabicLetter(name)) return std::nullopt;
+  const std::string withoutArticle = NormaliseLatin(name, true);
+  if (const auto it = surahs_.find(withoutArticle); !withoutArticle.empty() && it != surahs_.end()) return it->second;
   return std::nullopt;
 }
 

@@ -19,7 +19,7 @@ class SurahNameMatcher {
  public:
   // Adds `name` for `surah`; a name already taken keeps its first surah.
   void Add(std::string_view name, int surah);
-  // The surah `name` names, also written with the article joined on ("albaqarah").
+  // The surah `name` names, also written with the article joined on ("albaqarah", "annas").
   std::optional<int> Find(std::string_view name) const;
 
  private:

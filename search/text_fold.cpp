@@ -44,7 +44,7 @@ char FoldLatin(char32_t c) {
   return 0;
 }
 
-bool IsArabicLetter(char32_t c) { return (c >= 0x621 && c <= 0x64A) || (c >= 0x671 && c <= 0x6D3); }
+bool IsArabicLetter(char32_t c) { return (c >= 0x621 && c <= 0x64A && c != 0x640) || (c >= 0x671 && c <= 0x6D3); }
 
 bool IsArabicMark(char32_t c) {
   return (c >= 0x64B && c <= 0x65F) || c == kSuperscriptAlef || (c >= 0x6D6 && c <= 0x6ED) || c == 0x640 ||

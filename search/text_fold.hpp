@@ -13,7 +13,7 @@ namespace pelvaron::search {
 // anything else.
 char FoldLatin(char32_t c);
 
-// Arabic letters 0621..064A and 0671..06D3.
+// Arabic letters 0621..064A and 0671..06D3, tatweel (0640) not among them.
 bool IsArabicLetter(char32_t c);
 // Vowel marks, Quranic annotation marks, superscript alef and tatweel: dropped when comparing.
 bool IsArabicMark(char32_t c);
