@@ -14,13 +14,18 @@ namespace {
 
 using testing::RunProgram;
 
-TEST(FindCommand, FormatsExitStatusAndMessages) {
-  const char* env = std::getenv("PELVARON_PACK_APP_PATH");
-  const std::string app = env && *env ? env : PELVARON_DEFAULT_APP_PATH;
-  if (!std::filesystem::exists(std::filesystem::path(app) / "DataQuran" / "AQO2.TXT")) {
+class DefaultPack : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (std::filesystem::exists(std::filesystem::path(app) / "DataQuran" / "surahnames.txt")) return;
     if (std::getenv("PELVARON_REQUIRE_PACK")) FAIL() << "no default pack in " << app;
     GTEST_SKIP() << "no default pack in " << app;
   }
+  const char* env = std::getenv("PELVARON_PACK_APP_PATH");
+  const std::string app = env && *env ? env : PELVARON_DEFAULT_APP_PATH;
+};
+
+TEST_F(DefaultPack, FindFormatsExitStatusAndMessages) {
   const auto find = [&](std::vector<std::string> args) {
     args.insert(args.begin(), {"find", "--app-path", app});
     return RunProgram(PELVARON_EXE, args);
@@ -63,6 +68,28 @@ TEST(FindCommand, FormatsExitStatusAndMessages) {
   EXPECT_EQ(results[0]["last_verse"], 4);
   EXPECT_TRUE(results[0]["score"].is_number());
   EXPECT_EQ(results[2]["snippet"].get<std::string>().rfind("Katakanlah", 0), 0u);
+}
+
+// The search form driven by `pelvaron dialog`: query, pick, cite, insert types exactly what
+// `pelvaron insert` does for the same range and citation.
+TEST_F(DefaultPack, SearchFormInsertsWhatInsertDoes) {
+  for (const char* cite : {"qs", "arabic"}) {
+    const auto insert = RunProgram(PELVARON_EXE, {"insert", "--app-path", app, "--surah", "2", "--first", "285", "--last",
+                                                  "286", "--mode", "all", "--cite", cite, "--format", "trace"});
+    ASSERT_EQ(insert.status, 0) << insert.err;
+    const auto dialog = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app},
+                                   std::string("search show\nsearch query akhir al-baqarah\nsearch pick 0\nsearch cite ") +
+                                       cite + "\nsearch insert\n");
+    ASSERT_EQ(dialog.status, 0) << dialog.err;
+    const std::string opened = "Load frmCari\nSetWindowPos frmCari -1 272 292 480 184 0\n";
+    EXPECT_EQ(dialog.out, opened + insert.out + "Unload frmCari\n");
+  }
+  const auto state = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app}, "search show\nsearch query tiga qul\nsearch state\n");
+  EXPECT_NE(state.out.find("results=3\nResult 0 \"112:1-4  Katakanlah"), std::string::npos) << state.out;
+  for (const char* bad : {"search query x\n", "search show\nsearch pick 0\n", "search show\nsearch cite apa\n"}) {
+    const auto refused = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app}, bad);
+    EXPECT_EQ(refused.status, 2) << bad;
+  }
 }
 
 }  // namespace
