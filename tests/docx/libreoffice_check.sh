@@ -21,3 +21,10 @@ timeout 120 soffice --headless "-env:UserInstallation=file://$work/profile" \
   --convert-to 'txt:Text (encoded):UTF8' --outdir "$work" "$work/al-fatihah.docx" >/dev/null 2>&1
 [ -s "$work/al-fatihah.txt" ] || { echo "libreoffice_check: soffice did not convert the document" >&2; exit 1; }
 node tests/docx/expect_surah_text.js "$work/al-fatihah.txt" "$source_json" 1
+
+# The Arabic citation: LibreOffice lays its paragraph out right to left, and the next one not.
+"$exe" insert --surah 2 --first 255 --last 255 --mode translation --cite arabic -o "$work/cited.docx"
+timeout 120 soffice --headless "-env:UserInstallation=file://$work/profile" \
+  --convert-to fodt --outdir "$work" "$work/cited.docx" >/dev/null 2>&1
+[ -s "$work/cited.fodt" ] || { echo "libreoffice_check: soffice did not convert the cited document" >&2; exit 1; }
+node tests/docx/expect_rtl_paragraph.js "$work/cited.fodt" "[البقرة: ٢٥٥]"
