@@ -80,6 +80,7 @@ bool HasArabicLetter(std::string_view text) {
 
 std::vector<Token> Tokenize(std::string_view text) {
   std::vector<Token> tokens;
+  tokens.reserve(text.size() / 6);
   Token word;
   bool inWord = false;
   bool arabic = false;

@@ -9,10 +9,14 @@
 #include <fstream>
 #include <set>
 
+#include "data/in_memory_files.hpp"
 #include "data/surah_index.hpp"
+#include "insert/arabic_insert.hpp"
 #include "data/surah_names.hpp"
 #include "module/error.hpp"
 #include "search/search_engine.hpp"
+#include "search/verse_texts.hpp"
+#include "tests/support/typed_text_sink.hpp"
 
 namespace pelvaron::search {
 namespace {
@@ -135,6 +139,23 @@ TEST_F(DefaultPackSearch, BadInputSaysWhy) {
       EXPECT_EQ(e.kind(), ErrorKind::Input);
       EXPECT_NE(std::string(e.what()).find(b.message), std::string::npos) << b.query << ": " << e.what();
     }
+  }
+}
+
+// The search reads the Arabic lines itself; what it reads must be what the insertion types.
+TEST_F(DefaultPackSearch, ArabicTextIsWhatTheInsertionTypes) {
+  ModuleState memory = *state_;
+  auto files = std::make_shared<InMemoryFiles>();
+  files->LoadFolder(state_->AppPath / "DataQuran");
+  memory.Files = files;
+  const std::vector<VerseText> texts = ReadVerseTexts(memory);
+  ASSERT_EQ(texts.size(), 6236u);
+  for (std::size_t i = 0; i < texts.size(); i += 97) {  // a spread over the whole Quran
+    const VerseText& verse = texts[i];
+    testing::TypedTextSink sink;
+    InsertArabicRange(memory, sink, verse.surah, verse.verse, verse.verse, false);
+    const std::string& typed = sink.paragraphs.front();
+    EXPECT_EQ(typed.substr(0, typed.find(" \u06DD")), verse.arabic) << verse.surah << ":" << verse.verse;
   }
 }
 
