@@ -62,7 +62,7 @@ void RunSearchLine(forms::FormsApp& app, forms::HeadlessRuntime& runtime, std::s
   forms::Form& form = LoadedSearchForm(app);
   if (action == "query") {
     form.Combo("txtCari").SetText(std::string(argument));
-    return runtime.UserClick(form, "cmdCari");
+    return runtime.UserPressEnter(form, "txtCari");
   }
   if (action == "pick") {
     int index = -2;

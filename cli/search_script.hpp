@@ -9,8 +9,8 @@
 
 namespace pelvaron::cli {
 
-// `rest` is the line after "search": show, query TEXT, pick N, cite STYLE, mode MODE, insert,
-// close, state. A wrong line throws ScriptError.
+// `rest` is the line after "search": show, query TEXT (typed, then Enter), pick N, cite STYLE,
+// mode MODE, insert (the Sisipkan button), close, state. A wrong line throws ScriptError.
 void RunSearchLine(forms::FormsApp& app, forms::HeadlessRuntime& runtime, std::string_view rest);
 
 // "State loaded=1 query="…" cite=qs mode=all picked=0 results=2", then one

@@ -33,6 +33,14 @@ void SearchDialog::Click(std::string_view control) {
   else if (control == "cmdSisipkan") OnInsertClicked();
 }
 
+void SearchDialog::EnterPressed(std::string_view control) {
+  if (control == "txtCari") OnSearchClicked();
+}
+
+void SearchDialog::DoubleClick(std::string_view control) {
+  if (control == "cbHasil") OnInsertClicked();
+}
+
 void SearchDialog::Centre() {
   form_->SetLeft((runtime_.ScreenWidth() - form_->Width()) / 2);
   form_->SetTop((runtime_.ScreenHeight() - form_->Height()) / 2);

@@ -34,10 +34,13 @@ class SearchDialog : public FormEvents {
 
   void Form_Load() override;
   void Click(std::string_view control) override;
+  // Enter in the query box searches; a double-click on a result inserts it.
+  void EnterPressed(std::string_view control) override;
+  void DoubleClick(std::string_view control) override;
 
-  // cmdCari (what Enter in the query box does in a window).
+  // cmdCari, or Enter in the query box.
   void OnSearchClicked();
-  // cmdSisipkan (what a double-click on a result does in a window).
+  // cmdSisipkan, or a double-click on a result.
   void OnInsertClicked();
 
  private:

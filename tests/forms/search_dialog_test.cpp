@@ -35,14 +35,15 @@ TEST_F(SearchDialogTest, QueryPickAndInsertWithCitation) {
   EXPECT_EQ(TakeLines(), (std::vector<std::string>{"Unload frmCari"}));
 }
 
-TEST_F(SearchDialogTest, WordsListBestFirstAndThePickedOneIsInserted) {
+TEST_F(SearchDialogTest, EnterSearchesAndADoubleClickInsertsTheResult) {
   app.OnSearchClicked();
-  Query("WORD9");  // the translation of global verse 9, surah 2 verse 2
+  search().Combo("txtCari").SetText("WORD9");  // the translation of global verse 9, surah 2 verse 2
+  runtime.UserPressEnter(search(), "txtCari");
   ASSERT_GE(app.SearchForm().results().size(), 1u);
   EXPECT_EQ(app.SearchForm().results()[0].surah, 2);
   EXPECT_EQ(app.SearchForm().results()[0].verse, 2);
   search().Combo("cbJenis").SetListIndex(1);  // Arabic only
-  runtime.UserClick(search(), "cmdSisipkan");
+  runtime.UserDoubleClick(search(), "cbHasil");
   EXPECT_EQ(TakeDocument(), ExpectedRequest({2, 2, 2, InsertWhat::Arabic, true, CiteStyle::None}));
 }
 
