@@ -126,9 +126,10 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
     } else {
       for (const VerseRange& r : ranges) {
         if (limited()) break;
+        // A pack whose surah is shorter than the name says (a test pack) gives what it holds.
         const int count = state_.Surah(r.surah).VerseCount;
-        if (r.firstVerse == 0) addRange(r.surah, 1, count);
-        else addRange(r.surah, std::min(r.firstVerse, count), std::min(r.lastVerse, count));
+        const int first = r.firstVerse == 0 ? 1 : r.firstVerse;
+        if (first <= count) addRange(r.surah, first, r.firstVerse == 0 ? count : std::min(r.lastVerse, count));
       }
     }
     return results;

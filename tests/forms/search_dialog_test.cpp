@@ -58,6 +58,8 @@ TEST_F(SearchDialogTest, RefusalsAreMessageBoxesAndTheFormStaysOpen) {
     EXPECT_EQ(TakeLines(), (std::vector<std::string>{message})) << query;
     EXPECT_EQ(search().Combo("cbHasil").ListCount(), 0);
   }
+  Query("tiga qul");  // names surahs this small pack leaves without verses
+  EXPECT_EQ(TakeLines(), (std::vector<std::string>{"MsgBox \"tidak ditemukan\" 64"}));
   runtime.UserClick(search(), "cmdSisipkan");  // nothing picked
   EXPECT_EQ(TakeLines(), (std::vector<std::string>{"MsgBox \"tidak ditemukan\" 64"}));
   // The small pack has no surahnames.txt: the Arabic citation fails before anything is typed.
