@@ -51,7 +51,7 @@ void RunDialog(const DialogOptions& options) {
 
 void AddDialogCommand(CLI::App& app) {
   auto options = std::make_shared<DialogOptions>();
-  CLI::App* cmd = app.add_subcommand("dialog", "Drive the verse dialog and the About box from a script");
+  CLI::App* cmd = app.add_subcommand("dialog", "Drive the verse dialog, the search form and the About box from a script");
   cmd->add_option("--app-path", options->appPath, "Folder that holds DataQuran (default: the program's own folder)");
   cmd->add_option("--mode", options->mode, "The menu button \"show\" clicks: all, arabic, translation")
       ->check(CLI::IsMember({"all", "arabic", "translation"}))

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/search_script.hpp"
 #include "forms/about_box.hpp"
 #include "forms/verse_dialog.hpp"
 #include "insert/trace_sink.hpp"
@@ -138,6 +139,7 @@ void DialogScript::Run(std::string_view line) {
   if (command == "close" && rest.empty()) return LoadedVerseDialog().Unload();
   if (command == "state" && rest.empty()) return runtime_.Write(VerseDialogState(app_.VerseForm().form()));
   if (command == "about") return RunAbout(rest);
+  if (command == "search") return RunSearchLine(app_, runtime_, rest);
   throw ScriptError("\"" + std::string(line) + "\" is no command of the dialog script");
 }
 

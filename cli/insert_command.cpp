@@ -16,6 +16,7 @@ struct InsertOptions {
   std::string appPath;
   InsertRequest request;
   std::string mode = "all";
+  std::string cite = "none";
   bool linePerVerse = false;
   std::string format;  // empty: what the output file's name implies
   std::string output;
@@ -36,6 +37,7 @@ void RunInsert(const InsertOptions& options) {
   InsertRequest request = options.request;
   request.what = ParseInsertWhat(options.mode);
   request.runOn = !options.linePerVerse;
+  request.cite = ParseCiteStyle(options.cite);
 
   const std::filesystem::path appFolder = options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
   RefuseOutputsOverInputs({options.output}, DataQuranReads(appFolder));
@@ -68,6 +70,9 @@ void AddInsertCommand(CLI::App& app) {
   cmd->add_option("--last", options->request.lastVerse, "Last verse of the range")->required();
   cmd->add_option("--mode", options->mode, "What to insert")
       ->check(CLI::IsMember({"all", "arabic", "translation"}))
+      ->capture_default_str();
+  cmd->add_option("--cite", options->cite, "Reference after the verses: qs, short, arabic or none")
+      ->check(CLI::IsMember({"none", "qs", "short", "arabic"}))
       ->capture_default_str();
   cmd->add_flag("--line-per-verse", options->linePerVerse, "End every Arabic verse with a paragraph mark");
   cmd->add_option("--format", options->format,

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/dialog_command.hpp"
+#include "cli/find_command.hpp"
 #include "cli/insert_command.hpp"
 #include "cli/pack_command.hpp"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   pelvaron::cli::AddInsertCommand(app);
   pelvaron::cli::AddDialogCommand(app);
   pelvaron::cli::AddPackCommand(app);
+  pelvaron::cli::AddFindCommand(app);
   if (IsUnknownSubcommand(app, argc, argv)) {
     std::cerr << "pelvaron: unknown subcommand \"" << argv[1] << "\"; the subcommands are " << SubcommandNames(app)
               << '\n';

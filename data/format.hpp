@@ -56,4 +56,8 @@ inline constexpr int kMaxVerseCount = 32767;
 inline constexpr std::string_view kSettingsFile = "pelvaron.ini";
 inline constexpr std::string_view kArabicFontKey = "ArabicFont";  // the font for the Arabic text
 
+// surahnames.txt: the surahs' Arabic names, UTF-8, one a line, surah 1 first. Newer than the
+// other files, so a pack may lack it; only the citations and the search read it.
+inline constexpr std::string_view kSurahNamesFile = "surahnames.txt";
+
 }  // namespace pelvaron

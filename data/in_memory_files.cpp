@@ -16,7 +16,12 @@ void InMemoryFiles::LoadFolder(const std::filesystem::path& folder) {
     if (!entry.is_regular_file()) continue;
     std::ifstream in(entry.path(), std::ios::binary);
     if (!in) throw Error(ErrorKind::File, entry.path().filename().string() + ": cannot be opened for reading");
-    Put(entry.path(), std::string(std::istreambuf_iterator<char>(in), {}));
+    // One read of the size the folder lists; whatever the file holds beyond it is read after.
+    std::string bytes(static_cast<std::size_t>(entry.file_size()), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in) bytes.append(std::istreambuf_iterator<char>(in), {});
+    Put(entry.path(), std::move(bytes));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "forms/forms_app.hpp"
 
 #include "forms/about_box.hpp"
+#include "forms/search_dialog.hpp"
 #include "forms/verse_dialog.hpp"
 
 namespace pelvaron::forms {
@@ -19,6 +20,11 @@ AboutBox& FormsApp::AboutForm() {
   return *aboutBox_;
 }
 
+SearchDialog& FormsApp::SearchForm() {
+  if (!searchDialog_) searchDialog_ = std::make_unique<SearchDialog>(state_, runtime_);
+  return *searchDialog_;
+}
+
 void FormsApp::ShowVerseDialog(int16_t mode) {
   // Set first: a failing show leaves the mode chosen, and an open dialog keeps its choices.
   state_.InsertMode = mode;
@@ -29,5 +35,6 @@ void FormsApp::OnGetAllClicked() { ShowVerseDialog(1); }
 void FormsApp::OnGetAyatClicked() { ShowVerseDialog(2); }
 void FormsApp::OnGetTerjemahClicked() { ShowVerseDialog(3); }
 void FormsApp::OnAboutClicked() { AboutForm().form().Show(); }
+void FormsApp::OnSearchClicked() { SearchForm().form().Show(); }
 
 }  // namespace pelvaron::forms

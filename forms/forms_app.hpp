@@ -12,6 +12,7 @@ namespace pelvaron::forms {
 
 class VerseDialog;
 class AboutBox;
+class SearchDialog;
 
 class FormsApp {
  public:
@@ -27,10 +28,13 @@ class FormsApp {
   void OnGetTerjemahClicked();
   // "About": show frmabout; InsertMode is left alone.
   void OnAboutClicked();
+  // "Cari Ayat": show frmCari; InsertMode is left alone.
+  void OnSearchClicked();
 
   // The single instances, created (unloaded) on first use.
   VerseDialog& VerseForm();
   AboutBox& AboutForm();
+  SearchDialog& SearchForm();
 
  private:
   void ShowVerseDialog(int16_t mode);
@@ -39,6 +43,7 @@ class FormsApp {
   FormsRuntime& runtime_;
   std::unique_ptr<VerseDialog> verseDialog_;
   std::unique_ptr<AboutBox> aboutBox_;
+  std::unique_ptr<SearchDialog> searchDialog_;
 };
 
 }  // namespace pelvaron::forms

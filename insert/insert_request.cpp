@@ -31,14 +31,23 @@ bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRe
   const auto surah = [](const InsertRequest& r) { return static_cast<int16_t>(r.surah); };
   const auto first = [](const InsertRequest& r) { return static_cast<int16_t>(r.firstVerse); };
   const auto last = [](const InsertRequest& r) { return static_cast<int16_t>(r.lastVerse); };
+  const auto citation = [&](const InsertRequest& r) {
+    return CitationText(state, request.cite, r.surah, r.firstVerse, r.lastVerse);
+  };
+  // Made before anything is typed, so a pack without what the citation needs fails cleanly.
+  const std::string cited = citation(request);
   std::optional<InsertRequest> translation = request;
   if (request.what != InsertWhat::Translation) {
     InsertArabicRange(state, doc, surah(request), first(request), last(request), request.runOn);
-    if (request.what == InsertWhat::Arabic) return true;
+    if (request.what == InsertWhat::Arabic) {
+      InsertCitation(doc, request.cite, cited);
+      return true;
+    }
     if (beforeTranslation) translation = beforeTranslation(request);
     if (!translation) return false;
   }
   InsertTranslationRange(state, doc, surah(*translation), first(*translation), last(*translation));
+  InsertCitation(doc, request.cite, citation(*translation));
   return true;
 }
 

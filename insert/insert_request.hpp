@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "insert/citation.hpp"
 #include "insert/document_ops.hpp"
 #include "module/state.hpp"
 
@@ -30,6 +31,8 @@ struct InsertRequest {
   InsertWhat what = InsertWhat::All;
   // False: every Arabic verse ends with a paragraph mark ("Ganti Baris").
   bool runOn = true;
+  // The reference typed as one paragraph after everything else.
+  CiteStyle cite = CiteStyle::None;
 };
 
 // Refuses what the dialog refuses: a surah outside 1..114 (an input error naming it), a
@@ -41,8 +44,9 @@ void CheckInsertRequest(const ModuleState& state, const InsertRequest& request);
 // translation takes, or none to stop there.
 using BeforeTranslation = std::function<std::optional<InsertRequest>(const InsertRequest&)>;
 
-// Runs the insertions the request names on `doc`, Arabic first. False when `beforeTranslation`
-// stopped it; failures throw, and what was typed before stays.
+// Runs the insertions the request names on `doc`, Arabic first, then its citation of the range
+// inserted last. False when `beforeTranslation` stopped it (no citation then); failures throw,
+// and what was typed before stays.
 bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
                       const BeforeTranslation& beforeTranslation = {});
 

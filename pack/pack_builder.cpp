@@ -13,6 +13,7 @@
 #include "pack/notes_file.hpp"
 #include "pack/pack_folder_writer.hpp"
 #include "pack/standard_arabic.hpp"
+#include "pack/surah_names_writer.hpp"
 #include "pack/windows1252_mapper.hpp"
 
 namespace pelvaron::pack {
@@ -113,6 +114,7 @@ PackSummary BuildPack(const PackRequest& request) {
     writer.Write(std::string(kSettingsFile), settings);
   else
     writer.Remove(std::string(kSettingsFile));  // a settings file from an earlier build would outlive its choice
+  if (auto names = EncodeSurahNames(source)) writer.Write(std::string(kSurahNamesFile), *names);
   writer.Write("LICENSE.txt", ReadWhole(request.source / "LICENSE.txt"));
   writer.Write("ATTRIBUTION.txt", AttributionText(source, summary, request));
   writer.Commit();

@@ -39,6 +39,7 @@ SourceSurah ReadSurah(const json& entry, int number, const std::string& file) {
     throw Error(ErrorKind::BadRecord, where + ": its \"id\" is " + entry["id"].dump());
   SourceSurah surah;
   surah.latinName = Member<std::string>(entry, "transliteration", where);
+  if (entry.contains("name")) surah.arabicName = Member<std::string>(entry, "name", where);
   const json verses = Member<json>(entry, "verses", where);
   if (!verses.is_array()) throw Error(ErrorKind::BadRecord, where + ": \"verses\" is not an array");
   const int total = Member<int>(entry, "total_verses", where);

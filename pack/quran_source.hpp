@@ -1,6 +1,6 @@
 #pragma once
 // The npm package quran-json as the pack builder reads it: dist/quran_id.json holds, per
-// surah, its Latin name and, per verse, the Uthmani Arabic text and the Indonesian
+// surah, its Latin and Arabic names and, per verse, the Uthmani Arabic text and the Indonesian
 // translation.
 
 #include <filesystem>
@@ -16,6 +16,7 @@ struct SourceVerse {
 
 struct SourceSurah {
   std::string latinName;  // UTF-8, e.g. "Al-Fatihah"
+  std::string arabicName;  // UTF-8, e.g. "الفاتحة"; empty when the source has none
   std::vector<SourceVerse> verses;
 };
 

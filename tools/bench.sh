@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Speed on the default data pack: Google Benchmark medians of the insertions (from disk and,
-# as a lower bound, from memory), then wall time and peak memory of whole `pelvaron insert`
-# runs to .docx.
+# as a lower bound, from memory) and of the verse search (index build, queries), then wall
+# time and peak memory of whole `pelvaron insert` runs to .docx.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh time
@@ -12,6 +12,7 @@ app="$PWD/build/default/cli"
 
 build/default/bench/engine_bench --app-path "$app" --benchmark_repetitions=5 \
   --benchmark_report_aggregates_only=true --benchmark_min_time=0.2 "$@"
+build/default/bench/search_bench --app-path "$app" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

@@ -136,4 +136,23 @@ void HeadlessForm::UserClick(std::string_view control) {
   events_.Click(name);
 }
 
+void HeadlessForm::RequireCombo(std::string_view name, std::string_view what) {
+  RequireLoaded(what);
+  const auto found = controls_.find(name);
+  if (found == controls_.end() || found->second.kind != ControlKind::ComboBox)
+    throw Error(ErrorKind::HostCall, layout_.name + " has no combo box " + std::string(name));
+}
+
+void HeadlessForm::UserDoubleClick(std::string_view combo) {
+  RequireCombo(combo, "lists");
+  if (Combo(combo).ListIndex() < 0)
+    throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(combo) + " has no entry selected to double-click");
+  events_.DoubleClick(std::string(combo));
+}
+
+void HeadlessForm::UserPressEnter(std::string_view combo) {
+  RequireCombo(combo, "edit fields");
+  events_.EnterPressed(std::string(combo));
+}
+
 }  // namespace pelvaron::forms

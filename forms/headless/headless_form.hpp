@@ -35,8 +35,14 @@ class HeadlessForm : public Form {
   bool visible() const { return visible_; }
   // See HeadlessRuntime::UserClick.
   void UserClick(std::string_view control);
+  // See HeadlessRuntime::UserDoubleClick and UserPressEnter.
+  void UserDoubleClick(std::string_view combo);
+  void UserPressEnter(std::string_view combo);
 
  private:
+  // The combo box `name`, for an event of the user's; anything else throws.
+  void RequireCombo(std::string_view name, std::string_view what);
+
   struct Slot {
     ControlKind kind;
     std::shared_ptr<HeadlessCombo> combo;

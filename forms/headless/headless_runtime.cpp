@@ -48,6 +48,8 @@ void HeadlessRuntime::MsgBox(const std::string& text, int32_t style) {
 }
 
 void HeadlessRuntime::UserClick(Form& form, std::string_view control) { AsHeadless(form).UserClick(control); }
+void HeadlessRuntime::UserDoubleClick(Form& form, std::string_view combo) { AsHeadless(form).UserDoubleClick(combo); }
+void HeadlessRuntime::UserPressEnter(Form& form, std::string_view combo) { AsHeadless(form).UserPressEnter(combo); }
 
 bool HeadlessRuntime::Visible(const Form& form) const {
   auto* headless = dynamic_cast<const HeadlessForm*>(&form);

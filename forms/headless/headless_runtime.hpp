@@ -43,6 +43,11 @@ class HeadlessRuntime : public FormsRuntime {
   // A label or button reports its click; a shape passes it to the form; a check box
   // toggles without an event. A combo box is not clicked but selected (SetListIndex).
   void UserClick(Form& form, std::string_view control);
+  // The user double-clicks the selected entry of combo box `combo`, or presses Enter in its
+  // edit field; a form without such a combo box, or a combo box with nothing selected to
+  // double-click, throws.
+  void UserDoubleClick(Form& form, std::string_view combo);
+  void UserPressEnter(Form& form, std::string_view combo);
   // Shown and not closed since.
   bool Visible(const Form& form) const;
 

@@ -65,6 +65,32 @@ TEST_F(DocxOutput, DocxIsTheDefaultForADocxFileName) {
   EXPECT_NE(xml.find("2.  Word2"), std::string::npos);
 }
 
+TEST_F(DocxOutput, ArabicCitationIsARightToLeftParagraphOfItsOwn) {
+  std::string names;
+  for (int s = 1; s <= 114; ++s) {
+    names += "\u0633\u0648\u0631\u0629";
+    names += std::to_string(s);
+    names += '\n';
+  }
+  folder_.Write("surahnames.txt", names);
+  const auto path = dir_.path() / "cited.docx";
+  const ProgramResult run = Run("--surah 1 --first 1 --last 2 --cite arabic", {"-o", path.string()});
+  ASSERT_EQ(run.status, 0);
+  const std::string xml = DocumentXml(path);
+  const std::size_t cite = xml.find("[\u0633\u0648\u0631\u06291: \u0661\u2013\u0662]");
+  ASSERT_NE(cite, std::string::npos) << xml;
+  const std::size_t paragraph = xml.rfind("<w:p>", cite);
+  const std::string before = xml.substr(paragraph, cite - paragraph);
+  EXPECT_NE(before.find("<w:bidi/>"), std::string::npos) << before;
+  EXPECT_NE(before.find("<w:rtl/>"), std::string::npos) << before;
+  // the translation before it stays left to right
+  const std::size_t verse = xml.find("2.  Word2");
+  const std::size_t verseParagraph = xml.rfind("<w:p>", verse);
+  EXPECT_EQ(xml.substr(verseParagraph, verse - verseParagraph).find("<w:bidi/>"), std::string::npos);
+  EXPECT_EQ(Run("--surah 1 --first 1 --last 2 --cite qs --format text").out,
+            "\u0661 \u0662 \n1.  Word1\n2.  Word2\n\n(QS. Surah1 [1]: 1\u20132)\n\n");
+}
+
 TEST_F(DocxOutput, ArabicFontNamesTheDefaultFontsComplexScriptSlot) {
   const auto path = dir_.path() / "font.docx";
   const ProgramResult run = Run("--surah 1 --first 1 --last 1 --format docx", {"--arabic-font", "Noto Naskh Arabic", "-o", path.string()});

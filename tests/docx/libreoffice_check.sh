@@ -66,3 +66,9 @@ if [ -n "${PELVARON_RENDER_DIR:-}" ]; then
   pdftoppm -r 110 -f 1 -l 1 -png "$work/carried/al-baqarah-1-20.pdf" "$PELVARON_RENDER_DIR/al-baqarah-1-20"
 fi
 echo "surah 2 verses 1-20: the PDF draws the Arabic in the carried AmiriQuran-Regular alone (without it: $(echo $bare))"
+# The Arabic citation: LibreOffice lays its paragraph out right to left, and the next one not.
+"$exe" insert --surah 2 --first 255 --last 255 --mode translation --cite arabic -o "$work/cited.docx"
+timeout 120 soffice --headless "-env:UserInstallation=file://$work/profile" \
+  --convert-to fodt --outdir "$work" "$work/cited.docx" >/dev/null 2>&1
+[ -s "$work/cited.fodt" ] || { echo "libreoffice_check: soffice did not convert the cited document" >&2; exit 1; }
+node tests/docx/expect_rtl_paragraph.js "$work/cited.fodt" "[البقرة: ٢٥٥]"

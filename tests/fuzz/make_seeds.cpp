@@ -59,5 +59,9 @@ int main(int argc, char** argv) {
 
   Seed(root / "note_markers", "two", "in the name of God[1] and [ 2 ] more");
   Seed(root / "note_markers", "radix", "x[&H10]y] z[");
+
+  const char* queries[] = {"QS. Al-Baqarah [2]: 255", "al baqoroh 255-257", "\"tidak tidur\" kursinya",
+                           "\u0627\u0644\u0628\u0642\u0631\u0629 \u0662\u0665\u0665", "yaasiin", "2 : 9999999"};
+  for (std::size_t i = 0; i < std::size(queries); ++i) Seed(root / "search_query", "q" + std::to_string(i), queries[i]);
   return 0;
 }

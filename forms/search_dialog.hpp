@@ -1,0 +1,57 @@
+#pragma once
+// frmCari, "Cari Ayat": the user types what they remember of a verse, picks one of the
+// results and inserts its range, with a citation style and what to insert, through the same
+// insertion entry point as the verse dialog.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/forms_runtime.hpp"
+#include "insert/insert_request.hpp"
+#include "module/state.hpp"
+#include "search/search_engine.hpp"
+
+namespace pelvaron::forms {
+
+FormLayout SearchDialogLayout();
+
+// The citation styles in the order of cbKutip's entries.
+inline constexpr CiteStyle kCiteChoices[] = {CiteStyle::None, CiteStyle::Qs, CiteStyle::Short, CiteStyle::Arabic};
+// The results a search lists at most.
+inline constexpr int kSearchResultLimit = 50;
+
+// A result as cbHasil lists it: "2:255  Allah, tidak ada tuhan…", "112:1-4  …".
+std::string SearchResultEntry(const search::SearchResult& result);
+
+class SearchDialog : public FormEvents {
+ public:
+  // The index is built on the first search and kept while the dialog lives.
+  SearchDialog(const ModuleState& state, FormsRuntime& runtime);
+
+  Form& form() { return *form_; }
+  const std::vector<search::SearchResult>& results() const { return results_; }
+
+  void Form_Load() override;
+  void Click(std::string_view control) override;
+  // Enter in the query box searches; a double-click on a result inserts it.
+  void EnterPressed(std::string_view control) override;
+  void DoubleClick(std::string_view control) override;
+
+  // cmdCari, or Enter in the query box.
+  void OnSearchClicked();
+  // cmdSisipkan, or a double-click on a result.
+  void OnInsertClicked();
+
+ private:
+  void Centre();
+
+  const ModuleState& state_;
+  FormsRuntime& runtime_;
+  search::SearchEngine engine_;
+  std::unique_ptr<Form> form_;
+  std::vector<search::SearchResult> results_;
+  bool inserting_ = false;
+};
+
+}  // namespace pelvaron::forms

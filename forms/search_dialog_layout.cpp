@@ -1,0 +1,45 @@
+#include "forms/search_dialog.hpp"
+
+namespace pelvaron::forms {
+namespace {
+
+ControlLayout Control(std::string name, ControlKind kind, std::string caption, float left, float top, float width,
+                      float height, int tabIndex) {
+  ControlLayout control;
+  control.name = std::move(name);
+  control.kind = kind;
+  control.caption = std::move(caption);
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  control.tabIndex = tabIndex;
+  control.font = FontStyle{"Arial", 9.75f, kind == ControlKind::Label || kind == ControlKind::Button, false,
+                           kArabicCharset};
+  return control;
+}
+
+}  // namespace
+
+FormLayout SearchDialogLayout() {
+  FormLayout layout;
+  layout.name = "frmCari";
+  layout.caption = "Cari Ayat";
+  layout.clientWidth = 7200;
+  layout.clientHeight = 2760;
+  layout.controls = {
+      Control("Label1", ControlKind::Label, "Cari", 240, 240, 1095, 315, -1),
+      Control("txtCari", ControlKind::ComboBox, "", 1440, 240, 4335, 315, 0),
+      Control("cmdCari", ControlKind::Button, "Cari", 5880, 210, 1080, 375, 1),
+      Control("Label2", ControlKind::Label, "Hasil", 240, 720, 1095, 315, -1),
+      Control("cbHasil", ControlKind::ComboBox, "", 1440, 720, 5520, 315, 2),
+      Control("Label3", ControlKind::Label, "Rujukan", 240, 1200, 1095, 315, -1),
+      Control("cbKutip", ControlKind::ComboBox, "", 1440, 1200, 2655, 315, 3),
+      Control("Label4", ControlKind::Label, "Sisipkan", 240, 1680, 1095, 315, -1),
+      Control("cbJenis", ControlKind::ComboBox, "", 1440, 1680, 2655, 315, 4),
+      Control("cmdSisipkan", ControlKind::Button, "Sisipkan", 1440, 2160, 2655, 375, 5),
+  };
+  return layout;
+}
+
+}  // namespace pelvaron::forms

@@ -1,0 +1,26 @@
+#pragma once
+// The reference typed after the inserted verses, the way Indonesian writers give it:
+// "(QS. Al-Baqarah [2]: 255)", "(QS 2:255)" or, right to left, "[البقرة: ٢٥٥]".
+
+#include <string>
+
+#include "insert/document_ops.hpp"
+#include "module/state.hpp"
+
+namespace pelvaron {
+
+enum class CiteStyle { None, Qs, Short, Arabic };
+
+// "none", "qs", "short", "arabic"; anything else is an input error naming it.
+CiteStyle ParseCiteStyle(const std::string& text);
+
+// The citation of verses first..last of `surah` (one verse when they are equal, else a range
+// with an en dash); empty for None. Latin names come from the surah index, Arabic ones from
+// surahnames.txt, whose absence is an error naming it.
+std::string CitationText(const ModuleState& state, CiteStyle style, int surah, int firstVerse, int lastVerse);
+
+// Types `text` as one paragraph; an Arabic citation right to left, the paragraph after it left
+// to right again. Nothing for an empty text.
+void InsertCitation(DocumentOps& doc, CiteStyle style, const std::string& text);
+
+}  // namespace pelvaron

@@ -1,0 +1,167 @@
+#include "search/search_engine.hpp"
+
+#include <unordered_map>
+
+#include "data/surah_names.hpp"
+#include "module/error.hpp"
+#include "module/text.hpp"
+#include "search/reference.hpp"
+#include "search/surah_names.hpp"
+#include "search/verse_texts.hpp"
+#include "search/well_known.hpp"
+#include "search/word_index.hpp"
+
+namespace pelvaron::search {
+namespace {
+
+constexpr std::size_t kSnippetLength = 100;  // code points
+constexpr int kWordsBeforeMatch = 3;
+
+std::size_t CodePointCount(std::string_view text) {
+  std::size_t n = 0;
+  for (char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+// About kSnippetLength characters of `text`, from a few words before word `position`, cut at word ends.
+std::string Snippet(const std::string& text, int position) {
+  if (CodePointCount(text) <= kSnippetLength) return text;
+  const std::vector<Token> tokens = Tokenize(text);
+  if (tokens.empty()) return text.substr(0, kSnippetLength);
+  const int from = std::max(0, std::min(position, static_cast<int>(tokens.size()) - 1) - kWordsBeforeMatch);
+  const std::size_t start = from == 0 ? 0 : tokens[static_cast<std::size_t>(from)].begin;
+  std::size_t end = start;
+  for (std::size_t i = static_cast<std::size_t>(from); i < tokens.size(); ++i) {
+    if (CodePointCount(std::string_view(text).substr(start, tokens[i].end - start)) > kSnippetLength && end > start) break;
+    end = tokens[i].end;
+  }
+  std::string out = start > 0 ? "\u2026" : "";
+  out += text.substr(start, end - start);
+  if (end < text.size()) out += "\u2026";
+  return out;
+}
+
+std::string SurahLabel(const ModuleState& state, int surah) {
+  return TrimmedName(state.Surah(surah)) + " [" + std::to_string(surah) + "]";
+}
+
+}  // namespace
+
+SurahNameMatcher SurahNamesOf(const ModuleState& state) {
+  SurahNameMatcher names;
+  for (int s = 1; s <= kSurahCount; ++s) names.Add(TrimmedName(state.Surah(s)), s);
+  try {
+    const auto arabicNames = ReadArabicSurahNames(state);
+    for (int s = 1; s <= kSurahCount; ++s) names.Add(arabicNames[static_cast<std::size_t>(s)], s);
+  } catch (const Error&) {
+    // a pack from before surahnames.txt: Arabic surah names are then not understood
+  }
+  for (const WellKnownName& entry : ParseWellKnownNames(WellKnownNamesText(), "well_known_verses.txt"))
+    if (entry.ranges.size() == 1 && entry.ranges[0].firstVerse == 0) names.Add(entry.name, entry.ranges[0].surah);
+  return names;
+}
+
+struct SearchEngine::Index {
+  std::vector<VerseText> verses;
+  std::vector<int> firstDocument;  // by surah: the document of its verse 1
+  WordIndex translation;
+  // Arabic queries are pieces of a verse people remember: a long verse holding the piece, or
+  // holding its words more than once, is as good a match as a short one, so neither counts and
+  // ties keep the order of the mushaf.
+  WordIndex arabic{{.lengthWeight = 0.0, .countRepeats = false}};
+  SurahNameMatcher surahNames;
+  std::unordered_map<std::string, std::vector<VerseRange>> wellKnown;  // by normalised name
+};
+
+SearchEngine::SearchEngine(const ModuleState& state) : state_(state) {}
+SearchEngine::~SearchEngine() = default;
+
+void SearchEngine::BuildIndex() {
+  if (index_) return;
+  auto index = std::make_unique<Index>();
+  index->verses = ReadVerseTexts(state_);
+  index->firstDocument.assign(kSurahCount + 2, 0);
+  for (std::size_t d = 0; d < index->verses.size(); ++d) {
+    const VerseText& verse = index->verses[d];
+    if (verse.verse == 1) index->firstDocument[static_cast<std::size_t>(verse.surah)] = static_cast<int>(d);
+    index->translation.Add(Tokenize(verse.translation));
+    index->arabic.Add(Tokenize(verse.arabic));
+  }
+  index->translation.Finish();
+  index->arabic.Finish();
+
+  index->surahNames = SurahNamesOf(state_);
+  for (const WellKnownName& entry : ParseWellKnownNames(WellKnownNamesText(), "well_known_verses.txt"))
+    index->wellKnown.try_emplace(NormaliseSurahName(entry.name), entry.ranges);
+  index_ = std::move(index);
+}
+
+std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) {
+  if (TrimSpaces(query).empty()) throw Error(ErrorKind::Input, "the query is empty");
+  if (Tokenize(query).empty())
+    throw Error(ErrorKind::Input, "the query \"" + std::string(query) + "\" has no letters or digits to search for");
+  BuildIndex();
+  const Index& index = *index_;
+  std::vector<SearchResult> results;
+  const auto limited = [&] { return static_cast<int>(results.size()) >= limit; };
+  const auto verseOf = [&](int surah, int verse) -> const VerseText& {
+    return index.verses[static_cast<std::size_t>(index.firstDocument[static_cast<std::size_t>(surah)] + verse - 1)];
+  };
+  const auto addRange = [&](int surah, int first, int last) {
+    results.push_back({surah, first, last, 1.0, Snippet(verseOf(surah, first).translation, 0)});
+  };
+  const auto listSurah = [&](int surah) {
+    for (int v = 1; v <= state_.Surah(surah).VerseCount && !limited(); ++v) addRange(surah, v, v);
+  };
+  const auto checkSurah = [&](int surah) {
+    if (surah < 1 || surah > kSurahCount)
+      throw Error(ErrorKind::Input, "surah " + std::to_string(surah) + " does not exist (surahs are 1 to 114)");
+  };
+
+  if (const auto named = index.wellKnown.find(NormaliseSurahName(query)); named != index.wellKnown.end()) {
+    const auto& ranges = named->second;
+    if (ranges.size() == 1 && ranges[0].firstVerse == 0) {
+      listSurah(ranges[0].surah);
+    } else {
+      for (const VerseRange& r : ranges) {
+        if (limited()) break;
+        // A pack whose surah is shorter than the name says (a test pack) gives what it holds.
+        const int count = state_.Surah(r.surah).VerseCount;
+        const int first = r.firstVerse == 0 ? 1 : r.firstVerse;
+        if (first <= count) addRange(r.surah, first, r.firstVerse == 0 ? count : std::min(r.lastVerse, count));
+      }
+    }
+    return results;
+  }
+
+  if (const auto reference = ParseReference(query, index.surahNames)) {
+    checkSurah(reference->surah);
+    if (reference->surahAlone) {
+      listSurah(reference->surah);
+      return results;
+    }
+    const int count = state_.Surah(reference->surah).VerseCount;
+    const auto outside = [count](int v) { return v < 1 || v > count; };
+    if (outside(reference->firstVerse) || outside(reference->lastVerse) || reference->firstVerse > reference->lastVerse) {
+      std::string asked = std::to_string(reference->surah) + ":" + std::to_string(reference->firstVerse);
+      if (reference->lastVerse != reference->firstVerse) asked += "\u2013" + std::to_string(reference->lastVerse);
+      throw Error(ErrorKind::Input, SurahLabel(state_, reference->surah) + " has verses 1\u2013" + std::to_string(count) +
+                                        ": " + asked + " is not among them");
+    }
+    addRange(reference->surah, reference->firstVerse, reference->lastVerse);
+    return results;
+  }
+
+  const bool arabic = HasArabicLetter(query);
+  const WordQuery words = ParseWordQuery(query);
+  for (const WordHit& hit : (arabic ? index.arabic : index.translation).Search(words)) {
+    if (limited()) break;
+    const VerseText& verse = index.verses[static_cast<std::size_t>(hit.document)];
+    results.push_back({verse.surah, verse.verse, verse.verse, hit.score,
+                       Snippet(arabic ? verse.arabic : verse.translation, hit.firstPosition)});
+  }
+  return results;
+}
+
+}  // namespace pelvaron::search

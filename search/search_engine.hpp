@@ -1,0 +1,46 @@
+#pragma once
+// One query box for verses: references, well-known names, Arabic without marks and words of
+// the translation. The index is built from the pack on first use and kept.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "module/state.hpp"
+#include "search/surah_names.hpp"
+
+namespace pelvaron::search {
+
+struct SearchResult {
+  int surah = 0;
+  int verse = 0;
+  int lastVerse = 0;  // equal to verse unless the result is a range
+  double score = 0;
+  std::string snippet;  // the verse's text with the matched words, about 100 characters
+};
+
+// Every name the search understands for the pack's surahs: the Latin names of the surah index,
+// the Arabic names of surahnames.txt when the pack has it, and the well-known names of whole surahs.
+SurahNameMatcher SurahNamesOf(const ModuleState& state);
+
+class SearchEngine {
+ public:
+  // Reads nothing yet; `state` must have its surah index loaded and outlive the engine.
+  explicit SearchEngine(const ModuleState& state);
+  ~SearchEngine();
+
+  // Best first, at most `limit`. An empty query, one without letters or digits, or a
+  // reference outside the surahs or past a surah's end is an input error saying so.
+  std::vector<SearchResult> Find(std::string_view query, int limit);
+
+  // Reads the pack and builds the index, if not done yet.
+  void BuildIndex();
+
+ private:
+  struct Index;
+  const ModuleState& state_;
+  std::unique_ptr<Index> index_;
+};
+
+}  // namespace pelvaron::search

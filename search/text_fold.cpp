@@ -1,0 +1,136 @@
+#include "search/text_fold.hpp"
+
+#include "module/text.hpp"
+
+namespace pelvaron::search {
+namespace {
+
+// Base letters of U+00C0..U+017F; blank for × and ÷.
+constexpr std::string_view kLatinBase =
+    "aaaaaaaceeeeiiiidnooooo ouuuuytsaaaaaaaceeeeiiiidnooooo ouuuuytyaaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiii"
+    "iiiiiijjkkkllllllllllnnnnnnnnnoooooooorrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
+static_assert(kLatinBase.size() == 0x180 - 0xC0);
+
+constexpr char32_t kSuperscriptAlef = U'\u0670';
+
+bool IsJoiner(char32_t c) {
+  return c == U'-' || c == U'\'' || c == U'\u2019' || c == U'\u2018' || c == U'`' || c == U'\u02BC' ||
+         c == U'\u02BF' || c == U'\u02BE';
+}
+
+// Latin letters of the Latin Extended Additional block that transliterations use.
+char DottedLatin(char32_t c) {
+  switch (c | 1) {  // upper and lower case differ in the lowest bit there
+    case U'\u1E0D': case U'\u1E0F': return 'd';
+    case U'\u1E25': case U'\u1E2B': return 'h';
+    case U'\u1E63': return 's';
+    case U'\u1E6D': case U'\u1E6F': return 't';
+    case U'\u1E93': return 'z';
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+char FoldLatin(char32_t c) {
+  if (c >= U'a' && c <= U'z') return static_cast<char>(c);
+  if (c >= U'0' && c <= U'9') return static_cast<char>(c);
+  if (c >= U'A' && c <= U'Z') return static_cast<char>(c - U'A' + U'a');
+  if (c >= 0xC0 && c < 0x180) {
+    const char base = kLatinBase[c - 0xC0];
+    return base == ' ' ? 0 : base;
+  }
+  if (c >= 0x1E00 && c <= 0x1EFF) return DottedLatin(c);
+  return 0;
+}
+
+bool IsArabicLetter(char32_t c) { return (c >= 0x621 && c <= 0x64A && c != 0x640) || (c >= 0x671 && c <= 0x6D3); }
+
+bool IsArabicMark(char32_t c) {
+  return (c >= 0x64B && c <= 0x65F) || c == kSuperscriptAlef || (c >= 0x6D6 && c <= 0x6ED) || c == 0x640 ||
+         (c >= 0x610 && c <= 0x61A);
+}
+
+char32_t UnifyArabicLetter(char32_t c) {
+  switch (c) {
+    case U'\u0623': case U'\u0625': case U'\u0622': case U'\u0671': return U'\u0627';
+    case U'\u0649': return U'\u064A';
+    case U'\u0629': return U'\u0647';
+    default: return c;
+  }
+}
+
+std::string AsciiDigitsAndDashes(std::string_view text) {
+  std::string out;
+  for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) {
+    const char32_t c = DecodeUtf8At(text, pos, &length);
+    if (c >= 0x660 && c <= 0x669) out += static_cast<char>('0' + (c - 0x660));
+    else if (c >= 0x6F0 && c <= 0x6F9) out += static_cast<char>('0' + (c - 0x6F0));
+    else if (c == U'\u2013' || c == U'\u2014' || c == U'\u2212') out += '-';
+    else out.append(text.substr(pos, length));
+  }
+  return out;
+}
+
+bool HasArabicLetter(std::string_view text) {
+  for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length)
+    if (IsArabicLetter(DecodeUtf8At(text, pos, &length))) return true;
+  return false;
+}
+
+std::vector<Token> Tokenize(std::string_view text) {
+  std::vector<Token> tokens;
+  tokens.reserve(text.size() / 6);
+  Token word;
+  bool inWord = false;
+  bool arabic = false;
+  bool variantDiffers = false;
+  const auto close = [&](std::size_t end) {
+    if (inWord && !word.term.empty()) {
+      word.end = end;
+      if (!variantDiffers) word.variant.clear();
+      tokens.push_back(std::move(word));
+    }
+    word = Token{};
+    inWord = false;
+    variantDiffers = false;
+  };
+  std::size_t lastWordEnd = 0;
+  for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) {
+    const char32_t c = DecodeUtf8At(text, pos, &length);
+    const char latin = FoldLatin(c);
+    const bool isArabic = IsArabicLetter(c);
+    if (latin || isArabic) {
+      if (inWord && arabic != isArabic) close(lastWordEnd);
+      if (!inWord) {
+        inWord = true;
+        arabic = isArabic;
+        word.begin = pos;
+      }
+      if (latin) {
+        word.term += latin;
+      } else {
+        AppendUtf8(word.term, UnifyArabicLetter(c));
+        AppendUtf8(word.variant, UnifyArabicLetter(c));
+      }
+      lastWordEnd = pos + length;
+    } else if (inWord && arabic && IsArabicMark(c)) {
+      if (c == kSuperscriptAlef) {
+        AppendUtf8(word.variant, U'\u0627');
+        variantDiffers = true;
+      }
+      lastWordEnd = pos + length;
+    } else if (inWord && IsJoiner(c)) {
+      // joins only when a word character follows; otherwise the word ended before it
+      std::size_t nextLength = 1;
+      const char32_t next = pos + length < text.size() ? DecodeUtf8At(text, pos + length, &nextLength) : 0;
+      if (!(FoldLatin(next) || IsArabicLetter(next))) close(lastWordEnd);
+    } else {
+      close(lastWordEnd);
+    }
+  }
+  close(lastWordEnd);
+  return tokens;
+}
+
+}  // namespace pelvaron::search

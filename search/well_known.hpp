@@ -1,0 +1,28 @@
+#pragma once
+// Verses people search by name ("ayat kursi"), kept as data in well_known_verses.txt.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelvaron::search {
+
+struct VerseRange {
+  int surah = 0;
+  int firstVerse = 0;  // 0 with lastVerse 0: the whole surah
+  int lastVerse = 0;
+};
+
+struct WellKnownName {
+  std::string name;
+  std::vector<VerseRange> ranges;
+};
+
+// The text of well_known_verses.txt, compiled in.
+std::string_view WellKnownNamesText();
+
+// The entries of a names text; `source` names it in errors. Blank lines and "#" lines are skipped;
+// a line without a tab or with a reference that is not "S", "S:V" or "S:V-W" is an error naming the line.
+std::vector<WellKnownName> ParseWellKnownNames(std::string_view text, const std::string& source);
+
+}  // namespace pelvaron::search

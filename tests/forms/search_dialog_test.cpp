@@ -1,0 +1,77 @@
+// frmCari on the headless runtime: a query fills the results, a picked result is inserted
+// through the insertion entry point with the chosen citation and mode, refusals are message boxes.
+
+#include "forms/search_dialog.hpp"
+#include "insert/insert_request.hpp"
+#include "tests/forms/dialog_fixture.hpp"
+
+namespace pelvaron::testing {
+namespace {
+
+class SearchDialogTest : public DialogTest {
+ protected:
+  forms::Form& search() { return app.SearchForm().form(); }
+  void Query(const std::string& text) {
+    search().Combo("txtCari").SetText(text);
+    runtime.UserClick(search(), "cmdCari");
+  }
+  std::string ExpectedRequest(const InsertRequest& request) const {
+    return Expected([&](DocumentOps& doc) { RunInsertRequest(state, doc, request); });
+  }
+};
+
+TEST_F(SearchDialogTest, QueryPickAndInsertWithCitation) {
+  state.InsertMode = 3;  // the last menu button: translation
+  app.OnSearchClicked();
+  EXPECT_EQ(search().Combo("cbJenis").ListIndex(), 2);
+  EXPECT_EQ(search().Combo("cbKutip").ListIndex(), 0);
+  Query("2:3-5");
+  ASSERT_EQ(search().Combo("cbHasil").ListCount(), 1);
+  EXPECT_EQ(search().Combo("cbHasil").Text().substr(0, 6), "2:3-5 ");
+  search().Combo("cbKutip").SetListIndex(2);  // (QS 2:255)
+  TakeLines();
+  runtime.UserClick(search(), "cmdSisipkan");
+  EXPECT_EQ(TakeDocument(), ExpectedRequest({2, 3, 5, InsertWhat::Translation, true, CiteStyle::Short}));
+  EXPECT_EQ(TakeLines(), (std::vector<std::string>{"Unload frmCari"}));
+}
+
+TEST_F(SearchDialogTest, EnterSearchesAndADoubleClickInsertsTheResult) {
+  app.OnSearchClicked();
+  search().Combo("txtCari").SetText("WORD9");  // the translation of global verse 9, surah 2 verse 2
+  runtime.UserPressEnter(search(), "txtCari");
+  ASSERT_GE(app.SearchForm().results().size(), 1u);
+  EXPECT_EQ(app.SearchForm().results()[0].surah, 2);
+  EXPECT_EQ(app.SearchForm().results()[0].verse, 2);
+  search().Combo("cbJenis").SetListIndex(1);  // Arabic only
+  runtime.UserDoubleClick(search(), "cbHasil");
+  EXPECT_EQ(TakeDocument(), ExpectedRequest({2, 2, 2, InsertWhat::Arabic, true, CiteStyle::None}));
+}
+
+TEST_F(SearchDialogTest, RefusalsAreMessageBoxesAndTheFormStaysOpen) {
+  app.OnSearchClicked();
+  TakeLines();
+  for (const auto& [query, message] : std::vector<std::pair<std::string, std::string>>{
+           {"", "MsgBox \"the query is empty\" 64"},
+           {"zzzz", "MsgBox \"tidak ditemukan\" 64"},
+           {"1:8", "MsgBox \"Surah1 [1] has verses 1\u20137: 1:8 is not among them\" 64"}}) {
+    Query(query);
+    EXPECT_EQ(TakeLines(), (std::vector<std::string>{message})) << query;
+    EXPECT_EQ(search().Combo("cbHasil").ListCount(), 0);
+  }
+  Query("tiga qul");  // names surahs this small pack leaves without verses
+  EXPECT_EQ(TakeLines(), (std::vector<std::string>{"MsgBox \"tidak ditemukan\" 64"}));
+  runtime.UserClick(search(), "cmdSisipkan");  // nothing picked
+  EXPECT_EQ(TakeLines(), (std::vector<std::string>{"MsgBox \"tidak ditemukan\" 64"}));
+  // The small pack has no surahnames.txt: the Arabic citation fails before anything is typed.
+  Query("1:1");
+  search().Combo("cbKutip").SetListIndex(3);
+  runtime.UserClick(search(), "cmdSisipkan");
+  const auto shown = TakeLines();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("surahnames.txt"), std::string::npos) << shown[0];
+  EXPECT_EQ(TakeDocument(), "");
+  EXPECT_TRUE(search().Loaded());
+}
+
+}  // namespace
+}  // namespace pelvaron::testing

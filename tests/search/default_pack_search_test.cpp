@@ -1,0 +1,187 @@
+// The verse search on the default data pack: every kind of query with its first result, the
+// refusals, and every surah name plus the written-down Indonesian spellings. Needs the pack
+// built beside `pelvaron` (tools/make-default-pack.sh); skips without it unless
+// PELVARON_REQUIRE_PACK is set.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+
+#include "data/in_memory_files.hpp"
+#include "data/surah_index.hpp"
+#include "insert/arabic_insert.hpp"
+#include "data/surah_names.hpp"
+#include "module/error.hpp"
+#include "module/text.hpp"
+#include "search/search_engine.hpp"
+#include "search/verse_texts.hpp"
+#include "tests/support/typed_text_sink.hpp"
+
+namespace pelvaron::search {
+namespace {
+
+class DefaultPackSearch : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    const char* env = std::getenv("PELVARON_PACK_APP_PATH");
+    const std::filesystem::path app = env && *env ? env : PELVARON_DEFAULT_APP_PATH;
+    if (!std::filesystem::exists(app / "DataQuran" / "surahnames.txt")) return;
+    state_ = new ModuleState;
+    LoadModuleState(*state_, app);
+    engine_ = new SearchEngine(*state_);
+  }
+  void SetUp() override {
+    if (engine_) return;
+    if (std::getenv("PELVARON_REQUIRE_PACK")) FAIL() << "no default pack with surahnames.txt";
+    GTEST_SKIP() << "no default pack (tools/make-default-pack.sh builds it)";
+  }
+  static std::string First(const std::string& query) {
+    const auto results = engine_->Find(query, 3);
+    if (results.empty()) return "none";
+    const auto& r = results.front();
+    return std::to_string(r.surah) + ":" + std::to_string(r.verse) +
+           (r.lastVerse != r.verse ? "-" + std::to_string(r.lastVerse) : "");
+  }
+  static inline ModuleState* state_ = nullptr;
+  static inline SearchEngine* engine_ = nullptr;
+};
+
+struct Case {
+  const char* query;
+  const char* first;
+};
+
+void ExpectFirst(const std::vector<Case>& cases, const std::function<std::string(const std::string&)>& first) {
+  for (const Case& c : cases) EXPECT_EQ(first(c.query), c.first) << "query: " << c.query;
+}
+
+TEST_F(DefaultPackSearch, ReferenceForms) {
+  ExpectFirst({{"2:255", "2:255"},
+               {"2 : 255", "2:255"},
+               {"2:255-257", "2:255-257"},
+               {"2:255\u2013257", "2:255-257"},
+               {"QS 2:255", "2:255"},
+               {"QS. Al-Baqarah [2]: 255", "2:255"},
+               {"Al-Baqarah 255", "2:255"},
+               {"al baqoroh 255", "2:255"},
+               {"baqarah:255", "2:255"},
+               {"Al-Baqarah ayat 255", "2:255"},
+               {"\u0627\u0644\u0628\u0642\u0631\u0629 \u0662\u0665\u0665", "2:255"},  // البقرة ٢٥٥
+               {"Yasin", "36:1"},
+               {"yaasiin", "36:1"},
+               {"36", "36:1"},
+               {"surah al-kahfi 10", "18:10"},
+               {"annas 1-6", "114:1-6"}},
+              First);
+  const auto yasin = engine_->Find("Yasin", 5);
+  ASSERT_EQ(yasin.size(), 5u);
+  EXPECT_EQ(yasin[4].verse, 5);  // a surah alone lists its verses in order
+}
+
+TEST_F(DefaultPackSearch, IndonesianWords) {
+  ExpectFirst({{"tidak mengantuk dan tidak tidur", "2:255"},
+               {"TIDAK MENGANTUK", "2:255"},
+               {"kursinya meliputi", "2:255"},         // "Kursi-Nya"
+               {"sapi betina kuning", "2:69"},
+               {"\"meliputi langit dan bumi\"", "2:255"},
+               {"zzzzqx", "none"}},
+              First);
+  // A phrase keeps its order: the reversed words are not the phrase.
+  EXPECT_EQ(First("\"bumi dan langit meliputi\""), "none");
+  // Prefixes: "mengantu" still finds the verse that holds "mengantuk".
+  const auto prefix = engine_->Find("tidak mengantu", 5);
+  ASSERT_FALSE(prefix.empty());
+  EXPECT_NE(prefix[0].snippet.find("mengantuk"), std::string::npos) << prefix[0].snippet;
+  EXPECT_LE(prefix[0].snippet.size(), 110u + 6u);  // about 100 characters and the two ellipses
+}
+
+TEST_F(DefaultPackSearch, ArabicWithoutMarks) {
+  ExpectFirst({{"\u0627\u0644\u0644\u0647 \u0644\u0627 \u0627\u0644\u0647 \u0627\u0644\u0627 \u0647\u0648 \u0627\u0644\u062d\u064a "
+                "\u0627\u0644\u0642\u064a\u0648\u0645", "2:255"},                       // الله لا اله الا هو الحي القيوم
+               {"\u0642\u0644 \u0647\u0648 \u0627\u0644\u0644\u0647 \u0627\u062d\u062f", "112:1"},  // قل هو الله احد
+               {"\u0627\u0644\u062d\u0645\u062f \u0644\u0644\u0647 \u0631\u0628 \u0627\u0644\u0639\u0627\u0644\u0645\u064a\u0646",
+                "1:2"},  // الحمد لله رب العالمين, written with the alef Uthmani script leaves out
+               {"\u0642\u064f\u0644\u0652 \u0623\u064e\u0639\u064f\u0648\u0630\u064f \u0628\u0650\u0631\u064e\u0628\u0651\u0650 "
+                "\u0671\u0644\u0652\u0641\u064e\u0644\u064e\u0642\u0650", "113:1"}},  // with its marks and alef wasla
+              First);
+}
+
+TEST_F(DefaultPackSearch, WellKnownNames) {
+  ExpectFirst({{"ayat kursi", "2:255"},
+               {"Ayatul Kursi", "2:255"},
+               {"al-fatihah", "1:1"},
+               {"akhir al-baqarah", "2:285-286"}},
+              First);
+  const auto qul = engine_->Find("tiga qul", 10);
+  ASSERT_EQ(qul.size(), 3u);
+  EXPECT_EQ(qul[0].surah, 112);
+  EXPECT_EQ(qul[1].surah, 113);
+  EXPECT_EQ(qul[2].surah, 114);
+  EXPECT_EQ(qul[2].lastVerse, 6);
+}
+
+TEST_F(DefaultPackSearch, BadInputSaysWhy) {
+  struct Bad {
+    const char* query;
+    const char* message;
+  };
+  for (const Bad& b : std::vector<Bad>{{"", "empty"},
+                                       {"  ?!  ", "no letters or digits"},
+                                       {"2:300", "Al-Baqarah [2] has verses 1\u2013286"},
+                                       {"2:0", "verses 1\u2013286"},
+                                       {"2:286-285", "2:286\u2013285"},
+                                       {"115:1", "surah 115 does not exist"}}) {
+    try {
+      engine_->Find(b.query, 10);
+      ADD_FAILURE() << "no error for \"" << b.query << "\"";
+    } catch (const Error& e) {
+      EXPECT_EQ(e.kind(), ErrorKind::Input);
+      EXPECT_NE(std::string(e.what()).find(b.message), std::string::npos) << b.query << ": " << e.what();
+    }
+  }
+}
+
+// The search reads the Arabic lines itself; what it reads must be what the insertion types.
+TEST_F(DefaultPackSearch, ArabicTextIsWhatTheInsertionTypes) {
+  ModuleState memory = *state_;
+  auto files = std::make_shared<InMemoryFiles>();
+  files->LoadFolder(state_->AppPath / "DataQuran");
+  memory.Files = files;
+  const std::vector<VerseText> texts = ReadVerseTexts(memory);
+  ASSERT_EQ(texts.size(), 6236u);
+  for (std::size_t i = 0; i < texts.size(); i += 97) {  // a spread over the whole Quran
+    const VerseText& verse = texts[i];
+    testing::TypedTextSink sink;
+    InsertArabicRange(memory, sink, verse.surah, verse.verse, verse.verse, false);
+    const std::string& typed = sink.paragraphs.front();
+    EXPECT_EQ(TrimSpaces(typed), verse.arabic) << verse.surah << ":" << verse.verse;  // the blank after the last word
+  }
+}
+
+TEST_F(DefaultPackSearch, EverySurahNameAndTheWrittenDownSpellings) {
+  const SurahNameMatcher names = SurahNamesOf(*state_);
+  const auto arabic = ReadArabicSurahNames(*state_);
+  std::set<std::string> keys;
+  for (int s = 1; s <= kSurahCount; ++s) {
+    const std::string latin = TrimmedName(state_->Surah(s));
+    EXPECT_EQ(names.Find(latin), s) << latin;
+    EXPECT_EQ(names.Find(arabic[static_cast<std::size_t>(s)]), s) << arabic[static_cast<std::size_t>(s)];
+    EXPECT_TRUE(keys.insert(NormaliseSurahName(latin)).second) << latin << " folds onto another surah's name";
+  }
+  std::ifstream in(PELVARON_SURAH_SPELLINGS);
+  ASSERT_TRUE(in) << PELVARON_SURAH_SPELLINGS;
+  int checked = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::size_t tab = line.find('\t');
+    ASSERT_NE(tab, std::string::npos) << line;
+    EXPECT_EQ(names.Find(line.substr(tab + 1)), std::stoi(line.substr(0, tab))) << line.substr(tab + 1);
+    ++checked;
+  }
+  EXPECT_GE(checked, 40);
+}
+
+}  // namespace
+}  // namespace pelvaron::search
