@@ -54,6 +54,9 @@ struct ControlLayout {
   bool transparent = false;        // labels: no background of their own
   Alignment alignment = Alignment::Left;
   Pointer pointer = Pointer::Default;
+  // Combo boxes: the list stays open below the edit field, filling the layout's height. Only
+  // such a list reports double-clicks; a drop-down's list closes on the first click.
+  bool listOpen = false;
 };
 
 struct FormLayout {

@@ -1,7 +1,7 @@
 #pragma once
 // The add-in's forms side as one object: the single instances of frmPilih and frmabout and
 // the click handlers of the "Al-Quran" menu's buttons. The host only wires its button
-// events to OnGetAllClicked .. OnAboutClicked; failures are thrown to it (pelvaron::Error).
+// events to OnGetAllClicked .. OnSearchClicked; failures are thrown to it (pelvaron::Error).
 
 #include <memory>
 

@@ -72,8 +72,8 @@ class FormEvents {
   // for a click on a Shape). Buttons and labels when the user clicks them; combo boxes when
   // an entry is selected, by the user or by SetListIndex. Check boxes: none are reported.
   virtual void Click(std::string_view control) = 0;
-  // A double-click on the selected entry of combo box `control`, after its selection was
-  // reported. Forms that take none need not say so.
+  // A double-click on the selected entry of combo box `control` (one whose layout keeps its
+  // list open), after its selection was reported. Forms that take none need not say so.
   virtual void DoubleClick(std::string_view /*control*/) {}
   // Enter pressed in combo box `control`'s edit field. Forms that take none need not say so.
   virtual void EnterPressed(std::string_view /*control*/) {}

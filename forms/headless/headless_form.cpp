@@ -1,5 +1,7 @@
 #include "forms/headless/headless_form.hpp"
 
+#include <algorithm>
+
 #include "module/error.hpp"
 
 namespace pelvaron::forms {
@@ -145,6 +147,11 @@ void HeadlessForm::RequireCombo(std::string_view name, std::string_view what) {
 
 void HeadlessForm::UserDoubleClick(std::string_view combo) {
   RequireCombo(combo, "lists");
+  const auto layout = std::find_if(layout_.controls.begin(), layout_.controls.end(),
+                                   [combo](const ControlLayout& c) { return c.name == combo; });
+  if (layout == layout_.controls.end() || !layout->listOpen)
+    throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(combo) +
+                                         " drops its list down: a double-click never reaches it");
   if (Combo(combo).ListIndex() < 0)
     throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(combo) + " has no entry selected to double-click");
   events_.DoubleClick(std::string(combo));

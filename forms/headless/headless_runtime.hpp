@@ -44,8 +44,8 @@ class HeadlessRuntime : public FormsRuntime {
   // toggles without an event. A combo box is not clicked but selected (SetListIndex).
   void UserClick(Form& form, std::string_view control);
   // The user double-clicks the selected entry of combo box `combo`, or presses Enter in its
-  // edit field; a form without such a combo box, or a combo box with nothing selected to
-  // double-click, throws.
+  // edit field; a form without such a combo box, a double-click on a drop-down combo box
+  // (only an open list takes one) or on one with nothing selected, throws.
   void UserDoubleClick(Form& form, std::string_view combo);
   void UserPressEnter(Form& form, std::string_view combo);
   // Shown and not closed since.

@@ -81,7 +81,7 @@ TEST_F(DefaultPack, SearchFormInsertsWhatInsertDoes) {
                                    std::string("search show\nsearch query akhir al-baqarah\nsearch pick 0\nsearch cite ") +
                                        cite + "\nsearch insert\n");
     ASSERT_EQ(dialog.status, 0) << dialog.err;
-    const std::string opened = "Load frmCari\nSetWindowPos frmCari -1 272 292 480 184 0\n";
+    const std::string opened = "Load frmCari\nSetWindowPos frmCari -1 272 240 480 288 0\n";
     EXPECT_EQ(dialog.out, opened + insert.out + "Unload frmCari\n");
   }
   const auto state = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app}, "search show\nsearch query tiga qul\nsearch state\n");

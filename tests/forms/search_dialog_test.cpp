@@ -3,6 +3,7 @@
 
 #include "forms/search_dialog.hpp"
 #include "insert/insert_request.hpp"
+#include "module/error.hpp"
 #include "tests/forms/dialog_fixture.hpp"
 
 namespace pelvaron::testing {
@@ -43,6 +44,9 @@ TEST_F(SearchDialogTest, EnterSearchesAndADoubleClickInsertsTheResult) {
   EXPECT_EQ(app.SearchForm().results()[0].surah, 2);
   EXPECT_EQ(app.SearchForm().results()[0].verse, 2);
   search().Combo("cbJenis").SetListIndex(1);  // Arabic only
+  // Only the open results list reports double-clicks; a drop-down's list never does.
+  EXPECT_THROW(runtime.UserDoubleClick(search(), "cbJenis"), pelvaron::Error);
+  EXPECT_EQ(TakeDocument(), "");
   runtime.UserDoubleClick(search(), "cbHasil");
   EXPECT_EQ(TakeDocument(), ExpectedRequest({2, 2, 2, InsertWhat::Arabic, true, CiteStyle::None}));
 }
