@@ -1,7 +1,8 @@
 #pragma once
 // Word's message loop knows nothing of our forms: while any form is loaded, a message hook
 // gives their keyboard messages the dialog treatment (Tab and Shift+Tab through the tab
-// order, arrow keys, mnemonics).
+// order, arrow keys, mnemonics). Enter in a combo box's edit field goes to the form as
+// EnterPressed instead.
 
 namespace pelvaron::addin {
 

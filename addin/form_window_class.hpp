@@ -12,6 +12,8 @@ void RegisterFormClass(WNDPROC proc);
 // At library unload: a later load may sit at another address.
 void UnregisterFormClass();
 bool IsFormWindow(HWND window);
+// Posted to a form by the keyboard hook: Enter was pressed in its combo box lParam's edit field.
+inline constexpr UINT kEnterInComboMessage = WM_APP + 1;
 // The About box's pointer over its e-mail labels (a resource of the library).
 HCURSOR HandCursor();
 

@@ -81,8 +81,14 @@ void Win32Form::Load() {
     int height = r.bottom - r.top;
     if (c->kind == forms::ControlKind::ComboBox) {
       cls = L"COMBOBOX";
-      style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
-      height += kDropDownPixels;
+      style |= CBS_AUTOHSCROLL | WS_VSCROLL;
+      // An open list reports double-clicks (CBN_DBLCLK); a drop-down's list cannot.
+      if (c->listOpen) {
+        style |= CBS_SIMPLE | CBS_NOINTEGRALHEIGHT;
+      } else {
+        style |= CBS_DROPDOWN;
+        height += kDropDownPixels;
+      }
     } else if (c->kind == forms::ControlKind::CheckBox) {
       style |= BS_AUTOCHECKBOX;
     } else {
@@ -190,6 +196,8 @@ forms::Label& Win32Form::LabelNamed(std::string_view name) {
 }
 
 void Win32Form::Click(const std::string& control) { events_.Click(control); }
+void Win32Form::DoubleClick(const std::string& control) { events_.DoubleClick(control); }
+void Win32Form::EnterPressed(const std::string& control) { events_.EnterPressed(control); }
 
 void Win32Form::Repaint() {
   if (window_) InvalidateRect(window_, nullptr, TRUE);

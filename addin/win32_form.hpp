@@ -44,8 +44,10 @@ class Win32Form : public forms::Form {
   forms::CheckBox& Check(std::string_view name) override;
   forms::Label& LabelNamed(std::string_view name) override;
 
-  // Runs a click handler behind the window procedure's barrier.
+  // Run the event handlers behind the window procedure's barrier.
   void Click(const std::string& control);
+  void DoubleClick(const std::string& control);
+  void EnterPressed(const std::string& control);
   void Repaint();
 
  private:
@@ -64,6 +66,8 @@ class Win32Form : public forms::Form {
   Win32Control& Find(std::string_view name) const;
 
   static constexpr int kFirstControlId = 100;  // child window ids: this plus the layout index
+  // Posted to itself on a combo box's double-click; lParam: the layout index.
+  static constexpr UINT kDoubleClickMessage = WM_APP + 2;
 
   forms::FormLayout layout_;
   forms::FormEvents& events_;

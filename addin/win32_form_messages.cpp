@@ -131,6 +131,12 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (auto* combo = dynamic_cast<Win32Combo*>(Find(c.name).AsCombo())) combo->OnSelectionChanged();
         return 0;
       }
+      // The first click of the pair has already reported the selection. The list's own
+      // handler is still running: the form runs the event (which may unload it) afterwards.
+      if (c.kind == forms::ControlKind::ComboBox && code == CBN_DBLCLK) {
+        PostMessageW(window_, kDoubleClickMessage, 0, index);
+        return 0;
+      }
       if (c.kind == forms::ControlKind::Button && code == BN_CLICKED) {
         Click(c.name);
         return 0;
@@ -149,6 +155,21 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: {
       HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window_, nullptr, FALSE);
       if (target) SetFocus(target);
+      return 0;
+    }
+    case kEnterInComboMessage: {
+      // Posted by the keyboard hook: the handler runs from the message loop, not inside the hook.
+      const int index = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - kFirstControlId;
+      if (index >= 0 && index < static_cast<int>(layout_.controls.size()) &&
+          layout_.controls[static_cast<std::size_t>(index)].kind == forms::ControlKind::ComboBox)
+        EnterPressed(layout_.controls[static_cast<std::size_t>(index)].name);
+      return 0;
+    }
+    case kDoubleClickMessage: {
+      const auto index = static_cast<std::size_t>(lParam);
+      if (index < layout_.controls.size() && layout_.controls[index].kind == forms::ControlKind::ComboBox &&
+          Find(layout_.controls[index].name).AsCombo()->ListIndex() >= 0)
+        DoubleClick(layout_.controls[index].name);
       return 0;
     }
     case WM_CLOSE:
