@@ -79,7 +79,7 @@ void Connect::AddinInstance_OnConnection(IDispatch* addInInst) {
   BuildQuranMenu(*Word(), addInInst, [this](int index, const ComPtr<IDispatch>& button) {
     static constexpr void (forms::FormsApp::*kHandlers[kMenuButtonCount])() = {
         &forms::FormsApp::OnGetAllClicked, &forms::FormsApp::OnGetAyatClicked, &forms::FormsApp::OnGetTerjemahClicked,
-        &forms::FormsApp::OnAboutClicked};
+        &forms::FormsApp::OnAboutClicked, &forms::FormsApp::OnSearchClicked};
     const auto handler = kHandlers[index];
     ctrl_[static_cast<std::size_t>(index)].Connect(button, [handler] { (Forms().*handler)(); });
   });

@@ -40,7 +40,7 @@ class Connect final : public IDTExtensibility2 {
   void AddinInstance_OnConnection(IDispatch* addInInst);
 
   std::atomic<ULONG> refs_{1};
-  // ctrl2..ctrl5: "Get All", "Get Ayat", "Get Terjemah", "About".
+  // ctrl2..ctrl5: "Get All", "Get Ayat", "Get Terjemah", "About"; then "Cari Ayat".
   std::array<ButtonConnection, kMenuButtonCount> ctrl_;
 };
 

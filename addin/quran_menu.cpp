@@ -22,6 +22,7 @@ constexpr std::array<ButtonText, kMenuButtonCount> kButtons{{
     {L"Get Ayat", L"Get Ayat"},
     {L"Get Terjemah", L"Get Terjemah"},
     {L"About", L"About"},
+    {L"Cari Ayat", L"Cari ayat dari kata, nama surat atau rujukan"},
 }};
 
 ComPtr<IDispatch> ActiveMenuBar(WordSession& word) {

@@ -12,13 +12,14 @@ namespace pelvaron::addin {
 
 class WordSession;
 
-inline constexpr int kMenuButtonCount = 4;
+inline constexpr int kMenuButtonCount = 5;
 
-// Receives each new button, in menu order ("Get All", "Get Ayat", "Get Terjemah", "About"),
+// Receives each new button, in menu order ("Get All", "Get Ayat", "Get Terjemah", "About",
+// "Cari Ayat"),
 // as soon as it is added, before its caption is set.
 using StoreButton = std::function<void(int index, const ComPtr<IDispatch>& button)>;
 
-// Appends the popup and its four buttons; the first failing host call raises its error and
+// Appends the popup and its buttons; the first failing host call raises its error and
 // leaves the controls added so far in place.
 void BuildQuranMenu(WordSession& word, IDispatch* addInInst, const StoreButton& store);
 

@@ -2,7 +2,7 @@
 # The Word add-in under Wine: builds both DLLs and the stand-in Word host, registers the
 # DLLs with regsvr32 in fresh Wine prefixes, checks the registry, runs the scenarios and
 # compares every inserted trace byte for byte with `pelvaron insert --format trace`.
-# Screenshots of both dialogs go to build/wine/artifacts. Ends with "N passed, M failed".
+# Screenshots of the forms go to build/wine/artifacts. Ends with "N passed, M failed".
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
@@ -95,6 +95,13 @@ compare_trace() {
   fi
 }
 
+# has_lines FILE LINE...: each LINE is a whole line of FILE.
+has_lines() {
+  local file=$1 line
+  shift
+  for line in "$@"; do grep -qxF -- "$line" "$file" || return 1; done
+}
+
 # registration_checks VIEW SYSKIND: what regsvr32 wrote machine-wide.
 registration_checks() {
   local view=$1 syskind=$2 class="HKCR\\CLSID\\$clsid"
@@ -147,8 +154,26 @@ scenarios() {
   fi
 
   host_run about --screenshot "C:\\$folder\\frmabout.png"
+
+  # Cari Ayat: Enter searches the translation words, Sisipkan inserts with "(QS. ...)"; then a
+  # reference range through Cari, inserted by a double-click with "(QS 2:3-5)".
+  host_run search --query word12 --enter --expect-first 2:5 --cite 1 --trace "C:\\$folder\\search.trace" \
+    --screenshot "C:\\$folder\\frmCari.png"
+  compare_trace search --surah 2 --first 5 --last 5 --mode all --cite qs
+  host_run search --query 2:3-5 --expect-first 2:3-5 --cite 2 --double-click --trace "C:\\$folder\\search-range.trace"
+  compare_trace search-range --surah 2 --first 3 --last 5 --mode all --cite short
+
+  # A pack naming its Arabic font: Word gets it as the complex-script font and size.
+  "$make_test_pack" "$dir" --arabic-font 'Amiri Quran'
+  host_run insert --button 2 --surah 2 --first 1 --last 40 --trace "C:\\$folder\\arabic-font.trace"
+  compare_trace arabic-font --surah 2 --first 1 --last 40 --mode arabic
+  expect "$arch: arabic-font: trace sets Font.NameBi \"Amiri Quran\" and Font.SizeBi 14" \
+    has_lines "$dir/arabic-font.trace" 'Font.NameBi "Amiri Quran"' 'Font.SizeBi 14'
+  rm -f "$dir/DataQuran/pelvaron.ini"
+
   cp "$dir/frmPilih.png" "$artifacts/$arch-frmPilih.png" 2>/dev/null
   cp "$dir/frmabout.png" "$artifacts/$arch-frmabout.png" 2>/dev/null
+  cp "$dir/frmCari.png" "$artifacts/$arch-frmCari.png" 2>/dev/null
 }
 
 # package_checks VIEW PACKAGE-FOLDER: install.cmd and uninstall.cmd from the unpacked package.

@@ -61,6 +61,40 @@ void ClickAt(HWND window, int x, int y) {
   SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void PressEnterIn(HWND combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetComboBoxInfo(combo, &info) || !info.hwndItem) return;
+  // Queued, not sent: the add-in sees keys only where Word's loop takes them off the queue.
+  PostMessageW(info.hwndItem, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+  PostMessageW(info.hwndItem, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC01C0001u));
+  PumpMessages();
+}
+
+void DoubleClickEntry(HWND combo, int index) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  RECT item{};
+  if (!GetComboBoxInfo(combo, &info) || !info.hwndList ||
+      SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) ==
+          LB_ERR)
+    return;
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  SendMessageW(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(info.hwndList, WM_LBUTTONUP, 0, at);
+  SendMessageW(info.hwndList, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageW(info.hwndList, WM_LBUTTONUP, 0, at);
+  PumpMessages();
+}
+
 BOOL CALLBACK MessageBoxWatcher::AnswerMessageBox(HWND window, LPARAM param) {
   auto* self = reinterpret_cast<MessageBoxWatcher*>(param);
   if (ClassOf(window) != L"#32770" || !IsWindowVisible(window)) return TRUE;

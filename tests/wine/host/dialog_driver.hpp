@@ -26,6 +26,14 @@ void PickEntry(HWND combo, int index);
 void TypeInto(HWND combo, const std::wstring& text);
 // A left click at a client point of `window` (pixels).
 void ClickAt(HWND window, int x, int y);
+// Dispatches what is queued for this thread until nothing is left.
+void PumpMessages();
+// Presses Enter in the combo box's edit field through the message queue, as the keyboard
+// does, and dispatches what is queued until nothing is left.
+void PressEnterIn(HWND combo);
+// Double-clicks entry `index` of the combo box's open list with the mouse's messages, then
+// dispatches what is queued.
+void DoubleClickEntry(HWND combo, int index);
 
 // Watches the main thread's windows for message boxes; each one's text is recorded and the
 // box is closed with OK.

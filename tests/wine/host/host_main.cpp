@@ -7,10 +7,13 @@
 //                      [--type-last TEXT] [--then-button N] --trace FILE [--expect-open] [--expect-message TEXT]
 //                      [--screenshot FILE]
 //   pelvaron_wine_host about [--screenshot FILE]
+//   pelvaron_wine_host search --query TEXT [--enter] --expect-first TEXT --cite N [--double-click]
+//                      --trace FILE [--screenshot FILE]
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,6 +38,7 @@ namespace {
 
 constexpr const wchar_t* kDialogCaption = L"Pilih Surat & Ayat";
 constexpr const wchar_t* kAboutCaption = L"               About";
+constexpr const wchar_t* kSearchCaption = L"Cari Ayat";
 
 Checks check;
 
@@ -52,7 +56,7 @@ Options ParseOptions(int argc, wchar_t** argv) {
   Options o;
   for (int i = 2; i < argc; ++i) {
     const std::wstring name = argv[i];
-    const bool flag = name == L"--check" || name == L"--expect-open";
+    const bool flag = name == L"--check" || name == L"--expect-open" || name == L"--enter" || name == L"--double-click";
     o.values[name] = !flag && i + 1 < argc ? argv[++i] : L"";
   }
   return o;
@@ -157,10 +161,11 @@ void CheckMenu() {
   } expected[] = {{L"Get All", L"Get Ayat, terjemah & Note "},
                   {L"Get Ayat", L"Get Ayat"},
                   {L"Get Terjemah", L"Get Terjemah"},
-                  {L"About", L"About"}};
+                  {L"About", L"About"},
+                  {L"Cari Ayat", L"Cari ayat dari kata, nama surat atau rujukan"}};
   auto& buttons = popup.children().items;
-  check(buttons.size() == 4, "the popup holds four controls");
-  for (std::size_t i = 0; i < buttons.size() && i < 4; ++i) {
+  check(buttons.size() == std::size(expected), "the popup holds five controls");
+  for (std::size_t i = 0; i < buttons.size() && i < std::size(expected); ++i) {
     const ControlObject& b = *buttons[i];
     const std::string name = Narrow(expected[i].caption);
     check(b.type() == 1 && !b.temporary(), name + ": a button, added with Type only");
@@ -253,7 +258,7 @@ DialogControls FindControls(HWND dialog) {
 
 ComPtr<ControlObject> Button(int index) {
   ComPtr<ControlObject> popup = QuranPopup();
-  if (!popup || popup->children().items.size() < 4) return {};
+  if (!popup || popup->children().items.size() < static_cast<std::size_t>(index)) return {};
   return popup->children().items.at(static_cast<std::size_t>(index - 1));
 }
 
@@ -405,11 +410,76 @@ int About(const Options& o) {
   return check.failed();
 }
 
+std::wstring EntryOf(HWND combo, int index) {
+  const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) return L"";
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+// "Cari Ayat" from the menu: a query, the first result, a citation style, then Sisipkan or a
+// double-click on the result.
+int Search(const Options& o) {
+  AddWordMenus();
+  ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+  if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
+  ComPtr<ControlObject> button = Button(5);
+  if (!check(button && button->caption() == kSearchCaption, "the menu's fifth button is \"Cari Ayat\"")) return 1;
+  check(button->FireClick() == S_OK, "Cari Ayat: Click succeeds");
+  HWND form = FindOwnWindow(kSearchCaption);
+  if (!check(form != nullptr, "the form \"Cari Ayat\" is shown")) return 1;
+  check(IsTopmost(form) && !HasOwner(form), "the form is topmost, without owner");
+
+  std::vector<HWND> combos;
+  HWND find = nullptr, insert = nullptr;
+  for (HWND child : Children(form)) {
+    if (lstrcmpiW(ClassOf(child).c_str(), L"ComboBox") == 0) combos.push_back(child);
+    if (TextOf(child) == L"Cari") find = child;
+    if (TextOf(child) == L"Sisipkan") insert = child;
+  }
+  if (!check(combos.size() == 4 && find && insert, "four combo boxes, Cari and Sisipkan")) return 1;
+  HWND query = combos[0], results = combos[1], cite = combos[2];
+  check((GetWindowLongW(results, GWL_STYLE) & 3) == CBS_SIMPLE, "the results list stays open (CBS_SIMPLE)");
+
+  TypeInto(query, o.Get(L"--query"));
+  if (o.Has(L"--enter")) PressEnterIn(query);
+  else SendMessageW(find, BM_CLICK, 0, 0);
+  const std::wstring first = EntryOf(results, 0);
+  const std::wstring expected = o.Get(L"--expect-first") + L"  ";
+  check(first.compare(0, expected.size(), expected) == 0,
+        std::string(o.Has(L"--enter") ? "Enter in the query box" : "Cari") + " lists \"" + Narrow(expected) +
+            "...\" first: \"" + Narrow(first) + "\"");
+  PickEntry(cite, o.Number(L"--cite"));
+  check(TextOf(form) == kSearchCaption && IsWindowVisible(form), "picking a citation style leaves the form open");
+  if (o.Has(L"--screenshot")) check(SaveWindowPng(form, o.Get(L"--screenshot")), "screenshot of the form saved");
+
+  std::vector<std::wstring> boxes;
+  {
+    MessageBoxWatcher watcher;
+    if (o.Has(L"--double-click")) {
+      DoubleClickEntry(results, 0);
+    } else {
+      PickEntry(results, 0);
+      SendMessageW(insert, BM_CLICK, 0, 0);
+    }
+    boxes = watcher.Seen();
+  }
+  check(boxes.empty(), "no message box" + (boxes.empty() ? std::string() : ": " + Narrow(boxes[0])));
+  check(!IsWindow(form), std::string(o.Has(L"--double-click") ? "a double-click on the result" : "Sisipkan") +
+                             " inserts and closes the form");
+  std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str();
+  if (IsWindow(form)) PostMessageW(form, WM_CLOSE, 0, 0);
+  Disconnect(addIn.get(), ext_dm_HostShutdown);
+  return check.failed();
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|insert|about [options]\n");
+    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|insert|about|search [options]\n");
     return 2;
   }
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -422,6 +492,7 @@ int wmain(int argc, wchar_t** argv) {
   else if (scenario == L"nodata") failed = NoData();
   else if (scenario == L"insert") failed = Insert(options);
   else if (scenario == L"about") failed = About(options);
+  else if (scenario == L"search") failed = Search(options);
   else failed = 1;
   Model().menuBar.items.clear();
   RevokeWordGlobal();
