@@ -26,6 +26,7 @@ WordSession* Word() { return g_word.get(); }
 
 void SetWord(std::shared_ptr<WordSession> session) {
   g_word = session;
+  Module().Frame = session;
   Module().Document = std::move(session);
 }
 

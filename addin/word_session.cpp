@@ -80,7 +80,47 @@ void WordSession::LtrPara() { SelectionCall(L"LtrPara"); }
 void WordSession::RtlRun() { SelectionCall(L"RtlRun"); }
 void WordSession::LtrRun() { SelectionCall(L"LtrRun"); }
 
+void WordSession::Begin(const std::string& name, int verseCount) noexcept {
+  verseCount_ = verseCount;
+  versesDone_ = 0;
+  if (noUndoRecord_) return;
+  try {
+    ComPtr<IDispatch> record = Kind(L"Application").Get(app_.get(), L"UndoRecord");
+    Kind(L"UndoRecord").Call(record.get(), L"StartCustomRecord", {Arg::Text(Widen(name))});
+    undoRecord_ = std::move(record);
+  } catch (...) {
+    // Word 2007 and older: every operation stays its own undo step, as before.
+    noUndoRecord_ = true;
+  }
+}
+
+void WordSession::End() noexcept {
+  if (verseCount_ > 1) {
+    try {
+      Kind(L"Application").Put(app_.get(), L"StatusBar", Arg::Text(L""));
+    } catch (...) {
+    }
+  }
+  verseCount_ = 0;
+  if (!undoRecord_) return;
+  try {
+    Kind(L"UndoRecord").Call(undoRecord_.get(), L"EndCustomRecord");
+  } catch (...) {
+  }
+  undoRecord_.reset();
+}
+
 void WordSession::Yield() {
+  if (verseCount_ > 1 && versesDone_ < verseCount_) {
+    ++versesDone_;
+    try {
+      Kind(L"Application")
+          .Put(app_.get(), L"StatusBar",
+               Arg::Text(L"Al-Quran: ayat " + std::to_wstring(versesDone_) + L" dari " + std::to_wstring(verseCount_)));
+    } catch (...) {
+      // Progress is a courtesy: the insertion goes on without it.
+    }
+  }
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {  // belongs to the host's own loop: put it back

@@ -41,8 +41,9 @@ void CheckInsertRequest(const ModuleState& state, const InsertRequest& request);
 // translation takes, or none to stop there.
 using BeforeTranslation = std::function<std::optional<InsertRequest>(const InsertRequest&)>;
 
-// Runs the insertions the request names on `doc`, Arabic first. False when `beforeTranslation`
-// stopped it; failures throw, and what was typed before stays.
+// Runs the insertions the request names on `doc`, Arabic first, inside the state's Frame
+// when it has one. False when `beforeTranslation` stopped it; failures throw, and what was
+// typed before stays.
 bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
                       const BeforeTranslation& beforeTranslation = {});
 

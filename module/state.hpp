@@ -12,6 +12,7 @@ namespace pelvaron {
 
 class DocumentOps;
 class InMemoryFiles;
+class InsertionFrame;
 
 inline constexpr int kSurahCount = 114;
 
@@ -33,6 +34,8 @@ struct ModuleState {
   std::array<int16_t, kSurahCount + 1> VersePos{};
   // The document the insertions type into: the running Word, or a sink of our own.
   std::shared_ptr<DocumentOps> Document;
+  // What the host shows around each insertion (Word's undo record, status bar); may be null.
+  std::shared_ptr<InsertionFrame> Frame;
   // When set, the data files are read from here rather than from the disk.
   std::shared_ptr<const InMemoryFiles> Files;
 
