@@ -3,10 +3,15 @@
 //
 //   pelvaron_wine_host lifecycle
 //   pelvaron_wine_host nodata
+//   pelvaron_wine_host ribbon --xml FILE
 //   pelvaron_wine_host insert --button N --surah S --first F --last L [--check]
 //                      [--type-last TEXT] [--then-button N] --trace FILE [--expect-open] [--expect-message TEXT]
-//                      [--screenshot FILE]
+//                      [--screenshot FILE] [--ribbon] [--word2003]
 //   pelvaron_wine_host about [--screenshot FILE]
+//
+// --ribbon presses the buttons on the ribbon instead of the menu; --word2003 offers no
+// Application.UndoRecord; --per-user FOLDER loads the add-in through the current user's
+// registration, from FOLDER.
 
 #include <cstdio>
 #include <filesystem>
@@ -19,6 +24,7 @@
 #include "registration_names.hpp"  // generated in the add-in's build folder
 #include "tests/wine/host/checks.hpp"
 #include "tests/wine/host/dialog_driver.hpp"
+#include "tests/wine/host/ribbon_driver.hpp"
 #include "tests/wine/host/screenshot.hpp"
 #include "tests/wine/host/word_model.hpp"
 
@@ -52,7 +58,7 @@ Options ParseOptions(int argc, wchar_t** argv) {
   Options o;
   for (int i = 2; i < argc; ++i) {
     const std::wstring name = argv[i];
-    const bool flag = name == L"--check" || name == L"--expect-open";
+    const bool flag = name == L"--check" || name == L"--expect-open" || name == L"--ribbon" || name == L"--word2003";
     o.values[name] = !flag && i + 1 < argc ? argv[++i] : L"";
   }
   return o;
@@ -60,7 +66,43 @@ Options ParseOptions(int argc, wchar_t** argv) {
 
 std::string Narrow(const std::wstring& text) { return Utf8(text.data(), text.size()); }
 
+// Set by --per-user FOLDER: the add-in comes from the current user's registration and must
+// lie in FOLDER.
+std::wstring g_perUserFolder;
+
+std::wstring ReadUserClassesValue(const std::wstring& key) {
+  wchar_t value[MAX_PATH] = {};
+  DWORD size = sizeof value;
+  const std::wstring path = L"Software\\Classes\\" + key;
+  if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+    return L"";
+  return value;
+}
+
+// Wine does not merge HKCU\Software\Classes into HKCR, so the lookup Windows' COM makes for
+// a per-user registration is made here: ProgID, class, the library it names, its factory.
+ComPtr<IDTExtensibility2> CreatePerUserAddIn() {
+  ComPtr<IDTExtensibility2> addIn;
+  const std::wstring clsidText = ReadUserClassesValue(std::wstring(kProgId) + L"\\CLSID");
+  const std::wstring path = ReadUserClassesValue(L"CLSID\\" + clsidText + L"\\InprocServer32");
+  if (!check(!path.empty() && path.find(g_perUserFolder) != std::wstring::npos,
+             "the user's registration names the add-in in " + Narrow(g_perUserFolder) + ": " + Narrow(path)))
+    return addIn;
+  CLSID clsid;
+  HMODULE dll = LoadLibraryW(path.c_str());
+  auto getClassObject = dll ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
+                                  reinterpret_cast<void*>(GetProcAddress(dll, "DllGetClassObject")))
+                            : nullptr;
+  ComPtr<IClassFactory> factory;
+  if (!getClassObject || FAILED(CLSIDFromString(clsidText.c_str(), &clsid)) ||
+      FAILED(getClassObject(clsid, IID_IClassFactory, factory.put_void())))
+    return addIn;
+  factory->CreateInstance(nullptr, IID_IDTExtensibility2, addIn.put_void());
+  return addIn;
+}
+
 ComPtr<IDTExtensibility2> CreateAddIn() {
+  if (!g_perUserFolder.empty()) return CreatePerUserAddIn();
   CLSID clsid;
   ComPtr<IDTExtensibility2> addIn;
   if (FAILED(CLSIDFromProgID(kProgId, &clsid))) return addIn;
@@ -154,10 +196,11 @@ void CheckMenu() {
   struct Expected {
     const wchar_t* caption;
     const wchar_t* tooltip;
-  } expected[] = {{L"Get All", L"Get Ayat, terjemah & Note "},
-                  {L"Get Ayat", L"Get Ayat"},
-                  {L"Get Terjemah", L"Get Terjemah"},
-                  {L"About", L"About"}};
+    const wchar_t* tag;
+  } expected[] = {{L"Get All", L"Get Ayat, terjemah & Note ", L"Pelvaron.GetAll"},
+                  {L"Get Ayat", L"Get Ayat", L"Pelvaron.GetAyat"},
+                  {L"Get Terjemah", L"Get Terjemah", L"Pelvaron.GetTerjemah"},
+                  {L"About", L"About", L"Pelvaron.About"}};
   auto& buttons = popup.children().items;
   check(buttons.size() == 4, "the popup holds four controls");
   for (std::size_t i = 0; i < buttons.size() && i < 4; ++i) {
@@ -167,6 +210,7 @@ void CheckMenu() {
     check(b.caption() == expected[i].caption, name + ": caption in menu order");
     check(b.tooltip() == expected[i].tooltip, name + ": tooltip \"" + Narrow(b.tooltip()) + "\"");
     check(b.onAction() == L"!<Pelvaron.Connect>", name + ": OnAction \"" + Narrow(b.onAction()) + "\"");
+    check(b.tag() == expected[i].tag, name + ": Tag \"" + Narrow(b.tag()) + "\", unique to the button");
     check(b.sinkCount() == 1, name + ": one Click sink connected");
   }
 }
@@ -178,6 +222,9 @@ int Lifecycle() {
     if (!check(bool(addIn), "Word creates Pelvaron.Connect from its ProgID")) return 1;
     check(Connect(addIn.get(), ext_cm_Startup) == S_OK, "OnConnection at start-up succeeds");
     CheckMenu();
+    check(Model().normalSaved && Model().commandBarChanges > 0,
+          "building the menu leaves NormalTemplate.Saved true (" + std::to_string(Model().commandBarChanges) +
+              " command-bar changes would have cleared it)");
     const std::string version = FileVersionOf(GetModuleHandleW(L"Ostrevan2003.dll"));
     check(version == PELVARON_PROJECT_VERSION, "the DLL's FileVersion \"" + version + "\" is project(VERSION)");
     check(CanUnloadNow() == S_FALSE, "DllCanUnloadNow: no while an instance lives");
@@ -185,6 +232,7 @@ int Lifecycle() {
 
     check(Disconnect(addIn.get(), ext_dm_UserClosed) == S_OK, "OnDisconnection by the user succeeds");
     check(CountCaption(L"Al-Quran") == 0 && Model().removals == 1, "disconnection removes the menu");
+    check(Model().normalSaved, "removing the menu leaves NormalTemplate.Saved true");
     addIn.reset();
     check(Model().removals == 1, "the end of the instance finds nothing more to remove");
     check(!firstButton || firstButton->sinkCount() == 0, "the end of the instance disconnects its Click sinks");
@@ -257,15 +305,97 @@ ComPtr<ControlObject> Button(int index) {
   return popup->children().items.at(static_cast<std::size_t>(index - 1));
 }
 
+// A menu button (1..4) clicked, or with --ribbon the ribbon button in the same place pressed.
+HRESULT Press(IDTExtensibility2* addIn, const Options& o, int index) {
+  if (!o.Has(L"--ribbon")) {
+    ComPtr<ControlObject> button = Button(index);
+    return button ? button->FireClick() : E_FAIL;
+  }
+  HRESULT hr = S_OK;
+  const std::vector<RibbonButton> buttons = RibbonButtons(AskRibbonXml(addIn, hr));
+  if (FAILED(hr) || buttons.size() < static_cast<std::size_t>(index)) return E_FAIL;
+  return FireRibbonAction(addIn, buttons[static_cast<std::size_t>(index - 1)]);
+}
+
+int Ribbon(const Options& o) {
+  AddWordMenus();
+  ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+  if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
+  HRESULT hr = E_FAIL;
+  const std::wstring xml = AskRibbonXml(addIn.get(), hr);
+  if (!check(hr == S_OK && !xml.empty(), "IRibbonExtensibility.GetCustomUI(\"Microsoft.Word.Document\") gives XML"))
+    return 1;
+  const std::string utf8 = Narrow(xml);
+  std::ofstream(std::filesystem::path(o.Get(L"--xml")), std::ios::binary) << utf8;
+  HRESULT otherHr = E_FAIL;
+  ComPtr<pelvaron::addin::IRibbonExtensibility> ribbon;
+  addIn->QueryInterface(pelvaron::addin::IID_IRibbonExtensibility, ribbon.put_void());
+  BSTR otherId = SysAllocString(L"Microsoft.Outlook.Mail.Read"), otherXml = nullptr;
+  if (ribbon) otherHr = ribbon->GetCustomUI(otherId, &otherXml);
+  check(otherHr == S_OK && SysStringLen(otherXml) == 0, "another ribbon gets no XML");
+  SysFreeString(otherId);
+  SysFreeString(otherXml);
+
+  const std::vector<RibbonButton> buttons = RibbonButtons(xml);
+  check(buttons.size() == 4, "the XML holds four buttons: " + std::to_string(buttons.size()));
+  for (std::size_t i = 0; i < buttons.size() && i < 4; ++i) {
+    const RibbonButton& b = buttons[i];
+    const std::string name = Narrow(b.id) + " (" + Narrow(b.onAction) + ")";
+    check(FireRibbonAction(addIn.get(), b) == S_OK, name + ": the callback succeeds through IDispatch");
+    const wchar_t* caption = i < 3 ? kDialogCaption : kAboutCaption;
+    HWND window = FindOwnWindow(caption);
+    check(window != nullptr, name + ": shows \"" + Narrow(caption) + "\", as the menu button in its place does");
+    if (window) SendMessageW(window, WM_CLOSE, 0, 0);
+  }
+  check(FAILED(FireRibbonAction(addIn.get(), {L"SomeoneElsesButton", buttons.empty() ? L"" : buttons[0].onAction})),
+        "a control that is not Pelvaron's is refused");
+  Disconnect(addIn.get(), ext_dm_HostShutdown);
+  return check.failed();
+}
+
+// The undo record and status bar around one OK click: a record named after the range from
+// before the first operation to after the last, and "ayat k dari n" once per yield.
+void CheckFrame(const Options& o) {
+  const std::string trace = Model().trace.str();
+  std::size_t yields = 0;
+  for (std::size_t at = trace.find("Yield\n"); at != std::string::npos; at = trace.find("Yield\n", at + 1)) ++yields;
+  const int first = o.Number(L"--first"), last = o.Has(L"--type-last") ? o.Number(L"--type-last") : o.Number(L"--last");
+  const int count = last - first + 1;
+  std::vector<std::wstring> expected;
+  if (!trace.empty()) {
+    std::wstring name = L"Al-Quran " + std::to_wstring(o.Number(L"--surah")) + L":" + std::to_wstring(first);
+    if (last != first) name += L"\u2013" + std::to_wstring(last);
+    if (!o.Has(L"--word2003")) expected.push_back(L"StartCustomRecord " + name + L" @0");
+    for (std::size_t k = 1; count > 1 && k <= yields; ++k)
+      expected.push_back(L"StatusBar Al-Quran: ayat " + std::to_wstring(k) + L" dari " + std::to_wstring(count));
+    if (count > 1) expected.push_back(L"StatusBar  @" + std::to_wstring(trace.size()));
+    if (!o.Has(L"--word2003")) expected.push_back(L"EndCustomRecord  @" + std::to_wstring(trace.size()));
+  }
+  std::vector<std::wstring> seen;
+  std::wstring shown;
+  for (const FrameEvent& e : Model().frame) {
+    std::wstring line = e.call + L" " + e.text;
+    // Where the record starts and ends, and where the status bar is cleared, matter; the
+    // progress lines' places are the yields, counted above.
+    if (e.call != L"StatusBar" || e.text.empty()) line += L" @" + std::to_wstring(e.traceLength);
+    seen.push_back(line);
+    const std::size_t n = Model().frame.size(), i = seen.size() - 1;
+    if (i < 2 || i + 2 >= n) shown += (shown.empty() ? L" " : L" | ") + line;
+    if (i == 2 && n > 4) shown += L" | ...";
+  }
+  check(seen == expected, std::to_string(yields) + " yields; undo record and status bar as expected:" + Narrow(shown));
+}
+
 int Insert(const Options& o) {
   AddWordMenus();
   ComPtr<IDTExtensibility2> addIn = CreateAddIn();
   if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
   const CallCounts atConnection = Counts();
 
-  ComPtr<ControlObject> button = Button(o.Number(L"--button"));
-  if (!check(bool(button), "the menu holds the button")) return 1;
-  check(button->FireClick() == S_OK, Narrow(button->caption()) + ": Click succeeds");
+  const int buttonIndex = o.Number(L"--button");
+  if (!check(o.Has(L"--ribbon") || bool(Button(buttonIndex)), "the menu holds the button")) return 1;
+  check(Press(addIn.get(), o, buttonIndex) == S_OK,
+        std::string(o.Has(L"--ribbon") ? "ribbon" : "menu") + " button " + std::to_string(buttonIndex) + " succeeds");
   HWND dialog = FindOwnWindow(kDialogCaption);
   if (!check(dialog != nullptr, "the dialog \"Pilih Surat & Ayat\" is shown")) return 1;
   check(IsTopmost(dialog), "the dialog is topmost");
@@ -293,8 +423,7 @@ int Insert(const Options& o) {
     // Another mode button while the dialog is open: same window, same choices, new mode.
     std::vector<wchar_t> before(64), after(64);
     GetWindowTextW(c.to, before.data(), 64);
-    ComPtr<ControlObject> other = Button(o.Number(L"--then-button"));
-    check(other && other->FireClick() == S_OK, "a second mode button's Click succeeds");
+    check(Press(addIn.get(), o, o.Number(L"--then-button")) == S_OK, "a second mode button succeeds");
     GetWindowTextW(c.to, after.data(), 64);
     check(FindOwnWindow(kDialogCaption) == dialog && IsWindow(c.to) && std::wstring(before.data()) == after.data(),
           "the open dialog is shown again unchanged, not reloaded");
@@ -310,11 +439,15 @@ int Insert(const Options& o) {
     boxes = watcher.Seen();
   }
   const long symbols = Model().insertedSymbols - symbolsBefore;
+  CheckFrame(o);
   const long invokes = Counts().invoke - beforeOk.invoke;
   const long names = Counts().getIdsOfNames - beforeOk.getIdsOfNames;
   const std::wstring traceName = std::filesystem::path(o.Get(L"--trace")).filename().wstring();
-  std::printf("COUNTS: %s symbols=%ld invoke=%ld getidsofnames=%ld session_getidsofnames=%ld connection_invoke=%ld\n",
-              Narrow(traceName).c_str(), symbols, invokes, names, Counts().getIdsOfNames, atConnection.invoke);
+  // frame: the Invokes of the undo record and status bar (one more fetches UndoRecord).
+  std::printf("COUNTS: %s symbols=%ld invoke=%ld frame=%zu getidsofnames=%ld session_getidsofnames=%ld "
+              "connection_invoke=%ld\n",
+              Narrow(traceName).c_str(), symbols, invokes, Model().frame.size(), names, Counts().getIdsOfNames,
+              atConnection.invoke);
 
   // Names are resolved once a session, not once a call: the lookups do not grow with the
   // glyphs inserted.
@@ -409,7 +542,7 @@ int About(const Options& o) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|insert|about [options]\n");
+    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|ribbon|insert|about [options]\n");
     return 2;
   }
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -417,9 +550,12 @@ int wmain(int argc, wchar_t** argv) {
   CreateYieldWindow();
   const std::wstring scenario = argv[1];
   const Options options = ParseOptions(argc, argv);
+  Model().hasUndoRecord = !options.Has(L"--word2003");
+  g_perUserFolder = options.Get(L"--per-user");
   int failed = 0;
   if (scenario == L"lifecycle") failed = Lifecycle();
   else if (scenario == L"nodata") failed = NoData();
+  else if (scenario == L"ribbon") failed = Ribbon(options);
   else if (scenario == L"insert") failed = Insert(options);
   else if (scenario == L"about") failed = About(options);
   else failed = 1;

@@ -14,6 +14,67 @@ constexpr UINT kYieldMarker = WM_APP + 1;
 
 std::wstring Text(const VARIANT& v) { return std::wstring(v.bstrVal, SysStringLen(v.bstrVal)); }
 
+void CommandBarsChanged() {
+  Model().normalSaved = false;
+  ++Model().commandBarChanges;
+}
+
+void RecordFrame(const std::wstring& call, const std::wstring& text) {
+  Model().frame.push_back({call, text, static_cast<std::size_t>(Model().trace.tellp())});
+}
+
+class UndoRecordObject final : public FakeObject {
+ public:
+  UndoRecordObject() : FakeObject({L"StartCustomRecord", L"EndCustomRecord"}) {}
+
+ protected:
+  void Call(const std::wstring& member, WORD, const DISPPARAMS& params, VARIANT*) override {
+    if (member == L"StartCustomRecord") {
+      ExpectArgs(member, params, 1);
+      RecordFrame(member, Text(PositionalArg(member, params, 0, VT_BSTR)));
+    } else {
+      ExpectArgs(member, params, 0);
+      RecordFrame(member, L"");
+    }
+  }
+};
+
+class TemplateObject final : public FakeObject {
+ public:
+  TemplateObject() : FakeObject({L"Saved"}) {}
+
+ protected:
+  void Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT* result) override {
+    if (flags & DISPATCH_PROPERTYPUT) {
+      Model().normalSaved = PutValue(member, flags, params, VT_BOOL).boolVal != VARIANT_FALSE;
+    } else {
+      if (!result) throw HostFault{L"Saved read without a result"};
+      result->vt = VT_BOOL;
+      result->boolVal = Model().normalSaved ? VARIANT_TRUE : VARIANT_FALSE;
+    }
+  }
+};
+
+class RibbonControlObject final : public FakeObject {
+ public:
+  explicit RibbonControlObject(std::wstring id) : FakeObject({L"Id", L"Context", L"Tag"}), id_(std::move(id)) {}
+
+ protected:
+  void Call(const std::wstring& member, WORD flags, const DISPPARAMS&, VARIANT* result) override {
+    if (!IsGet(flags)) throw HostFault{member + L" is read-only"};
+    ReturnText(result, member == L"Id" ? id_ : L"");
+  }
+
+ private:
+  std::wstring id_;
+};
+
+std::vector<std::wstring> ApplicationMembers() {
+  std::vector<std::wstring> members{L"Selection", L"ScreenUpdating", L"CommandBars", L"StatusBar", L"NormalTemplate"};
+  if (Model().hasUndoRecord) members.push_back(L"UndoRecord");
+  return members;
+}
+
 class FontObject final : public FakeObject {
  public:
   FontObject() : FakeObject({L"Name", L"Size"}) {}
@@ -106,6 +167,7 @@ class ControlsObject final : public FakeObject {
       if (type != 1 && type != 10) throw HostFault{L"Controls.Add: Type " + std::to_wstring(type)};
       auto control = ComPtr<ControlObject>::Attach(new ControlObject(type, temporary, &list_));
       list_.items.push_back(control);
+      CommandBarsChanged();
       ReturnObject(result, control.get());
     } else if (member == L"Item") {
       ++Model().lookups;
@@ -152,7 +214,7 @@ class CommandBarsObject final : public FakeObject {
 
 class ApplicationObject final : public FakeObject {
  public:
-  ApplicationObject() : FakeObject({L"Selection", L"ScreenUpdating", L"CommandBars"}, {kIidApplication}) {}
+  ApplicationObject() : FakeObject(ApplicationMembers(), {kIidApplication}) {}
 
  protected:
   void Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT* result) override {
@@ -164,9 +226,16 @@ class ApplicationObject final : public FakeObject {
       if (on) PostMessageW(Model().yieldWindow, kYieldMarker, static_cast<WPARAM>(Model().trace.tellp()), 0);
       return;
     }
+    if (member == L"StatusBar") {
+      RecordFrame(member, Text(PutValue(member, flags, params, VT_BSTR)));
+      return;
+    }
     if (!IsGet(flags)) throw HostFault{member + L" is read-only"};
-    auto object = member == L"Selection" ? ComPtr<IDispatch>::Attach(new SelectionObject())
-                                         : ComPtr<IDispatch>::Attach(new CommandBarsObject());
+    ComPtr<IDispatch> object;
+    if (member == L"Selection") object = ComPtr<IDispatch>::Attach(new SelectionObject());
+    if (member == L"CommandBars") object = ComPtr<IDispatch>::Attach(new CommandBarsObject());
+    if (member == L"NormalTemplate") object = ComPtr<IDispatch>::Attach(new TemplateObject());
+    if (member == L"UndoRecord") object = ComPtr<IDispatch>::Attach(new UndoRecordObject());
     ReturnObject(result, object.get());
   }
 };
@@ -258,7 +327,7 @@ WordModel& Model() {
 }
 
 ControlObject::ControlObject(int type, bool temporary, ControlList* parent)
-    : FakeObject({L"Caption", L"TooltipText", L"OnAction", L"Delete", L"Controls", L"Type"}),
+    : FakeObject({L"Caption", L"TooltipText", L"OnAction", L"Delete", L"Controls", L"Type", L"Tag"}),
       type_(type),
       temporary_(temporary),
       parent_(parent) {}
@@ -269,16 +338,21 @@ void* ControlObject::ExtraInterface(REFIID riid) {
 }
 
 void ControlObject::Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT* result) {
-  if (member == L"Caption" || member == L"TooltipText" || member == L"OnAction") {
-    std::wstring& field = member == L"Caption" ? caption_ : member == L"TooltipText" ? tooltip_ : onAction_;
+  if (member == L"Caption" || member == L"TooltipText" || member == L"OnAction" || member == L"Tag") {
+    std::wstring& field = member == L"Caption"       ? caption_
+                          : member == L"TooltipText" ? tooltip_
+                          : member == L"OnAction"    ? onAction_
+                                                     : tag_;
     if (IsGet(flags) && !(flags & DISPATCH_PROPERTYPUT)) {
       ReturnText(result, field);
     } else {
       field = Text(PutValue(member, flags, params, VT_BSTR));
+      CommandBarsChanged();
     }
   } else if (member == L"Delete") {
     ExpectArgs(member, params, 0);  // Temporary left out
     ++Model().removals;
+    CommandBarsChanged();
     auto& items = parent_->items;
     items.erase(std::remove_if(items.begin(), items.end(), [&](const auto& c) { return c.get() == this; }),
                 items.end());
@@ -366,6 +440,10 @@ void RevokeWordGlobal() { CoRevokeClassObject(g_factoryCookie); }
 
 ComPtr<IDispatch> MakeAddInObject(const std::wstring& progId) {
   return ComPtr<IDispatch>::Attach(new AddInObject(progId));
+}
+
+ComPtr<IDispatch> MakeRibbonControl(const std::wstring& id) {
+  return ComPtr<IDispatch>::Attach(new RibbonControlObject(id));
 }
 
 void CreateYieldWindow() {
