@@ -107,6 +107,7 @@ void Connect::AddinInstance_OnConnection(IDispatch* addInInst) {
   ModuleState& state = Module();
   LoadModuleState(state, LibraryFolder());
   SetWord(WordSession::Connect());
+  OpenAfterConnection();
   RemoveQuranMenu(Word());
   BuildQuranMenu(*Word(), addInInst, [this](int index, const ComPtr<IDispatch>& button) {
     ctrl_[static_cast<std::size_t>(index)].Connect(button, [index] { RunCommand(index); });
@@ -133,6 +134,7 @@ HRESULT Connect::OnAddInsUpdate(SAFEARRAY**) { return S_OK; }
 HRESULT Connect::OnStartupComplete(SAFEARRAY**) { return S_OK; }
 
 HRESULT Connect::OnBeginShutdown(SAFEARRAY**) {
+  CloseForShutdown();
   RemoveQuranMenu(Word());
   return S_OK;
 }

@@ -2,6 +2,7 @@
 
 #include "addin/com_error.hpp"
 #include "addin/wide_text.hpp"
+#include "module/error.hpp"
 
 namespace pelvaron::addin {
 namespace {
@@ -80,9 +81,29 @@ void WordSession::LtrPara() { SelectionCall(L"LtrPara"); }
 void WordSession::RtlRun() { SelectionCall(L"RtlRun"); }
 void WordSession::LtrRun() { SelectionCall(L"LtrRun"); }
 
+ComPtr<IUnknown> WordSession::ActiveDocument() noexcept {
+  ComPtr<IUnknown> identity;
+  try {
+    ComPtr<IDispatch> document = Kind(L"Application").Get(app_.get(), L"ActiveDocument");
+    document->QueryInterface(IID_IUnknown, identity.put_void());
+  } catch (...) {
+    // No document open: Word raises an error for ActiveDocument.
+  }
+  return identity;
+}
+
+void WordSession::CheckStillWanted() {
+  if (closing_) throw Error(ErrorKind::HostCall, "Word is closing: the insertion stopped");
+  if (!document_ || ActiveDocument().get() == document_.get()) return;
+  throw Error(ErrorKind::HostCall, "The insertion stopped after verse " + std::to_string(versesDone_) + " of " +
+                                       std::to_string(verseCount_) +
+                                       ": the document it typed into was closed or is no longer the active one.");
+}
+
 void WordSession::Begin(const std::string& name, int verseCount) noexcept {
   verseCount_ = verseCount;
   versesDone_ = 0;
+  document_ = ActiveDocument();
   if (noUndoRecord_) return;
   try {
     ComPtr<IDispatch> record = Kind(L"Application").Get(app_.get(), L"UndoRecord");
@@ -102,6 +123,7 @@ void WordSession::End() noexcept {
     }
   }
   verseCount_ = 0;
+  document_.reset();
   if (!undoRecord_) return;
   try {
     Kind(L"UndoRecord").Call(undoRecord_.get(), L"EndCustomRecord");
@@ -111,8 +133,8 @@ void WordSession::End() noexcept {
 }
 
 void WordSession::Yield() {
-  if (verseCount_ > 1 && versesDone_ < verseCount_) {
-    ++versesDone_;
+  if (verseCount_ > 0 && versesDone_ < verseCount_) ++versesDone_;
+  if (verseCount_ > 1) {
     try {
       Kind(L"Application")
           .Put(app_.get(), L"StatusBar",
@@ -130,6 +152,7 @@ void WordSession::Yield() {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  CheckStillWanted();
 }
 
 }  // namespace pelvaron::addin

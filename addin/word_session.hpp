@@ -49,10 +49,18 @@ class WordSession : public DocumentOps, public InsertionFrame {
   void Begin(const std::string& name, int verseCount) noexcept override;
   void End() noexcept override;
 
+  // Word is closing: a running insertion stops at its next yield.
+  void StopInsertions() noexcept { closing_ = true; }
+
  private:
   explicit WordSession(ComPtr<IDispatch> app) : app_(std::move(app)) {}
-  // Fetched afresh for every operation: the user may have moved to another document.
+  // Fetched afresh for every operation: Word's selection is the active window's.
   ComPtr<IDispatch> Selection();
+  // Raises an error when the user closed the insertion's document or made another one
+  // active while it yielded, or when Word is closing: it never types where the user did not
+  // choose.
+  void CheckStillWanted();
+  ComPtr<IUnknown> ActiveDocument() noexcept;
   void SelectionCall(const std::wstring& method, std::initializer_list<Arg> args = {});
 
   ComPtr<IDispatch> app_;
@@ -62,6 +70,8 @@ class WordSession : public DocumentOps, public InsertionFrame {
   bool noUndoRecord_ = false;     // this Word has none: not asked again
   int verseCount_ = 0;            // of the running insertion; 0 between insertions
   int versesDone_ = 0;
+  ComPtr<IUnknown> document_;  // the insertion's document, by COM identity
+  bool closing_ = false;
 };
 
 }  // namespace pelvaron::addin

@@ -160,6 +160,8 @@ scenarios() {
     fail "$arch: a verse above the count inserts nothing"
   fi
 
+  host_failures
+
   host_run about --screenshot "C:\\$folder\\frmabout.png"
   cp "$dir/frmPilih.png" "$artifacts/$arch-frmPilih.png" 2>/dev/null
   cp "$dir/frmPilih-ribbon.png" "$artifacts/$arch-frmPilih-ribbon.png" 2>/dev/null
@@ -168,6 +170,27 @@ scenarios() {
 
 # The user's %LOCALAPPDATA% in the prefix, as a Unix path.
 local_appdata() { winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')" 2>/dev/null; }
+
+# Word refusing a call half-way, the document closed or another activated while the add-in
+# yields, Word closing while it works: a message box with Word's own text (none while Word
+# closes), screen updating on, undo record and status bar closed, and the next OK works.
+host_failures() {
+  local fault name
+  for fault in InsertSymbol:5 TypeText:1 Selection:1; do
+    name=fail-${fault%%:*}
+    host_run insert --button 1 --surah 2 --first 1 --last 6 --fail "$fault" --expect-open \
+      --expect-message "locked for editing (${fault%%:*} call ${fault#*:})" --retry --trace "C:\\$folder\\$name.trace"
+    compare_trace "$name" --surah 2 --first 1 --last 6 --mode all
+  done
+  host_run insert --button 2 --surah 2 --first 1 --last 6 --switch-at-yield 3 --expect-open \
+    --expect-message 'stopped after verse 3 of 6: the document it typed into was closed or is no longer the active one' \
+    --retry --trace "C:\\$folder\\switched.trace"
+  compare_trace switched --surah 2 --first 1 --last 6 --mode arabic
+  host_run insert --button 2 --surah 2 --first 1 --last 6 --close-at-yield 2 --expect-open \
+    --expect-message 'stopped after verse 2 of 6' --trace "C:\\$folder\\closed.trace"
+  host_run insert --button 1 --surah 2 --first 1 --last 6 --shutdown-at-yield 4 --trace "C:\\$folder\\shutdown.trace"
+  host_run insert --button 1 --surah 2 --first 1 --last 6 --shutdown-before-ok --trace "C:\\$folder\\shutdown-open.trace"
+}
 
 # package_checks VIEW PACKAGE-FOLDER: install.cmd and uninstall.cmd from the unpacked package.
 package_checks() {
@@ -327,7 +350,8 @@ else
   echo "== x86: wine32 missing, the i686 DLL was built only"
 fi
 
-echo "== call counts (symbols, Invoke (frame: those of the undo record and status bar) and GetIDsOfNames during the OK click; session total)"
+echo "== call counts during the OK click (symbols; Invoke, of which 'around' for the undo record, status bar and"
+echo "   active document; GetIDsOfNames; session total)"
 cat "$work/counts.txt" 2>/dev/null
 echo "screenshots: $artifacts"
 echo "$passed passed, $failed failed"

@@ -12,7 +12,13 @@
 // --ribbon presses the buttons on the ribbon instead of the menu; --word2003 offers no
 // Application.UndoRecord; --per-user FOLDER loads the add-in through the current user's
 // registration, from FOLDER.
+// Host failures: --fail MEMBER:N fails the N-th call of MEMBER; --close-at-yield N,
+// --switch-at-yield N and --shutdown-at-yield N close the document, activate another or
+// begin Word's shutdown at the add-in's N-th yield; --shutdown-before-ok begins it while the
+// dialog is open; --retry presses OK once more after a failed insertion, and the trace file
+// then holds that second insertion only.
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -58,7 +64,8 @@ Options ParseOptions(int argc, wchar_t** argv) {
   Options o;
   for (int i = 2; i < argc; ++i) {
     const std::wstring name = argv[i];
-    const bool flag = name == L"--check" || name == L"--expect-open" || name == L"--ribbon" || name == L"--word2003";
+    const bool flag = name == L"--check" || name == L"--expect-open" || name == L"--ribbon" || name == L"--word2003" ||
+                      name == L"--retry" || name == L"--shutdown-before-ok";
     o.values[name] = !flag && i + 1 < argc ? argv[++i] : L"";
   }
   return o;
@@ -355,14 +362,16 @@ int Ribbon(const Options& o) {
 
 // The undo record and status bar around one OK click: a record named after the range from
 // before the first operation to after the last, and "ayat k dari n" once per yield.
-void CheckFrame(const Options& o) {
-  const std::string trace = Model().trace.str();
+void CheckFrame(const Options& o, std::size_t traceFrom) {
+  const std::string trace = Model().trace.str().substr(traceFrom);
   std::size_t yields = 0;
   for (std::size_t at = trace.find("Yield\n"); at != std::string::npos; at = trace.find("Yield\n", at + 1)) ++yields;
   const int first = o.Number(L"--first"), last = o.Has(L"--type-last") ? o.Number(L"--type-last") : o.Number(L"--last");
   const int count = last - first + 1;
   std::vector<std::wstring> expected;
-  if (!trace.empty()) {
+  // An insertion ran when it typed something, or when Word refused its very first call.
+  const bool ran = !trace.empty() || (Fault().at > 0 && Fault().calls >= Fault().at);
+  if (ran) {
     std::wstring name = L"Al-Quran " + std::to_wstring(o.Number(L"--surah")) + L":" + std::to_wstring(first);
     if (last != first) name += L"\u2013" + std::to_wstring(last);
     if (!o.Has(L"--word2003")) expected.push_back(L"StartCustomRecord " + name + L" @0");
@@ -377,13 +386,33 @@ void CheckFrame(const Options& o) {
     std::wstring line = e.call + L" " + e.text;
     // Where the record starts and ends, and where the status bar is cleared, matter; the
     // progress lines' places are the yields, counted above.
-    if (e.call != L"StatusBar" || e.text.empty()) line += L" @" + std::to_wstring(e.traceLength);
+    if (e.call != L"StatusBar" || e.text.empty()) line += L" @" + std::to_wstring(e.traceLength - traceFrom);
     seen.push_back(line);
     const std::size_t n = Model().frame.size(), i = seen.size() - 1;
     if (i < 2 || i + 2 >= n) shown += (shown.empty() ? L" " : L" | ") + line;
     if (i == 2 && n > 4) shown += L" | ...";
   }
   check(seen == expected, std::to_string(yields) + " yields; undo record and status bar as expected:" + Narrow(shown));
+}
+
+// After the yield where the document went away or Word began to close, the add-in only
+// turns screen updating back on: it types nothing more anywhere.
+void CheckNothingTypedAfterStop(const Options& o) {
+  const long at = std::max({o.Number(L"--close-at-yield"), o.Number(L"--switch-at-yield"),
+                            o.Number(L"--shutdown-at-yield")});
+  if (at == 0) return;
+  const std::string trace = Model().trace.str();
+  std::size_t pos = 0;
+  for (long n = 0; n < at && pos != std::string::npos; ++n) {
+    pos = trace.find("Yield\n", pos);
+    if (pos != std::string::npos) pos += 6;
+  }
+  bool clean = pos != std::string::npos;
+  std::string rest = clean ? trace.substr(pos) : "";
+  for (std::size_t line = 0; clean && line < rest.size(); line = rest.find('\n', line) + 1)
+    clean = rest.compare(line, 20, "ScreenUpdating True\n") == 0;
+  std::replace(rest.begin(), rest.end(), '\n', '|');
+  check(clean, "after yield " + std::to_string(at) + " nothing more is typed: \"" + rest + "\"");
 }
 
 int Insert(const Options& o) {
@@ -429,6 +458,27 @@ int Insert(const Options& o) {
           "the open dialog is shown again unchanged, not reloaded");
   }
 
+  Model().closeAtYield = o.Number(L"--close-at-yield");
+  Model().switchAtYield = o.Number(L"--switch-at-yield");
+  Model().shutdownAtYield = o.Number(L"--shutdown-at-yield");
+  IDTExtensibility2* connected = addIn.get();
+  Model().shutdown = [connected] {
+    check(BeginShutdown(connected) == S_OK && Disconnect(connected, ext_dm_HostShutdown) == S_OK,
+          "OnBeginShutdown and OnDisconnection succeed while the add-in is busy");
+  };
+  if (o.Has(L"--shutdown-before-ok")) {
+    std::vector<std::wstring> boxes;
+    {
+      MessageBoxWatcher watcher;
+      Model().shutdown();
+      boxes = watcher.Seen();
+    }
+    check(!IsWindow(dialog), "Word's shutdown closes the open dialog");
+    check(boxes.empty(), "no message box while Word closes");
+    std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str();
+    return check.failed();
+  }
+
   const CallCounts beforeOk = Counts();
   const long symbolsBefore = Model().insertedSymbols;
   std::vector<std::wstring> boxes;
@@ -439,14 +489,23 @@ int Insert(const Options& o) {
     boxes = watcher.Seen();
   }
   const long symbols = Model().insertedSymbols - symbolsBefore;
-  CheckFrame(o);
+  CheckFrame(o, 0);
+  check(Model().screenUpdating, "screen updating is on after the click");
+  CheckNothingTypedAfterStop(o);
   const long invokes = Counts().invoke - beforeOk.invoke;
   const long names = Counts().getIdsOfNames - beforeOk.getIdsOfNames;
   const std::wstring traceName = std::filesystem::path(o.Get(L"--trace")).filename().wstring();
-  // frame: the Invokes of the undo record and status bar (one more fetches UndoRecord).
-  std::printf("COUNTS: %s symbols=%ld invoke=%ld frame=%zu getidsofnames=%ld session_getidsofnames=%ld "
+  // around: the Invokes the insertion's frame adds (undo record, status bar, the active
+  // document's identity); the rest are the document operations' own.
+  long around = 0;
+  for (const wchar_t* member : {L"UndoRecord", L"StartCustomRecord", L"EndCustomRecord", L"StatusBar",
+                                L"ActiveDocument"}) {
+    const auto before = beforeOk.invokeOf.find(member);
+    around += Counts().invokeOf[member] - (before == beforeOk.invokeOf.end() ? 0 : before->second);
+  }
+  std::printf("COUNTS: %s symbols=%ld invoke=%ld around=%ld getidsofnames=%ld session_getidsofnames=%ld "
               "connection_invoke=%ld\n",
-              Narrow(traceName).c_str(), symbols, invokes, Model().frame.size(), names, Counts().getIdsOfNames,
+              Narrow(traceName).c_str(), symbols, invokes, around, names, Counts().getIdsOfNames,
               atConnection.invoke);
 
   // Names are resolved once a session, not once a call: the lookups do not grow with the
@@ -455,10 +514,10 @@ int Insert(const Options& o) {
   check(names == newNames, "GetIDsOfNames during the insertion: " + std::to_string(names) + ", each for a name not " +
                                "asked before in the session (" + std::to_string(newNames) + ")");
   // Each glyph costs 5 Invokes (Selection, Font, Name; Selection, InsertSymbol); every verse
-  // adds about 17 of setup (screen updating, size, direction, alignment, the space after).
-  // The test pack's verses hold 1 or 2 glyphs, so the measured ratio is 14 (Arabic only),
-  // 16 (with the translation) and 27 (a line per verse). 32 allows that, but not one more
-  // Invoke for every call (41 on the line-per-verse run).
+  // adds about 17 of setup (screen updating, size, direction, alignment, the space after)
+  // and 2 around it (progress, the active document's check). The test pack's verses hold 1
+  // or 2 glyphs, so the measured ratio is 15 (Arabic only), 17 (with the translation) and
+  // 31 (a line per verse). 32 allows that, but not one more Invoke for every call.
   constexpr long kMaxInvokesPerGlyph = 32;
   if (symbols > 0)
     check(invokes <= kMaxInvokesPerGlyph * symbols, "Invoke during the insertion: " + std::to_string(invokes) +
@@ -476,8 +535,24 @@ int Insert(const Options& o) {
     check(boxes.empty(), "no message box" + (boxes.empty() ? std::string() : ": " + Narrow(boxes[0])));
   }
 
-  std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str();
-  if (open) PostMessageW(dialog, WM_CLOSE, 0, 0);
+  std::size_t traceFrom = 0;
+  if (o.Has(L"--retry") && open) {
+    // Nothing of the failed insertion is left in the add-in: the next OK works.
+    traceFrom = Model().trace.str().size();
+    Model().frame.clear();
+    Model().closeAtYield = Model().switchAtYield = 0;
+    std::vector<std::wstring> again;
+    {
+      MessageBoxWatcher watcher;
+      SendMessageW(c.ok, BM_CLICK, 0, 0);
+      again = watcher.Seen();
+    }
+    check(again.empty(), "the next OK inserts without a message box" + (again.empty() ? "" : ": " + Narrow(again[0])));
+    check(!IsWindow(dialog) || !IsWindowVisible(dialog), "the next OK closes the dialog");
+    CheckFrame(o, traceFrom);
+  }
+  std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str().substr(traceFrom);
+  if (IsWindow(dialog) && IsWindowVisible(dialog)) PostMessageW(dialog, WM_CLOSE, 0, 0);
   Disconnect(addIn.get(), ext_dm_HostShutdown);
   return check.failed();
 }
@@ -552,6 +627,10 @@ int wmain(int argc, wchar_t** argv) {
   const Options options = ParseOptions(argc, argv);
   Model().hasUndoRecord = !options.Has(L"--word2003");
   g_perUserFolder = options.Get(L"--per-user");
+  if (const std::wstring fail = options.Get(L"--fail"); !fail.empty()) {
+    Fault().member = fail.substr(0, fail.find(L':'));
+    Fault().at = _wtoi(fail.substr(fail.find(L':') + 1).c_str());
+  }
   int failed = 0;
   if (scenario == L"lifecycle") failed = Lifecycle();
   else if (scenario == L"nodata") failed = NoData();

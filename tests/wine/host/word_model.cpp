@@ -69,8 +69,31 @@ class RibbonControlObject final : public FakeObject {
   std::wstring id_;
 };
 
+class DocumentObject final : public FakeObject {
+ public:
+  DocumentObject() : FakeObject({L"Name"}) {}
+
+ protected:
+  void Call(const std::wstring&, WORD, const DISPPARAMS&, VARIANT* result) override { ReturnText(result, L"Dokumen1"); }
+};
+
+constexpr const wchar_t* kNoDocument = L"This command is not available because no document is open.";
+
+// The active document's object: the same one until the user switches.
+ComPtr<IDispatch> ActiveDocumentObject() {
+  static ComPtr<IDispatch> document;
+  static int generation = -1;
+  if (!Model().documentOpen) throw HostFault{kNoDocument};
+  if (generation != Model().documentGeneration) {
+    document = ComPtr<IDispatch>::Attach(new DocumentObject());
+    generation = Model().documentGeneration;
+  }
+  return document;
+}
+
 std::vector<std::wstring> ApplicationMembers() {
-  std::vector<std::wstring> members{L"Selection", L"ScreenUpdating", L"CommandBars", L"StatusBar", L"NormalTemplate"};
+  std::vector<std::wstring> members{L"Selection",      L"ScreenUpdating", L"CommandBars",
+                                    L"StatusBar",      L"NormalTemplate", L"ActiveDocument"};
   if (Model().hasUndoRecord) members.push_back(L"UndoRecord");
   return members;
 }
@@ -221,6 +244,7 @@ class ApplicationObject final : public FakeObject {
     if (member == L"ScreenUpdating") {
       const bool on = PutValue(member, flags, params, VT_BOOL).boolVal != VARIANT_FALSE;
       Model().sink.SetScreenUpdating(on);
+      Model().screenUpdating = on;
       // Shows up as "Yield" in the trace only if the add-in pumps messages before the next
       // operation.
       if (on) PostMessageW(Model().yieldWindow, kYieldMarker, static_cast<WPARAM>(Model().trace.tellp()), 0);
@@ -232,6 +256,8 @@ class ApplicationObject final : public FakeObject {
     }
     if (!IsGet(flags)) throw HostFault{member + L" is read-only"};
     ComPtr<IDispatch> object;
+    if (member == L"Selection" && !Model().documentOpen) throw HostFault{kNoDocument};
+    if (member == L"ActiveDocument") object = ActiveDocumentObject();
     if (member == L"Selection") object = ComPtr<IDispatch>::Attach(new SelectionObject());
     if (member == L"CommandBars") object = ComPtr<IDispatch>::Attach(new CommandBarsObject());
     if (member == L"NormalTemplate") object = ComPtr<IDispatch>::Attach(new TemplateObject());
@@ -313,7 +339,14 @@ LRESULT CALLBACK YieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     // for a later operation, or for a message box's own loop, is no yield of the add-in.
     bool messageBox = false;
     EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&messageBox));
-    if (!messageBox && static_cast<WPARAM>(Model().trace.tellp()) == wParam) Model().sink.Yield();
+    if (!messageBox && static_cast<WPARAM>(Model().trace.tellp()) == wParam) {
+      Model().sink.Yield();
+      WordModel& m = Model();
+      ++m.yields;
+      if (m.yields == m.closeAtYield) m.documentOpen = false;
+      if (m.yields == m.switchAtYield) ++m.documentGeneration;
+      if (m.yields == m.shutdownAtYield && m.shutdown) m.shutdown();
+    }
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);

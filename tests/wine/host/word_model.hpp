@@ -3,6 +3,7 @@
 // Document operations are recorded in the trace format of `pelvaron insert`; the menu bar
 // is a list of controls the test can inspect; buttons fire Click through connection points.
 
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -81,6 +82,15 @@ struct WordModel {
   // NormalTemplate.Saved; every command-bar change clears it, as in Word.
   bool normalSaved = true;
   long commandBarChanges = 0;
+  bool screenUpdating = true;
+  // The active document: none once closed; a new one (by COM identity) after a switch.
+  bool documentOpen = true;
+  int documentGeneration = 0;
+  // What happens at the add-in's N-th yield (0: never): the user closes the document or
+  // activates another, or Word begins to close.
+  long yields = 0;
+  long closeAtYield = 0, switchAtYield = 0, shutdownAtYield = 0;
+  std::function<void()> shutdown;
   ControlList menuBar;
   long removals = 0;  // Delete calls on controls
   long lookups = 0;   // Controls.Item calls: each removal attempt makes one
