@@ -28,8 +28,10 @@
 
 #include "addin/extensibility.hpp"
 #include "registration_names.hpp"  // generated in the add-in's build folder
+#include "tests/wine/host/add_in_loader.hpp"
 #include "tests/wine/host/checks.hpp"
 #include "tests/wine/host/dialog_driver.hpp"
+#include "tests/wine/host/frame_checks.hpp"
 #include "tests/wine/host/ribbon_driver.hpp"
 #include "tests/wine/host/screenshot.hpp"
 #include "tests/wine/host/word_model.hpp"
@@ -77,69 +79,7 @@ std::string Narrow(const std::wstring& text) { return Utf8(text.data(), text.siz
 // lie in FOLDER.
 std::wstring g_perUserFolder;
 
-std::wstring ReadUserClassesValue(const std::wstring& key) {
-  wchar_t value[MAX_PATH] = {};
-  DWORD size = sizeof value;
-  const std::wstring path = L"Software\\Classes\\" + key;
-  if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-    return L"";
-  return value;
-}
-
-// Wine does not merge HKCU\Software\Classes into HKCR, so the lookup Windows' COM makes for
-// a per-user registration is made here: ProgID, class, the library it names, its factory.
-ComPtr<IDTExtensibility2> CreatePerUserAddIn() {
-  ComPtr<IDTExtensibility2> addIn;
-  const std::wstring clsidText = ReadUserClassesValue(std::wstring(kProgId) + L"\\CLSID");
-  const std::wstring path = ReadUserClassesValue(L"CLSID\\" + clsidText + L"\\InprocServer32");
-  if (!check(!path.empty() && path.find(g_perUserFolder) != std::wstring::npos,
-             "the user's registration names the add-in in " + Narrow(g_perUserFolder) + ": " + Narrow(path)))
-    return addIn;
-  CLSID clsid;
-  HMODULE dll = LoadLibraryW(path.c_str());
-  auto getClassObject = dll ? reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
-                                  reinterpret_cast<void*>(GetProcAddress(dll, "DllGetClassObject")))
-                            : nullptr;
-  ComPtr<IClassFactory> factory;
-  if (!getClassObject || FAILED(CLSIDFromString(clsidText.c_str(), &clsid)) ||
-      FAILED(getClassObject(clsid, IID_IClassFactory, factory.put_void())))
-    return addIn;
-  factory->CreateInstance(nullptr, IID_IDTExtensibility2, addIn.put_void());
-  return addIn;
-}
-
-ComPtr<IDTExtensibility2> CreateAddIn() {
-  if (!g_perUserFolder.empty()) return CreatePerUserAddIn();
-  CLSID clsid;
-  ComPtr<IDTExtensibility2> addIn;
-  if (FAILED(CLSIDFromProgID(kProgId, &clsid))) return addIn;
-  CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2, addIn.put_void());
-  return addIn;
-}
-
-HRESULT Connect(IDTExtensibility2* addIn, pelvaron::addin::ext_ConnectMode mode) {
-  ComPtr<IDispatch> addInInst = MakeAddInObject(kProgId);
-  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-  // Word passes its Application object; the add-in must take Word's from Global instead.
-  ComPtr<IDispatch> application = MakeAddInObject(L"not the application");
-  const HRESULT hr = addIn->OnConnection(application.get(), mode, addInInst.get(), &custom);
-  SafeArrayDestroy(custom);
-  return hr;
-}
-
-HRESULT Disconnect(IDTExtensibility2* addIn, pelvaron::addin::ext_DisconnectMode mode) {
-  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-  const HRESULT hr = addIn->OnDisconnection(mode, &custom);
-  SafeArrayDestroy(custom);
-  return hr;
-}
-
-HRESULT BeginShutdown(IDTExtensibility2* addIn) {
-  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-  const HRESULT hr = addIn->OnBeginShutdown(&custom);
-  SafeArrayDestroy(custom);
-  return hr;
-}
+ComPtr<IDTExtensibility2> CreateAddIn() { return LoadAddIn(check, g_perUserFolder); }
 
 void AddWordMenus() {
   for (const wchar_t* caption : {L"&File", L"&Edit", L"&Help"}) {
@@ -360,59 +300,10 @@ int Ribbon(const Options& o) {
   return check.failed();
 }
 
-// The undo record and status bar around one OK click: a record named after the range from
-// before the first operation to after the last, and "ayat k dari n" once per yield.
-void CheckFrame(const Options& o, std::size_t traceFrom) {
-  const std::string trace = Model().trace.str().substr(traceFrom);
-  std::size_t yields = 0;
-  for (std::size_t at = trace.find("Yield\n"); at != std::string::npos; at = trace.find("Yield\n", at + 1)) ++yields;
-  const int first = o.Number(L"--first"), last = o.Has(L"--type-last") ? o.Number(L"--type-last") : o.Number(L"--last");
-  const int count = last - first + 1;
-  std::vector<std::wstring> expected;
-  // An insertion ran when it typed something, or when Word refused its very first call.
-  const bool ran = !trace.empty() || (Fault().at > 0 && Fault().calls >= Fault().at);
-  if (ran) {
-    std::wstring name = L"Al-Quran " + std::to_wstring(o.Number(L"--surah")) + L":" + std::to_wstring(first);
-    if (last != first) name += L"\u2013" + std::to_wstring(last);
-    if (!o.Has(L"--word2003")) expected.push_back(L"StartCustomRecord " + name + L" @0");
-    for (std::size_t k = 1; count > 1 && k <= yields; ++k)
-      expected.push_back(L"StatusBar Al-Quran: ayat " + std::to_wstring(k) + L" dari " + std::to_wstring(count));
-    if (count > 1) expected.push_back(L"StatusBar  @" + std::to_wstring(trace.size()));
-    if (!o.Has(L"--word2003")) expected.push_back(L"EndCustomRecord  @" + std::to_wstring(trace.size()));
-  }
-  std::vector<std::wstring> seen;
-  std::wstring shown;
-  for (const FrameEvent& e : Model().frame) {
-    std::wstring line = e.call + L" " + e.text;
-    // Where the record starts and ends, and where the status bar is cleared, matter; the
-    // progress lines' places are the yields, counted above.
-    if (e.call != L"StatusBar" || e.text.empty()) line += L" @" + std::to_wstring(e.traceLength - traceFrom);
-    seen.push_back(line);
-    const std::size_t n = Model().frame.size(), i = seen.size() - 1;
-    if (i < 2 || i + 2 >= n) shown += (shown.empty() ? L" " : L" | ") + line;
-    if (i == 2 && n > 4) shown += L" | ...";
-  }
-  check(seen == expected, std::to_string(yields) + " yields; undo record and status bar as expected:" + Narrow(shown));
-}
-
-// After the yield where the document went away or Word began to close, the add-in only
-// turns screen updating back on: it types nothing more anywhere.
-void CheckNothingTypedAfterStop(const Options& o) {
-  const long at = std::max({o.Number(L"--close-at-yield"), o.Number(L"--switch-at-yield"),
-                            o.Number(L"--shutdown-at-yield")});
-  if (at == 0) return;
-  const std::string trace = Model().trace.str();
-  std::size_t pos = 0;
-  for (long n = 0; n < at && pos != std::string::npos; ++n) {
-    pos = trace.find("Yield\n", pos);
-    if (pos != std::string::npos) pos += 6;
-  }
-  bool clean = pos != std::string::npos;
-  std::string rest = clean ? trace.substr(pos) : "";
-  for (std::size_t line = 0; clean && line < rest.size(); line = rest.find('\n', line) + 1)
-    clean = rest.compare(line, 20, "ScreenUpdating True\n") == 0;
-  std::replace(rest.begin(), rest.end(), '\n', '|');
-  check(clean, "after yield " + std::to_string(at) + " nothing more is typed: \"" + rest + "\"");
+// What the OK click asked for, for the frame checks.
+InsertedRange RangeOf(const Options& o) {
+  return {o.Number(L"--surah"), o.Number(L"--first"),
+          o.Has(L"--type-last") ? o.Number(L"--type-last") : o.Number(L"--last"), !o.Has(L"--word2003")};
 }
 
 int Insert(const Options& o) {
@@ -489,9 +380,10 @@ int Insert(const Options& o) {
     boxes = watcher.Seen();
   }
   const long symbols = Model().insertedSymbols - symbolsBefore;
-  CheckFrame(o, 0);
+  CheckFrame(check, RangeOf(o), 0);
   check(Model().screenUpdating, "screen updating is on after the click");
-  CheckNothingTypedAfterStop(o);
+  CheckNothingTypedAfterStop(check, std::max({o.Number(L"--close-at-yield"), o.Number(L"--switch-at-yield"),
+                                             o.Number(L"--shutdown-at-yield")}));
   const long invokes = Counts().invoke - beforeOk.invoke;
   const long names = Counts().getIdsOfNames - beforeOk.getIdsOfNames;
   const std::wstring traceName = std::filesystem::path(o.Get(L"--trace")).filename().wstring();
@@ -549,7 +441,7 @@ int Insert(const Options& o) {
     }
     check(again.empty(), "the next OK inserts without a message box" + (again.empty() ? "" : ": " + Narrow(again[0])));
     check(!IsWindow(dialog) || !IsWindowVisible(dialog), "the next OK closes the dialog");
-    CheckFrame(o, traceFrom);
+    CheckFrame(check, RangeOf(o), traceFrom);
   }
   std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str().substr(traceFrom);
   if (IsWindow(dialog) && IsWindowVisible(dialog)) PostMessageW(dialog, WM_CLOSE, 0, 0);
