@@ -131,10 +131,10 @@ Function .onInit
       ${If} $WordBits == "both"
         StrCpy $0 "Both a 32-bit and a 64-bit Microsoft Word are installed."
       ${EndIf}
-      IfSilent 0 +4
+      ${If} ${Silent}
         SetErrorLevel 2       ; silently: the caller must choose with /WORD=32 or /WORD=64
         Quit
-        Nop
+      ${EndIf}
       MessageBox MB_YESNOCANCEL|MB_ICONQUESTION "$0$\n$\nInstall the add-in for 64-bit Office?$\n$\nYes: 64-bit.  No: 32-bit.  Cancel: stop." IDYES bits64 IDNO bits32
       Quit
     bits64:

@@ -285,6 +285,22 @@ installer_checks() {
   expect "$arch: uninstall leaves the system-wide font alone" \
     eval 'gone_within "$instdir" && [ -f "$WINEPREFIX/drive_c/windows/Fonts/AmiriQuran.ttf" ]'
   rm -f "$WINEPREFIX/drive_c/windows/Fonts/AmiriQuran.ttf"
+
+  # A 32-bit Word for this user besides the 64-bit one: ambiguous, so nothing is installed.
+  if [ "$bits" = 64 ]; then
+    mkdir -p "$WINEPREFIX/drive_c/Office32" && cp "$root/build/windows-x86/tests/wine/pelvaron_wine_host.exe" \
+      "$WINEPREFIX/drive_c/Office32/WINWORD.EXE"
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Winword.exe' /ve /f \
+      /d 'C:\Office32\WINWORD.EXE' >/dev/null 2>&1
+    wine "$setup" /S
+    expect "$arch: setup with a 32- and a 64-bit Word: exit code 2, nothing installed" \
+      eval "[ $? -eq 2 ] && [ ! -e \"\$instdir\" ]"
+    wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Winword.exe' /f >/dev/null 2>&1
+  else
+    wine "$setup" /S /WORD=64
+    expect "$arch: setup /WORD=64 on 32-bit Windows: exit code 2, nothing installed" \
+      eval "[ $? -eq 2 ] && [ ! -e \"\$instdir\" ]"
+  fi
 }
 
 # run_arch NAME PREFIX-ARCH BUILD VIEW SYSKIND PACKAGE-FOLDER
