@@ -22,4 +22,10 @@ forms::FormsApp& Forms();
 WordSession* Word();
 void SetWord(std::shared_ptr<WordSession> session);
 
+// Word is closing (OnBeginShutdown): the dialogs close, a running insertion stops at its
+// next yield, and no message box appears any more, until the next connection.
+void CloseForShutdown() noexcept;
+// A new connection: message boxes again.
+void OpenAfterConnection() noexcept;
+
 }  // namespace pelvaron::addin

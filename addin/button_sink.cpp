@@ -62,16 +62,7 @@ class ClickSink final : public IDispatch {
       onClick_();
       return S_OK;
     } catch (...) {
-      const HRESULT hr = HResultFromCaught();
-      if (!excep) return hr;
-      *excep = EXCEPINFO{};
-      excep->scode = hr;
-      excep->bstrSource = SysAllocString(L"Pelvaron.Connect");
-      try {
-        excep->bstrDescription = SysAllocString(MessageFromCaught().c_str());
-      } catch (...) {
-      }
-      return DISP_E_EXCEPTION;
+      return ExcepInfoFromCaught(excep);
     }
   }
 

@@ -51,6 +51,16 @@ HRESULT HResultFromCaught() noexcept {
   return hr;
 }
 
+HRESULT ExcepInfoFromCaught(EXCEPINFO* excep) noexcept {
+  const HRESULT hr = HResultFromCaught();
+  if (!excep) return hr;
+  *excep = EXCEPINFO{};
+  excep->scode = hr;
+  excep->bstrSource = SysAllocString(L"Pelvaron.Connect");
+  excep->bstrDescription = SysAllocString(MessageFromCaught().c_str());
+  return DISP_E_EXCEPTION;
+}
+
 void CheckHr(HRESULT hr, const std::string& what) {
   if (SUCCEEDED(hr)) return;
   char code[16];

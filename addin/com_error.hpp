@@ -15,6 +15,11 @@ HRESULT HResultFromCaught() noexcept;
 // The exception in flight as text, for a message box. Call only inside a catch block.
 std::wstring MessageFromCaught() noexcept;
 
+// The exception in flight as an IDispatch::Invoke result: DISP_E_EXCEPTION with `excep`
+// filled (source and message), or the bare HRESULT when the caller gave no EXCEPINFO. Call
+// only inside a catch block.
+HRESULT ExcepInfoFromCaught(EXCEPINFO* excep) noexcept;
+
 // Raises a HostCall error naming `what` and the HRESULT when `hr` failed.
 void CheckHr(HRESULT hr, const std::string& what);
 

@@ -4,12 +4,24 @@
 #include "addin/com_error.hpp"
 #include "addin/library_path.hpp"
 #include "addin/module_lock.hpp"
+#include "addin/ribbon.hpp"
 #include "addin/type_library.hpp"
 #include "addin/word_session.hpp"
 #include "data/surah_index.hpp"
 #include "forms/forms_app.hpp"
 
 namespace pelvaron::addin {
+namespace {
+
+// The same handler for a menu button and the ribbon button at the same position.
+void RunCommand(int index) {
+  static constexpr void (forms::FormsApp::*kHandlers[kMenuButtonCount])() = {
+      &forms::FormsApp::OnGetAllClicked, &forms::FormsApp::OnGetAyatClicked, &forms::FormsApp::OnGetTerjemahClicked,
+      &forms::FormsApp::OnAboutClicked, &forms::FormsApp::OnSearchClicked};
+  (Forms().*kHandlers[index])();
+}
+
+}  // namespace
 
 Connect::Connect() { AddModuleRef(); }
 
@@ -23,6 +35,11 @@ HRESULT Connect::QueryInterface(REFIID riid, void** out) {
   // _Connect has no members of its own, so the IDispatch part of this vtable serves it.
   if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IDTExtensibility2 || riid == IID__Connect) {
     *out = static_cast<IDTExtensibility2*>(this);
+    AddRef();
+    return S_OK;
+  }
+  if (riid == IID_IRibbonExtensibility) {
+    *out = static_cast<IRibbonExtensibility*>(this);
     AddRef();
     return S_OK;
   }
@@ -56,6 +73,11 @@ HRESULT Connect::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
 }
 
 HRESULT Connect::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+  if (!names || !ids) return E_POINTER;
+  if (count == 1 && lstrcmpiW(names[0], kRibbonActionName) == 0) {
+    ids[0] = kDispidRibbonAction;
+    return S_OK;
+  }
   try {
     return DispGetIDsOfNames(ConnectTypeInfo().get(), names, count, ids);
   }
@@ -64,8 +86,18 @@ HRESULT Connect::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID
 
 HRESULT Connect::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
                         UINT* argErr) {
+  if (id == kDispidRibbonAction) {
+    try {
+      const int index = RibbonButtonIndex(RibbonControlId(params));
+      if (index < 0) return DISP_E_MEMBERNOTFOUND;
+      RunCommand(index);
+      return S_OK;
+    } catch (...) {
+      return ExcepInfoFromCaught(excep);
+    }
+  }
   try {
-    return DispInvoke(static_cast<IDispatch*>(this), ConnectTypeInfo().get(), id, flags, params, result, excep,
+    return DispInvoke(static_cast<IDTExtensibility2*>(this), ConnectTypeInfo().get(), id, flags, params, result, excep,
                       argErr);
   }
   PELVARON_CATCH_RETURN
@@ -75,13 +107,10 @@ void Connect::AddinInstance_OnConnection(IDispatch* addInInst) {
   ModuleState& state = Module();
   LoadModuleState(state, LibraryFolder());
   SetWord(WordSession::Connect());
+  OpenAfterConnection();
   RemoveQuranMenu(Word());
   BuildQuranMenu(*Word(), addInInst, [this](int index, const ComPtr<IDispatch>& button) {
-    static constexpr void (forms::FormsApp::*kHandlers[kMenuButtonCount])() = {
-        &forms::FormsApp::OnGetAllClicked, &forms::FormsApp::OnGetAyatClicked, &forms::FormsApp::OnGetTerjemahClicked,
-        &forms::FormsApp::OnAboutClicked, &forms::FormsApp::OnSearchClicked};
-    const auto handler = kHandlers[index];
-    ctrl_[static_cast<std::size_t>(index)].Connect(button, [handler] { (Forms().*handler)(); });
+    ctrl_[static_cast<std::size_t>(index)].Connect(button, [index] { RunCommand(index); });
   });
 }
 
@@ -105,8 +134,22 @@ HRESULT Connect::OnAddInsUpdate(SAFEARRAY**) { return S_OK; }
 HRESULT Connect::OnStartupComplete(SAFEARRAY**) { return S_OK; }
 
 HRESULT Connect::OnBeginShutdown(SAFEARRAY**) {
+  CloseForShutdown();
   RemoveQuranMenu(Word());
   return S_OK;
+}
+
+HRESULT Connect::GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) {
+  if (!RibbonXml) return E_POINTER;
+  *RibbonXml = nullptr;
+  try {
+    // Another ribbon (none in Word today) gets no XML: nothing of ours belongs there.
+    if (!RibbonID || lstrcmpW(RibbonID, kWordRibbonId) != 0) return S_OK;
+    const std::wstring xml = pelvaron::addin::RibbonXml();
+    *RibbonXml = SysAllocStringLen(xml.data(), static_cast<UINT>(xml.size()));
+    return *RibbonXml ? S_OK : E_OUTOFMEMORY;
+  }
+  PELVARON_CATCH_RETURN
 }
 
 }  // namespace pelvaron::addin

@@ -1,6 +1,8 @@
 #pragma once
 // Connect: the add-in's only creatable class, the object Word talks to. Its default
-// interface _Connect has no members; Word drives it through IDTExtensibility2.
+// interface _Connect has no members; Word drives it through IDTExtensibility2, asks Word
+// 2007 and later's IRibbonExtensibility for the tab, and calls the tab's callback by name
+// through IDispatch.
 
 #include <array>
 #include <atomic>
@@ -11,7 +13,7 @@
 
 namespace pelvaron::addin {
 
-class Connect final : public IDTExtensibility2 {
+class Connect final : public IDTExtensibility2, public IRibbonExtensibility {
  public:
   Connect();
   Connect(const Connect&) = delete;
@@ -21,7 +23,7 @@ class Connect final : public IDTExtensibility2 {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
-  // IDispatch, from the type library's _Connect
+  // IDispatch, from the type library's _Connect, plus the ribbon's callback
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
@@ -34,6 +36,8 @@ class Connect final : public IDTExtensibility2 {
   HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY** custom) override;
   HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY** custom) override;
   HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) override;
+  // IRibbonExtensibility
+  HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) override;
 
  private:
   ~Connect();  // AddinInstance_Terminate: the last reference is gone

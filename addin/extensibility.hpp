@@ -1,6 +1,6 @@
 #pragma once
-// The host's add-in connection interface (AddInDesignerObjects), which mingw-w64 does not
-// ship. Dual: the host calls it through the vtable.
+// The host's add-in interfaces, which mingw-w64 does not ship: the connection interface
+// (AddInDesignerObjects) and the ribbon's. Dual: the host calls them through the vtable.
 
 #include "addin/windows_api.hpp"
 
@@ -20,6 +20,15 @@ struct IDTExtensibility2 : public IDispatch {
   virtual HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY** custom) = 0;
   virtual HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY** custom) = 0;
   virtual HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) = 0;
+};
+
+// {000C0396-0000-0000-C000-000000000046}: Office's IRibbonExtensibility, asked for by Word
+// 2007 and later only.
+inline constexpr IID IID_IRibbonExtensibility = {
+    0x000C0396, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+struct IRibbonExtensibility : public IDispatch {
+  virtual HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) = 0;
 };
 
 // {000C0351-0000-0000-C000-000000000046}: _CommandBarButtonEvents; Click is DISPID 1.

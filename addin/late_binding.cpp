@@ -112,6 +112,15 @@ std::wstring ObjectKind::GetString(IDispatch* object, const std::wstring& proper
   return std::wstring(result.get()->bstrVal, SysStringLen(result.get()->bstrVal));
 }
 
+bool ObjectKind::GetBool(IDispatch* object, const std::wstring& property) {
+  const DISPID id = cache_.Ids(object, property)[0];
+  DISPPARAMS params{};
+  Variant result;
+  Invoke(object, property, id, DISPATCH_PROPERTYGET, params, result.get());
+  CheckHr(VariantChangeType(result.get(), result.get(), 0, VT_BOOL), Where(property) + " as a truth value");
+  return result.get()->boolVal != VARIANT_FALSE;
+}
+
 void ObjectKind::Put(IDispatch* object, const std::wstring& property, const Arg& value) {
   const DISPID id = cache_.Ids(object, property)[0];
   VARIANT arg = value.variant();

@@ -51,6 +51,7 @@ class ObjectKind {
 
   ComPtr<IDispatch> Get(IDispatch* object, const std::wstring& property);
   std::wstring GetString(IDispatch* object, const std::wstring& property);
+  bool GetBool(IDispatch* object, const std::wstring& property);
   void Put(IDispatch* object, const std::wstring& property, const Arg& value);
   // A method with positional arguments; its result, if any, is dropped.
   void Call(IDispatch* object, const std::wstring& method, std::initializer_list<Arg> args = {});

@@ -45,6 +45,7 @@ void Win32FormsRuntime::SetWindowPos(intptr_t window, int32_t insertAfter, int32
 }
 
 void Win32FormsRuntime::MsgBox(const std::string& text, int32_t style) {
+  if (quiet_) return;
   // The dialogs are topmost: the box must not open behind them.
   MessageBoxW(nullptr, Widen(text).c_str(), L"Pelvaron", MB_OK | static_cast<UINT>(style) | MB_TOPMOST);
 }

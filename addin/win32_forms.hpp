@@ -20,6 +20,12 @@ class Win32FormsRuntime : public forms::FormsRuntime {
   void SetWindowPos(intptr_t window, int32_t insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
                     uint32_t flags) override;
   void MsgBox(const std::string& text, int32_t style) override;
+
+  // While Word closes no message box may appear: its window may be gone already.
+  void SetQuiet(bool quiet) { quiet_ = quiet; }
+
+ private:
+  bool quiet_ = false;
 };
 
 // Twips to whole pixels, halves to even (the conversion every window-system call takes).

@@ -2,6 +2,7 @@
 
 #include "addin/com_error.hpp"
 #include "addin/wide_text.hpp"
+#include "module/error.hpp"
 
 namespace pelvaron::addin {
 namespace {
@@ -92,7 +93,68 @@ void WordSession::LtrPara() { SelectionCall(L"LtrPara"); }
 void WordSession::RtlRun() { SelectionCall(L"RtlRun"); }
 void WordSession::LtrRun() { SelectionCall(L"LtrRun"); }
 
+ComPtr<IUnknown> WordSession::ActiveDocument() noexcept {
+  ComPtr<IUnknown> identity;
+  try {
+    ComPtr<IDispatch> document = Kind(L"Application").Get(app_.get(), L"ActiveDocument");
+    document->QueryInterface(IID_IUnknown, identity.put_void());
+  } catch (...) {
+    // No document open: Word raises an error for ActiveDocument.
+  }
+  return identity;
+}
+
+void WordSession::CheckStillWanted() {
+  if (closing_) throw Error(ErrorKind::HostCall, "Word is closing: the insertion stopped");
+  if (!document_ || ActiveDocument().get() == document_.get()) return;
+  throw Error(ErrorKind::HostCall, "The insertion stopped after verse " + std::to_string(versesDone_) + " of " +
+                                       std::to_string(verseCount_) +
+                                       ": the document it typed into was closed or is no longer the active one.");
+}
+
+void WordSession::Begin(const std::string& name, int verseCount) noexcept {
+  verseCount_ = verseCount;
+  versesDone_ = 0;
+  document_ = ActiveDocument();
+  if (noUndoRecord_) return;
+  try {
+    ComPtr<IDispatch> record = Kind(L"Application").Get(app_.get(), L"UndoRecord");
+    Kind(L"UndoRecord").Call(record.get(), L"StartCustomRecord", {Arg::Text(Widen(name))});
+    undoRecord_ = std::move(record);
+  } catch (...) {
+    // Word 2007 and older: every operation stays its own undo step, as before.
+    noUndoRecord_ = true;
+  }
+}
+
+void WordSession::End() noexcept {
+  if (verseCount_ > 1) {
+    try {
+      Kind(L"Application").Put(app_.get(), L"StatusBar", Arg::Text(L""));
+    } catch (...) {
+    }
+  }
+  verseCount_ = 0;
+  document_.reset();
+  if (!undoRecord_) return;
+  try {
+    Kind(L"UndoRecord").Call(undoRecord_.get(), L"EndCustomRecord");
+  } catch (...) {
+  }
+  undoRecord_.reset();
+}
+
 void WordSession::Yield() {
+  if (verseCount_ > 0 && versesDone_ < verseCount_) ++versesDone_;
+  if (verseCount_ > 1) {
+    try {
+      Kind(L"Application")
+          .Put(app_.get(), L"StatusBar",
+               Arg::Text(L"Al-Quran: ayat " + std::to_wstring(versesDone_) + L" dari " + std::to_wstring(verseCount_)));
+    } catch (...) {
+      // Progress is a courtesy: the insertion goes on without it.
+    }
+  }
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {  // belongs to the host's own loop: put it back
@@ -102,6 +164,7 @@ void WordSession::Yield() {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  CheckStillWanted();
 }
 
 }  // namespace pelvaron::addin

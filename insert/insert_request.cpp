@@ -1,6 +1,7 @@
 #include "insert/insert_request.hpp"
 
 #include "insert/arabic_insert.hpp"
+#include "insert/insertion_frame.hpp"
 #include "insert/translation.hpp"
 #include "module/error.hpp"
 
@@ -26,8 +27,22 @@ void CheckInsertRequest(const ModuleState& state, const InsertRequest& request) 
   if (outside(request.firstVerse) || outside(request.lastVerse)) throw Error(ErrorKind::Input, kVerseMissing);
 }
 
+std::string InsertionName(const InsertRequest& request) {
+  std::string name = "Al-Quran " + std::to_string(request.surah) + ":" + std::to_string(request.firstVerse);
+  if (request.lastVerse != request.firstVerse) name += "\u2013" + std::to_string(request.lastVerse);
+  return name;
+}
+
 bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
                       const BeforeTranslation& beforeTranslation) {
+  // Ended on every way out, before a failure reaches whoever reports it.
+  struct FrameScope {
+    InsertionFrame* frame;
+    ~FrameScope() {
+      if (frame) frame->End();
+    }
+  } scope{state.Frame.get()};
+  if (scope.frame) scope.frame->Begin(InsertionName(request), request.lastVerse - request.firstVerse + 1);
   const auto surah = [](const InsertRequest& r) { return static_cast<int16_t>(r.surah); };
   const auto first = [](const InsertRequest& r) { return static_cast<int16_t>(r.firstVerse); };
   const auto last = [](const InsertRequest& r) { return static_cast<int16_t>(r.lastVerse); };

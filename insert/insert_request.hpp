@@ -45,8 +45,8 @@ void CheckInsertRequest(const ModuleState& state, const InsertRequest& request);
 using BeforeTranslation = std::function<std::optional<InsertRequest>(const InsertRequest&)>;
 
 // Runs the insertions the request names on `doc`, Arabic first, then its citation of the range
-// inserted last. False when `beforeTranslation` stopped it (no citation then); failures throw,
-// and what was typed before stays.
+// inserted last, inside the state's Frame when it has one. False when `beforeTranslation`
+// stopped it (no citation then); failures throw, and what was typed before stays.
 bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
                       const BeforeTranslation& beforeTranslation = {});
 

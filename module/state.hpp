@@ -13,6 +13,7 @@ namespace pelvaron {
 
 class DocumentOps;
 class InMemoryFiles;
+class InsertionFrame;
 
 inline constexpr int kSurahCount = 114;
 
@@ -36,6 +37,8 @@ struct ModuleState {
   std::shared_ptr<DocumentOps> Document;
   // The pack's font for the Arabic text (its settings file), empty when the pack names none.
   std::string ArabicFont;
+  // What the host shows around each insertion (Word's undo record, status bar); may be null.
+  std::shared_ptr<InsertionFrame> Frame;
   // When set, the data files are read from here rather than from the disk.
   std::shared_ptr<const InMemoryFiles> Files;
 

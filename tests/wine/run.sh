@@ -11,11 +11,12 @@ work=$root/build/wine
 artifacts=$work/artifacts
 x86_dll=$root/build/windows-x86/addin/Ostrevan2003.dll
 package=$root/build/windows-x64/Pelvaron-windows.zip
+setup=$root/build/windows-x64/Pelvaron-setup.exe
 pelvaron=$root/build/default/cli/pelvaron
 make_test_pack=$root/build/default/tests/wine/make_test_pack
 
 bash tools/install-deps.sh g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools libwine-dev \
-  wine wine64 xvfb fonts-wine fonts-liberation fonts-liberation2 >/dev/null
+  wine wine64 xvfb fonts-wine fonts-liberation fonts-liberation2 libxml2-utils fonts-hosny-amiri nsis >/dev/null
 # 32-bit Office: the i686 DLL runs only where wine32 is installed (i386 packages).
 bash tools/install-deps.sh wine32:i386 >/dev/null 2>&1 ||
   echo "wine32:i386 could not be installed: the i686 DLL is built but not run"
@@ -29,7 +30,7 @@ build_log=$root/build/wine-build.log
     "$make_test_pack" "$work/pack" &&
     cmake --preset windows-x86 && cmake --build --preset windows-x86 -j2 &&
     cmake --preset windows-x64 -DPELVARON_X86_ADDIN="$x86_dll" -DPELVARON_DATA_QURAN="$work/pack/DataQuran" &&
-    cmake --build --preset windows-x64 -j2 --target all windows_package
+    cmake --build --preset windows-x64 -j2 --target all windows_package windows_installer
 } >"$build_log" 2>&1 || {
   tail -n 40 "$build_log"
   echo "0 passed, 1 failed (the build)"
@@ -84,10 +85,14 @@ host_run() {
 }
 
 # compare_trace NAME PELVARON-ARGS...: the host's trace against the command line's.
-compare_trace() {
-  local name=$1
-  shift
-  "$pelvaron" insert --app-path "$dir" "$@" --format trace >"$work/$arch-$name.expected" 2>/dev/null
+compare_trace() { compare_trace_in "$dir" "$@"; }
+
+# compare_trace_in APP-FOLDER NAME PELVARON-ARGS...: the same, with the data the add-in in
+# APP-FOLDER read; the trace is in $dir all the same.
+compare_trace_in() {
+  local app=$1 name=$2
+  shift 2
+  "$pelvaron" insert --app-path "$app" "$@" --format trace >"$work/$arch-$name.expected" 2>/dev/null
   if cmp -s "$work/$arch-$name.expected" "$dir/$name.trace" && [ -s "$dir/$name.trace" ]; then
     pass "$arch: $name: trace byte-identical to pelvaron insert"
   else
@@ -125,6 +130,10 @@ registration_checks() {
 
 scenarios() {
   host_run lifecycle
+  host_run ribbon --xml "C:\\$folder\\ribbon.xml"
+  expect "$arch: GetCustomUI's XML validates against the customUI parts it uses" \
+    xmllint --noout --schema tests/wine/customui_subset.xsd "$dir/ribbon.xml"
+  expect "$arch: GetCustomUI gives addin/ribbon.xml byte for byte" cmp "$dir/ribbon.xml" addin/ribbon.xml
   mv "$dir/DataQuran" "$dir/DataQuran.away"
   host_run nodata
   mv "$dir/DataQuran.away" "$dir/DataQuran"
@@ -134,6 +143,11 @@ scenarios() {
   compare_trace all --surah 2 --first 1 --last 40 --mode all
   host_run insert --button 2 --surah 2 --first 1 --last 40 --trace "C:\\$folder\\arabic-surah.trace"
   compare_trace arabic-surah --surah 2 --first 1 --last 40 --mode arabic
+  host_run insert --ribbon --button 1 --surah 2 --first 1 --last 12 --trace "C:\\$folder\\ribbon-all.trace" \
+    --screenshot "C:\\$folder\\frmPilih-ribbon.png"
+  compare_trace ribbon-all --surah 2 --first 1 --last 12 --mode all
+  host_run insert --word2003 --button 2 --surah 2 --first 1 --last 12 --trace "C:\\$folder\\word2003.trace"
+  compare_trace word2003 --surah 2 --first 1 --last 12 --mode arabic
   host_run insert --button 2 --surah 1 --first 2 --last 5 --type-last 5 --check --trace "C:\\$folder\\arabic.trace"
   compare_trace arabic --surah 1 --first 2 --last 5 --mode arabic --line-per-verse
   host_run insert --button 1 --surah 2 --first 8 --last 13 --then-button 3 --trace "C:\\$folder\\translation.trace"
@@ -152,6 +166,8 @@ scenarios() {
   else
     fail "$arch: a verse above the count inserts nothing"
   fi
+
+  host_failures
 
   host_run about --screenshot "C:\\$folder\\frmabout.png"
 
@@ -172,13 +188,40 @@ scenarios() {
   rm -f "$dir/DataQuran/pelvaron.ini"
 
   cp "$dir/frmPilih.png" "$artifacts/$arch-frmPilih.png" 2>/dev/null
+  cp "$dir/frmPilih-ribbon.png" "$artifacts/$arch-frmPilih-ribbon.png" 2>/dev/null
   cp "$dir/frmabout.png" "$artifacts/$arch-frmabout.png" 2>/dev/null
   cp "$dir/frmCari.png" "$artifacts/$arch-frmCari.png" 2>/dev/null
+}
+
+# The user's %LOCALAPPDATA% in the prefix, as a Unix path.
+local_appdata() { winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')" 2>/dev/null; }
+
+# Word refusing a call half-way, the document closed or another activated while the add-in
+# yields, Word closing while it works: a message box with Word's own text (none while Word
+# closes), screen updating on, undo record and status bar closed, and the next OK works.
+host_failures() {
+  local fault name
+  for fault in InsertSymbol:5 TypeText:1 Selection:1; do
+    name=fail-${fault%%:*}
+    host_run insert --button 1 --surah 2 --first 1 --last 6 --fail "$fault" --expect-open \
+      --expect-message "locked for editing (${fault%%:*} call ${fault#*:})" --retry --trace "C:\\$folder\\$name.trace"
+    compare_trace "$name" --surah 2 --first 1 --last 6 --mode all
+  done
+  host_run insert --button 2 --surah 2 --first 1 --last 6 --switch-at-yield 3 --expect-open \
+    --expect-message 'stopped after verse 3 of 6: the document it typed into was closed or is no longer the active one' \
+    --retry --trace "C:\\$folder\\switched.trace"
+  compare_trace switched --surah 2 --first 1 --last 6 --mode arabic
+  host_run insert --button 2 --surah 2 --first 1 --last 6 --close-at-yield 2 --expect-open \
+    --expect-message 'stopped after verse 2 of 6' --trace "C:\\$folder\\closed.trace"
+  host_run insert --button 1 --surah 2 --first 1 --last 6 --shutdown-at-yield 4 --trace "C:\\$folder\\shutdown.trace"
+  host_run insert --button 1 --surah 2 --first 1 --last 6 --shutdown-before-ok --trace "C:\\$folder\\shutdown-open.trace"
 }
 
 # package_checks VIEW PACKAGE-FOLDER: install.cmd and uninstall.cmd from the unpacked package.
 package_checks() {
   local view=$1 pkgdir=$2 unpacked="$WINEPREFIX/drive_c/users/Public/Pelvaron"
+  local fontkey='HKCU\Software\Microsoft\Windows NT\CurrentVersion\Fonts' userfont
+  userfont=$(local_appdata)/Microsoft/Windows/Fonts/AmiriQuran.ttf
   mkdir -p "$WINEPREFIX/drive_c/users/Public"
   rm -rf "$unpacked" && (cd "$WINEPREFIX/drive_c/users/Public" && cmake -E tar xf "$package")
   expect "$arch: package holds $pkgdir/Ostrevan2003.dll with DataQuran beside it" \
@@ -187,17 +230,111 @@ package_checks() {
   expect "$arch: install.cmd registers for the user" \
     reg_has "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" "Pelvaron\\$pkgdir\\Ostrevan2003.dll"
   expect "$arch: install.cmd adds the Word add-in entry" reg_has "$view" "$word_addin_key" 'LoadBehavior'
+  expect "$arch: install.cmd installs the font for the user, with its licence in the package" \
+    eval 'cmp -s "$userfont" "$unpacked/$pkgdir/AmiriQuran.ttf" && [ -s "$unpacked/$pkgdir/AmiriQuran-OFL.txt" ] &&
+          reg_has "$view" "$fontkey" AmiriQuran.ttf /v "Amiri Quran (TrueType)"'
   expect "$arch: uninstall.cmd succeeds" wine cmd /c "C:\\users\\Public\\Pelvaron\\$pkgdir\\uninstall.cmd"
   expect "$arch: uninstall.cmd removes the user's class" reg_gone "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid"
   expect "$arch: uninstall.cmd removes the Word add-in entry" reg_gone "$view" "$word_addin_key"
+  expect "$arch: uninstall.cmd removes the font it installed" \
+    eval '[ ! -e "$userfont" ] && ! reg_has "$view" "$fontkey" AmiriQuran /v "Amiri Quran (TrueType)" &&
+          reg_gone "$view" "HKCU\\Software\\Pelvaron"'
+}
+
+# gone_within PATH: waits for PATH to disappear (NSIS's uninstaller runs on from a copy of
+# itself after the one started has returned), at most a minute.
+gone_within() {
+  local i
+  for i in $(seq 60); do
+    [ -e "$1" ] || return 0
+    sleep 1
+  done
+  return 1
+}
+
+# installer_checks VIEW BITS: the setup program, silently: refused without Word, then
+# install, the stand-in Word using it, upgrade, uninstall; and a system-wide font left alone.
+installer_checks() {
+  local view=$1 bits=$2 appkey='HKCU\Software\Pelvaron' fontvalue='Amiri Quran (TrueType)'
+  local uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelvaron'
+  local fontkey='HKCU\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
+  local local_app instdir userfont word_dir
+  local_app=$(local_appdata)
+  instdir=$local_app/Programs/Pelvaron
+  userfont=$local_app/Microsoft/Windows/Fonts/AmiriQuran.ttf
+
+  wine "$setup" /S
+  expect "$arch: setup without Word: exit code 2" test $? -eq 2
+  expect "$arch: setup without Word: nothing installed" eval '[ ! -e "$instdir" ] && reg_gone "$view" "$uninstall"'
+
+  # The stand-in host as WINWORD.EXE, found through App Paths: its PE header gives the bitness.
+  word_dir="$WINEPREFIX/drive_c/Program Files/Microsoft Office/root/Office16"
+  mkdir -p "$word_dir" && cp "$host" "$word_dir/WINWORD.EXE"
+  wine reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\Winword.exe' /ve /f "$view" \
+    /d 'C:\Program Files\Microsoft Office\root\Office16\WINWORD.EXE' >/dev/null 2>&1
+  expect "$arch: setup /S succeeds" wine "$setup" /S
+  expect "$arch: setup picks the $bits-bit add-in after WINWORD.EXE" cmp "$instdir/Ostrevan2003.dll" "$build/addin/Ostrevan2003.dll"
+  expect "$arch: setup puts DataQuran and the font licence beside it" \
+    test -f "$instdir/DataQuran/surahindex.mtf" -a -f "$instdir/AmiriQuran-OFL.txt"
+  expect "$arch: setup registers the class for the user" \
+    reg_has "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" 'Programs\Pelvaron\Ostrevan2003.dll'
+  expect "$arch: setup adds the Word add-in entry" reg_has "$view" "$word_addin_key" 'LoadBehavior'
+  expect "$arch: setup adds the Apps & features entry" reg_has "$view" "$uninstall" 'uninstall.exe' /v UninstallString
+  expect "$arch: setup installs the font for the user" \
+    eval 'cmp -s "$userfont" /usr/share/fonts/opentype/fonts-hosny-amiri/AmiriQuran.ttf && reg_has "$view" "$fontkey" "AmiriQuran.ttf" /v "$fontvalue"'
+
+  host_run insert --per-user 'Programs\Pelvaron' --button 2 --surah 1 --first 2 --last 5 \
+    --trace "C:\\$folder\\installed.trace"
+  compare_trace_in "$instdir" installed --surah 1 --first 2 --last 5 --mode arabic
+
+  expect "$arch: setup again upgrades in place" wine "$setup" /S
+  expect "$arch: after the upgrade: one Word add-in entry, the DLL, the user's class" \
+    eval 'test -f "$instdir/Ostrevan2003.dll" && reg_has "$view" "$word_addin_key" LoadBehavior &&
+          reg_has "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" Pelvaron'
+
+  wine "$instdir/uninstall.exe" /S
+  expect "$arch: uninstall removes every file and the folder" gone_within "$instdir"
+  expect "$arch: uninstall removes the user's class" reg_gone "$view" "HKCU\\Software\\Classes\\CLSID\\$clsid"
+  expect "$arch: uninstall removes the Word add-in entry" reg_gone "$view" "$word_addin_key"
+  expect "$arch: uninstall removes the Apps & features entry and its own key" \
+    eval 'reg_gone "$view" "$uninstall" && reg_gone "$view" "$appkey"'
+  expect "$arch: uninstall removes the font it installed" \
+    eval '[ ! -e "$userfont" ] && ! reg_has "$view" "$fontkey" AmiriQuran /v "$fontvalue"'
+
+  # A font Windows has for every user already: not copied, and left in place by uninstall.
+  cp /usr/share/fonts/opentype/fonts-hosny-amiri/AmiriQuran.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  expect "$arch: setup /WORD=$bits succeeds" wine "$setup" /S "/WORD=$bits"
+  expect "$arch: with the font system-wide, none is copied for the user" \
+    eval '[ ! -e "$userfont" ] && ! reg_has "$view" "$fontkey" AmiriQuran /v "$fontvalue"'
+  wine "$instdir/uninstall.exe" /S
+  expect "$arch: uninstall leaves the system-wide font alone" \
+    eval 'gone_within "$instdir" && [ -f "$WINEPREFIX/drive_c/windows/Fonts/AmiriQuran.ttf" ]'
+  rm -f "$WINEPREFIX/drive_c/windows/Fonts/AmiriQuran.ttf"
+
+  # A 32-bit Word for this user besides the 64-bit one: ambiguous, so nothing is installed.
+  if [ "$bits" = 64 ]; then
+    mkdir -p "$WINEPREFIX/drive_c/Office32" && cp "$root/build/windows-x86/tests/wine/pelvaron_wine_host.exe" \
+      "$WINEPREFIX/drive_c/Office32/WINWORD.EXE"
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Winword.exe' /ve /f \
+      /d 'C:\Office32\WINWORD.EXE' >/dev/null 2>&1
+    wine "$setup" /S
+    expect "$arch: setup with a 32- and a 64-bit Word: exit code 2, nothing installed" \
+      eval "[ $? -eq 2 ] && [ ! -e \"\$instdir\" ]"
+    wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Winword.exe' /f >/dev/null 2>&1
+  else
+    wine "$setup" /S /WORD=64
+    expect "$arch: setup /WORD=64 on 32-bit Windows: exit code 2, nothing installed" \
+      eval "[ $? -eq 2 ] && [ ! -e \"\$instdir\" ]"
+  fi
 }
 
 # run_arch NAME PREFIX-ARCH BUILD VIEW SYSKIND PACKAGE-FOLDER
 run_arch() {
   arch=$1 dir="$work/prefix-$1/drive_c/$folder" host=$root/build/$3/tests/wine/pelvaron_wine_host.exe
-  local winearch=$2 build=$root/build/$3 view=$4 syskind=$5 pkgdir=$6
+  local winearch=$2 build=$root/build/$3 view=$4 syskind=$5 pkgdir=$6 bits=32
   local dll="C:\\$folder\\Ostrevan2003.dll" user_classes='HKCU\Software\Classes'
   export WINEPREFIX=$work/prefix-$arch WINEARCH=$winearch
+  [ "$arch" = x64 ] && bits=64
   echo "== $arch: prefix ($(date +%T))"
   wineboot -i >/dev/null 2>&1
   # One server for the whole run of this prefix: without it every wine start boots the
@@ -240,6 +377,9 @@ run_arch() {
   expect "$arch: type library key removed" reg_gone "$view" "HKCR\\TypeLib\\$libid"
   expect "$arch: interface key removed" reg_gone "$view" "HKCR\\Interface\\$iid"
   expect "$arch: Word add-in entry removed" reg_gone "$view" "$word_addin_key"
+
+  echo "== $arch: installer, silently ($(date +%T))"
+  installer_checks "$view" "$bits"
   wineserver -k
   wineserver -w
 }
@@ -251,7 +391,8 @@ else
   echo "== x86: wine32 missing, the i686 DLL was built only"
 fi
 
-echo "== call counts (symbols, Invoke and GetIDsOfNames during the OK click; session total)"
+echo "== call counts during the OK click (symbols; Invoke, of which 'around' for the undo record, status bar and"
+echo "   active document; GetIDsOfNames; session total)"
 cat "$work/counts.txt" 2>/dev/null
 echo "screenshots: $artifacts"
 echo "$passed passed, $failed failed"

@@ -9,6 +9,11 @@ CallCounts& Counts() {
   return counts;
 }
 
+InjectedFault& Fault() {
+  static InjectedFault fault;
+  return fault;
+}
+
 FakeObject::FakeObject(std::vector<std::wstring> members, std::vector<IID> extraIids)
     : members_(std::move(members)), extraIids_(std::move(extraIids)) {}
 
@@ -80,7 +85,13 @@ HRESULT FakeObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
   if (id < 1 || static_cast<std::size_t>(id) > members_.size()) return DISP_E_MEMBERNOTFOUND;
   try {
     if (result) VariantInit(result);
-    Call(members_[static_cast<std::size_t>(id - 1)], flags, *params, result);
+    const std::wstring& member = members_[static_cast<std::size_t>(id - 1)];
+    ++Counts().invokeOf[member];
+    InjectedFault& fault = Fault();
+    if (fault.at > 0 && member == fault.member && ++fault.calls == fault.at)
+      throw HostFault{L"This method or property is not available because the document is locked for editing (" +
+                      member + L" call " + std::to_wstring(fault.at) + L")."};
+    Call(member, flags, *params, result);
     return S_OK;
   } catch (const HostFault& fault) {
     if (excep) {

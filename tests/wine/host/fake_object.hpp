@@ -5,6 +5,7 @@
 #include "addin/windows_api.hpp"
 
 #include <atomic>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@ struct CallCounts {
   long invoke = 0;
   // Every distinct lookup: the object's class and the names asked for.
   std::set<std::string> namesAsked;
+  // Invoke per member name.
+  std::map<std::wstring, long> invokeOf;
 };
 CallCounts& Counts();
 
@@ -23,6 +26,15 @@ CallCounts& Counts();
 struct HostFault {
   std::wstring message;
 };
+
+// Set by --fail MEMBER:N: the N-th call of MEMBER, on any object, fails as Word fails a
+// call on a document locked for editing.
+struct InjectedFault {
+  std::wstring member;
+  long at = 0;
+  long calls = 0;
+};
+InjectedFault& Fault();
 
 class FakeObject : public IDispatch {
  public:

@@ -3,13 +3,24 @@
 //
 //   pelvaron_wine_host lifecycle
 //   pelvaron_wine_host nodata
+//   pelvaron_wine_host ribbon --xml FILE
 //   pelvaron_wine_host insert --button N --surah S --first F --last L [--check]
 //                      [--type-last TEXT] [--then-button N] --trace FILE [--expect-open] [--expect-message TEXT]
-//                      [--screenshot FILE]
+//                      [--screenshot FILE] [--ribbon] [--word2003]
 //   pelvaron_wine_host about [--screenshot FILE]
 //   pelvaron_wine_host search --query TEXT [--enter] --expect-first TEXT --cite N [--double-click]
 //                      --trace FILE [--screenshot FILE]
+//
+// --ribbon presses the buttons on the ribbon instead of the menu; --word2003 offers no
+// Application.UndoRecord; --per-user FOLDER loads the add-in through the current user's
+// registration, from FOLDER.
+// Host failures: --fail MEMBER:N fails the N-th call of MEMBER; --close-at-yield N,
+// --switch-at-yield N and --shutdown-at-yield N close the document, activate another or
+// begin Word's shutdown at the add-in's N-th yield; --shutdown-before-ok begins it while the
+// dialog is open; --retry presses OK once more after a failed insertion, and the trace file
+// then holds that second insertion only.
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -20,8 +31,11 @@
 
 #include "addin/extensibility.hpp"
 #include "registration_names.hpp"  // generated in the add-in's build folder
+#include "tests/wine/host/add_in_loader.hpp"
 #include "tests/wine/host/checks.hpp"
 #include "tests/wine/host/dialog_driver.hpp"
+#include "tests/wine/host/frame_checks.hpp"
+#include "tests/wine/host/ribbon_driver.hpp"
 #include "tests/wine/host/screenshot.hpp"
 #include "tests/wine/host/word_model.hpp"
 
@@ -56,7 +70,8 @@ Options ParseOptions(int argc, wchar_t** argv) {
   Options o;
   for (int i = 2; i < argc; ++i) {
     const std::wstring name = argv[i];
-    const bool flag = name == L"--check" || name == L"--expect-open" || name == L"--enter" || name == L"--double-click";
+    const bool flag = name == L"--check" || name == L"--expect-open" || name == L"--enter" || name == L"--double-click" ||
+                      name == L"--ribbon" || name == L"--word2003" || name == L"--retry" || name == L"--shutdown-before-ok";
     o.values[name] = !flag && i + 1 < argc ? argv[++i] : L"";
   }
   return o;
@@ -64,37 +79,11 @@ Options ParseOptions(int argc, wchar_t** argv) {
 
 std::string Narrow(const std::wstring& text) { return Utf8(text.data(), text.size()); }
 
-ComPtr<IDTExtensibility2> CreateAddIn() {
-  CLSID clsid;
-  ComPtr<IDTExtensibility2> addIn;
-  if (FAILED(CLSIDFromProgID(kProgId, &clsid))) return addIn;
-  CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDTExtensibility2, addIn.put_void());
-  return addIn;
-}
+// Set by --per-user FOLDER: the add-in comes from the current user's registration and must
+// lie in FOLDER.
+std::wstring g_perUserFolder;
 
-HRESULT Connect(IDTExtensibility2* addIn, pelvaron::addin::ext_ConnectMode mode) {
-  ComPtr<IDispatch> addInInst = MakeAddInObject(kProgId);
-  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-  // Word passes its Application object; the add-in must take Word's from Global instead.
-  ComPtr<IDispatch> application = MakeAddInObject(L"not the application");
-  const HRESULT hr = addIn->OnConnection(application.get(), mode, addInInst.get(), &custom);
-  SafeArrayDestroy(custom);
-  return hr;
-}
-
-HRESULT Disconnect(IDTExtensibility2* addIn, pelvaron::addin::ext_DisconnectMode mode) {
-  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-  const HRESULT hr = addIn->OnDisconnection(mode, &custom);
-  SafeArrayDestroy(custom);
-  return hr;
-}
-
-HRESULT BeginShutdown(IDTExtensibility2* addIn) {
-  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-  const HRESULT hr = addIn->OnBeginShutdown(&custom);
-  SafeArrayDestroy(custom);
-  return hr;
-}
+ComPtr<IDTExtensibility2> CreateAddIn() { return LoadAddIn(check, g_perUserFolder); }
 
 void AddWordMenus() {
   for (const wchar_t* caption : {L"&File", L"&Edit", L"&Help"}) {
@@ -158,11 +147,12 @@ void CheckMenu() {
   struct Expected {
     const wchar_t* caption;
     const wchar_t* tooltip;
-  } expected[] = {{L"Get All", L"Get Ayat, terjemah & Note "},
-                  {L"Get Ayat", L"Get Ayat"},
-                  {L"Get Terjemah", L"Get Terjemah"},
-                  {L"About", L"About"},
-                  {L"Cari Ayat", L"Cari ayat dari kata, nama surat atau rujukan"}};
+    const wchar_t* tag;
+  } expected[] = {{L"Get All", L"Get Ayat, terjemah & Note ", L"Pelvaron.GetAll"},
+                  {L"Get Ayat", L"Get Ayat", L"Pelvaron.GetAyat"},
+                  {L"Get Terjemah", L"Get Terjemah", L"Pelvaron.GetTerjemah"},
+                  {L"About", L"About", L"Pelvaron.About"},
+                  {L"Cari Ayat", L"Cari ayat dari kata, nama surat atau rujukan", L"Pelvaron.CariAyat"}};
   auto& buttons = popup.children().items;
   check(buttons.size() == std::size(expected), "the popup holds five controls");
   for (std::size_t i = 0; i < buttons.size() && i < std::size(expected); ++i) {
@@ -172,6 +162,7 @@ void CheckMenu() {
     check(b.caption() == expected[i].caption, name + ": caption in menu order");
     check(b.tooltip() == expected[i].tooltip, name + ": tooltip \"" + Narrow(b.tooltip()) + "\"");
     check(b.onAction() == L"!<Pelvaron.Connect>", name + ": OnAction \"" + Narrow(b.onAction()) + "\"");
+    check(b.tag() == expected[i].tag, name + ": Tag \"" + Narrow(b.tag()) + "\", unique to the button");
     check(b.sinkCount() == 1, name + ": one Click sink connected");
   }
 }
@@ -183,6 +174,9 @@ int Lifecycle() {
     if (!check(bool(addIn), "Word creates Pelvaron.Connect from its ProgID")) return 1;
     check(Connect(addIn.get(), ext_cm_Startup) == S_OK, "OnConnection at start-up succeeds");
     CheckMenu();
+    check(Model().normalSaved && Model().commandBarChanges > 0,
+          "building the menu leaves NormalTemplate.Saved true (" + std::to_string(Model().commandBarChanges) +
+              " command-bar changes would have cleared it)");
     const std::string version = FileVersionOf(GetModuleHandleW(L"Ostrevan2003.dll"));
     check(version == PELVARON_PROJECT_VERSION, "the DLL's FileVersion \"" + version + "\" is project(VERSION)");
     check(CanUnloadNow() == S_FALSE, "DllCanUnloadNow: no while an instance lives");
@@ -190,6 +184,7 @@ int Lifecycle() {
 
     check(Disconnect(addIn.get(), ext_dm_UserClosed) == S_OK, "OnDisconnection by the user succeeds");
     check(CountCaption(L"Al-Quran") == 0 && Model().removals == 1, "disconnection removes the menu");
+    check(Model().normalSaved, "removing the menu leaves NormalTemplate.Saved true");
     addIn.reset();
     check(Model().removals == 1, "the end of the instance finds nothing more to remove");
     check(!firstButton || firstButton->sinkCount() == 0, "the end of the instance disconnects its Click sinks");
@@ -262,15 +257,72 @@ ComPtr<ControlObject> Button(int index) {
   return popup->children().items.at(static_cast<std::size_t>(index - 1));
 }
 
+// A menu button (1..5) clicked, or with --ribbon the ribbon button in the same place pressed.
+HRESULT Press(IDTExtensibility2* addIn, const Options& o, int index) {
+  if (!o.Has(L"--ribbon")) {
+    ComPtr<ControlObject> button = Button(index);
+    return button ? button->FireClick() : E_FAIL;
+  }
+  HRESULT hr = S_OK;
+  const std::vector<RibbonButton> buttons = RibbonButtons(AskRibbonXml(addIn, hr));
+  if (FAILED(hr) || buttons.size() < static_cast<std::size_t>(index)) return E_FAIL;
+  return FireRibbonAction(addIn, buttons[static_cast<std::size_t>(index - 1)]);
+}
+
+int Ribbon(const Options& o) {
+  AddWordMenus();
+  ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+  if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
+  HRESULT hr = E_FAIL;
+  const std::wstring xml = AskRibbonXml(addIn.get(), hr);
+  if (!check(hr == S_OK && !xml.empty(), "IRibbonExtensibility.GetCustomUI(\"Microsoft.Word.Document\") gives XML"))
+    return 1;
+  const std::string utf8 = Narrow(xml);
+  std::ofstream(std::filesystem::path(o.Get(L"--xml")), std::ios::binary) << utf8;
+  HRESULT otherHr = E_FAIL;
+  ComPtr<pelvaron::addin::IRibbonExtensibility> ribbon;
+  addIn->QueryInterface(pelvaron::addin::IID_IRibbonExtensibility, ribbon.put_void());
+  BSTR otherId = SysAllocString(L"Microsoft.Outlook.Mail.Read"), otherXml = nullptr;
+  if (ribbon) otherHr = ribbon->GetCustomUI(otherId, &otherXml);
+  check(otherHr == S_OK && SysStringLen(otherXml) == 0, "another ribbon gets no XML");
+  SysFreeString(otherId);
+  SysFreeString(otherXml);
+
+  const std::vector<RibbonButton> buttons = RibbonButtons(xml);
+  // In the menu's order: the three insertions, About, Cari Ayat.
+  constexpr const wchar_t* kCaptions[] = {kDialogCaption, kDialogCaption, kDialogCaption, kAboutCaption, kSearchCaption};
+  check(buttons.size() == std::size(kCaptions), "the XML holds five buttons: " + std::to_string(buttons.size()));
+  for (std::size_t i = 0; i < buttons.size() && i < std::size(kCaptions); ++i) {
+    const RibbonButton& b = buttons[i];
+    const std::string name = Narrow(b.id) + " (" + Narrow(b.onAction) + ")";
+    check(FireRibbonAction(addIn.get(), b) == S_OK, name + ": the callback succeeds through IDispatch");
+    const wchar_t* caption = kCaptions[i];
+    HWND window = FindOwnWindow(caption);
+    check(window != nullptr, name + ": shows \"" + Narrow(caption) + "\", as the menu button in its place does");
+    if (window) SendMessageW(window, WM_CLOSE, 0, 0);
+  }
+  check(FAILED(FireRibbonAction(addIn.get(), {L"SomeoneElsesButton", buttons.empty() ? L"" : buttons[0].onAction})),
+        "a control that is not Pelvaron's is refused");
+  Disconnect(addIn.get(), ext_dm_HostShutdown);
+  return check.failed();
+}
+
+// What the OK click asked for, for the frame checks.
+InsertedRange RangeOf(const Options& o) {
+  return {o.Number(L"--surah"), o.Number(L"--first"),
+          o.Has(L"--type-last") ? o.Number(L"--type-last") : o.Number(L"--last"), !o.Has(L"--word2003")};
+}
+
 int Insert(const Options& o) {
   AddWordMenus();
   ComPtr<IDTExtensibility2> addIn = CreateAddIn();
   if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
   const CallCounts atConnection = Counts();
 
-  ComPtr<ControlObject> button = Button(o.Number(L"--button"));
-  if (!check(bool(button), "the menu holds the button")) return 1;
-  check(button->FireClick() == S_OK, Narrow(button->caption()) + ": Click succeeds");
+  const int buttonIndex = o.Number(L"--button");
+  if (!check(o.Has(L"--ribbon") || bool(Button(buttonIndex)), "the menu holds the button")) return 1;
+  check(Press(addIn.get(), o, buttonIndex) == S_OK,
+        std::string(o.Has(L"--ribbon") ? "ribbon" : "menu") + " button " + std::to_string(buttonIndex) + " succeeds");
   HWND dialog = FindOwnWindow(kDialogCaption);
   if (!check(dialog != nullptr, "the dialog \"Pilih Surat & Ayat\" is shown")) return 1;
   check(IsTopmost(dialog), "the dialog is topmost");
@@ -298,11 +350,31 @@ int Insert(const Options& o) {
     // Another mode button while the dialog is open: same window, same choices, new mode.
     std::vector<wchar_t> before(64), after(64);
     GetWindowTextW(c.to, before.data(), 64);
-    ComPtr<ControlObject> other = Button(o.Number(L"--then-button"));
-    check(other && other->FireClick() == S_OK, "a second mode button's Click succeeds");
+    check(Press(addIn.get(), o, o.Number(L"--then-button")) == S_OK, "a second mode button succeeds");
     GetWindowTextW(c.to, after.data(), 64);
     check(FindOwnWindow(kDialogCaption) == dialog && IsWindow(c.to) && std::wstring(before.data()) == after.data(),
           "the open dialog is shown again unchanged, not reloaded");
+  }
+
+  Model().closeAtYield = o.Number(L"--close-at-yield");
+  Model().switchAtYield = o.Number(L"--switch-at-yield");
+  Model().shutdownAtYield = o.Number(L"--shutdown-at-yield");
+  IDTExtensibility2* connected = addIn.get();
+  Model().shutdown = [connected] {
+    check(BeginShutdown(connected) == S_OK && Disconnect(connected, ext_dm_HostShutdown) == S_OK,
+          "OnBeginShutdown and OnDisconnection succeed while the add-in is busy");
+  };
+  if (o.Has(L"--shutdown-before-ok")) {
+    std::vector<std::wstring> boxes;
+    {
+      MessageBoxWatcher watcher;
+      Model().shutdown();
+      boxes = watcher.Seen();
+    }
+    check(!IsWindow(dialog), "Word's shutdown closes the open dialog");
+    check(boxes.empty(), "no message box while Word closes");
+    std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str();
+    return check.failed();
   }
 
   const CallCounts beforeOk = Counts();
@@ -315,11 +387,25 @@ int Insert(const Options& o) {
     boxes = watcher.Seen();
   }
   const long symbols = Model().insertedSymbols - symbolsBefore;
+  CheckFrame(check, RangeOf(o), 0);
+  check(Model().screenUpdating, "screen updating is on after the click");
+  CheckNothingTypedAfterStop(check, std::max({o.Number(L"--close-at-yield"), o.Number(L"--switch-at-yield"),
+                                             o.Number(L"--shutdown-at-yield")}));
   const long invokes = Counts().invoke - beforeOk.invoke;
   const long names = Counts().getIdsOfNames - beforeOk.getIdsOfNames;
   const std::wstring traceName = std::filesystem::path(o.Get(L"--trace")).filename().wstring();
-  std::printf("COUNTS: %s symbols=%ld invoke=%ld getidsofnames=%ld session_getidsofnames=%ld connection_invoke=%ld\n",
-              Narrow(traceName).c_str(), symbols, invokes, names, Counts().getIdsOfNames, atConnection.invoke);
+  // around: the Invokes the insertion's frame adds (undo record, status bar, the active
+  // document's identity); the rest are the document operations' own.
+  long around = 0;
+  for (const wchar_t* member : {L"UndoRecord", L"StartCustomRecord", L"EndCustomRecord", L"StatusBar",
+                                L"ActiveDocument"}) {
+    const auto before = beforeOk.invokeOf.find(member);
+    around += Counts().invokeOf[member] - (before == beforeOk.invokeOf.end() ? 0 : before->second);
+  }
+  std::printf("COUNTS: %s symbols=%ld invoke=%ld around=%ld getidsofnames=%ld session_getidsofnames=%ld "
+              "connection_invoke=%ld\n",
+              Narrow(traceName).c_str(), symbols, invokes, around, names, Counts().getIdsOfNames,
+              atConnection.invoke);
 
   // Names are resolved once a session, not once a call: the lookups do not grow with the
   // glyphs inserted.
@@ -327,10 +413,10 @@ int Insert(const Options& o) {
   check(names == newNames, "GetIDsOfNames during the insertion: " + std::to_string(names) + ", each for a name not " +
                                "asked before in the session (" + std::to_string(newNames) + ")");
   // Each glyph costs 5 Invokes (Selection, Font, Name; Selection, InsertSymbol); every verse
-  // adds about 17 of setup (screen updating, size, direction, alignment, the space after).
-  // The test pack's verses hold 1 or 2 glyphs, so the measured ratio is 14 (Arabic only),
-  // 16 (with the translation) and 27 (a line per verse). 32 allows that, but not one more
-  // Invoke for every call (41 on the line-per-verse run).
+  // adds about 17 of setup (screen updating, size, direction, alignment, the space after)
+  // and 2 around it (progress, the active document's check). The test pack's verses hold 1
+  // or 2 glyphs, so the measured ratio is 15 (Arabic only), 17 (with the translation) and
+  // 31 (a line per verse). 32 allows that, but not one more Invoke for every call.
   constexpr long kMaxInvokesPerGlyph = 32;
   if (symbols > 0)
     check(invokes <= kMaxInvokesPerGlyph * symbols, "Invoke during the insertion: " + std::to_string(invokes) +
@@ -348,8 +434,24 @@ int Insert(const Options& o) {
     check(boxes.empty(), "no message box" + (boxes.empty() ? std::string() : ": " + Narrow(boxes[0])));
   }
 
-  std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str();
-  if (open) PostMessageW(dialog, WM_CLOSE, 0, 0);
+  std::size_t traceFrom = 0;
+  if (o.Has(L"--retry") && open) {
+    // Nothing of the failed insertion is left in the add-in: the next OK works.
+    traceFrom = Model().trace.str().size();
+    Model().frame.clear();
+    Model().closeAtYield = Model().switchAtYield = 0;
+    std::vector<std::wstring> again;
+    {
+      MessageBoxWatcher watcher;
+      SendMessageW(c.ok, BM_CLICK, 0, 0);
+      again = watcher.Seen();
+    }
+    check(again.empty(), "the next OK inserts without a message box" + (again.empty() ? "" : ": " + Narrow(again[0])));
+    check(!IsWindow(dialog) || !IsWindowVisible(dialog), "the next OK closes the dialog");
+    CheckFrame(check, RangeOf(o), traceFrom);
+  }
+  std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str().substr(traceFrom);
+  if (IsWindow(dialog) && IsWindowVisible(dialog)) PostMessageW(dialog, WM_CLOSE, 0, 0);
   Disconnect(addIn.get(), ext_dm_HostShutdown);
   return check.failed();
 }
@@ -479,7 +581,7 @@ int Search(const Options& o) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|insert|about|search [options]\n");
+    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|ribbon|insert|about|search [options]\n");
     return 2;
   }
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -487,9 +589,16 @@ int wmain(int argc, wchar_t** argv) {
   CreateYieldWindow();
   const std::wstring scenario = argv[1];
   const Options options = ParseOptions(argc, argv);
+  Model().hasUndoRecord = !options.Has(L"--word2003");
+  g_perUserFolder = options.Get(L"--per-user");
+  if (const std::wstring fail = options.Get(L"--fail"); !fail.empty()) {
+    Fault().member = fail.substr(0, fail.find(L':'));
+    Fault().at = _wtoi(fail.substr(fail.find(L':') + 1).c_str());
+  }
   int failed = 0;
   if (scenario == L"lifecycle") failed = Lifecycle();
   else if (scenario == L"nodata") failed = NoData();
+  else if (scenario == L"ribbon") failed = Ribbon(options);
   else if (scenario == L"insert") failed = Insert(options);
   else if (scenario == L"about") failed = About(options);
   else if (scenario == L"search") failed = Search(options);

@@ -14,6 +14,90 @@ constexpr UINT kYieldMarker = WM_APP + 1;
 
 std::wstring Text(const VARIANT& v) { return std::wstring(v.bstrVal, SysStringLen(v.bstrVal)); }
 
+void CommandBarsChanged() {
+  Model().normalSaved = false;
+  ++Model().commandBarChanges;
+}
+
+void RecordFrame(const std::wstring& call, const std::wstring& text) {
+  Model().frame.push_back({call, text, static_cast<std::size_t>(Model().trace.tellp())});
+}
+
+class UndoRecordObject final : public FakeObject {
+ public:
+  UndoRecordObject() : FakeObject({L"StartCustomRecord", L"EndCustomRecord"}) {}
+
+ protected:
+  void Call(const std::wstring& member, WORD, const DISPPARAMS& params, VARIANT*) override {
+    if (member == L"StartCustomRecord") {
+      ExpectArgs(member, params, 1);
+      RecordFrame(member, Text(PositionalArg(member, params, 0, VT_BSTR)));
+    } else {
+      ExpectArgs(member, params, 0);
+      RecordFrame(member, L"");
+    }
+  }
+};
+
+class TemplateObject final : public FakeObject {
+ public:
+  TemplateObject() : FakeObject({L"Saved"}) {}
+
+ protected:
+  void Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT* result) override {
+    if (flags & DISPATCH_PROPERTYPUT) {
+      Model().normalSaved = PutValue(member, flags, params, VT_BOOL).boolVal != VARIANT_FALSE;
+    } else {
+      if (!result) throw HostFault{L"Saved read without a result"};
+      result->vt = VT_BOOL;
+      result->boolVal = Model().normalSaved ? VARIANT_TRUE : VARIANT_FALSE;
+    }
+  }
+};
+
+class RibbonControlObject final : public FakeObject {
+ public:
+  explicit RibbonControlObject(std::wstring id) : FakeObject({L"Id", L"Context", L"Tag"}), id_(std::move(id)) {}
+
+ protected:
+  void Call(const std::wstring& member, WORD flags, const DISPPARAMS&, VARIANT* result) override {
+    if (!IsGet(flags)) throw HostFault{member + L" is read-only"};
+    ReturnText(result, member == L"Id" ? id_ : L"");
+  }
+
+ private:
+  std::wstring id_;
+};
+
+class DocumentObject final : public FakeObject {
+ public:
+  DocumentObject() : FakeObject({L"Name"}) {}
+
+ protected:
+  void Call(const std::wstring&, WORD, const DISPPARAMS&, VARIANT* result) override { ReturnText(result, L"Dokumen1"); }
+};
+
+constexpr const wchar_t* kNoDocument = L"This command is not available because no document is open.";
+
+// The active document's object: the same one until the user switches.
+ComPtr<IDispatch> ActiveDocumentObject() {
+  static ComPtr<IDispatch> document;
+  static int generation = -1;
+  if (!Model().documentOpen) throw HostFault{kNoDocument};
+  if (generation != Model().documentGeneration) {
+    document = ComPtr<IDispatch>::Attach(new DocumentObject());
+    generation = Model().documentGeneration;
+  }
+  return document;
+}
+
+std::vector<std::wstring> ApplicationMembers() {
+  std::vector<std::wstring> members{L"Selection",      L"ScreenUpdating", L"CommandBars",
+                                    L"StatusBar",      L"NormalTemplate", L"ActiveDocument"};
+  if (Model().hasUndoRecord) members.push_back(L"UndoRecord");
+  return members;
+}
+
 class FontObject final : public FakeObject {
  public:
   FontObject() : FakeObject({L"Name", L"Size", L"NameBi", L"SizeBi"}) {}
@@ -108,6 +192,7 @@ class ControlsObject final : public FakeObject {
       if (type != 1 && type != 10) throw HostFault{L"Controls.Add: Type " + std::to_wstring(type)};
       auto control = ComPtr<ControlObject>::Attach(new ControlObject(type, temporary, &list_));
       list_.items.push_back(control);
+      CommandBarsChanged();
       ReturnObject(result, control.get());
     } else if (member == L"Item") {
       ++Model().lookups;
@@ -154,21 +239,31 @@ class CommandBarsObject final : public FakeObject {
 
 class ApplicationObject final : public FakeObject {
  public:
-  ApplicationObject() : FakeObject({L"Selection", L"ScreenUpdating", L"CommandBars"}, {kIidApplication}) {}
+  ApplicationObject() : FakeObject(ApplicationMembers(), {kIidApplication}) {}
 
  protected:
   void Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT* result) override {
     if (member == L"ScreenUpdating") {
       const bool on = PutValue(member, flags, params, VT_BOOL).boolVal != VARIANT_FALSE;
       Model().sink.SetScreenUpdating(on);
+      Model().screenUpdating = on;
       // Shows up as "Yield" in the trace only if the add-in pumps messages before the next
       // operation.
       if (on) PostMessageW(Model().yieldWindow, kYieldMarker, static_cast<WPARAM>(Model().trace.tellp()), 0);
       return;
     }
+    if (member == L"StatusBar") {
+      RecordFrame(member, Text(PutValue(member, flags, params, VT_BSTR)));
+      return;
+    }
     if (!IsGet(flags)) throw HostFault{member + L" is read-only"};
-    auto object = member == L"Selection" ? ComPtr<IDispatch>::Attach(new SelectionObject())
-                                         : ComPtr<IDispatch>::Attach(new CommandBarsObject());
+    ComPtr<IDispatch> object;
+    if (member == L"Selection" && !Model().documentOpen) throw HostFault{kNoDocument};
+    if (member == L"ActiveDocument") object = ActiveDocumentObject();
+    if (member == L"Selection") object = ComPtr<IDispatch>::Attach(new SelectionObject());
+    if (member == L"CommandBars") object = ComPtr<IDispatch>::Attach(new CommandBarsObject());
+    if (member == L"NormalTemplate") object = ComPtr<IDispatch>::Attach(new TemplateObject());
+    if (member == L"UndoRecord") object = ComPtr<IDispatch>::Attach(new UndoRecordObject());
     ReturnObject(result, object.get());
   }
 };
@@ -246,7 +341,14 @@ LRESULT CALLBACK YieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     // for a later operation, or for a message box's own loop, is no yield of the add-in.
     bool messageBox = false;
     EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&messageBox));
-    if (!messageBox && static_cast<WPARAM>(Model().trace.tellp()) == wParam) Model().sink.Yield();
+    if (!messageBox && static_cast<WPARAM>(Model().trace.tellp()) == wParam) {
+      Model().sink.Yield();
+      WordModel& m = Model();
+      ++m.yields;
+      if (m.yields == m.closeAtYield) m.documentOpen = false;
+      if (m.yields == m.switchAtYield) ++m.documentGeneration;
+      if (m.yields == m.shutdownAtYield && m.shutdown) m.shutdown();
+    }
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
@@ -260,7 +362,7 @@ WordModel& Model() {
 }
 
 ControlObject::ControlObject(int type, bool temporary, ControlList* parent)
-    : FakeObject({L"Caption", L"TooltipText", L"OnAction", L"Delete", L"Controls", L"Type"}),
+    : FakeObject({L"Caption", L"TooltipText", L"OnAction", L"Delete", L"Controls", L"Type", L"Tag"}),
       type_(type),
       temporary_(temporary),
       parent_(parent) {}
@@ -271,16 +373,21 @@ void* ControlObject::ExtraInterface(REFIID riid) {
 }
 
 void ControlObject::Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT* result) {
-  if (member == L"Caption" || member == L"TooltipText" || member == L"OnAction") {
-    std::wstring& field = member == L"Caption" ? caption_ : member == L"TooltipText" ? tooltip_ : onAction_;
+  if (member == L"Caption" || member == L"TooltipText" || member == L"OnAction" || member == L"Tag") {
+    std::wstring& field = member == L"Caption"       ? caption_
+                          : member == L"TooltipText" ? tooltip_
+                          : member == L"OnAction"    ? onAction_
+                                                     : tag_;
     if (IsGet(flags) && !(flags & DISPATCH_PROPERTYPUT)) {
       ReturnText(result, field);
     } else {
       field = Text(PutValue(member, flags, params, VT_BSTR));
+      CommandBarsChanged();
     }
   } else if (member == L"Delete") {
     ExpectArgs(member, params, 0);  // Temporary left out
     ++Model().removals;
+    CommandBarsChanged();
     auto& items = parent_->items;
     items.erase(std::remove_if(items.begin(), items.end(), [&](const auto& c) { return c.get() == this; }),
                 items.end());
@@ -368,6 +475,10 @@ void RevokeWordGlobal() { CoRevokeClassObject(g_factoryCookie); }
 
 ComPtr<IDispatch> MakeAddInObject(const std::wstring& progId) {
   return ComPtr<IDispatch>::Attach(new AddInObject(progId));
+}
+
+ComPtr<IDispatch> MakeRibbonControl(const std::wstring& id) {
+  return ComPtr<IDispatch>::Attach(new RibbonControlObject(id));
 }
 
 void CreateYieldWindow() {

@@ -3,6 +3,7 @@
 // Document operations are recorded in the trace format of `pelvaron insert`; the menu bar
 // is a list of controls the test can inspect; buttons fire Click through connection points.
 
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ class ControlObject final : public FakeObject, public IConnectionPointContainer,
   const std::wstring& caption() const { return caption_; }
   const std::wstring& tooltip() const { return tooltip_; }
   const std::wstring& onAction() const { return onAction_; }
+  const std::wstring& tag() const { return tag_; }
   ControlList& children() { return children_; }
   std::size_t sinkCount() const;
   void SetCaption(const std::wstring& caption) { caption_ = caption; }
@@ -59,14 +61,36 @@ class ControlObject final : public FakeObject, public IConnectionPointContainer,
   bool temporary_;
   ControlList* parent_;
   ControlList children_;
-  std::wstring caption_, tooltip_, onAction_;
+  std::wstring caption_, tooltip_, onAction_, tag_;
   std::vector<ComPtr<IDispatch>> sinks_;  // index + 1 is the cookie; null once unadvised
+};
+
+// A call around the document operations (UndoRecord, StatusBar), kept apart from the trace
+// with the trace's length when it came.
+struct FrameEvent {
+  std::wstring call;  // "StartCustomRecord", "EndCustomRecord", "StatusBar"
+  std::wstring text;
+  std::size_t traceLength;
 };
 
 // Everything the host observes, in one place.
 struct WordModel {
   std::ostringstream trace;
   TraceSink sink{trace};
+  std::vector<FrameEvent> frame;
+  bool hasUndoRecord = true;  // false: Word 2007 and older, set before the add-in connects
+  // NormalTemplate.Saved; every command-bar change clears it, as in Word.
+  bool normalSaved = true;
+  long commandBarChanges = 0;
+  bool screenUpdating = true;
+  // The active document: none once closed; a new one (by COM identity) after a switch.
+  bool documentOpen = true;
+  int documentGeneration = 0;
+  // What happens at the add-in's N-th yield (0: never): the user closes the document or
+  // activates another, or Word begins to close.
+  long yields = 0;
+  long closeAtYield = 0, switchAtYield = 0, shutdownAtYield = 0;
+  std::function<void()> shutdown;
   ControlList menuBar;
   long removals = 0;  // Delete calls on controls
   long lookups = 0;   // Controls.Item calls: each removal attempt makes one
@@ -80,6 +104,8 @@ void RegisterWordGlobal();
 void RevokeWordGlobal();
 // The object Word passes as AddInInst: only ProgId.
 ComPtr<IDispatch> MakeAddInObject(const std::wstring& progId);
+// What Word passes to a ribbon callback: an IRibbonControl with this Id.
+ComPtr<IDispatch> MakeRibbonControl(const std::wstring& id);
 // The hidden window whose posted message marks the add-in's yield in the trace.
 void CreateYieldWindow();
 

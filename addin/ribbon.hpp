@@ -1,0 +1,27 @@
+#pragma once
+// The "Al-Quran" tab of Word 2007 and later: its customUI XML (a resource of the library)
+// and the one callback its buttons name, which Word reaches by name through Connect's
+// IDispatch with the pressed IRibbonControl.
+
+#include <string>
+
+#include "addin/windows_api.hpp"
+
+namespace pelvaron::addin {
+
+inline constexpr const wchar_t* kRibbonActionName = L"OnRibbonAction";
+// Outside the type library's range, so it never meets a member of _Connect.
+inline constexpr DISPID kDispidRibbonAction = 0x5E0;
+// The only ribbon Word asks a document-level add-in for.
+inline constexpr const wchar_t* kWordRibbonId = L"Microsoft.Word.Document";
+
+std::wstring RibbonXml();
+
+// The menu position of a ribbon button id (0..3, the order of BuildQuranMenu); -1 for any other.
+int RibbonButtonIndex(const std::wstring& controlId);
+
+// The Id of the IRibbonControl argument of a callback; raises a HostCall error when the
+// arguments hold none.
+std::wstring RibbonControlId(const DISPPARAMS* params);
+
+}  // namespace pelvaron::addin

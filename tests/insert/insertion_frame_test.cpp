@@ -1,0 +1,71 @@
+#include "insert/insertion_frame.hpp"
+
+#include <gtest/gtest.h>
+
+#include "insert/insert_request.hpp"
+#include "tests/support/fixtures.hpp"
+
+namespace pelvaron {
+namespace {
+
+using testing::DataFixture;
+
+// Records each call with how much of the trace existed at that moment.
+class RecordingFrame : public InsertionFrame {
+ public:
+  explicit RecordingFrame(const std::ostringstream& trace) : trace_(trace) {}
+  void Begin(const std::string& name, int verseCount) noexcept override {
+    calls.push_back("Begin " + name + " " + std::to_string(verseCount) + " @" + At());
+  }
+  void End() noexcept override { calls.push_back("End @" + At()); }
+  std::vector<std::string> calls;
+
+ private:
+  std::string At() const { return std::to_string(trace_.str().size()); }
+  const std::ostringstream& trace_;
+};
+
+struct FrameCase {
+  const char* what;
+  InsertRequest request;
+  bool removeArabic;       // the Arabic file is gone: the insertion fails after its first operations
+  bool stopBeforeTranslation;
+  const char* name;
+  int verseCount;
+};
+
+TEST(InsertionFrame, OneBeginAndOneEndAroundEveryInsertionWhateverItsEnd) {
+  const FrameCase cases[] = {
+      {"a range", {2, 1, 3, InsertWhat::All, true}, false, false, "Al-Quran 2:1\u20133", 3},
+      {"one verse", {1, 2, 2, InsertWhat::Arabic, true}, false, false, "Al-Quran 1:2", 1},
+      {"translation only", {2, 2, 3, InsertWhat::Translation, true}, false, false, "Al-Quran 2:2\u20133", 2},
+      {"a failure", {2, 1, 3, InsertWhat::Arabic, true}, true, false, "Al-Quran 2:1\u20133", 3},
+      {"stopped before the translation", {2, 1, 2, InsertWhat::All, true}, false, true, "Al-Quran 2:1\u20132", 2},
+  };
+  for (const FrameCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    DataFixture f;
+    testing::WriteSmallPack(f.folder, {4, 3});
+    f.Load();
+    auto frame = std::make_shared<RecordingFrame>(f.traceText);
+    f.state.Frame = frame;
+    if (c.removeArabic) std::filesystem::remove(f.folder.file("AQO2.TXT"));
+    bool threw = false;
+    try {
+      RunInsertRequest(f.state, f.trace, c.request, [&](const InsertRequest& r) {
+        return c.stopBeforeTranslation ? std::nullopt : std::optional<InsertRequest>(r);
+      });
+    } catch (const std::exception&) {
+      threw = true;
+    }
+    EXPECT_EQ(threw, c.removeArabic);
+    const std::size_t traced = f.traceText.str().size();
+    EXPECT_GT(traced, 0u);
+    EXPECT_EQ(frame->calls, (std::vector<std::string>{
+                                "Begin " + std::string(c.name) + " " + std::to_string(c.verseCount) + " @0",
+                                "End @" + std::to_string(traced)}));
+  }
+}
+
+}  // namespace
+}  // namespace pelvaron
