@@ -22,12 +22,6 @@ struct FindOptions {
   std::vector<std::string> words;
 };
 
-std::string VerseLabel(const search::SearchResult& result) {
-  std::string label = std::to_string(result.surah) + ":" + std::to_string(result.verse);
-  if (result.lastVerse != result.verse) label += "-" + std::to_string(result.lastVerse);
-  return label;
-}
-
 void PrintJson(const std::vector<search::SearchResult>& results) {
   nlohmann::ordered_json out = nlohmann::ordered_json::array();
   for (const auto& r : results) {

@@ -20,9 +20,7 @@ constexpr const char* kWhatEntries[] = {"Arab dan terjemah", "Arab", "Terjemah"}
 }  // namespace
 
 std::string SearchResultEntry(const search::SearchResult& result) {
-  std::string entry = std::to_string(result.surah) + ":" + std::to_string(result.verse);
-  if (result.lastVerse != result.verse) entry += "-" + std::to_string(result.lastVerse);
-  return entry + "  " + result.snippet;
+  return search::VerseLabel(result) + "  " + result.snippet;
 }
 
 SearchDialog::SearchDialog(const ModuleState& state, FormsRuntime& runtime)

@@ -164,4 +164,16 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
   return results;
 }
 
+std::string VerseLabel(const SearchResult& result) {
+  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + string.
+  std::string label = std::to_string(result.surah);
+  label += ':';
+  label += std::to_string(result.verse);
+  if (result.lastVerse != result.verse) {
+    label += '-';
+    label += std::to_string(result.lastVerse);
+  }
+  return label;
+}
+
 }  // namespace pelvaron::search

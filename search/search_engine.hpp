@@ -20,6 +20,9 @@ struct SearchResult {
   std::string snippet;  // the verse's text with the matched words, about 100 characters
 };
 
+// "S:V", or "S:V-W" for a range.
+std::string VerseLabel(const SearchResult& result);
+
 // Every name the search understands for the pack's surahs: the Latin names of the surah index,
 // the Arabic names of surahnames.txt when the pack has it, and the well-known names of whole surahs.
 SurahNameMatcher SurahNamesOf(const ModuleState& state);

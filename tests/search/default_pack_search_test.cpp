@@ -40,9 +40,7 @@ class DefaultPackSearch : public ::testing::Test {
   static std::string First(const std::string& query) {
     const auto results = engine_->Find(query, 3);
     if (results.empty()) return "none";
-    const auto& r = results.front();
-    return std::to_string(r.surah) + ":" + std::to_string(r.verse) +
-           (r.lastVerse != r.verse ? "-" + std::to_string(r.lastVerse) : "");
+    return VerseLabel(results.front());
   }
   static inline ModuleState* state_ = nullptr;
   static inline SearchEngine* engine_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "module/error.hpp"
 #include "search/reference.hpp"
+#include "search/search_engine.hpp"
 #include "search/text_fold.hpp"
 #include "search/well_known.hpp"
 #include "search/word_index.hpp"
@@ -71,7 +72,8 @@ TEST(SearchText, ReferencesWithoutNames) {
   const auto parse = [&](std::string_view q) -> std::string {
     const auto r = ParseReference(q, none);
     if (!r) return "none";
-    return std::to_string(r->surah) + (r->surahAlone ? "" : ":" + std::to_string(r->firstVerse) + "-" + std::to_string(r->lastVerse));
+    if (r->surahAlone) return std::to_string(r->surah);
+    return VerseLabel({r->surah, r->firstVerse, r->lastVerse, 0, ""});
   };
   EXPECT_EQ(parse("2:255"), "2:255-255");
   EXPECT_EQ(parse(" QS 2 : 255 - 257 "), "2:255-257");

@@ -283,6 +283,13 @@ installer_checks() {
   expect "$arch: setup installs the font for the user" \
     eval 'cmp -s "$userfont" /usr/share/fonts/opentype/fonts-hosny-amiri/AmiriQuran.ttf && reg_has "$view" "$fontkey" "AmiriQuran.ttf" /v "$fontvalue"'
 
+  # GDI, which Word draws with, finds the user's font; a verse drawn in it, for a person to see:
+  # 2:7 from the default pack when it is built (its open tanween), else a word of it.
+  "$pelvaron" insert --app-path "$root/build/default/cli" --surah 2 --first 7 --last 7 --mode arabic \
+    >"$dir/verse.txt" 2>/dev/null || printf '%s\n' 'غِشَٰوَةٞۖ وَلَهُمۡ عَذَابٌ عَظِيمٞ' >"$dir/verse.txt"
+  host_run font --family 'Amiri Quran' --text-file "C:\\$folder\\verse.txt" --screenshot "C:\\$folder\\font-2-7.png"
+  cp "$dir/font-2-7.png" "$artifacts/$arch-font-2-7.png" 2>/dev/null
+
   host_run insert --per-user 'Programs\Pelvaron' --button 2 --surah 1 --first 2 --last 5 \
     --trace "C:\\$folder\\installed.trace"
   compare_trace_in "$instdir" installed --surah 1 --first 2 --last 5 --mode arabic

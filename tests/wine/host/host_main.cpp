@@ -10,6 +10,7 @@
 //   pelvaron_wine_host about [--screenshot FILE]
 //   pelvaron_wine_host search --query TEXT [--enter] --expect-first TEXT --cite N [--double-click]
 //                      --trace FILE [--screenshot FILE]
+//   pelvaron_wine_host font --family NAME --text-file FILE --screenshot FILE
 //
 // --ribbon presses the buttons on the ribbon instead of the menu; --word2003 offers no
 // Application.UndoRecord; --per-user FOLDER loads the add-in through the current user's
@@ -35,6 +36,7 @@
 #include "tests/wine/host/checks.hpp"
 #include "tests/wine/host/dialog_driver.hpp"
 #include "tests/wine/host/frame_checks.hpp"
+#include "tests/wine/host/font_check.hpp"
 #include "tests/wine/host/ribbon_driver.hpp"
 #include "tests/wine/host/screenshot.hpp"
 #include "tests/wine/host/word_model.hpp"
@@ -581,7 +583,7 @@ int Search(const Options& o) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|ribbon|insert|about|search [options]\n");
+    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|ribbon|insert|about|search|font [options]\n");
     return 2;
   }
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -602,6 +604,8 @@ int wmain(int argc, wchar_t** argv) {
   else if (scenario == L"insert") failed = Insert(options);
   else if (scenario == L"about") failed = About(options);
   else if (scenario == L"search") failed = Search(options);
+  else if (scenario == L"font")
+    failed = CheckInstalledFont(check, options.Get(L"--family"), options.Get(L"--text-file"), options.Get(L"--screenshot"));
   else failed = 1;
   Model().menuBar.items.clear();
   RevokeWordGlobal();
