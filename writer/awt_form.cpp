@@ -217,6 +217,7 @@ void AwtForm::Show() {
   // The load handler may have closed the form again.
   if (!loaded_) return;
   window_->setVisible(true);
+  window_->setPosSize(x_, y_, width_, height_, awt::PosSize::POSSIZE);
   ToFront();
 }
 
@@ -226,7 +227,10 @@ void AwtForm::Load() {
   descriptor.Type = awt::WindowClass_TOP;
   descriptor.WindowServiceName = "modelessdialog";
   descriptor.Parent = runtime_.parent();
-  descriptor.Bounds = awt::Rectangle(0, 0, Pixels(layout_.clientWidth, tpp), Pixels(layout_.clientHeight, tpp));
+  x_ = y_ = 0;
+  width_ = Pixels(layout_.clientWidth, tpp);
+  height_ = Pixels(layout_.clientHeight, tpp);
+  descriptor.Bounds = awt::Rectangle(x_, y_, width_, height_);
   descriptor.WindowAttributes = awt::WindowAttribute::BORDER | awt::WindowAttribute::MOVEABLE |
                                 awt::WindowAttribute::CLOSEABLE;
   peer_ = runtime_.toolkit()->createWindow(descriptor);
@@ -343,31 +347,33 @@ intptr_t AwtForm::WindowHandle() const {
 
 float AwtForm::Left() const {
   RequireLoaded("left");
-  return static_cast<float>(window_->getPosSize().X) * runtime_.TwipsPerPixelX();
+  return static_cast<float>(x_) * runtime_.TwipsPerPixelX();
 }
 float AwtForm::Top() const {
   RequireLoaded("top");
-  return static_cast<float>(window_->getPosSize().Y) * runtime_.TwipsPerPixelY();
+  return static_cast<float>(y_) * runtime_.TwipsPerPixelY();
 }
 float AwtForm::Width() const {
   RequireLoaded("width");
-  return static_cast<float>(window_->getPosSize().Width) * runtime_.TwipsPerPixelX();
+  return static_cast<float>(width_) * runtime_.TwipsPerPixelX();
 }
 float AwtForm::Height() const {
   RequireLoaded("height");
-  return static_cast<float>(window_->getPosSize().Height) * runtime_.TwipsPerPixelY();
+  return static_cast<float>(height_) * runtime_.TwipsPerPixelY();
 }
 void AwtForm::SetLeft(float twips) {
   RequireLoaded("left");
-  window_->setPosSize(Pixels(twips, runtime_.TwipsPerPixelX()), 0, 0, 0, awt::PosSize::X);
+  SetBounds(Pixels(twips, runtime_.TwipsPerPixelX()), y_, width_, height_);
 }
 void AwtForm::SetTop(float twips) {
   RequireLoaded("top");
-  window_->setPosSize(0, Pixels(twips, runtime_.TwipsPerPixelY()), 0, 0, awt::PosSize::Y);
+  SetBounds(x_, Pixels(twips, runtime_.TwipsPerPixelY()), width_, height_);
 }
 
 void AwtForm::SetBounds(int32_t x, int32_t y, int32_t width, int32_t height) {
-  if (loaded_) window_->setPosSize(x, y, width, height, awt::PosSize::POSSIZE);
+  if (!loaded_) return;
+  x_ = x, y_ = y, width_ = width, height_ = height;
+  window_->setPosSize(x, y, width, height, awt::PosSize::POSSIZE);
 }
 
 void AwtForm::ToFront() {

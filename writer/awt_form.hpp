@@ -56,6 +56,9 @@ class AwtForm : public forms::Form {
   forms::FormLayout layout_;
   forms::FormEvents& events_;
   bool loaded_ = false;
+  // The window's rectangle in pixels as last set: a window not yet shown reports none of
+  // its own, and the toolkit would move it back to where it was created.
+  int32_t x_ = 0, y_ = 0, width_ = 0, height_ = 0;
   css::uno::Reference<css::awt::XWindowPeer> peer_;
   css::uno::Reference<css::awt::XWindow> window_;
   rtl::Reference<AwtListener> listener_;

@@ -5,7 +5,8 @@
 # the profile belongs to, and soffice runs as, the user nobody.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/install-deps.sh libreoffice-writer libreoffice-dev libreoffice-dev-common python3-uno fonts-hosny-amiri
+bash tools/install-deps.sh libreoffice-writer libreoffice-dev libreoffice-dev-common python3-uno fonts-hosny-amiri \
+  xvfb xdotool imagemagick >/dev/null
 
 exe=$PWD/build/default/cli/pelvaron
 oxt=build/default/writer/pelvaron.oxt
@@ -42,4 +43,15 @@ fi
 listed=$("${as_user[@]}" timeout 60 unopkg list "-env:UserInstallation=file://$work/profile")
 grep -q 'Identifier: org.pelvaron.writer' <<<"$listed" || { echo "writer: unopkg did not register the extension" >&2; exit 1; }
 # Debian's interpreter: python3-uno is built for it, not for one first on PATH.
-timeout 900 /usr/bin/python3 tests/writer/writer_check.py "$work" "$exe" "${as_user[@]}"
+[ -n "${WRITER_SCREENS_ONLY:-}" ] || timeout 900 /usr/bin/python3 tests/writer/writer_check.py "$work" "$exe" "${as_user[@]}"
+
+# The same profile on a virtual display: the menu, the dialog and a page, as screenshots.
+artifacts=$PWD/build/writer/artifacts
+mkdir -p "$artifacts" && chmod 777 "$artifacts"
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+DISPLAY=":$(head -n1 "$work/display")" timeout 300 /usr/bin/python3 tests/writer/screens.py "$work" "$artifacts" "${as_user[@]}"
+echo "screenshots: $artifacts"

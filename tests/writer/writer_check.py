@@ -13,15 +13,12 @@ extension added, `data` (a symlink the cases point at a pack), `packs/*`.
 import os
 import subprocess
 import sys
-import time
 
 import uno
-from com.sun.star.beans import PropertyValue
-from com.sun.star.connection import NoConnectException
+
+from office import Office, prop
 
 WORK, PELVARON, PREFIX = sys.argv[1], sys.argv[2], sys.argv[3:]
-DATA, SCRIPT, LOG = (os.path.join(WORK, n) for n in ("data", "script.txt", "messages.log"))
-PACKS = os.path.join(WORK, "packs")
 ADJUST_BLOCK, RL_TB = 2, 1
 failures = []
 
@@ -32,53 +29,14 @@ def check(ok, what):
         failures.append(what)
 
 
-def start_office():
-    port = 20000 + os.getpid() % 20000
-    env = dict(os.environ, PELVARON_WRITER_DATA=DATA, PELVARON_WRITER_SCRIPT=SCRIPT, PELVARON_WRITER_LOG=LOG,
-               HOME=WORK)
-    office = subprocess.Popen(PREFIX + ["soffice", "--headless", "--invisible", "--norestore", "--nologo",
-                                        "-env:UserInstallation=file://" + WORK + "/profile",
-                                        "--accept=socket,host=127.0.0.1,port=%d;urp;" % port], env=env)
-    resolver = uno.getComponentContext().ServiceManager.createInstanceWithContext(
-        "com.sun.star.bridge.UnoUrlResolver", uno.getComponentContext())
-    for _ in range(120):
-        try:
-            ctx = resolver.resolve("uno:socket,host=127.0.0.1,port=%d;urp;StarOffice.ComponentContext" % port)
-            return office, ctx
-        except NoConnectException:
-            time.sleep(0.5)
-    office.kill()
-    sys.exit("writer_check: soffice did not answer")
-
-
-office, ctx = start_office()
-smgr = ctx.ServiceManager
-desktop = smgr.createInstanceWithContext("com.sun.star.frame.Desktop", ctx)
-dispatcher = smgr.createInstanceWithContext("com.sun.star.frame.DispatchHelper", ctx)
-
-
-def prop(name, value):
-    p = PropertyValue()
-    p.Name, p.Value = name, value
-    return p
-
-
-def use_pack(name):
-    if os.path.lexists(DATA):
-        os.remove(DATA)
-    os.symlink(os.path.join(PACKS, name), DATA)
+office = Office(WORK, PREFIX)
+PACKS = office.packs
 
 
 def run_command(command, script=""):
-    with open(SCRIPT, "w") as f:
-        f.write(script)
-    open(LOG, "w").close()
-    doc = desktop.loadComponentFromURL("private:factory/swriter", "_blank", 0, ())
-    started = time.monotonic()
-    dispatcher.executeDispatch(doc.CurrentController.Frame, "vnd.pelvaron:" + command, "", 0, ())
-    seconds = time.monotonic() - started
-    with open(LOG) as f:
-        return doc, f.read().splitlines(), seconds
+    doc = office.new_document()
+    messages, seconds = office.dispatch(doc, command, script)
+    return doc, messages, seconds
 
 
 def is_arabic(c):
@@ -116,7 +74,7 @@ def expected(args, pack):
                           capture_output=True, text=True).stdout
     docx = os.path.join(WORK, "expected.docx")
     subprocess.run([PELVARON, "insert", *app, *args, "-o", docx], check=True)
-    model = desktop.loadComponentFromURL(uno.systemPathToFileUrl(docx), "_blank", 0, (prop("Hidden", True),))
+    model = office.desktop.loadComponentFromURL(uno.systemPathToFileUrl(docx), "_blank", 0, (prop("Hidden", True),))
     paragraphs = read(model)
     model.close(True)
     return text.split("\n")[:-1], paragraphs
@@ -140,7 +98,7 @@ CASES = [
 ]
 
 for command, script, args, pack in CASES:
-    use_pack(pack)
+    office.use_pack(pack)
     lines, want = expected(args, pack)
     doc, messages, _ = run_command(command, script)
     got = read(doc)
@@ -164,7 +122,7 @@ for command, script, args, pack in CASES:
     doc.close(True)
 
 # The About box opens and a click on it closes it.
-use_pack("default")
+office.use_pack("default")
 doc, messages, _ = run_command("About", "about state\nabout click form\nabout state\n")
 check(messages == ["About loaded=1", "About loaded=0"], "About: shown, closed by a click (%s)" % messages)
 doc.close(True)
@@ -180,7 +138,7 @@ FAILURES = [
     ("Insert?surah=1&first=1&last=7&mode=every", "default", "mode", False),
 ]
 for command, pack, message, keeps_arabic in FAILURES:
-    use_pack(pack)
+    office.use_pack(pack)
     script = "surah select 0\nfrom select 3\nto text 9\nok\n" if command == "GetAll" else ""
     doc, messages, _ = run_command(command, script)
     text = doc.Text.getString()
@@ -188,19 +146,15 @@ for command, pack, message, keeps_arabic in FAILURES:
     check(bool(text) == keeps_arabic and (not text or is_arabic(text[0])),
           "%s [%s]: the document keeps %s" % (command, pack, "the Arabic typed" if keeps_arabic else "nothing"))
     doc.close(True)
-check(desktop.loadComponentFromURL("private:factory/swriter", "_blank", 0, ()).Text is not None
-      and office.poll() is None, "LibreOffice keeps running after the failures")
+check(office.new_document().Text is not None and office.process.poll() is None,
+      "LibreOffice keeps running after the failures")
 
 # The time to insert the whole of Al-Baqarah, reported, not asserted.
-use_pack("default")
+office.use_pack("default")
 doc, messages, seconds = run_command("Insert?surah=2&first=1&last=286&mode=all")
 print("Al-Baqarah 1-286, mode all: %.2f s in Writer, %d paragraphs" % (seconds, doc.Text.getString().count("\n") + 1))
 doc.close(True)
 
-try:
-    desktop.terminate()
-except Exception:
-    pass
-office.wait(timeout=60)
+office.close()
 print("%d failed" % len(failures))
 sys.exit(1 if failures else 0)

@@ -1,0 +1,80 @@
+"""Writer on a virtual display (Xvfb): the Al-Quran menu as LibreOffice's accessibility tree
+shows it, opened by a real mouse click (xdotool); the verse dialog; a page with Al-Fatihah.
+Screenshots go to OUT (menu.png, dialog.png, page.png).
+
+Usage: screens.py WORK OUT [SOFFICE-PREFIX...]
+"""
+import os
+import subprocess
+import sys
+import time
+
+from office import Office
+
+WORK, OUT, PREFIX = sys.argv[1], sys.argv[2], sys.argv[3:]
+MENU, MENU_BAR = 34, 35  # com.sun.star.accessibility.AccessibleRole
+WORD_MENU = ["Get All", "Get Ayat", "Get Terjemah", "About"]
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what)
+    if not ok:
+        failures.append(what)
+
+
+def find(context, role, name=None, depth=0):
+    if context.getAccessibleRole() == role and (name is None or context.getAccessibleName() == name):
+        return context
+    if depth > 6:
+        return None
+    for i in range(context.getAccessibleChildCount()):
+        child = context.getAccessibleChild(i)
+        found = child and find(child.getAccessibleContext(), role, name, depth + 1)
+        if found:
+            return found
+    return None
+
+
+def settle(seconds=1.5):
+    time.sleep(seconds)
+
+
+def shoot(name):
+    subprocess.run(["import", "-window", "root", os.path.join(OUT, name)], check=True)
+
+
+office = Office(WORK, PREFIX, headless=False)
+office.use_pack("default")
+doc = office.new_document()
+window = doc.CurrentController.Frame.ContainerWindow
+window.setPosSize(0, 0, 1024, 768, 15)
+settle(3)
+
+bar = find(window.getAccessibleContext(), MENU_BAR)
+check(bar is not None, "Writer has a menu bar")
+menu = bar and find(bar, MENU, "Al-Quran")
+check(menu is not None, "the menu bar has Al-Quran")
+if menu:
+    where, size = menu.getLocationOnScreen(), menu.getSize()
+    subprocess.run(["xdotool", "mousemove", str(where.X + size.Width // 2), str(where.Y + size.Height // 2),
+                    "click", "1"], check=True)
+    settle()
+    items = [menu.getAccessibleChild(i).getAccessibleContext().getAccessibleName()
+             for i in range(menu.getAccessibleChildCount())]
+    check(items == WORD_MENU, "Al-Quran holds the Word menu's commands in its order: %s" % items)
+    shoot("menu.png")
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+    settle()
+
+# The dialog as the user finds it after Get All and picking Al-Fatihah 1 to 7.
+office.dispatch(doc, "GetAll", "surah select 0\nfrom select 0\nto select 6\nstate\n")
+settle()
+shoot("dialog.png")
+messages, _ = office.dispatch(doc, "GetAll", "ok\n")
+check(messages == [] and doc.Text.getString() != "", "OK in the shown dialog inserts")
+settle()
+shoot("page.png")
+office.close()
+print("%d failed" % len(failures))
+sys.exit(1 if failures else 0)
