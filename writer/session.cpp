@@ -4,7 +4,13 @@
 #include <fstream>
 #include <map>
 
+#include <com/sun/star/awt/FontDescriptor.hpp>
+#include <com/sun/star/awt/XDevice.hpp>
 #include <com/sun/star/awt/XWindowPeer.hpp>
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/deployment/PackageInformationProvider.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
@@ -72,17 +78,38 @@ void Session::Log(const std::string& line) const {
   std::ofstream(logPath_, std::ios::app) << line << "\n";
 }
 
+std::string Session::ExtensionFolder() const {
+  const rtl::OUString url =
+      css::deployment::PackageInformationProvider::get(context_)->getPackageLocation(ToOUString(kExtensionId));
+  rtl::OUString path;
+  if (url.isEmpty() || osl::FileBase::getSystemPathFromFileURL(url, path) != osl::FileBase::E_None)
+    throw Error(ErrorKind::File, std::string("the extension ") + kExtensionId + " cannot find its own folder");
+  return ToUtf8(path);
+}
+
+void Session::ProvideQuranFont() {
+  if (fontProvided_) return;
+  fontProvided_ = true;  // once per session, whatever happens: a missing font only looks different
+  const Reference<css::awt::XDevice> device = runtime_.toolkit()->createScreenCompatibleDevice(1, 1);
+  for (const css::awt::FontDescriptor& font : device->getFontDescriptors())
+    if (ToUtf8(font.Name) == kQuranFont) return;
+  rtl::OUString url;
+  if (osl::FileBase::getFileURLFromSystemPath(ToOUString(ExtensionFolder() + "/fonts/quran-font.fodt"), url) !=
+      osl::FileBase::E_None)
+    return;
+  css::uno::Sequence<css::beans::PropertyValue> hidden(1);
+  hidden[0].Name = "Hidden";
+  hidden[0].Value <<= true;
+  Reference<css::lang::XComponent> carrier =
+      css::frame::Desktop::create(context_)->loadComponentFromURL(url, "_blank", 0, hidden);
+  Reference<css::util::XCloseable> closeable(carrier, UNO_QUERY);
+  if (closeable.is()) closeable->close(true);
+}
+
 void Session::LoadData() {
   // Read afresh at every command: a pack repaired or replaced meanwhile is taken as it is now.
   std::string folder = Environment("PELVARON_WRITER_DATA");
-  if (folder.empty()) {
-    const rtl::OUString url =
-        css::deployment::PackageInformationProvider::get(context_)->getPackageLocation(ToOUString(kExtensionId));
-    rtl::OUString path;
-    if (url.isEmpty() || osl::FileBase::getSystemPathFromFileURL(url, path) != osl::FileBase::E_None)
-      throw Error(ErrorKind::File, std::string("the extension ") + kExtensionId + " cannot find its own folder");
-    folder = ToUtf8(path);
-  }
+  if (folder.empty()) folder = ExtensionFolder();
   try {
     LoadModuleState(state_, folder);
   } catch (const Error& e) {
@@ -108,6 +135,10 @@ void Session::RunCommand(const std::string& command, const std::string& query, c
   if (!Reference<css::text::XTextDocument>(model, UNO_QUERY).is())
     throw Error(ErrorKind::Input, "Al-Quran inserts into Writer text documents only");
   LoadData();
+  try {
+    ProvideQuranFont();
+  } catch (...) {
+  }
   document_->SetModel(model);
   if (command == "GetAll") return app_.OnGetAllClicked();
   if (command == "GetAyat") return app_.OnGetAyatClicked();

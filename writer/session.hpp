@@ -29,7 +29,13 @@ class Session {
 
  private:
   void RunCommand(const std::string& command, const std::string& query, const css::uno::Reference<css::frame::XFrame>& frame);
+  // The extension's own folder, from LibreOffice's package registry.
+  std::string ExtensionFolder() const;
   void LoadData();
+  // Makes the Quran font usable when the system lacks it: LibreOffice takes the fonts a
+  // loaded document embeds for the whole session, so the extension's font carrier
+  // (fonts/quran-font.fodt) is opened hidden once and closed.
+  void ProvideQuranFont();
   void PlayScript(const std::string& path);
   void PlayLine(const std::string& line);
   void Log(const std::string& line) const;
@@ -40,6 +46,7 @@ class Session {
   std::shared_ptr<FrameDocument> document_;
   forms::FormsApp app_;
   std::string logPath_;
+  bool fontProvided_ = false;
 };
 
 }  // namespace pelvaron::writer

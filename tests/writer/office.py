@@ -14,13 +14,13 @@ from com.sun.star.connection import NoConnectException
 
 
 class Office:
-    def __init__(self, work, prefix, headless=True):
+    def __init__(self, work, prefix, headless=True, env=None):
         self.work = work
         self.data, self.script, self.log = (os.path.join(work, n) for n in ("data", "script.txt", "messages.log"))
         self.packs = os.path.join(work, "packs")
         port = 20000 + os.getpid() % 20000
         env = dict(os.environ, PELVARON_WRITER_DATA=self.data, PELVARON_WRITER_SCRIPT=self.script,
-                   PELVARON_WRITER_LOG=self.log, HOME=work)
+                   PELVARON_WRITER_LOG=self.log, HOME=work, **(env or {}))
         mode = ["--headless", "--invisible"] if headless else []
         self.process = subprocess.Popen(prefix + ["soffice", *mode, "--norestore", "--nologo",
                                                   "-env:UserInstallation=file://" + work + "/profile",
@@ -59,6 +59,11 @@ class Office:
         seconds = time.monotonic() - started
         with open(self.log) as f:
             return f.read().splitlines(), seconds
+
+    def has_font(self, name):
+        device = self.ctx.ServiceManager.createInstanceWithContext("com.sun.star.awt.Toolkit", self.ctx) \
+            .createScreenCompatibleDevice(1, 1)
+        return any(font.Name == name for font in device.getFontDescriptors())
 
     def close(self):
         try:

@@ -45,7 +45,12 @@ grep -q 'Identifier: org.pelvaron.writer' <<<"$listed" || { echo "writer: unopkg
 # Debian's interpreter: python3-uno is built for it, not for one first on PATH.
 [ -n "${WRITER_SCREENS_ONLY:-}" ] || timeout 900 /usr/bin/python3 tests/writer/writer_check.py "$work" "$exe" "${as_user[@]}"
 
-# The same profile on a virtual display: the menu, the dialog and a page, as screenshots.
+# The same profile on a virtual display, with a font configuration that lacks Amiri: the
+# font the extension carries, the menu, the dialog and a page, as screenshots.
+cat > "$work/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<fontconfig><dir>/usr/share/fonts/truetype</dir><cachedir>$work/fontcache</cachedir></fontconfig>
+CONF
 artifacts=$PWD/build/writer/artifacts
 mkdir -p "$artifacts" && chmod 777 "$artifacts"
 exec 3>"$work/display"

@@ -1,4 +1,6 @@
-"""Writer on a virtual display (Xvfb): the Al-Quran menu as LibreOffice's accessibility tree
+"""Writer on a virtual display (Xvfb), on a system without the Quran font (FONTCONFIG_FILE
+names a configuration without it): the font the extension carries becomes usable; the
+Al-Quran menu as LibreOffice's accessibility tree
 shows it, opened by a real mouse click (xdotool); the verse dialog; a page with Al-Fatihah.
 Screenshots go to OUT (menu.png, dialog.png, page.png).
 
@@ -44,8 +46,9 @@ def shoot(name):
     subprocess.run(["import", "-window", "root", os.path.join(OUT, name)], check=True)
 
 
-office = Office(WORK, PREFIX, headless=False)
+office = Office(WORK, PREFIX, headless=False, env={"FONTCONFIG_FILE": os.path.join(WORK, "fonts.conf")})
 office.use_pack("default")
+check(not office.has_font("Amiri"), "LibreOffice starts without Amiri")
 doc = office.new_document()
 window = doc.CurrentController.Frame.ContainerWindow
 window.setPosSize(0, 0, 1024, 768, 15)
@@ -73,6 +76,7 @@ settle()
 shoot("dialog.png")
 messages, _ = office.dispatch(doc, "GetAll", "ok\n")
 check(messages == [] and doc.Text.getString() != "", "OK in the shown dialog inserts")
+check(office.has_font("Amiri"), "the extension's Amiri is usable after the first command")
 settle()
 shoot("page.png")
 office.close()
