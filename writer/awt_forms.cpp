@@ -2,13 +2,16 @@
 
 #include <exception>
 
+#include <com/sun/star/awt/AsyncCallback.hpp>
 #include <com/sun/star/awt/MessageBoxButtons.hpp>
 #include <com/sun/star/awt/MessageBoxType.hpp>
 #include <com/sun/star/awt/Toolkit.hpp>
 #include <com/sun/star/awt/XDevice.hpp>
 #include <com/sun/star/awt/XMessageBox.hpp>
 #include <com/sun/star/awt/XMessageBoxFactory.hpp>
+#include <com/sun/star/awt/XCallback.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
+#include <cppuhelper/implbase1.hxx>
 
 #include "module/trace_format.hpp"
 #include "writer/awt_form.hpp"
@@ -82,7 +85,34 @@ void AwtRuntime::RunEvent(const std::function<void()>& handler) {
   }
 }
 
-void AwtRuntime::DisposeLater(const Reference<awt::XWindowPeer>& window) { pending_.push_back(window); }
+namespace {
+
+// Runs the runtime's disposal from the main loop, once the handler that unloaded has returned.
+class DisposeCallback : public cppu::WeakImplHelper1<awt::XCallback> {
+ public:
+  explicit DisposeCallback(AwtRuntime& runtime) : runtime_(runtime) {}
+  void SAL_CALL notify(const css::uno::Any&) override {
+    try {
+      runtime_.DisposePending();
+    } catch (...) {
+    }
+  }
+
+ private:
+  AwtRuntime& runtime_;
+};
+
+}  // namespace
+
+void AwtRuntime::DisposeLater(const Reference<awt::XWindowPeer>& window) {
+  pending_.push_back(window);
+  if (pending_.size() > 1) return;  // a callback is on its way already
+  try {
+    awt::AsyncCallback::create(context_)->addCallback(new DisposeCallback(*this), css::uno::Any());
+  } catch (...) {
+    // The next event disposes them instead.
+  }
+}
 
 void AwtRuntime::DisposePending() {
   if (depth_ != 0) return;

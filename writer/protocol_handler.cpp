@@ -14,6 +14,9 @@
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <com/sun/star/lang/XSingleComponentFactory.hpp>
 #include <cppuhelper/factory.hxx>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XTerminateListener.hpp>
+#include <cppuhelper/implbase1.hxx>
 #include <cppuhelper/implbase4.hxx>
 #include <cppuhelper/supportsservice.hxx>
 #include <cppuhelper/weak.hxx>
@@ -55,8 +58,26 @@ std::pair<std::string, std::string> ParseUrl(const css::util::URL& url) {
 // One Session for the whole process, made at the first command. It is never destroyed: its
 // windows and references belong to LibreOffice's lifetime, which ends after the library's
 // static destructors would run.
+class TerminateListener : public cppu::WeakImplHelper1<css::frame::XTerminateListener> {
+ public:
+  explicit TerminateListener(Session& session) : session_(session) {}
+  void SAL_CALL queryTermination(const css::lang::EventObject&) override {}
+  void SAL_CALL notifyTermination(const css::lang::EventObject&) override { session_.Shutdown(); }
+  void SAL_CALL disposing(const css::lang::EventObject&) override {}
+
+ private:
+  Session& session_;
+};
+
 Session& TheSession(const Reference<css::uno::XComponentContext>& context) {
-  static Session* session = new Session(context);
+  static Session* session = [&context] {
+    auto* made = new Session(context);
+    try {
+      css::frame::Desktop::create(context)->addTerminateListener(new TerminateListener(*made));
+    } catch (...) {
+    }
+    return made;
+  }();
   return *session;
 }
 

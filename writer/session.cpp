@@ -68,6 +68,15 @@ Session::Session(const Reference<css::uno::XComponentContext>& context)
   runtime_.SetAfterEvent([document = document_] { document->Finish(); });
 }
 
+void Session::Shutdown() noexcept {
+  try {
+    app_.VerseForm().form().Unload();
+    app_.AboutForm().form().Unload();
+    runtime_.DisposePending();
+  } catch (...) {
+  }
+}
+
 bool Session::Knows(const std::string& command) {
   return command == "Insert" || command == "GetAll" || command == "GetAyat" || command == "GetTerjemah" ||
          command == "About";

@@ -27,6 +27,9 @@ class Session {
 
   static bool Knows(const std::string& command);
 
+  // LibreOffice is ending: the forms close and their windows go before the toolkit does.
+  void Shutdown() noexcept;
+
  private:
   void RunCommand(const std::string& command, const std::string& query, const css::uno::Reference<css::frame::XFrame>& frame);
   // The extension's own folder, from LibreOffice's package registry.

@@ -66,11 +66,23 @@ class Office:
         return any(font.Name == name for font in device.getFontDescriptors())
 
     def close(self):
+        # Documents closed unsaved first: a modified one would ask whether to save.
+        components = self.desktop.Components.createEnumeration()
+        while components.hasMoreElements():
+            component = components.nextElement()
+            try:
+                component.close(True)
+            except Exception:
+                pass  # one already closing with another
         try:
             self.desktop.terminate()
         except Exception:
-            pass
-        self.process.wait(timeout=60)
+            pass  # the bridge goes down with soffice
+        try:
+            self.process.wait(timeout=60)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            sys.exit("office: soffice did not end")
 
 
 def prop(name, value):
