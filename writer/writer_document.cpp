@@ -67,34 +67,48 @@ WriterDocument::WriterDocument(const Reference<css::frame::XModel>& model, std::
   cursor_ = text_->createTextCursorByRange(viewCursor_->getEnd());
 }
 
-void WriterDocument::MoveViewCursorToEnd() { viewCursor_->gotoRange(cursor_->getEnd(), false); }
+void WriterDocument::MoveViewCursorToEnd() {
+  Flush();
+  viewCursor_->gotoRange(cursor_->getEnd(), false);
+}
 
-void WriterDocument::ApplyCharacterFormat() {
+void WriterDocument::ApplyCharacterFormat(const CharacterFormat& format) {
   Reference<css::beans::XPropertySet> props(cursor_, UNO_QUERY_THROW);
-  if (IsNormalText(font_)) {
+  if (format.font.empty()) {
     Reference<css::beans::XPropertyState>(cursor_, UNO_QUERY_THROW)->setPropertyToDefault("CharFontName");
     props->setPropertyValue("CharFontNameComplex", Any(ToOUString(quranFont_)));
   } else {
-    const Any name(ToOUString(font_));
+    const Any name(ToOUString(format.font));
     props->setPropertyValue("CharFontName", name);
     props->setPropertyValue("CharFontNameComplex", name);
   }
-  if (points_ > 0) {
-    props->setPropertyValue("CharHeight", Any(points_));
-    props->setPropertyValue("CharHeightComplex", Any(points_));
+  if (format.points > 0) {
+    props->setPropertyValue("CharHeight", Any(format.points));
+    props->setPropertyValue("CharHeightComplex", Any(format.points));
   }
 }
 
 void WriterDocument::Insert(const std::u16string& text) {
   if (text.empty()) return;
+  const CharacterFormat format{IsNormalText(font_) ? std::string() : font_, points_};
+  if (!(format == pendingFormat_)) Flush();
+  pendingFormat_ = format;
+  pending_ += text;
+}
+
+void WriterDocument::Flush() {
+  if (pending_.empty()) return;
+  const std::u16string text = std::exchange(pending_, {});
   // A collapsed cursor given a string spans it afterwards: format it, then move past it.
   cursor_->setString(rtl::OUString(reinterpret_cast<const sal_Unicode*>(text.data()), static_cast<sal_Int32>(text.size())));
-  ApplyCharacterFormat();
+  ApplyCharacterFormat(pendingFormat_);
   cursor_->collapseToEnd();
 }
 
-void WriterDocument::SetScreenUpdating(bool) {}  // the controllers stay locked for the whole insertion
-void WriterDocument::Yield() {}
+// The controllers stay locked for the whole insertion; what was typed goes in here, so a
+// failure in the next verse finds this one in the document.
+void WriterDocument::SetScreenUpdating(bool) { Flush(); }
+void WriterDocument::Yield() { Flush(); }
 
 void WriterDocument::SetFontSize(float points) {
   if (!(points >= 1.0f && points <= 1638.0f))
@@ -128,8 +142,13 @@ void WriterDocument::TypeText(const std::string& text) {
     if (c == U'\r' || c == U'\n' || c == U'\v') {
       Insert(std::exchange(piece, {}));
       // Word: a CR in typed text is a paragraph mark, LF and VT a line break.
-      if (c == U'\r') TypeParagraph();
-      else text_->insertControlCharacter(Reference<css::text::XTextRange>(cursor_.get()), css::text::ControlCharacter::LINE_BREAK, false);
+      if (c == U'\r') {
+        TypeParagraph();
+      } else {
+        Flush();
+        text_->insertControlCharacter(Reference<css::text::XTextRange>(cursor_.get()),
+                                      css::text::ControlCharacter::LINE_BREAK, false);
+      }
       continue;
     }
     if (c != U'\t' && !docx::IsXmlCharacter(c)) c = docx::kReplacementCharacter;
@@ -139,6 +158,7 @@ void WriterDocument::TypeText(const std::string& text) {
 }
 
 void WriterDocument::TypeParagraph() {
+  Flush();
   // The new paragraph carries the direction and adjustment of the one it splits from.
   text_->insertControlCharacter(Reference<css::text::XTextRange>(cursor_.get()), css::text::ControlCharacter::PARAGRAPH_BREAK, false);
 }
@@ -150,6 +170,7 @@ void WriterDocument::TypeParagraphThroughGlobal() { TypeParagraph(); }
 void WriterDocument::EndKey(int32_t) {}
 
 void WriterDocument::SetParagraphProperty(const char* name, const Any& value) {
+  Flush();
   Reference<css::beans::XPropertySet>(cursor_, UNO_QUERY_THROW)->setPropertyValue(rtl::OUString::createFromAscii(name), value);
 }
 

@@ -41,9 +41,17 @@ class WriterDocument : public DocumentOps {
   void Yield() override;
 
  private:
-  // Typed text, one piece with the selection's character format.
+  struct CharacterFormat {
+    std::string font;  // empty: the document's own
+    float points = 0;  // 0: never set
+    bool operator==(const CharacterFormat&) const = default;
+  };
+  // Typed text in the selection's character format. Runs of one format are gathered and
+  // go into the document in one piece (a verse is hundreds of symbols), before anything
+  // else touches the document.
   void Insert(const std::u16string& text);
-  void ApplyCharacterFormat();
+  void Flush();
+  void ApplyCharacterFormat(const CharacterFormat& format);
   void SetParagraphProperty(const char* name, const css::uno::Any& value);
 
   css::uno::Reference<css::text::XTextViewCursor> viewCursor_;
@@ -53,6 +61,8 @@ class WriterDocument : public DocumentOps {
   // The selection's character format, applied to the cursor before each insertion.
   std::string font_;  // empty or "(normal text)": the document's own
   float points_ = 0;  // 0: never set
+  std::u16string pending_;
+  CharacterFormat pendingFormat_;
 };
 
 // One insertion as the user sees it: controllers locked and one undo step named `title`.
