@@ -11,10 +11,13 @@ import subprocess
 import sys
 import time
 
+import uno
+
 from office import Office
 
 WORK, OUT, PREFIX = sys.argv[1], sys.argv[2], sys.argv[3:]
-MENU, MENU_BAR = 34, 35  # com.sun.star.accessibility.AccessibleRole
+MENU, MENU_BAR, TOOL_BAR = (uno.getConstantByName("com.sun.star.accessibility.AccessibleRole." + role)
+                            for role in ("MENU", "MENU_BAR", "TOOL_BAR"))
 WORD_MENU = ["Get All", "Get Ayat", "Get Terjemah", "About"]
 failures = []
 
@@ -69,6 +72,29 @@ if menu:
     shoot("menu.png")
     subprocess.run(["xdotool", "key", "Escape"], check=True)
     settle()
+
+# LibreOffice's command descriptions carry the Word menu's tooltips (shown where a command
+# is placed on one of Writer's own toolbars; an add-on toolbar shows the caption instead).
+TOOLTIPS = ["Get Ayat, terjemah & Note ", "Get Ayat", "Get Terjemah", "About"]
+commands = office.ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.UICommandDescription",
+                                                               office.ctx).getByName("com.sun.star.text.TextDocument")
+described = [{p.Name: p.Value for p in commands.getByName("vnd.pelvaron:" + c)}
+             for c in ("GetAll", "GetAyat", "GetTerjemah", "About")]
+check([(d.get("Label"), d.get("TooltipLabel")) for d in described] == list(zip(WORD_MENU, TOOLTIPS)),
+      "the commands' labels and tooltips are the Word menu's")
+
+# The toolbar has the same buttons; the pointer resting on the first shows its tooltip.
+toolbar = find(window.getAccessibleContext(), TOOL_BAR, "Al-Quran")
+check(toolbar is not None, "Writer has the Al-Quran toolbar")
+if toolbar:
+    buttons = [toolbar.getAccessibleChild(i).getAccessibleContext() for i in range(toolbar.getAccessibleChildCount())]
+    check([b.getAccessibleName() for b in buttons] == WORD_MENU, "its buttons are the Word menu's commands")
+    where, size = buttons[0].getLocationOnScreen(), buttons[0].getSize()
+    subprocess.run(["xdotool", "mousemove", str(where.X + size.Width // 2), str(where.Y + size.Height // 2)],
+                   check=True)
+    settle(3)
+    shoot("tooltip.png")
+    subprocess.run(["xdotool", "mousemove", "500", "500"], check=True)
 
 # The dialog as the user finds it after Get All and picking Al-Fatihah 1 to 7.
 office.dispatch(doc, "GetAll", "surah select 0\nfrom select 0\nto select 6\nstate\n")

@@ -136,6 +136,9 @@ FAILURES = [
     ("Insert?surah=1&first=1&last=7&mode=all", "folder-for-arabic", "AQO2.TXT", False),
     ("Insert?surah=1&first=1&last=7&mode=all", "cut-translation", "Ayat Per Kata", True),
     ("Insert?surah=1&first=1&last=7&mode=every", "default", "mode", False),
+    ("Insert?surah=1&first=one&last=7&mode=all", "default", "first=one", False),
+    ("Insert?surah=1&first=1&last=7&mode=all&style=apa", "default", "no parameter", False),
+    ("Insert?surah=115&first=1&last=1&mode=all", "default", "surah 115", False),
 ]
 for command, pack, message, keeps_arabic in FAILURES:
     office.use_pack(pack)
