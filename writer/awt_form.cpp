@@ -1,6 +1,7 @@
 #include "writer/awt_form.hpp"
 
 #include <cmath>
+#include <set>
 
 #include <com/sun/star/awt/FontDescriptor.hpp>
 #include <com/sun/star/awt/FontUnderline.hpp>
@@ -63,7 +64,16 @@ class AwtListener : public cppu::WeakImplHelper4<awt::XActionListener, awt::XIte
   void SAL_CALL windowNormalized(const css::lang::EventObject&) override {}
   void SAL_CALL windowActivated(const css::lang::EventObject&) override {}
   void SAL_CALL windowDeactivated(const css::lang::EventObject&) override {}
-  void SAL_CALL disposing(const css::lang::EventObject&) override {}
+  // The form's window, or the document window it belongs to, went away under it (the
+  // document was closed with the dialog open): the form is unloaded.
+  void SAL_CALL disposing(const css::lang::EventObject& e) override {
+    if (form_ && watched_.count(Reference<css::uno::XInterface>(e.Source, UNO_QUERY).get())) form_->OnWindowGone();
+  }
+  void Watch(const Reference<css::lang::XComponent>& window) {
+    if (!window.is()) return;
+    watched_.insert(Reference<css::uno::XInterface>(window, UNO_QUERY).get());
+    window->addEventListener(static_cast<awt::XActionListener*>(this));
+  }
 
  private:
   std::string NameOf(const Reference<css::uno::XInterface>& source) const {
@@ -76,6 +86,7 @@ class AwtListener : public cppu::WeakImplHelper4<awt::XActionListener, awt::XIte
 
   AwtForm* form_;
   std::map<css::uno::XInterface*, std::string> names_;
+  std::set<css::uno::XInterface*> watched_;
 };
 
 namespace {
@@ -241,6 +252,8 @@ void AwtForm::Load() {
   listener_->Name(window_, "");
   window_->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
   Reference<awt::XTopWindow>(peer_, UNO_QUERY_THROW)->addTopWindowListener(Reference<awt::XTopWindowListener>(listener_.get()));
+  listener_->Watch(Reference<css::lang::XComponent>(peer_, UNO_QUERY));
+  listener_->Watch(Reference<css::lang::XComponent>(runtime_.parent(), UNO_QUERY));
   runtime_.Register(WindowHandle(), this);
   loaded_ = true;
   try {
@@ -324,7 +337,11 @@ void AwtForm::Unload() {
   loaded_ = false;
   runtime_.Forget(reinterpret_cast<intptr_t>(peer_.get()));
   listener_->Forget();
-  window_->setVisible(false);
+  try {
+    window_->setVisible(false);
+  } catch (...) {
+    // Already disposed with the document window.
+  }
   // The window may be unloaded from one of its own handlers: it is disposed once that has
   // returned.
   for (auto& [name, slot] : controls_) runtime_.DisposeLater(slot->peer);
@@ -405,5 +422,7 @@ void AwtForm::OnSelected(const std::string& combo, int index) {
 }
 
 void AwtForm::OnCloseBox() { Unload(); }
+
+void AwtForm::OnWindowGone() { Unload(); }
 
 }  // namespace pelvaron::writer

@@ -44,6 +44,7 @@ class AwtForm : public forms::Form {
   void OnClick(const std::string& control);
   void OnSelected(const std::string& combo, int index);
   void OnCloseBox();
+  void OnWindowGone();
 
  private:
   struct Slot;

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # pelvaron.oxt in a real LibreOffice: `unopkg add` into a fresh profile, then
 # writer_check.py drives headless Writer over Python-UNO. Needs the default build and pack
-# (tools/make-default-pack.sh). unopkg refuses to add a user extension as root, so as root
+# (tools/make-default-pack.sh); builds the .oxt. unopkg refuses to add a user extension as root, so as root
 # the profile belongs to, and soffice runs as, the user nobody.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-deps.sh libreoffice-writer libreoffice-dev libreoffice-dev-common python3-uno fonts-hosny-amiri \
   xvfb xdotool imagemagick >/dev/null
+
+# The SDK may have come only now: the default build then takes the extension in.
+cmake --preset default -DPELVARON_WRITER=ON >/dev/null
+cmake --build --preset default --target pelvaron_oxt >/dev/null
 
 exe=$PWD/build/default/cli/pelvaron
 oxt=build/default/writer/pelvaron.oxt

@@ -127,6 +127,15 @@ doc, messages, _ = run_command("About", "about state\nabout click form\nabout st
 check(messages == ["About loaded=1", "About loaded=0"], "About: shown, closed by a click (%s)" % messages)
 doc.close(True)
 
+# The document closed under an open dialog: the next command opens it afresh and inserts.
+office.use_pack("default")
+doc, messages, _ = run_command("GetAll", "surah select 1\nstate\n")
+doc.close(True)
+doc, messages, _ = run_command("GetAyat", "state\nsurah select 0\nfrom select 0\nto select 0\nok\n")
+check(messages[0].startswith('State loaded=1 surah="001. Al-Fatihah"') and len(messages) == 1
+      and is_arabic(doc.Text.getString()[0]), "a dialog left open on a closed document comes back (%s)" % messages)
+doc.close(True)
+
 # Refusals and failures: the message, what the document keeps, LibreOffice still there.
 FAILURES = [
     ("Insert?surah=1&first=1&last=8&mode=all", "default", 'MsgBox "Ayat tidak ada!!!" 64', False),
