@@ -2,7 +2,7 @@
 names a configuration without it): the font the extension carries becomes usable; the
 Al-Quran menu as LibreOffice's accessibility tree
 shows it, opened by a real mouse click (xdotool); the verse dialog; a page with Al-Fatihah.
-Screenshots go to OUT (menu.png, dialog.png, page.png).
+Screenshots go to OUT (menu.png, tooltip.png, dialog.png, about.png, page.png).
 
 Usage: screens.py WORK OUT [SOFFICE-PREFIX...]
 """
@@ -100,7 +100,10 @@ if toolbar:
 office.dispatch(doc, "GetAll", "surah select 0\nfrom select 0\nto select 6\nstate\n")
 settle()
 shoot("dialog.png")
-messages, _ = office.dispatch(doc, "GetAll", "ok\n")
+office.dispatch(doc, "About")
+settle()
+shoot("about.png")
+messages, _ = office.dispatch(doc, "GetAll", "about click form\nok\n")
 check(messages == [] and doc.Text.getString() != "", "OK in the shown dialog inserts")
 check(office.has_font("Amiri"), "the extension's Amiri is usable after the first command")
 settle()
