@@ -24,6 +24,7 @@ for preset in default sanitize; do
   ctest --preset "$preset" -j2
 done
 bash tests/docx/libreoffice_check.sh
+bash tests/writer/run.sh
 
 # The readers under libFuzzer (ASan + UBSan), a short bounded run per target.
 cmake --preset fuzz >/dev/null

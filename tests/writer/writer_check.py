@@ -1,0 +1,172 @@
+"""Drives pelvaron.oxt in a real headless Writer over Python-UNO (Debian python3-uno).
+
+Each case dispatches a vnd.pelvaron: command into a new document and compares what Writer
+then holds with LibreOffice's reading of the .docx `pelvaron insert` writes for the same
+request, and with `pelvaron insert --format text`: the same characters in the same
+paragraphs, direction, adjustment, the complex font and the sizes per character. Then one
+Undo must take the whole insertion away. Failure cases check the message the extension
+logged, what the document keeps and that LibreOffice still answers.
+
+Usage: writer_check.py WORK PELVARON [SOFFICE-PREFIX...]; WORK holds the profile with the
+extension added, `data` (a symlink the cases point at a pack), `packs/*`.
+"""
+import os
+import subprocess
+import sys
+
+import uno
+
+from office import Office, prop
+
+WORK, PELVARON, PREFIX = sys.argv[1], sys.argv[2], sys.argv[3:]
+ADJUST_BLOCK, RL_TB = 2, 1
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what)
+    if not ok:
+        failures.append(what)
+
+
+office = Office(WORK, PREFIX)
+PACKS = office.packs
+
+
+def run_command(command, script=""):
+    doc = office.new_document()
+    messages, seconds = office.dispatch(doc, command, script)
+    return doc, messages, seconds
+
+
+def is_arabic(c):
+    o = ord(c)
+    return 0x0600 <= o <= 0x06FF or 0x08A0 <= o <= 0x08FF or 0xFB50 <= o <= 0xFDFF or 0xFE70 <= o <= 0xFEFF
+
+
+def read(doc):
+    """Paragraphs as (text, rtl, adjust, per-character (complex font, size)) tuples."""
+    paragraphs = []
+    enum = doc.Text.createEnumeration()
+    while enum.hasMoreElements():
+        para = enum.nextElement()
+        if not para.supportsService("com.sun.star.text.Paragraph"):
+            continue
+        chars = []
+        portions = para.createEnumeration()
+        while portions.hasMoreElements():
+            portion = portions.nextElement()
+            for c in portion.getString():
+                if c.isspace():
+                    chars.append((c,))
+                elif is_arabic(c):
+                    chars.append((c, portion.CharFontNameComplex, portion.CharHeightComplex))
+                else:
+                    chars.append((c, portion.CharHeight))
+        text = para.getString()
+        paragraphs.append((text, para.WritingMode == RL_TB, para.ParaAdjust, tuple(chars)) if text else ("",))
+    return paragraphs
+
+
+def expected(args, pack):
+    app = ["--app-path", os.path.join(PACKS, pack)]
+    text = subprocess.run([PELVARON, "insert", *app, *args, "--format", "text"], check=True,
+                          capture_output=True, text=True).stdout
+    docx = os.path.join(WORK, "expected.docx")
+    subprocess.run([PELVARON, "insert", *app, *args, "-o", docx], check=True)
+    model = office.desktop.loadComponentFromURL(uno.systemPathToFileUrl(docx), "_blank", 0, (prop("Hidden", True),))
+    paragraphs = read(model)
+    model.close(True)
+    return text.split("\n")[:-1], paragraphs
+
+
+# What the extension must type: (command, dialog script, pelvaron insert arguments, pack).
+FATIHAH = ["--surah", "1", "--first", "1", "--last", "7"]
+BAQARAH_1_5 = ["--surah", "2", "--first", "1", "--last", "5", "--line-per-verse"]
+CASES = [
+    ("Insert?surah=1&first=1&last=7&mode=all", "", FATIHAH + ["--mode", "all"], "default"),
+    ("Insert?surah=1&first=1&last=7&mode=arabic", "", FATIHAH + ["--mode", "arabic"], "default"),
+    ("Insert?surah=1&first=1&last=7&mode=translation", "", FATIHAH + ["--mode", "translation"], "default"),
+    ("Insert?surah=2&first=1&last=5&mode=all&linePerVerse=1", "", BAQARAH_1_5 + ["--mode", "all"], "default"),
+    ("GetAll", "surah select 0\nfrom select 0\nto select 6\nok\n", FATIHAH + ["--mode", "all"], "default"),
+    ("GetAyat", "surah select 1\nfrom select 0\nto select 4\ncheck 1\nok\n", BAQARAH_1_5 + ["--mode", "arabic"],
+     "default"),
+    ("GetTerjemah", "surah select 0\nfrom select 2\nto select 2\nok\n",
+     ["--surah", "1", "--first", "3", "--last", "5", "--mode", "translation"], "default"),
+    ("Insert?surah=2&first=1&last=12&mode=translation", "",
+     ["--surah", "2", "--first", "1", "--last", "12", "--mode", "translation"], "notes"),
+]
+
+for command, script, args, pack in CASES:
+    office.use_pack(pack)
+    lines, want = expected(args, pack)
+    doc, messages, _ = run_command(command, script)
+    got = read(doc)
+    name = command.split("&linePerVerse")[0] + (" [%s pack]" % pack if pack != "default" else "")
+    check(messages == [], "%s: no message (%s)" % (name, messages))
+    check([p[0] for p in got] == lines, "%s: the paragraphs of pelvaron insert --format text" % name)
+    check(got == want, "%s: direction, adjustment, fonts and sizes of the .docx model" % name)
+    arabic = [p for p in got if p[0] and is_arabic(p[0][0])]
+    latin = [p for p in got if p[0] and not is_arabic(p[0][0])]
+    check(("arabic" in args or "all" in args) == bool(arabic)
+          and all(p[1] and p[2] == ADJUST_BLOCK for p in arabic)
+          and all(c[1] == "Amiri Quran" for p in arabic for c in p[3] if len(c) == 3),
+          "%s: Arabic right to left, justified, in Amiri Quran" % name)
+    check(all(c[1] == 10 for p in latin for c in p[3] if len(c) == 2), "%s: translation at 10 pt" % name)
+    if pack == "notes":
+        check(any("[" in p[0] for p in got), "%s: note markers and notes typed" % name)
+    manager = doc.UndoManager
+    check(manager.getCurrentUndoActionTitle() == "Al-Quran", "%s: the undo step is named Al-Quran" % name)
+    manager.undo()
+    check(doc.Text.getString() == "", "%s: one Undo takes it all away" % name)
+    doc.close(True)
+
+# The About box opens and a click on it closes it.
+office.use_pack("default")
+doc, messages, _ = run_command("About", "about state\nabout click form\nabout state\n")
+check(messages == ["About loaded=1", "About loaded=0"], "About: shown, closed by a click (%s)" % messages)
+doc.close(True)
+
+# The document closed under an open dialog: the next command opens it afresh and inserts.
+office.use_pack("default")
+doc, messages, _ = run_command("GetAll", "surah select 1\nstate\n")
+doc.close(True)
+doc, messages, _ = run_command("GetAyat", "state\nsurah select 0\nfrom select 0\nto select 0\nok\n")
+check(messages[0].startswith('State loaded=1 surah="001. Al-Fatihah"') and len(messages) == 1
+      and is_arabic(doc.Text.getString()[0]), "a dialog left open on a closed document comes back (%s)" % messages)
+doc.close(True)
+
+# Refusals and failures: the message, what the document keeps, LibreOffice still there.
+FAILURES = [
+    ("Insert?surah=1&first=1&last=8&mode=all", "default", 'MsgBox "Ayat tidak ada!!!" 64', False),
+    ("GetAll", "default", 'MsgBox "Ayat tidak ada!!!" 64', False),
+    ("Insert?surah=1&first=1&last=7&mode=all", "missing", "cannot read its Quran data", False),
+    ("Insert?surah=1&first=1&last=7&mode=all", "empty-index", "surahindex.mtf", False),
+    ("Insert?surah=1&first=1&last=7&mode=all", "folder-for-arabic", "AQO2.TXT", False),
+    ("Insert?surah=1&first=1&last=7&mode=all", "cut-translation", "Ayat Per Kata", True),
+    ("Insert?surah=1&first=1&last=7&mode=every", "default", "mode", False),
+    ("Insert?surah=1&first=one&last=7&mode=all", "default", "first=one", False),
+    ("Insert?surah=1&first=1&last=7&mode=all&style=apa", "default", "no parameter", False),
+    ("Insert?surah=115&first=1&last=1&mode=all", "default", "surah 115", False),
+]
+for command, pack, message, keeps_arabic in FAILURES:
+    office.use_pack(pack)
+    script = "surah select 0\nfrom select 3\nto text 9\nok\n" if command == "GetAll" else ""
+    doc, messages, _ = run_command(command, script)
+    text = doc.Text.getString()
+    check(len(messages) == 1 and message in messages[0], "%s [%s]: message %s" % (command, pack, messages))
+    check(bool(text) == keeps_arabic and (not text or is_arabic(text[0])),
+          "%s [%s]: the document keeps %s" % (command, pack, "the Arabic typed" if keeps_arabic else "nothing"))
+    doc.close(True)
+check(office.new_document().Text is not None and office.process.poll() is None,
+      "LibreOffice keeps running after the failures")
+
+# The time to insert the whole of Al-Baqarah, reported, not asserted.
+office.use_pack("default")
+doc, messages, seconds = run_command("Insert?surah=2&first=1&last=286&mode=all")
+print("Al-Baqarah 1-286, mode all: %.2f s in Writer, %d paragraphs" % (seconds, doc.Text.getString().count("\n") + 1))
+doc.close(True)
+
+office.close()
+print("%d failed" % len(failures))
+sys.exit(1 if failures else 0)

@@ -1,0 +1,431 @@
+#include "writer/awt_form.hpp"
+
+#include <cmath>
+#include <set>
+
+#include <com/sun/star/awt/FontDescriptor.hpp>
+#include <com/sun/star/awt/FontUnderline.hpp>
+#include <com/sun/star/awt/FontWeight.hpp>
+#include <com/sun/star/awt/Pointer.hpp>
+#include <com/sun/star/awt/PosSize.hpp>
+#include <com/sun/star/awt/SystemPointer.hpp>
+#include <com/sun/star/awt/VclWindowPeerAttribute.hpp>
+#include <com/sun/star/awt/WindowAttribute.hpp>
+#include <com/sun/star/awt/WindowDescriptor.hpp>
+#include <com/sun/star/awt/XActionListener.hpp>
+#include <com/sun/star/awt/XButton.hpp>
+#include <com/sun/star/awt/XCheckBox.hpp>
+#include <com/sun/star/awt/XComboBox.hpp>
+#include <com/sun/star/awt/XDialog.hpp>
+#include <com/sun/star/awt/XFixedText.hpp>
+#include <com/sun/star/awt/XItemListener.hpp>
+#include <com/sun/star/awt/XMouseListener.hpp>
+#include <com/sun/star/awt/XTextComponent.hpp>
+#include <com/sun/star/awt/XTopWindow.hpp>
+#include <com/sun/star/awt/XTopWindowListener.hpp>
+#include <com/sun/star/awt/XVclWindowPeer.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <cppuhelper/implbase4.hxx>
+
+#include "module/error.hpp"
+#include "writer/awt_forms.hpp"
+#include "writer/uno_text.hpp"
+
+namespace pelvaron::writer {
+
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+namespace awt = css::awt;
+
+// Routes a control's toolkit events to its form; forgets the form once it is unloaded.
+class AwtListener : public cppu::WeakImplHelper4<awt::XActionListener, awt::XItemListener, awt::XMouseListener,
+                                                awt::XTopWindowListener> {
+ public:
+  explicit AwtListener(AwtForm* form) : form_(form) {}
+  void Forget() { form_ = nullptr; }
+  void Name(const Reference<css::uno::XInterface>& source, std::string name) { names_[source.get()] = std::move(name); }
+
+  void SAL_CALL actionPerformed(const awt::ActionEvent& e) override { Click(e.Source); }
+  void SAL_CALL itemStateChanged(const awt::ItemEvent& e) override {
+    if (form_) form_->OnSelected(NameOf(e.Source), e.Selected);
+  }
+  void SAL_CALL mousePressed(const awt::MouseEvent& e) override { Click(e.Source); }
+  void SAL_CALL mouseReleased(const awt::MouseEvent&) override {}
+  void SAL_CALL mouseEntered(const awt::MouseEvent&) override {}
+  void SAL_CALL mouseExited(const awt::MouseEvent&) override {}
+  void SAL_CALL windowClosing(const css::lang::EventObject&) override {
+    if (form_) form_->OnCloseBox();
+  }
+  void SAL_CALL windowOpened(const css::lang::EventObject&) override {}
+  void SAL_CALL windowClosed(const css::lang::EventObject&) override {}
+  void SAL_CALL windowMinimized(const css::lang::EventObject&) override {}
+  void SAL_CALL windowNormalized(const css::lang::EventObject&) override {}
+  void SAL_CALL windowActivated(const css::lang::EventObject&) override {}
+  void SAL_CALL windowDeactivated(const css::lang::EventObject&) override {}
+  // The form's window, or the document window it belongs to, went away under it (the
+  // document was closed with the dialog open): the form is unloaded.
+  void SAL_CALL disposing(const css::lang::EventObject& e) override {
+    if (form_ && watched_.count(Reference<css::uno::XInterface>(e.Source, UNO_QUERY).get())) form_->OnWindowGone();
+  }
+  void Watch(const Reference<css::lang::XComponent>& window) {
+    if (!window.is()) return;
+    watched_.insert(Reference<css::uno::XInterface>(window, UNO_QUERY).get());
+    window->addEventListener(static_cast<awt::XActionListener*>(this));
+  }
+
+ private:
+  std::string NameOf(const Reference<css::uno::XInterface>& source) const {
+    const auto found = names_.find(Reference<css::uno::XInterface>(source, UNO_QUERY).get());
+    return found == names_.end() ? std::string() : found->second;
+  }
+  void Click(const Reference<css::uno::XInterface>& source) {
+    if (form_) form_->OnClick(NameOf(source));
+  }
+
+  AwtForm* form_;
+  std::map<css::uno::XInterface*, std::string> names_;
+  std::set<css::uno::XInterface*> watched_;
+};
+
+namespace {
+
+int32_t Pixels(float twips, float twipsPerPixel) { return static_cast<int32_t>(std::lround(twips / twipsPerPixel)); }
+
+sal_Int32 Colour(const forms::Rgb& rgb) { return (sal_Int32{rgb.r} << 16) | (sal_Int32{rgb.g} << 8) | rgb.b; }
+
+class AwtCombo : public forms::ComboBox {
+ public:
+  AwtCombo(const Reference<awt::XWindowPeer>& peer, std::string name, std::string where, forms::FormEvents& events)
+      : box_(peer, UNO_QUERY_THROW), edit_(peer, UNO_QUERY_THROW), name_(std::move(name)), where_(std::move(where)),
+        events_(events) {}
+
+  void Clear() override {
+    box_->removeItems(0, box_->getItemCount());
+    edit_->setText({});
+    index_ = -1;
+  }
+  void AddItem(const std::string& text) override { box_->addItem(ToOUString(text), box_->getItemCount()); }
+  int ListCount() const override { return box_->getItemCount(); }
+  std::string List(int index) const override {
+    if (index < 0 || index >= ListCount())
+      throw Error(ErrorKind::Index, where_ + ": list entry " + std::to_string(index) +
+                                        " does not exist (the list has " + std::to_string(ListCount()) + ")");
+    return ToUtf8(box_->getItem(static_cast<sal_Int16>(index)));
+  }
+  int ListIndex() const override {
+    // Text the user typed over the selected entry selects nothing.
+    if (index_ >= 0 && index_ < ListCount() && List(index_) == Text()) return index_;
+    return FirstEqual(Text());
+  }
+  void SetListIndex(int index) override {
+    if (index < -1 || index >= ListCount())
+      throw Error(ErrorKind::Index, where_ + ": list index " + std::to_string(index) + " is outside -1.." +
+                                        std::to_string(ListCount() - 1));
+    index_ = index;
+    if (index < 0) return;
+    edit_->setText(box_->getItem(static_cast<sal_Int16>(index)));
+    events_.Click(name_);
+  }
+  void Select(int index) { index_ = index; }
+  std::string Text() const override { return ToUtf8(edit_->getText()); }
+  void SetText(const std::string& text) override {
+    edit_->setText(ToOUString(text));
+    index_ = FirstEqual(text);
+  }
+
+ private:
+  int FirstEqual(const std::string& text) const {
+    for (int i = 0; i < ListCount(); ++i)
+      if (List(i) == text) return i;
+    return -1;
+  }
+
+  Reference<awt::XComboBox> box_;
+  Reference<awt::XTextComponent> edit_;
+  std::string name_, where_;
+  forms::FormEvents& events_;
+  int index_ = -1;
+};
+
+class AwtCheck : public forms::CheckBox {
+ public:
+  AwtCheck(const Reference<awt::XWindowPeer>& peer, std::string where) : box_(peer, UNO_QUERY_THROW), where_(std::move(where)) {}
+  int Value() const override { return box_->getState() == 1 ? 1 : 0; }
+  void SetValue(int value) override {
+    if (value != 0 && value != 1)
+      throw Error(ErrorKind::Input, where_ + ": value " + std::to_string(value) + " is neither 0 nor 1");
+    box_->setState(static_cast<sal_Int16>(value));
+  }
+
+ private:
+  Reference<awt::XCheckBox> box_;
+  std::string where_;
+};
+
+class AwtLabel : public forms::Label {
+ public:
+  explicit AwtLabel(const Reference<awt::XWindowPeer>& peer) : text_(peer, UNO_QUERY_THROW) {}
+  std::string Caption() const override { return ToUtf8(text_->getText()); }
+  void SetCaption(const std::string& text) override { text_->setText(ToOUString(text)); }
+
+ private:
+  Reference<awt::XFixedText> text_;
+};
+
+const char* ServiceName(forms::ControlKind kind) {
+  switch (kind) {
+    case forms::ControlKind::Label: return "fixedtext";
+    case forms::ControlKind::ComboBox: return "combobox";
+    case forms::ControlKind::CheckBox: return "checkbox";
+    case forms::ControlKind::Button: return "pushbutton";
+    case forms::ControlKind::Shape: return "groupbox";
+  }
+  return "fixedtext";
+}
+
+awt::FontDescriptor Font(const forms::FontStyle& style) {
+  awt::FontDescriptor font;
+  font.Name = ToOUString(style.name);
+  font.Height = static_cast<sal_Int16>(std::lround(style.points));
+  font.Weight = style.bold ? awt::FontWeight::BOLD : awt::FontWeight::NORMAL;
+  font.Underline = style.underline ? awt::FontUnderline::SINGLE : awt::FontUnderline::NONE;
+  return font;
+}
+
+// The peer's own properties: the one way to give a raw toolkit window a font and a colour
+// (the API marks it deprecated in favour of control models, which raw peers do not have).
+void SetPeerProperty(const Reference<awt::XVclWindowPeer>& peer, const char* name, const Any& value) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  peer->setProperty(rtl::OUString::createFromAscii(name), value);
+#pragma GCC diagnostic pop
+}
+
+}  // namespace
+
+struct AwtForm::Slot {
+  forms::ControlKind kind;
+  Reference<awt::XWindowPeer> peer;
+  std::unique_ptr<AwtCombo> combo;
+  std::unique_ptr<AwtCheck> check;
+  std::unique_ptr<AwtLabel> label;
+};
+
+AwtForm::AwtForm(AwtRuntime& runtime, forms::FormLayout layout, forms::FormEvents& events)
+    : runtime_(runtime), layout_(std::move(layout)), events_(events) {}
+
+AwtForm::~AwtForm() {
+  try {
+    Unload();
+  } catch (...) {
+  }
+}
+
+void AwtForm::Show() {
+  if (!loaded_) Load();
+  // The load handler may have closed the form again.
+  if (!loaded_) return;
+  window_->setVisible(true);
+  window_->setPosSize(x_, y_, width_, height_, awt::PosSize::POSSIZE);
+  ToFront();
+}
+
+void AwtForm::Load() {
+  const float tpp = runtime_.TwipsPerPixelX();
+  awt::WindowDescriptor descriptor;
+  descriptor.Type = awt::WindowClass_TOP;
+  descriptor.WindowServiceName = "modelessdialog";
+  descriptor.Parent = runtime_.parent();
+  x_ = y_ = 0;
+  width_ = Pixels(layout_.clientWidth, tpp);
+  height_ = Pixels(layout_.clientHeight, tpp);
+  descriptor.Bounds = awt::Rectangle(x_, y_, width_, height_);
+  descriptor.WindowAttributes = awt::WindowAttribute::BORDER | awt::WindowAttribute::MOVEABLE |
+                                awt::WindowAttribute::CLOSEABLE;
+  peer_ = runtime_.toolkit()->createWindow(descriptor);
+  window_.set(peer_, UNO_QUERY_THROW);
+  Reference<awt::XDialog>(peer_, UNO_QUERY_THROW)->setTitle(ToOUString(layout_.caption));
+  if (layout_.backColor) peer_->setBackground(Colour(*layout_.backColor));
+  listener_ = new AwtListener(this);
+  listener_->Name(window_, "");
+  window_->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
+  Reference<awt::XTopWindow>(peer_, UNO_QUERY_THROW)->addTopWindowListener(Reference<awt::XTopWindowListener>(listener_.get()));
+  listener_->Watch(Reference<css::lang::XComponent>(peer_, UNO_QUERY));
+  listener_->Watch(Reference<css::lang::XComponent>(runtime_.parent(), UNO_QUERY));
+  runtime_.Register(WindowHandle(), this);
+  loaded_ = true;
+  try {
+    for (const forms::ControlLayout& control : layout_.controls) CreateControl(control);
+    events_.Form_Load();
+  } catch (...) {
+    Unload();
+    throw;
+  }
+}
+
+void AwtForm::CreateControl(const forms::ControlLayout& control) {
+  const float tpp = runtime_.TwipsPerPixelX();
+  awt::WindowDescriptor descriptor;
+  descriptor.Type = awt::WindowClass_SIMPLE;
+  descriptor.WindowServiceName = rtl::OUString::createFromAscii(ServiceName(control.kind));
+  descriptor.Parent = peer_;
+  descriptor.Bounds = awt::Rectangle(Pixels(control.left, tpp), Pixels(control.top, tpp), Pixels(control.width, tpp),
+                                     Pixels(control.height, tpp));
+  descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
+  if (control.kind == forms::ControlKind::ComboBox)
+    descriptor.WindowAttributes |= awt::WindowAttribute::BORDER | awt::VclWindowPeerAttribute::DROPDOWN;
+  Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
+  Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
+  if (control.font) SetPeerProperty(vcl, "FontDescriptor", Any(Font(*control.font)));
+  if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
+  // A transparent label shows what lies under it (the About box's word-mark is drawn
+  // from overlapping labels); others take the form's colour.
+  if (control.transparent) SetPeerProperty(vcl, "PaintTransparent", Any(true));
+  else if (layout_.backColor && control.kind != forms::ControlKind::ComboBox) peer->setBackground(Colour(*layout_.backColor));
+  if (control.pointer == forms::Pointer::Hand) {
+    Reference<awt::XPointer> hand = awt::Pointer::create(runtime_.context());
+    hand->setType(awt::SystemPointer::REFHAND);
+    peer->setPointer(hand);
+  }
+  Reference<awt::XWindow> window(peer, UNO_QUERY_THROW);
+  listener_->Name(window, control.name);
+  auto slot = std::make_unique<Slot>();
+  slot->kind = control.kind;
+  slot->peer = peer;
+  const std::string where = layout_.name + "." + control.name;
+  const rtl::OUString caption = ToOUString(control.caption);
+  switch (control.kind) {
+    case forms::ControlKind::Label: {
+      Reference<awt::XFixedText> text(peer, UNO_QUERY_THROW);
+      text->setText(caption);
+      text->setAlignment(control.alignment == forms::Alignment::Centre  ? 1
+                         : control.alignment == forms::Alignment::Right ? 2
+                                                                        : 0);
+      window->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
+      slot->label = std::make_unique<AwtLabel>(peer);
+      break;
+    }
+    case forms::ControlKind::ComboBox: {
+      Reference<awt::XComboBox> box(peer, UNO_QUERY_THROW);
+      box->setDropDownLineCount(8);
+      listener_->Name(box, control.name);
+      box->addItemListener(Reference<awt::XItemListener>(listener_.get()));
+      slot->combo = std::make_unique<AwtCombo>(peer, control.name, where, events_);
+      break;
+    }
+    case forms::ControlKind::CheckBox:
+      Reference<awt::XCheckBox>(peer, UNO_QUERY_THROW)->setLabel(caption);
+      slot->check = std::make_unique<AwtCheck>(peer, where);
+      break;
+    case forms::ControlKind::Button: {
+      Reference<awt::XButton> button(peer, UNO_QUERY_THROW);
+      button->setLabel(caption);
+      listener_->Name(button, control.name);
+      button->addActionListener(Reference<awt::XActionListener>(listener_.get()));
+      break;
+    }
+    case forms::ControlKind::Shape:
+      // A click on a shape is the form's.
+      listener_->Name(window, "");
+      window->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
+      break;
+  }
+  controls_.emplace(control.name, std::move(slot));
+}
+
+void AwtForm::Unload() {
+  if (!loaded_) return;
+  loaded_ = false;
+  runtime_.Forget(reinterpret_cast<intptr_t>(peer_.get()));
+  listener_->Forget();
+  try {
+    window_->setVisible(false);
+  } catch (...) {
+    // Already disposed with the document window.
+  }
+  // The window may be unloaded from one of its own handlers: it is disposed once that has
+  // returned.
+  for (auto& [name, slot] : controls_) runtime_.DisposeLater(slot->peer);
+  runtime_.DisposeLater(peer_);
+  controls_.clear();
+  window_.clear();
+  peer_.clear();
+  listener_.clear();
+}
+
+void AwtForm::RequireLoaded(std::string_view what) const {
+  if (!loaded_)
+    throw Error(ErrorKind::HostCall, layout_.name + " is not loaded: its " + std::string(what) + " cannot be reached");
+}
+
+intptr_t AwtForm::WindowHandle() const {
+  if (!peer_.is()) RequireLoaded("window");
+  return reinterpret_cast<intptr_t>(peer_.get());
+}
+
+float AwtForm::Left() const {
+  RequireLoaded("left");
+  return static_cast<float>(x_) * runtime_.TwipsPerPixelX();
+}
+float AwtForm::Top() const {
+  RequireLoaded("top");
+  return static_cast<float>(y_) * runtime_.TwipsPerPixelY();
+}
+float AwtForm::Width() const {
+  RequireLoaded("width");
+  return static_cast<float>(width_) * runtime_.TwipsPerPixelX();
+}
+float AwtForm::Height() const {
+  RequireLoaded("height");
+  return static_cast<float>(height_) * runtime_.TwipsPerPixelY();
+}
+void AwtForm::SetLeft(float twips) {
+  RequireLoaded("left");
+  SetBounds(Pixels(twips, runtime_.TwipsPerPixelX()), y_, width_, height_);
+}
+void AwtForm::SetTop(float twips) {
+  RequireLoaded("top");
+  SetBounds(x_, Pixels(twips, runtime_.TwipsPerPixelY()), width_, height_);
+}
+
+void AwtForm::SetBounds(int32_t x, int32_t y, int32_t width, int32_t height) {
+  if (!loaded_) return;
+  x_ = x, y_ = y, width_ = width, height_ = height;
+  window_->setPosSize(x, y, width, height, awt::PosSize::POSSIZE);
+}
+
+void AwtForm::ToFront() {
+  if (loaded_) Reference<awt::XTopWindow>(peer_, UNO_QUERY_THROW)->toFront();
+}
+
+AwtForm::Slot& AwtForm::Find(std::string_view name, forms::ControlKind kind, const char* what) {
+  RequireLoaded(std::string(what) + " " + std::string(name));
+  const auto found = controls_.find(name);
+  if (found == controls_.end() || found->second->kind != kind)
+    throw Error(ErrorKind::HostCall, layout_.name + " has no " + what + " called " + std::string(name));
+  return *found->second;
+}
+
+forms::ComboBox& AwtForm::Combo(std::string_view name) { return *Find(name, forms::ControlKind::ComboBox, "combo box").combo; }
+forms::CheckBox& AwtForm::Check(std::string_view name) { return *Find(name, forms::ControlKind::CheckBox, "check box").check; }
+forms::Label& AwtForm::LabelNamed(std::string_view name) { return *Find(name, forms::ControlKind::Label, "label").label; }
+
+void AwtForm::OnClick(const std::string& control) {
+  runtime_.RunEvent([&] { events_.Click(control); });
+}
+
+void AwtForm::OnSelected(const std::string& combo, int index) {
+  runtime_.RunEvent([&] {
+    Slot& slot = Find(combo, forms::ControlKind::ComboBox, "combo box");
+    slot.combo->Select(index);
+    events_.Click(combo);
+  });
+}
+
+void AwtForm::OnCloseBox() { Unload(); }
+
+void AwtForm::OnWindowGone() { Unload(); }
+
+}  // namespace pelvaron::writer

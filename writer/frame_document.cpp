@@ -1,0 +1,59 @@
+#include "writer/frame_document.hpp"
+
+#include "module/error.hpp"
+#include "writer/failure_text.hpp"
+
+namespace pelvaron::writer {
+
+FrameDocument::FrameDocument(std::string quranFont, std::string undoTitle)
+    : quranFont_(std::move(quranFont)), undoTitle_(std::move(undoTitle)) {}
+
+void FrameDocument::Finish() noexcept {
+  if (document_) {
+    try {
+      document_->MoveViewCursorToEnd();
+    } catch (...) {
+    }
+  }
+  document_.reset();
+  insertion_.reset();
+}
+
+void FrameDocument::Do(const std::function<void(WriterDocument&)>& op) {
+  try {
+    if (!document_) {
+      if (!model_.is()) throw Error(ErrorKind::HostCall, "there is no document to insert into");
+      insertion_ = std::make_unique<WriterInsertion>(model_, undoTitle_);
+      document_ = std::make_unique<WriterDocument>(model_, quranFont_);
+    }
+    op(*document_);
+  } catch (const Error&) {
+    Finish();
+    throw;
+  } catch (...) {
+    const std::string text = CurrentFailureText();
+    Finish();
+    throw Error(ErrorKind::HostCall, text);
+  }
+}
+
+void FrameDocument::SetScreenUpdating(bool on) { Do([&](WriterDocument& d) { d.SetScreenUpdating(on); }); }
+void FrameDocument::SetFontSize(float points) { Do([&](WriterDocument& d) { d.SetFontSize(points); }); }
+void FrameDocument::SetFontName(const std::string& name) { Do([&](WriterDocument& d) { d.SetFontName(name); }); }
+void FrameDocument::SetFontNameBi(const std::string& name) { Do([&](WriterDocument& d) { d.SetFontNameBi(name); }); }
+void FrameDocument::SetFontSizeBi(float points) { Do([&](WriterDocument& d) { d.SetFontSizeBi(points); }); }
+void FrameDocument::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
+  Do([&](WriterDocument& d) { d.InsertSymbol(characterNumber, font, unicode, bias); });
+}
+void FrameDocument::TypeText(const std::string& text) { Do([&](WriterDocument& d) { d.TypeText(text); }); }
+void FrameDocument::TypeParagraph() { Do([](WriterDocument& d) { d.TypeParagraph(); }); }
+void FrameDocument::TypeParagraphThroughGlobal() { Do([](WriterDocument& d) { d.TypeParagraphThroughGlobal(); }); }
+void FrameDocument::EndKey(int32_t unit) { Do([&](WriterDocument& d) { d.EndKey(unit); }); }
+void FrameDocument::SetAlignment(int32_t alignment) { Do([&](WriterDocument& d) { d.SetAlignment(alignment); }); }
+void FrameDocument::RtlPara() { Do([](WriterDocument& d) { d.RtlPara(); }); }
+void FrameDocument::LtrPara() { Do([](WriterDocument& d) { d.LtrPara(); }); }
+void FrameDocument::RtlRun() { Do([](WriterDocument& d) { d.RtlRun(); }); }
+void FrameDocument::LtrRun() { Do([](WriterDocument& d) { d.LtrRun(); }); }
+void FrameDocument::Yield() { Do([](WriterDocument& d) { d.Yield(); }); }
+
+}  // namespace pelvaron::writer
