@@ -36,6 +36,32 @@ std::wstring ReadUtf8(const std::wstring& path) {
   return text;
 }
 
+struct VerseWindow {
+  std::wstring text;
+  HFONT font;
+};
+
+// Right-aligned and in right-to-left reading order, as a Word paragraph of Arabic is.
+LRESULT CALLBACK PaintVerse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE)
+    SetWindowLongPtrW(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+  if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+  const auto* verse = reinterpret_cast<const VerseWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT area;
+  GetClientRect(window, &area);
+  InflateRect(&area, -12, -12);
+  HGDIOBJ old = SelectObject(dc, verse->font);
+  SetTextAlign(dc, TA_RIGHT | TA_TOP | TA_RTLREADING);
+  ExtTextOutW(dc, area.right, area.top, ETO_RTLREADING | ETO_CLIPPED, &area, verse->text.c_str(),
+              static_cast<UINT>(verse->text.size()), nullptr);
+  SelectObject(dc, old);
+  EndPaint(window, &paint);
+  return 0;
+}
+
 void PumpFor(DWORD milliseconds) {
   const DWORD until = GetTickCount() + milliseconds;
   MSG msg;
@@ -54,26 +80,31 @@ int CheckInstalledFont(Checks& check, const std::wstring& family, const std::wst
   const std::wstring text = ReadUtf8(textFile);
   if (!check(!text.empty(), "a verse to draw")) return check.failed() - before;
 
-  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, 1000, 150,
-                                nullptr, nullptr, nullptr, nullptr);
-  HWND label = CreateWindowExW(WS_EX_RTLREADING, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_RIGHT, 10, 10,
-                               980, 130, window, nullptr, nullptr, nullptr);
-  HFONT font = CreateFontW(-34, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, family.c_str());
-  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  VerseWindow verse{text, CreateFontW(-30, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                                       family.c_str())};
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = PaintVerse;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = L"PelvaronVerseWindow";
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP | WS_BORDER, 0, 0, 1000, 200,
+                                nullptr, nullptr, windowClass.hInstance, &verse);
+  ShowWindow(window, SW_SHOW);
   // The face GDI really chose: a fallback would show as another name.
   wchar_t chosen[LF_FACESIZE] = {};
-  HDC dc = GetDC(label);
-  HGDIOBJ old = SelectObject(dc, font);
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, verse.font);
   GetTextFaceW(dc, LF_FACESIZE, chosen);
   SelectObject(dc, old);
-  ReleaseDC(label, dc);
+  ReleaseDC(window, dc);
   check(family == chosen, "the window's font is \"" + std::string(family.begin(), family.end()) + "\" itself");
   // Painting has no completion signal under Xvfb: give the window a moment of messages.
   PumpFor(500);
   check(SaveWindowPng(window, screenshot), "a screenshot of the verse in the font");
   DestroyWindow(window);
-  DeleteObject(font);
+  DeleteObject(verse.font);
   return check.failed() - before;
 }
 
