@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "insert/citation.hpp"
 #include "module/error.hpp"
 
 namespace pelvaron::writer {
@@ -34,6 +35,7 @@ InsertRequest ParseInsertQuery(std::string_view query) {
     else if (key == "first") request.firstVerse = WholeNumber(key, value), first = true;
     else if (key == "last") request.lastVerse = WholeNumber(key, value), last = true;
     else if (key == "mode") request.what = ParseInsertWhat(std::string(value)), mode = true;
+    else if (key == "cite") request.cite = ParseCiteStyle(std::string(value));
     else if (key == "linePerVerse") {
       const int on = WholeNumber(key, value);
       if (on != 0 && on != 1) throw Error(ErrorKind::Input, "linePerVerse=" + std::string(value) + ": 0 or 1");

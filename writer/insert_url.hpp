@@ -1,6 +1,6 @@
 #pragma once
 // The query of the dialog-free command, "vnd.pelvaron:Insert?surah=S&first=A&last=B&mode=M"
-// with an optional "&linePerVerse=1", for macros and tests.
+// with an optional "&linePerVerse=1" and "&cite=qs|short|arabic|none", for macros and tests.
 
 #include <string_view>
 

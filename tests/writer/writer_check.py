@@ -88,6 +88,8 @@ CASES = [
     ("Insert?surah=1&first=1&last=7&mode=arabic", "", FATIHAH + ["--mode", "arabic"], "default"),
     ("Insert?surah=1&first=1&last=7&mode=translation", "", FATIHAH + ["--mode", "translation"], "default"),
     ("Insert?surah=2&first=1&last=5&mode=all&linePerVerse=1", "", BAQARAH_1_5 + ["--mode", "all"], "default"),
+    ("Insert?surah=2&first=255&last=255&mode=translation&cite=qs", "",
+     ["--surah", "2", "--first", "255", "--last", "255", "--mode", "translation", "--cite", "qs"], "default"),
     ("GetAll", "surah select 0\nfrom select 0\nto select 6\nok\n", FATIHAH + ["--mode", "all"], "default"),
     ("GetAyat", "surah select 1\nfrom select 0\nto select 4\ncheck 1\nok\n", BAQARAH_1_5 + ["--mode", "arabic"],
      "default"),
