@@ -5,11 +5,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <iostream>
 #include <streambuf>
 #include <string>
 
+#include "bench/app_path_arg.hpp"
 #include "data/arabic_text.hpp"
 #include "data/in_memory_files.hpp"
 #include "data/surah_index.hpp"
@@ -124,15 +124,7 @@ BENCHMARK(BM_TraceSinkOperations);
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string appPath;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--app-path") == 0 && i + 1 < argc) {
-      appPath = argv[i + 1];
-      for (int j = i; j + 2 <= argc; ++j) argv[j] = argv[j + 2];
-      argc -= 2;
-      break;
-    }
-  }
+  const std::string appPath = pelvaron::bench::TakeAppPath(argc, argv);
   if (appPath.empty()) {
     std::cerr << "usage: engine_bench --app-path DIR [benchmark flags]\n";
     return 2;

@@ -5,10 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <iostream>
 #include <string>
 
+#include "bench/app_path_arg.hpp"
 #include "data/surah_index.hpp"
 #include "module/state.hpp"
 #include "search/search_engine.hpp"
@@ -51,15 +51,7 @@ BENCHMARK_CAPTURE(RunQuery, arabic, std::string("\u0627\u0644\u0644\u0647 \u0644
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string appPath;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--app-path") == 0 && i + 1 < argc) {
-      appPath = argv[i + 1];
-      for (int j = i; j + 2 <= argc; ++j) argv[j] = argv[j + 2];
-      argc -= 2;
-      break;
-    }
-  }
+  const std::string appPath = pelvaron::bench::TakeAppPath(argc, argv);
   if (appPath.empty()) {
     std::cerr << "usage: search_bench --app-path DIR [benchmark flags]\n";
     return 2;

@@ -59,6 +59,22 @@ struct ControlLayout {
   bool listOpen = false;
 };
 
+// A control of a layout with the fields every control has; the rest keep their defaults.
+inline ControlLayout MakeControl(std::string name, ControlKind kind, std::string caption, float left, float top,
+                                 float width, float height, int tabIndex, std::optional<FontStyle> font) {
+  ControlLayout control;
+  control.name = std::move(name);
+  control.kind = kind;
+  control.caption = std::move(caption);
+  control.left = left;
+  control.top = top;
+  control.width = width;
+  control.height = height;
+  control.tabIndex = tabIndex;
+  control.font = std::move(font);
+  return control;
+}
+
 struct FormLayout {
   std::string name;     // "frmPilih", "frmabout": also what traces and errors call the form
   std::string caption;  // the title bar's text, exactly

@@ -5,18 +5,10 @@ namespace {
 
 ControlLayout Control(std::string name, ControlKind kind, std::string caption, float left, float top, float width,
                       float height, int tabIndex) {
-  ControlLayout control;
-  control.name = std::move(name);
-  control.kind = kind;
-  control.caption = std::move(caption);
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  control.tabIndex = tabIndex;
-  control.font = FontStyle{"Arial", 9.75f, kind == ControlKind::Label || kind == ControlKind::Button, false,
-                           kArabicCharset};
-  return control;
+  // Labels and buttons bold, as in the verse dialog.
+  const bool bold = kind == ControlKind::Label || kind == ControlKind::Button;
+  return MakeControl(std::move(name), kind, std::move(caption), left, top, width, height, tabIndex,
+                     FontStyle{"Arial", 9.75f, bold, false, kArabicCharset});
 }
 
 }  // namespace

@@ -3,20 +3,7 @@
 namespace pelvaron::forms {
 namespace {
 
-ControlLayout Control(std::string name, ControlKind kind, std::string caption, float left, float top, float width,
-                      float height, int tabIndex, std::optional<FontStyle> font) {
-  ControlLayout control;
-  control.name = std::move(name);
-  control.kind = kind;
-  control.caption = std::move(caption);
-  control.left = left;
-  control.top = top;
-  control.width = width;
-  control.height = height;
-  control.tabIndex = tabIndex;
-  control.font = std::move(font);
-  return control;
-}
+constexpr auto Control = MakeControl;
 
 }  // namespace
 
