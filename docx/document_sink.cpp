@@ -66,6 +66,12 @@ void DocumentSink::TypeText(const std::string& text) {
   }
 }
 
+// The run direction is not character formatting the insertions reset: LtrRun follows.
+void DocumentSink::ResetFont() {
+  selection_.font.clear();
+  selection_.halfPoints = 0;
+}
+
 void DocumentSink::TypeParagraph() {
   Paragraph next;
   next.format = current().format;

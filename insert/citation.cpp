@@ -2,6 +2,7 @@
 
 #include "data/surah_names.hpp"
 #include "insert/arabic_insert.hpp"
+#include "insert/script_fonts.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
 
@@ -48,16 +49,20 @@ std::string CitationText(const ModuleState& state, CiteStyle style, int surah, i
   return {};
 }
 
-void InsertCitation(DocumentOps& doc, CiteStyle style, const std::string& text) {
+void InsertCitation(const ModuleState& state, DocumentOps& doc, CiteStyle style, const std::string& text) {
   if (text.empty()) return;
   if (style == CiteStyle::Arabic) {
     doc.RtlPara();
     doc.RtlRun();
-    doc.SetFontName(kNormalTextFont);
+    if (TypesRuns(state))
+      RunFonts(state, doc).Font(kNormalTextFont);
+    else
+      doc.SetFontName(kNormalTextFont);
   }
   doc.TypeText(text);
   doc.TypeParagraph();
   if (style == CiteStyle::Arabic) {
+    if (TypesRuns(state)) doc.ResetFont();
     doc.LtrPara();
     doc.LtrRun();
   }

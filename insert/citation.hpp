@@ -21,6 +21,6 @@ std::string CitationText(const ModuleState& state, CiteStyle style, int surah, i
 
 // Types `text` as one paragraph; an Arabic citation right to left, the paragraph after it left
 // to right again. Nothing for an empty text.
-void InsertCitation(DocumentOps& doc, CiteStyle style, const std::string& text);
+void InsertCitation(const ModuleState& state, DocumentOps& doc, CiteStyle style, const std::string& text);
 
 }  // namespace pelvaron

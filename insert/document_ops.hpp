@@ -1,7 +1,12 @@
 #pragma once
 // Every change the insertions make to a document goes through these operations, each
-// acting at the document's insertion point. Sinks: the trace writer, the .docx builder and
-// the binding to a running Word. A failing operation throws; what was typed before stays.
+// acting at the document's insertion point. Sinks: the trace writer, the .docx builder, the
+// bindings to a running Word and to LibreOffice Writer. A failing operation throws; what was
+// typed before stays.
+//
+// A run of text in one font is a font change (SetFontName, SetFontNameBi) followed by one
+// TypeText of the whole run: packs that name their Quran font type each verse's Arabic that
+// way (insert/script_fonts.hpp), the glyph packs one InsertSymbol a glyph.
 
 #include <cstdint>
 #include <string>
@@ -25,6 +30,9 @@ class DocumentOps {
   // One character, `characterNumber` in `font`; the insertion point stands after it.
   virtual void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) = 0;
   virtual void TypeText(const std::string& text) = 0;
+  // Character formatting back to the paragraph style's: the document's own font and size
+  // for what is typed next (Word's Font.Reset).
+  virtual void ResetFont() = 0;
   virtual void TypeParagraph() = 0;
   // The paragraph mark that ends an Arabic verse; Word takes it through its Global object,
   // at the same insertion point as every other operation.

@@ -55,14 +55,14 @@ bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRe
   if (request.what != InsertWhat::Translation) {
     InsertArabicRange(state, doc, surah(request), first(request), last(request), request.runOn);
     if (request.what == InsertWhat::Arabic) {
-      InsertCitation(doc, request.cite, cited);
+      InsertCitation(state, doc, request.cite, cited);
       return true;
     }
     if (beforeTranslation) translation = beforeTranslation(request);
     if (!translation) return false;
   }
   InsertTranslationRange(state, doc, surah(*translation), first(*translation), last(*translation));
-  InsertCitation(doc, request.cite, citation(*translation));
+  InsertCitation(state, doc, request.cite, citation(*translation));
   return true;
 }
 

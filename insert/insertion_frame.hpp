@@ -17,6 +17,9 @@ class InsertionFrame {
   virtual void Begin(const std::string& name, int verseCount) noexcept = 0;
   // After the last operation, also when the insertion failed or was stopped.
   virtual void End() noexcept = 0;
+  // After verse `done` of `total` of the translation, which has no yield of its own: progress,
+  // and the host's pending messages. Throws to stop the insertion there.
+  virtual void TranslationStep(int done, int total) = 0;
 };
 
 // "Al-Quran 2:1–286", or "Al-Quran 2:255" for one verse.

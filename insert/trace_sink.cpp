@@ -23,6 +23,7 @@ void TraceSink::InsertSymbol(int32_t characterNumber, const std::string& font, b
        << '\n';
 }
 void TraceSink::TypeText(const std::string& text) { out_ << "TypeText " << QuoteTraceString(text) << '\n'; }
+void TraceSink::ResetFont() { out_ << "Font.Reset\n"; }
 void TraceSink::TypeParagraph() { out_ << "TypeParagraph\n"; }
 void TraceSink::TypeParagraphThroughGlobal() { out_ << "TypeParagraph\n"; }
 void TraceSink::EndKey(int32_t unit) { out_ << "EndKey " << unit << '\n'; }

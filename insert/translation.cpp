@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "data/indexed_file.hpp"
+#include "insert/insertion_frame.hpp"
 #include "insert/script_fonts.hpp"
 #include "module/error.hpp"
 #include "module/numeric.hpp"
@@ -72,6 +73,7 @@ void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, int16_t 
     doc.TypeText(std::string(TrimSpaces(line)));
     doc.TypeParagraph();
     CollectNoteMarkers(line, notes, "surah " + std::to_string(surah) + " verse " + std::to_string(verse));
+    if (state.Frame) state.Frame->TranslationStep(v - firstVerse + 1, lastVerse - firstVerse + 1);
   }
   doc.TypeParagraph();
   for (int16_t note : notes) {

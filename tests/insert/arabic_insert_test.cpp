@@ -154,24 +154,45 @@ TEST_F(InsertArabicTest, AMissingTextFileFailsNamingIt) {
 namespace pelvaron {
 namespace {
 
-// With a Quran font in the pack's settings, "(normal text)" Arabic also gets it as its
-// complex-script font, and every size is set for both scripts; glyph fonts stay as they are.
-TEST(QuranFontSetting, NamesTheComplexScriptFontAndSize) {
-  testing::DataFixture f;
-  f.folder.WriteSurahIndex({{"One", 1, 0}});
-  f.folder.WritePositions({0});
-  f.folder.WriteArabicLines({"6|5000_1|6000_6| _"});
-  f.folder.Write("pelvaron.ini", "ArabicFont=Amiri Quran\r\n");
-  f.Load();
-  InsertArabicRange(f.state, f.trace, 1, 1, 1, true);
-  const std::vector<std::string> trace = f.Trace();
-  const auto count = [&trace](const std::string& line) { return std::count(trace.begin(), trace.end(), line); };
-  EXPECT_EQ(count("Font.SizeBi 14"), 1);
-  EXPECT_EQ(count("Font.NameBi \"Amiri Quran\""), 2);  // the first glyph's and the blank's
-  EXPECT_EQ(count("Font.Name \"HQPB1\""), 1);
-  const auto name = std::find(trace.begin(), trace.end(), "Font.Name \"(normal text)\"");
-  ASSERT_NE(name, trace.end());
-  EXPECT_EQ(name[1], "Font.NameBi \"Amiri Quran\"");
+// A pack naming its Quran font types each verse as runs of one font: the font and size set
+// only when they change, "(normal text)" never given to the document as a font name, and
+// the document's own font back after the Arabic.
+TEST(QuranFontSetting, TypesEachVerseAsRunsOfOneFont) {
+  const std::vector<std::string> start = {"ScreenUpdating False", "RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"};
+  const std::vector<std::string> sizes = {"Font.Size 14", "Font.SizeBi 14"};
+  const std::vector<std::string> amiri = {"Font.Name \"Amiri Quran\"", "Font.NameBi \"Amiri Quran\""};
+  const std::vector<std::string> closing = {"EndKey 5", "TypeParagraph", "Font.Reset", "LtrPara", "LtrRun",
+                                            "ParagraphFormat.Alignment 3"};
+  struct Case {
+    const char* what;
+    std::vector<std::string> lines;
+    std::vector<std::string> trace;  // after the opening RtlPara
+  } cases[] = {
+      {"two verses of normal text: one run each, fonts and sizes once",
+       {"6|5673_6|5672_6| _6|5671_6| _", "6|5674_6| _"},
+       Join({{"ScreenUpdating False"}, sizes, {"RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"}, amiri,
+             {"TypeText \"بة ا \""}, kVerseEnd, start, {"TypeText \"ت \""}, kVerseEnd, closing})},
+      {"a glyph font inside a verse is a run of its own, in both font slots",
+       {"1|6000_6|5671_6| _"},
+       Join({{"ScreenUpdating False"}, sizes, {"RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"}, amiri,
+             {"TypeText \"ا\"", "Font.Name \"HQPB1\"", "Font.NameBi \"HQPB1\"", "TypeText \"ݰ\""},
+             amiri, {"TypeText \" \""}, kVerseEnd, closing})},
+      {"a number text cannot carry stays a symbol, in the pack's font",
+       {"6|5671_6|4109_6| _"},
+       Join({{"ScreenUpdating False"}, sizes, {"RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"}, amiri,
+             {"InsertSymbol 13 \"Amiri Quran\" True 0", "TypeText \"ا \""}, kVerseEnd, closing})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing::DataFixture f;
+    f.folder.WriteSurahIndex({{"One", static_cast<int16_t>(c.lines.size()), 0}});
+    f.folder.WritePositions({0});
+    f.folder.WriteArabicLines(c.lines);
+    f.folder.Write("pelvaron.ini", "ArabicFont=Amiri Quran\r\n");
+    f.Load();
+    InsertArabicRange(f.state, f.trace, 1, 1, static_cast<int16_t>(c.lines.size()), true);
+    EXPECT_THAT(f.Trace(), ElementsAreArray(Join({{"RtlPara"}, c.trace})));
+  }
 }
 
 }  // namespace

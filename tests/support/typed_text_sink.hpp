@@ -20,6 +20,7 @@ class TypedTextSink : public DocumentOps {
   void SetFontSizeBi(float) override {}
   void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) override;
   void TypeText(const std::string& text) override { paragraphs.back() += text; }
+  void ResetFont() override {}
   void TypeParagraph() override { paragraphs.emplace_back(); }
   void TypeParagraphThroughGlobal() override { paragraphs.emplace_back(); }
   void EndKey(int32_t) override {}
