@@ -32,37 +32,42 @@ std::shared_ptr<WordSession> WordSession::Connect() {
 
 ObjectKind& WordSession::Kind(const std::wstring& name) { return kinds_.try_emplace(name, name).first->second; }
 
-ComPtr<IDispatch> WordSession::Selection() { return Kind(L"Application").Get(app_.get(), L"Selection"); }
+ComPtr<IDispatch> WordSession::Selection() {
+  if (!selection_) selection_ = Kind(L"Application").Get(app_.get(), L"Selection");
+  return selection_;
+}
+
+ComPtr<IDispatch> WordSession::SelectionPart(ComPtr<IDispatch>& cached, const wchar_t* name) {
+  if (!cached) cached = Kind(L"Selection").Get(Selection().get(), name);
+  return cached;
+}
+
+void WordSession::ForgetSelection() noexcept {
+  selection_.reset();
+  font_.reset();
+  paragraphFormat_.reset();
+}
 
 void WordSession::SelectionCall(const std::wstring& method, std::initializer_list<Arg> args) {
-  ComPtr<IDispatch> selection = Selection();
-  Kind(L"Selection").Call(selection.get(), method, args);
+  Kind(L"Selection").Call(Selection().get(), method, args);
 }
 
 void WordSession::SetScreenUpdating(bool on) { Kind(L"Application").Put(app_.get(), L"ScreenUpdating", Arg::Bool(on)); }
 
 void WordSession::SetFontSize(float points) {
-  ComPtr<IDispatch> selection = Selection();
-  ComPtr<IDispatch> font = Kind(L"Selection").Get(selection.get(), L"Font");
-  Kind(L"Font").Put(font.get(), L"Size", Arg::Float(points));
+  Kind(L"Font").Put(SelectionPart(font_, L"Font").get(), L"Size", Arg::Float(points));
 }
 
 void WordSession::SetFontName(const std::string& name) {
-  ComPtr<IDispatch> selection = Selection();
-  ComPtr<IDispatch> font = Kind(L"Selection").Get(selection.get(), L"Font");
-  Kind(L"Font").Put(font.get(), L"Name", Arg::Text(Widen(name)));
+  Kind(L"Font").Put(SelectionPart(font_, L"Font").get(), L"Name", Arg::Text(Widen(name)));
 }
 
 void WordSession::SetFontNameBi(const std::string& name) {
-  ComPtr<IDispatch> selection = Selection();
-  ComPtr<IDispatch> font = Kind(L"Selection").Get(selection.get(), L"Font");
-  Kind(L"Font").Put(font.get(), L"NameBi", Arg::Text(Widen(name)));
+  Kind(L"Font").Put(SelectionPart(font_, L"Font").get(), L"NameBi", Arg::Text(Widen(name)));
 }
 
 void WordSession::SetFontSizeBi(float points) {
-  ComPtr<IDispatch> selection = Selection();
-  ComPtr<IDispatch> font = Kind(L"Selection").Get(selection.get(), L"Font");
-  Kind(L"Font").Put(font.get(), L"SizeBi", Arg::Float(points));
+  Kind(L"Font").Put(SelectionPart(font_, L"Font").get(), L"SizeBi", Arg::Float(points));
 }
 
 void WordSession::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
@@ -71,6 +76,10 @@ void WordSession::InsertSymbol(int32_t characterNumber, const std::string& font,
 }
 
 void WordSession::TypeText(const std::string& text) { SelectionCall(L"TypeText", {Arg::Text(Widen(text))}); }
+
+void WordSession::ResetFont() {
+  Kind(L"Font").Call(SelectionPart(font_, L"Font").get(), L"Reset");
+}
 
 void WordSession::TypeParagraph() { SelectionCall(L"TypeParagraph"); }
 
@@ -83,9 +92,7 @@ void WordSession::TypeParagraphThroughGlobal() {
 void WordSession::EndKey(int32_t unit) { SelectionCall(L"EndKey", {Arg::Int(unit)}); }
 
 void WordSession::SetAlignment(int32_t alignment) {
-  ComPtr<IDispatch> selection = Selection();
-  ComPtr<IDispatch> format = Kind(L"Selection").Get(selection.get(), L"ParagraphFormat");
-  Kind(L"ParagraphFormat").Put(format.get(), L"Alignment", Arg::Int(alignment));
+  Kind(L"ParagraphFormat").Put(SelectionPart(paragraphFormat_, L"ParagraphFormat").get(), L"Alignment", Arg::Int(alignment));
 }
 
 void WordSession::RtlPara() { SelectionCall(L"RtlPara"); }
@@ -113,6 +120,7 @@ void WordSession::CheckStillWanted() {
 }
 
 void WordSession::Begin(const std::string& name, int verseCount) noexcept {
+  ForgetSelection();
   verseCount_ = verseCount;
   versesDone_ = 0;
   document_ = ActiveDocument();
@@ -136,6 +144,7 @@ void WordSession::End() noexcept {
   }
   verseCount_ = 0;
   document_.reset();
+  ForgetSelection();
   if (!undoRecord_) return;
   try {
     Kind(L"UndoRecord").Call(undoRecord_.get(), L"EndCustomRecord");
@@ -146,11 +155,20 @@ void WordSession::End() noexcept {
 
 void WordSession::Yield() {
   if (verseCount_ > 0 && versesDone_ < verseCount_) ++versesDone_;
-  if (verseCount_ > 1) {
+  Pump(verseCount_ > 1 ? L"Al-Quran: ayat " + std::to_wstring(versesDone_) + L" dari " + std::to_wstring(verseCount_)
+                       : std::wstring());
+}
+
+void WordSession::TranslationStep(int done, int total) {
+  versesDone_ = done;
+  Pump(total > 1 ? L"Al-Quran: terjemah " + std::to_wstring(done) + L" dari " + std::to_wstring(total) : std::wstring());
+}
+
+void WordSession::Pump(const std::wstring& status) {
+  ForgetSelection();
+  if (!status.empty()) {
     try {
-      Kind(L"Application")
-          .Put(app_.get(), L"StatusBar",
-               Arg::Text(L"Al-Quran: ayat " + std::to_wstring(versesDone_) + L" dari " + std::to_wstring(verseCount_)));
+      Kind(L"Application").Put(app_.get(), L"StatusBar", Arg::Text(status));
     } catch (...) {
       // Progress is a courtesy: the insertion goes on without it.
     }

@@ -36,6 +36,7 @@ class WordSession : public DocumentOps, public InsertionFrame {
   void SetFontSizeBi(float points) override;
   void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) override;
   void TypeText(const std::string& text) override;
+  void ResetFont() override;
   void TypeParagraph() override;
   void TypeParagraphThroughGlobal() override;
   void EndKey(int32_t unit) override;
@@ -50,14 +51,23 @@ class WordSession : public DocumentOps, public InsertionFrame {
   // none) and, for more than one verse, "Al-Quran: ayat k dari n" at each yield.
   void Begin(const std::string& name, int verseCount) noexcept override;
   void End() noexcept override;
+  // "Al-Quran: terjemah k dari n", the host's messages, and the same checks as a yield.
+  void TranslationStep(int done, int total) override;
 
   // Word is closing: a running insertion stops at its next yield.
   void StopInsertions() noexcept { closing_ = true; }
 
  private:
   explicit WordSession(ComPtr<IDispatch> app) : app_(std::move(app)) {}
-  // Fetched afresh for every operation: Word's selection is the active window's.
+  // Word's selection is the active window's: looked up once per verse (dropped at every
+  // yield, when the user may switch windows), not once per property.
   ComPtr<IDispatch> Selection();
+  // The selection's Font and ParagraphFormat objects, kept as long as the selection is.
+  ComPtr<IDispatch> SelectionPart(ComPtr<IDispatch>& cached, const wchar_t* name);
+  void ForgetSelection() noexcept;
+  // Shows `status` (when not empty), handles the host's pending messages, then stops the
+  // insertion if it is no longer wanted.
+  void Pump(const std::wstring& status);
   // Raises an error when the user closed the insertion's document or made another one
   // active while it yielded, or when Word is closing: it never types where the user did not
   // choose.
@@ -66,6 +76,7 @@ class WordSession : public DocumentOps, public InsertionFrame {
   void SelectionCall(const std::wstring& method, std::initializer_list<Arg> args = {});
 
   ComPtr<IDispatch> app_;
+  ComPtr<IDispatch> selection_, font_, paragraphFormat_;
   ComPtr<IDispatch> global_;  // for the paragraph mark that ends a verse, created on first use
   std::map<std::wstring, ObjectKind> kinds_;
   ComPtr<IDispatch> undoRecord_;  // while a custom record is open

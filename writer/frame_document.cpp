@@ -46,6 +46,7 @@ void FrameDocument::InsertSymbol(int32_t characterNumber, const std::string& fon
   Do([&](WriterDocument& d) { d.InsertSymbol(characterNumber, font, unicode, bias); });
 }
 void FrameDocument::TypeText(const std::string& text) { Do([&](WriterDocument& d) { d.TypeText(text); }); }
+void FrameDocument::ResetFont() { Do([](WriterDocument& d) { d.ResetFont(); }); }
 void FrameDocument::TypeParagraph() { Do([](WriterDocument& d) { d.TypeParagraph(); }); }
 void FrameDocument::TypeParagraphThroughGlobal() { Do([](WriterDocument& d) { d.TypeParagraphThroughGlobal(); }); }
 void FrameDocument::EndKey(int32_t unit) { Do([&](WriterDocument& d) { d.EndKey(unit); }); }

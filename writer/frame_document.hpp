@@ -31,6 +31,7 @@ class FrameDocument : public DocumentOps {
   void SetFontSizeBi(float points) override;
   void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) override;
   void TypeText(const std::string& text) override;
+  void ResetFont() override;
   void TypeParagraph() override;
   void TypeParagraphThroughGlobal() override;
   void EndKey(int32_t unit) override;

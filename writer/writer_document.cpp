@@ -85,6 +85,10 @@ void WriterDocument::ApplyCharacterFormat(const CharacterFormat& format) {
   if (format.points > 0) {
     props->setPropertyValue("CharHeight", Any(format.points));
     props->setPropertyValue("CharHeightComplex", Any(format.points));
+  } else {
+    Reference<css::beans::XPropertyState> state(cursor_, UNO_QUERY_THROW);
+    state->setPropertyToDefault("CharHeight");
+    state->setPropertyToDefault("CharHeightComplex");
   }
 }
 
@@ -118,6 +122,12 @@ void WriterDocument::SetFontSize(float points) {
 }
 
 void WriterDocument::SetFontName(const std::string& name) { font_ = name; }
+
+// The paragraph style's font and size again; the complex-script slot keeps the Quran font.
+void WriterDocument::ResetFont() {
+  font_.clear();
+  points_ = 0;
+}
 
 // Normal text's complex-script slot is the Quran font already; a pack naming another one
 // changes it for what follows.

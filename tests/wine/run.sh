@@ -14,6 +14,7 @@ package=$root/build/windows-x64/Pelvaron-windows.zip
 setup=$root/build/windows-x64/Pelvaron-setup.exe
 pelvaron=$root/build/default/cli/pelvaron
 make_test_pack=$root/build/default/tests/wine/make_test_pack
+default_pack=$root/build/default/cli/DataQuran  # tools/make-default-pack.sh
 
 bash tools/install-deps.sh g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools libwine-dev \
   wine wine64 xvfb fonts-wine fonts-liberation fonts-liberation2 libxml2-utils fonts-hosny-amiri nsis >/dev/null
@@ -80,7 +81,7 @@ host_run() {
   echo "$out" | sed -n "s/^\(PASS\|FAIL\): /\1: $arch: /p"
   passed=$((passed + $(echo "$out" | grep -c '^PASS')))
   failed=$((failed + $(echo "$out" | grep -c '^FAIL')))
-  echo "$out" | grep '^COUNTS' | sed "s/^/$arch: /" >>"$work/counts.txt"
+  echo "$out" | grep '^COUNTS\|^SOAK' | sed "s/^/$arch: /" >>"$work/counts.txt"
   [ $rc -eq 0 ] || [ "$(echo "$out" | grep -c '^FAIL')" -gt 0 ] || fail "$arch: host $1 exited with $rc"
 }
 
@@ -181,11 +182,13 @@ scenarios() {
 
   # A pack naming its Arabic font: Word gets it as the complex-script font and size.
   "$make_test_pack" "$dir" --arabic-font 'Amiri Quran'
-  host_run insert --button 2 --surah 2 --first 1 --last 40 --trace "C:\\$folder\\arabic-font.trace"
+  host_run insert --button 2 --surah 2 --first 1 --last 40 --runs --trace "C:\\$folder\\arabic-font.trace"
   compare_trace arabic-font --surah 2 --first 1 --last 40 --mode arabic
   expect "$arch: arabic-font: trace sets Font.NameBi \"Amiri Quran\" and Font.SizeBi 14" \
     has_lines "$dir/arabic-font.trace" 'Font.NameBi "Amiri Quran"' 'Font.SizeBi 14'
   rm -f "$dir/DataQuran/pelvaron.ini"
+
+  default_pack_scenarios
 
   cp "$dir/frmPilih.png" "$artifacts/$arch-frmPilih.png" 2>/dev/null
   cp "$dir/frmPilih-ribbon.png" "$artifacts/$arch-frmPilih-ribbon.png" 2>/dev/null
@@ -195,6 +198,34 @@ scenarios() {
 
 # The user's %LOCALAPPDATA% in the prefix, as a Unix path.
 local_appdata() { winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')" 2>/dev/null; }
+
+# The default pack (it names its Quran font): a verse is typed as one run in a few calls, the
+# same operations as the command line's, never in the font "(normal text)"; then a long
+# session of insertions, About boxes and Cari Ayat forms leaks nothing.
+default_pack_scenarios() {
+  if [ ! -f "$default_pack/AQO2.TXT" ]; then
+    fail "$arch: the default pack is missing ($default_pack): run tools/make-default-pack.sh"
+    return
+  fi
+  mv "$dir/DataQuran" "$dir/DataQuran.test"
+  cp -r "$default_pack" "$dir/DataQuran"
+  local name surah first last mode button bound
+  # Arabic at most 20 Invokes a verse, with the translation 30.
+  while read -r name surah first last mode button bound; do
+    host_run insert --button "$button" --surah "$surah" --first "$first" --last "$last" --runs \
+      --max-invokes-per-verse "$bound" --trace "C:\\$folder\\$name.trace"
+    compare_trace "$name" --surah "$surah" --first "$first" --last "$last" --mode "$mode"
+  done <<'RANGES'
+default-fatihah-arabic 1 1 7 arabic 2 20
+default-fatihah-all 1 1 7 all 1 30
+default-baqarah-arabic 2 1 286 arabic 2 20
+default-baqarah-all 2 1 286 all 1 30
+default-baqarah-translation 2 1 286 translation 3 30
+RANGES
+  host_run soak --cycles 200
+  rm -rf "$dir/DataQuran"
+  mv "$dir/DataQuran.test" "$dir/DataQuran"
+}
 
 # Word refusing a call half-way, the document closed or another activated while the add-in
 # yields, Word closing while it works: a message box with Word's own text (none while Word

@@ -9,13 +9,23 @@ CallCounts& Counts() {
   return counts;
 }
 
+namespace {
+std::atomic<long> g_live{0};
+}  // namespace
+
+long LiveObjects() { return g_live; }
+
 InjectedFault& Fault() {
   static InjectedFault fault;
   return fault;
 }
 
 FakeObject::FakeObject(std::vector<std::wstring> members, std::vector<IID> extraIids)
-    : members_(std::move(members)), extraIids_(std::move(extraIids)) {}
+    : members_(std::move(members)), extraIids_(std::move(extraIids)) {
+  ++g_live;
+}
+
+FakeObject::~FakeObject() { --g_live; }
 
 HRESULT FakeObject::QueryInterface(REFIID riid, void** out) {
   if (!out) return E_POINTER;

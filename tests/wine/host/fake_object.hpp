@@ -21,6 +21,9 @@ struct CallCounts {
   std::map<std::wstring, long> invokeOf;
 };
 CallCounts& Counts();
+// Objects of the stand-in alive now: what the host holds, and what the add-in still holds
+// of those it was handed.
+long LiveObjects();
 
 // A failure the host reports back to the add-in through DISP_E_EXCEPTION.
 struct HostFault {
@@ -43,7 +46,7 @@ class FakeObject : public IDispatch {
   FakeObject(std::vector<std::wstring> members, std::vector<IID> extraIids = {});
   FakeObject(const FakeObject&) = delete;
   FakeObject& operator=(const FakeObject&) = delete;
-  virtual ~FakeObject() = default;
+  virtual ~FakeObject();
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }

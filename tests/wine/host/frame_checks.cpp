@@ -22,6 +22,13 @@ void CheckFrame(Checks& check, const InsertedRange& range, std::size_t traceFrom
     if (range.undoRecord) expected.push_back(L"StartCustomRecord " + name + L" @0");
     for (std::size_t k = 1; count > 1 && k <= yields; ++k)
       expected.push_back(L"StatusBar Al-Quran: ayat " + std::to_wstring(k) + L" dari " + std::to_wstring(count));
+    const std::wstring translation = L"Al-Quran: terjemah ";
+    const auto shownSteps = std::count_if(Model().frame.begin(), Model().frame.end(), [&](const FrameEvent& e) {
+      return e.text.compare(0, translation.size(), translation) == 0;
+    });
+    const long steps = range.translated >= 0 ? (count > 1 ? range.translated : 0) : static_cast<long>(shownSteps);
+    for (long k = 1; k <= steps; ++k)
+      expected.push_back(L"StatusBar " + translation + std::to_wstring(k) + L" dari " + std::to_wstring(count));
     if (count > 1) expected.push_back(L"StatusBar  @" + std::to_wstring(trace.size()));
     if (range.undoRecord) expected.push_back(L"EndCustomRecord  @" + std::to_wstring(trace.size()));
   }

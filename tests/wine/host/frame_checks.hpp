@@ -11,10 +11,13 @@ namespace pelvaron::wine_host {
 struct InsertedRange {
   int surah = 0, first = 0, last = 0;
   bool undoRecord = true;  // the stand-in offers Application.UndoRecord
+  // Verses of the translation whose progress must show: -1 when it may have stopped anywhere.
+  int translated = 0;
 };
 
 // One record named after the range from before the first operation to after the last, and
-// "ayat k dari n" once per yield then an empty status bar for more than one verse; nothing
+// "ayat k dari n" once per yield, "terjemah k dari n" once per verse of the translation,
+// then an empty status bar for more than one verse; nothing
 // when no insertion ran. `traceFrom`: where this insertion's trace begins.
 void CheckFrame(Checks& check, const InsertedRange& range, std::size_t traceFrom);
 

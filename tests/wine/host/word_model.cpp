@@ -1,6 +1,9 @@
 #include "tests/wine/host/word_model.hpp"
 
 #include <algorithm>
+#include <cctype>
+
+#include "data/format.hpp"
 
 namespace pelvaron::wine_host {
 namespace {
@@ -100,11 +103,19 @@ std::vector<std::wstring> ApplicationMembers() {
 
 class FontObject final : public FakeObject {
  public:
-  FontObject() : FakeObject({L"Name", L"Size", L"NameBi", L"SizeBi"}) {}
+  FontObject() : FakeObject({L"Name", L"Size", L"NameBi", L"SizeBi", L"Reset"}) {}
 
  protected:
   void Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT*) override {
-    if (member == L"Name") Model().sink.SetFontName(Utf8(PutValue(member, flags, params, VT_BSTR).bstrVal));
+    if (member == L"Name") {
+      Model().fontName = Utf8(PutValue(member, flags, params, VT_BSTR).bstrVal);
+      Model().sink.SetFontName(Model().fontName);
+    }
+    if (member == L"Reset") {
+      ExpectArgs(member, params, 0);
+      Model().fontName.clear();
+      Model().sink.ResetFont();
+    }
     if (member == L"Size") Model().sink.SetFontSize(PutValue(member, flags, params, VT_R4).fltVal);
     if (member == L"NameBi") Model().sink.SetFontNameBi(Utf8(PutValue(member, flags, params, VT_BSTR).bstrVal));
     if (member == L"SizeBi") Model().sink.SetFontSizeBi(PutValue(member, flags, params, VT_R4).fltVal);
@@ -138,7 +149,11 @@ class SelectionObject final : public FakeObject {
       ReturnObject(result, object.get());
     } else if (member == L"TypeText") {
       ExpectArgs(member, params, 1);
-      sink.TypeText(Utf8(PositionalArg(member, params, 0, VT_BSTR).bstrVal));
+      const std::string text = Utf8(PositionalArg(member, params, 0, VT_BSTR).bstrVal);
+      if (Model().fontName == kNormalTextFont) Model().typedInPlaceholderFont += static_cast<long>(text.size());
+      if (!Model().fontName.empty() && std::any_of(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }))
+        ++Model().latinInSetFont;
+      sink.TypeText(text);
     } else if (member == L"InsertSymbol") {
       ExpectArgs(member, params, 4);
       sink.InsertSymbol(PositionalArg(member, params, 0, VT_I4).lVal,
@@ -146,6 +161,7 @@ class SelectionObject final : public FakeObject {
                         PositionalArg(member, params, 2, VT_BOOL).boolVal != VARIANT_FALSE,
                         PositionalArg(member, params, 3, VT_I4).lVal);
       ++Model().insertedSymbols;
+      if (Utf8(PositionalArg(member, params, 1, VT_BSTR).bstrVal) == kNormalTextFont) ++Model().typedInPlaceholderFont;
     } else if (member == L"EndKey") {
       ExpectArgs(member, params, 1);  // Extend left out
       sink.EndKey(PositionalArg(member, params, 0, VT_I4).lVal);

@@ -96,6 +96,11 @@ struct WordModel {
   long lookups = 0;   // Controls.Item calls: each removal attempt makes one
   HWND yieldWindow = nullptr;
   long insertedSymbols = 0;
+  // The font name given to what is typed next ("": the document's own, after Font.Reset or
+  // before any name), and what was typed under names Word has no such font for.
+  std::string fontName;
+  long typedInPlaceholderFont = 0;  // characters under "(normal text)", which is no font
+  long latinInSetFont = 0;          // texts with Latin letters typed under a font name set by the add-in
 };
 WordModel& Model();
 
