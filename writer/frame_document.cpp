@@ -1,12 +1,57 @@
 #include "writer/frame_document.hpp"
 
+#include <com/sun/star/awt/Toolkit.hpp>
+#include <com/sun/star/awt/XToolkitExperimental.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/task/XStatusIndicatorFactory.hpp>
+
 #include "module/error.hpp"
+#include "writer/uno_text.hpp"
 #include "writer/failure_text.hpp"
 
 namespace pelvaron::writer {
 
-FrameDocument::FrameDocument(std::string quranFont, std::string undoTitle)
-    : quranFont_(std::move(quranFont)), undoTitle_(std::move(undoTitle)) {}
+FrameDocument::FrameDocument(css::uno::Reference<css::uno::XComponentContext> context, std::string quranFont,
+                             std::string undoTitle)
+    : context_(std::move(context)), quranFont_(std::move(quranFont)), undoTitle_(std::move(undoTitle)) {}
+
+void FrameDocument::Begin(const std::string& name, int verseCount) noexcept {
+  versesDone_ = 0;
+  if (verseCount < 2 || !model_.is()) return;
+  try {
+    css::uno::Reference<css::task::XStatusIndicatorFactory> factory(model_->getCurrentController()->getFrame(),
+                                                                     css::uno::UNO_QUERY_THROW);
+    progress_ = factory->createStatusIndicator();
+    progress_->start(ToOUString(name), verseCount);
+  } catch (...) {
+    // Progress is a courtesy: the insertion goes on without it.
+    progress_.clear();
+  }
+}
+
+void FrameDocument::End() noexcept {
+  try {
+    if (progress_.is()) progress_->end();
+  } catch (...) {
+  }
+  progress_.clear();
+}
+
+void FrameDocument::TranslationStep(int done, int) {
+  // The Arabic's progress ends where the translation's begins.
+  if (done == 1) versesDone_ = 0;
+  Do([](WriterDocument& d) { d.Yield(); });
+  Step(++versesDone_);
+}
+
+void FrameDocument::Step(int done) {
+  if (!progress_.is()) return;
+  progress_->setValue(done);
+  // The published XReschedule is deprecated for this.
+  css::uno::Reference<css::awt::XToolkitExperimental>(css::awt::Toolkit::create(context_), css::uno::UNO_QUERY_THROW)
+      ->processEventsToIdle();
+}
 
 void FrameDocument::Finish() noexcept {
   if (document_) {
@@ -55,6 +100,9 @@ void FrameDocument::RtlPara() { Do([](WriterDocument& d) { d.RtlPara(); }); }
 void FrameDocument::LtrPara() { Do([](WriterDocument& d) { d.LtrPara(); }); }
 void FrameDocument::RtlRun() { Do([](WriterDocument& d) { d.RtlRun(); }); }
 void FrameDocument::LtrRun() { Do([](WriterDocument& d) { d.LtrRun(); }); }
-void FrameDocument::Yield() { Do([](WriterDocument& d) { d.Yield(); }); }
+void FrameDocument::Yield() {
+  Do([](WriterDocument& d) { d.Yield(); });
+  Step(++versesDone_);
+}
 
 }  // namespace pelvaron::writer

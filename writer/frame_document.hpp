@@ -3,22 +3,28 @@
 // frame the command came from. The first operation of an insertion locks the controllers
 // and opens one undo step; Finish (after the event that inserted, and at once on a failure)
 // moves the view cursor after the text and releases both. Failures reach the caller as
-// pelvaron::Error, whatever LibreOffice threw.
+// pelvaron::Error, whatever LibreOffice threw. Around an insertion of more than one verse the
+// frame's status bar shows its progress, and LibreOffice handles its pending events after
+// every verse, so it repaints and stays responsive.
 
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/task/XStatusIndicator.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
 
 #include "insert/document_ops.hpp"
+#include "insert/insertion_frame.hpp"
 #include "writer/writer_document.hpp"
 
 namespace pelvaron::writer {
 
-class FrameDocument : public DocumentOps {
+class FrameDocument : public DocumentOps, public InsertionFrame {
  public:
-  FrameDocument(std::string quranFont, std::string undoTitle);
+  FrameDocument(css::uno::Reference<css::uno::XComponentContext> context, std::string quranFont,
+                std::string undoTitle);
 
   void SetModel(const css::uno::Reference<css::frame::XModel>& model) { model_ = model; }
   // Ends the open insertion, if any; never throws.
@@ -42,9 +48,19 @@ class FrameDocument : public DocumentOps {
   void LtrRun() override;
   void Yield() override;
 
+  void Begin(const std::string& name, int verseCount) noexcept override;
+  void End() noexcept override;
+  void TranslationStep(int done, int total) override;
+
  private:
+  // What was typed goes into the document, the status bar moves on, and LibreOffice handles
+  // what the user did meanwhile.
+  void Step(int done);
   void Do(const std::function<void(WriterDocument&)>& op);
 
+  css::uno::Reference<css::uno::XComponentContext> context_;
+  css::uno::Reference<css::task::XStatusIndicator> progress_;  // while an insertion of several verses runs
+  int versesDone_ = 0;
   std::string quranFont_;
   std::string undoTitle_;
   css::uno::Reference<css::frame::XModel> model_;

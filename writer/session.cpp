@@ -62,9 +62,10 @@ int ScriptNumber(const std::string& text) {
 Session::Session(const Reference<css::uno::XComponentContext>& context)
     : context_(context),
       runtime_(context),
-      document_(std::make_shared<FrameDocument>(kQuranFont, "Al-Quran")),
+      document_(std::make_shared<FrameDocument>(context, kQuranFont, "Al-Quran")),
       app_(state_, runtime_) {
   state_.Document = document_;
+  state_.Frame = document_;
   runtime_.SetAfterEvent([document = document_] { document->Finish(); });
 }
 

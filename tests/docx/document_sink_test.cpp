@@ -28,6 +28,12 @@ TEST(DocumentSinkSelection, FontAndSizeApplyToWhatIsTypedAfterwards) {
   EXPECT_EQ(runs[1].format, (RunFormat{"HQPB2", 28, false}));
   EXPECT_EQ(runs[1].text, "b");
   EXPECT_EQ(runs[2].format, (RunFormat{"", 21, false}));  // "(normal text)": no font of its own
+  // Font.Reset: the document's own font and size again, the run direction kept.
+  sink.RtlRun();
+  sink.SetFontName("Amiri Quran");
+  sink.ResetFont();
+  sink.TypeText("d");
+  EXPECT_EQ(Last(sink).runs.back().format, (RunFormat{"", 0, true}));
 }
 
 TEST(DocumentSinkSelection, CharactersWithTheSamePropertiesShareOneRun) {

@@ -60,6 +60,21 @@ class Office:
         with open(self.log) as f:
             return f.read().splitlines(), seconds
 
+    def resident_kib(self):
+        """soffice.bin's resident memory (VmRSS) in KiB: the process with this profile."""
+        profile = "UserInstallation=file://" + self.work + "/profile"
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open("/proc/%s/cmdline" % pid, "rb") as f:
+                    args = f.read().split(b"\0")
+                if not args[0].endswith(b"soffice.bin") or not any(profile.encode() in a for a in args):
+                    continue
+                with open("/proc/%s/status" % pid) as f:
+                    return next(int(line.split()[1]) for line in f if line.startswith("VmRSS:"))
+            except (OSError, StopIteration):
+                continue
+        raise RuntimeError("office: no soffice.bin with this profile")
+
     def has_font(self, name):
         device = self.ctx.ServiceManager.createInstanceWithContext("com.sun.star.awt.Toolkit", self.ctx) \
             .createScreenCompatibleDevice(1, 1)
