@@ -36,6 +36,8 @@ std::vector<ArabicWord> ParseWords(std::string_view text) {
     pos += length;
     if (IsBlank(c)) {
       if (!words.back().empty()) words.emplace_back();
+    } else if (c == U'\u0622') {  // آ as one character, in text from elsewhere
+      words.back().push_back({ar::kAlef, std::u32string(1, ar::kMaddah)});
     } else if (IsBase(c) || c == kThinSpace) {
       words.back().push_back({c == kThinSpace ? ar::kTatweel : c, {}});
     } else if (IsMark(c) && !words.back().empty()) {
@@ -53,18 +55,22 @@ bool HasVowel(const ArabicLetter& l) {
   });
 }
 
-// وَ and فَ before a hamza, and the vocative يَـٰٓ, are printed as words of their own
-// ("wa iyyāka", "fa iżā", "yā ayyuhā"), so the hamza after them stays unwritten as at any
-// word's start. Other joined particles stay joined ("lillāhi", "birabbil-falaq").
+// وَ and فَ before a hamza, and the vocative يَٰ, are printed as words of their own
+// ("wa iyyāka", "fa iżā", "yā ayyuhā", "yā qaumi"), so a hamza after them stays unwritten as
+// at any word's start. The guideline lets joined particles be written either way; other ones
+// stay joined as the Arabic writes them ("walam", "lillāhi", "birabbil-falaq"), since the
+// letters alone cannot tell a conjunction wa from a root's w (wa lam, but wajada).
 std::vector<ArabicWord> SplitParticles(std::vector<ArabicWord> words) {
   std::vector<ArabicWord> out;
   for (ArabicWord& w : words) {
     std::size_t split = 0;
     const bool conjunction = w.size() > 2 && (w[0].base == ar::kWaw || w[0].base == ar::kFeh) && w[0].Has(ar::kFatha);
     if (conjunction && IsHamza(w[1].base) && HasVowel(w[1]) && !w[1].Has(ar::kSukun)) split = 1;
-    if (w.size() > 3 && w[0].base == ar::kYeh && w[0].Has(ar::kFatha)) {
-      const std::size_t next = w[1].base == ar::kTatweel ? 2 : 1;
-      if (w[next - 1].Has(ar::kDaggerAlef) && IsHamza(w[next].base)) split = next;
+    // يَٰ (after an optional wa) is always the vocative in the text: yā qaumi, wayā samā’u.
+    const std::size_t ya = w.size() > 2 && w[0].base == ar::kWaw && w[0].Has(ar::kFatha) ? 1 : 0;
+    if (w.size() > ya + 2 && w[ya].base == ar::kYeh && w[ya].Has(ar::kFatha)) {
+      const std::size_t next = w[ya + 1].base == ar::kTatweel ? ya + 2 : ya + 1;
+      if (next < w.size() && w[next - 1].Has(ar::kDaggerAlef)) split = next;
     }
     if (split) {
       out.emplace_back(w.begin(), w.begin() + static_cast<std::ptrdiff_t>(split));
