@@ -24,8 +24,8 @@ bool IsMark(char32_t c) {
          (c >= ar::kOpenFathatan && c <= ar::kOpenKasratan);
 }
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\u00A0'; }
-// The thin space the text sets inside one word (فَٱدَّـٰرَ ٰٔتُمۡ) carries the marks after it,
-// as a tatweel does.
+// A thin space the text sets inside a word (فَٱدَّـٰرَ ٰٔتُمۡ) carries the marks after it, as
+// a tatweel does; before a letter it is a blank.
 constexpr char32_t kThinSpace = U'\u2009';
 
 std::vector<ArabicWord> ParseWords(std::string_view text) {
@@ -34,7 +34,9 @@ std::vector<ArabicWord> ParseWords(std::string_view text) {
     std::size_t length = 1;
     const char32_t c = DecodeUtf8At(text, pos, &length);
     pos += length;
-    if (IsBlank(c)) {
+    std::size_t nextLength = 1;
+    const bool markNext = pos < text.size() && IsMark(DecodeUtf8At(text, pos, &nextLength));
+    if (IsBlank(c) || (c == kThinSpace && !markNext)) {
       if (!words.back().empty()) words.emplace_back();
     } else if (c == U'\u0622') {  // آ as one character, in text from elsewhere
       words.back().push_back({ar::kAlef, std::u32string(1, ar::kMaddah)});
