@@ -70,6 +70,10 @@ void WordSession::SetFontSizeBi(float points) {
   Kind(L"Font").Put(SelectionPart(font_, L"Font").get(), L"SizeBi", Arg::Float(points));
 }
 
+void WordSession::SetItalic(bool on) {
+  Kind(L"Font").Put(SelectionPart(font_, L"Font").get(), L"Italic", Arg::Bool(on));
+}
+
 void WordSession::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
   SelectionCall(L"InsertSymbol",
                 {Arg::Int(characterNumber), Arg::Text(Widen(font)), Arg::Bool(unicode), Arg::Int(bias)});

@@ -66,10 +66,12 @@ void DocumentSink::TypeText(const std::string& text) {
   }
 }
 
-// The run direction is not character formatting the insertions reset: LtrRun follows.
+// As Word's Font.Reset: font, size and italic; the run direction is not reset here (LtrRun
+// follows wherever it matters).
 void DocumentSink::ResetFont() {
   selection_.font.clear();
   selection_.halfPoints = 0;
+  selection_.italic = false;
 }
 
 void DocumentSink::TypeParagraph() {

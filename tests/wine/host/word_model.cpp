@@ -103,7 +103,7 @@ std::vector<std::wstring> ApplicationMembers() {
 
 class FontObject final : public FakeObject {
  public:
-  FontObject() : FakeObject({L"Name", L"Size", L"NameBi", L"SizeBi", L"Reset"}) {}
+  FontObject() : FakeObject({L"Name", L"Size", L"NameBi", L"SizeBi", L"Italic", L"Reset"}) {}
 
  protected:
   void Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT*) override {
@@ -119,6 +119,7 @@ class FontObject final : public FakeObject {
     if (member == L"Size") Model().sink.SetFontSize(PutValue(member, flags, params, VT_R4).fltVal);
     if (member == L"NameBi") Model().sink.SetFontNameBi(Utf8(PutValue(member, flags, params, VT_BSTR).bstrVal));
     if (member == L"SizeBi") Model().sink.SetFontSizeBi(PutValue(member, flags, params, VT_R4).fltVal);
+    if (member == L"Italic") Model().sink.SetItalic(PutValue(member, flags, params, VT_BOOL).boolVal != VARIANT_FALSE);
   }
 };
 
