@@ -1,5 +1,6 @@
 // The verse search on the default data pack: every kind of query with its first result, the
-// refusals, and every surah name plus the written-down Indonesian spellings. Needs the pack
+// refusals, every surah name plus the written-down Indonesian spellings, and the query set
+// (query_set.tsv) with how many it answers. Needs the pack
 // built beside `pelvaron` (tools/make-default-pack.sh); skips without it unless
 // PELVARON_REQUIRE_PACK is set.
 
@@ -7,7 +8,9 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "data/in_memory_files.hpp"
 #include "data/surah_index.hpp"
@@ -179,6 +182,57 @@ TEST_F(DefaultPackSearch, EverySurahNameAndTheWrittenDownSpellings) {
     ++checked;
   }
   EXPECT_GE(checked, 40);
+}
+
+// The half-remembered queries of query_set.tsv: how many have an answer among the first three
+// results and first, overall and by kind.
+TEST_F(DefaultPackSearch, QuerySet) {
+  std::ifstream in(PELVARON_QUERY_SET);
+  ASSERT_TRUE(in) << PELVARON_QUERY_SET;
+  struct Tally {
+    int queries = 0, top3 = 0, first = 0;
+  };
+  std::map<std::string, Tally> kinds;
+  Tally all;
+  std::string failures;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::size_t tab1 = line.find('\t'), tab2 = line.find('\t', tab1 + 1);
+    ASSERT_NE(tab2, std::string::npos) << line;
+    const std::string kind = line.substr(0, tab1), query = line.substr(tab1 + 1, tab2 - tab1 - 1);
+    std::set<std::string> answers;
+    std::istringstream words(line.substr(tab2 + 1));
+    for (std::string answer; words >> answer;) {
+      // Every answer is a verse (or range) of the pack.
+      int surah = 0, verse = 0, last = 0;
+      ASSERT_GE(std::sscanf(answer.c_str(), "%d:%d-%d", &surah, &verse, &last), 2) << answer;
+      ASSERT_TRUE(surah >= 1 && surah <= kSurahCount && verse >= 1 && std::max(verse, last) <= state_->Surah(surah).VerseCount) << answer;
+      answers.insert(answer);
+    }
+    std::vector<SearchResult> results;
+    try {
+      results = engine_->Find(query, 3);
+    } catch (const Error&) {
+    }
+    int rank = 0;
+    while (rank < static_cast<int>(results.size()) && !answers.contains(VerseLabel(results[static_cast<std::size_t>(rank)]))) ++rank;
+    for (Tally* t : {&all, &kinds[kind]}) {
+      ++t->queries;
+      t->top3 += rank < static_cast<int>(results.size());
+      t->first += rank == 0 && !results.empty();
+    }
+    if (rank >= static_cast<int>(results.size())) failures += "  not in the first three: [" + kind + "] " + query + "\n";
+  }
+  const auto figures = [](const Tally& t) {
+    char text[120];
+    std::snprintf(text, sizeof text, "top-3: %d/%d (%.0f%%), first: %d/%d (%.0f%%)", t.top3, t.queries, 100.0 * t.top3 / t.queries,
+                  t.first, t.queries, 100.0 * t.first / t.queries);
+    return std::string(text);
+  };
+  std::cout << "query set " << figures(all) << "\n";
+  for (const auto& [kind, tally] : kinds) std::cout << "  " << kind << ": " << figures(tally) << "\n";
+  std::cout << failures;
+  EXPECT_GE(all.queries, 80);
 }
 
 }  // namespace
