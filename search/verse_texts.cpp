@@ -83,7 +83,7 @@ std::vector<VerseText> ReadVerseTexts(const ModuleState& disk) {
     for (int v = 1; v <= count; ++v) {
       const std::string where = "surah " + std::to_string(s) + " verse " + std::to_string(v);
       const int32_t record = int32_t{state.VersePosOf(s)} + v;
-      VerseText text{static_cast<int16_t>(s), static_cast<int16_t>(v), {}, {}};
+      VerseText text{static_cast<int16_t>(s), static_cast<int16_t>(v), {}, {}, {}};
       try {
         const std::string expanded = ExpandGroupRecord(ReadIndexedRecord(verses, record), groups);
         text.translation = std::string(TrimSpaces(UpperCaseFirst(expanded, 2)));

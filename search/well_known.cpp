@@ -46,6 +46,7 @@ std::vector<WellKnownName> ParseWellKnownNames(std::string_view text, const std:
     if (tab == std::string_view::npos) throw Error(ErrorKind::BadRecord, where + ": no tab between name and verses");
     WellKnownName entry{std::string(TrimSpaces(line.substr(0, tab))), {}};
     std::string_view refs = line.substr(tab + 1);
+    refs = refs.substr(0, refs.find('\t'));  // a third column says where the name is used
     while (true) {
       const std::size_t comma = std::min(refs.find(','), refs.size());
       VerseRange range;

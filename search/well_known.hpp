@@ -22,6 +22,7 @@ struct WellKnownName {
 std::string_view WellKnownNamesText();
 
 // The entries of a names text; `source` names it in errors. Blank lines and "#" lines are skipped;
+// a third tab-separated column (where the name is used) is not read;
 // a line without a tab or with a reference that is not "S", "S:V" or "S:V-W" is an error naming the line.
 std::vector<WellKnownName> ParseWellKnownNames(std::string_view text, const std::string& source);
 

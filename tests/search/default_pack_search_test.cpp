@@ -74,7 +74,11 @@ TEST_F(DefaultPackSearch, ReferenceForms) {
                {"yaasiin", "36:1"},
                {"36", "36:1"},
                {"surah al-kahfi 10", "18:10"},
-               {"annas 1-6", "114:1-6"}},
+               {"annas 1-6", "114:1-6"},
+               {"Q.S. An-Nisa/4:59", "4:59"},
+               {"(QS. Al-Ahzab: 21)", "33:21"},
+               {"Al Baqarah (2) ayat 153", "2:153"},
+               {"(\u0662:\u0662\u0665\u0665)", "2:255"}},
               First);
   const auto yasin = engine_->Find("Yasin", 5);
   ASSERT_EQ(yasin.size(), 5u);
@@ -105,7 +109,12 @@ TEST_F(DefaultPackSearch, ArabicWithoutMarks) {
                {"\u0627\u0644\u062d\u0645\u062f \u0644\u0644\u0647 \u0631\u0628 \u0627\u0644\u0639\u0627\u0644\u0645\u064a\u0646",
                 "1:2"},  // الحمد لله رب العالمين, written with the alef Uthmani script leaves out
                {"\u0642\u064f\u0644\u0652 \u0623\u064e\u0639\u064f\u0648\u0630\u064f \u0628\u0650\u0631\u064e\u0628\u0651\u0650 "
-                "\u0671\u0644\u0652\u0641\u064e\u0644\u064e\u0642\u0650", "113:1"}},  // with its marks and alef wasla
+                "\u0671\u0644\u0652\u0641\u064e\u0644\u064e\u0642\u0650", "113:1"},  // with its marks and alef wasla
+               {"\u0648\u0644\u0627 \u062A\u0642\u0631\u0628\u0648\u0627 \u0627\u0644\u0632\u0646\u0627", "17:32"},  // الزنا for الزنى
+               {"\u0634\u0639\u0648\u0628\u0627 \u0648\u0642\u0628\u0627\u0626\u0644", "49:13"},  // شعوبا: open tanween U+08F0 there
+               {"\u0639\u0644\u0645 \u0627\u0644\u0642\u0631\u0622\u0646", "55:2"},  // علم القرآن: آ for ءا
+               {"\u0627\u0647\u062F\u0646\u0627 \u0627\u0644\u0635\u0631\u0627\u0637 \u0627\u0644\u0645\u0633\u062A\u0642\u0645",
+                "1:6"}},  // اهدنا الصراط المستقم: a letter dropped
               First);
 }
 
@@ -113,7 +122,10 @@ TEST_F(DefaultPackSearch, WellKnownNames) {
   ExpectFirst({{"ayat kursi", "2:255"},
                {"Ayatul Kursi", "2:255"},
                {"al-fatihah", "1:1"},
-               {"akhir al-baqarah", "2:285-286"}},
+               {"akhir al-baqarah", "2:285-286"},
+               {"doa sapu jagat", "2:201"},
+               {"Doa Nabi Yunus", "21:87"},
+               {"dua ayat terakhir surat al-baqarah", "2:285-286"}},
               First);
   const auto qul = engine_->Find("tiga qul", 10);
   ASSERT_EQ(qul.size(), 3u);
