@@ -5,6 +5,7 @@
 
 #include "module/error.hpp"
 #include "module/text.hpp"
+#include "search/well_known.hpp"
 
 namespace pelvaron::search {
 namespace {
@@ -30,13 +31,7 @@ std::vector<std::string> Folded(std::string_view text) {
 bool IsStopWord(std::string_view folded) { return std::find(kStopWords.begin(), kStopWords.end(), folded) != kStopWords.end(); }
 
 SpellingVariants::SpellingVariants(std::string_view text, const std::string& source) {
-  int lineNumber = 0;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    ++lineNumber;
-    if (TrimSpaces(line).empty() || line.front() == '#') continue;
+  ForEachDataLine(text, [&](std::string_view line, int lineNumber) {
     const std::size_t tab = line.find('\t');
     const std::size_t tab2 = tab == std::string_view::npos ? tab : line.find('\t', tab + 1);
     const std::vector<std::string> typed = Folded(line.substr(0, tab));
@@ -46,7 +41,7 @@ SpellingVariants::SpellingVariants(std::string_view text, const std::string& sou
       throw Error(ErrorKind::BadRecord, source + " line " + std::to_string(lineNumber) +
                                             ": not one typed word, a tab, the standard spelling, a tab and where it comes from");
     standard_.try_emplace(typed[0], standard);
-  }
+  });
 }
 
 void SpellingVariants::Apply(WordQuery& query) const {

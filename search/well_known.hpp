@@ -1,6 +1,7 @@
 #pragma once
 // Verses people search by name ("ayat kursi"), kept as data in well_known_verses.txt.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,10 @@ struct WellKnownName {
   std::string name;
   std::vector<VerseRange> ranges;
 };
+
+// Calls line(text, number) for each line of a compiled-in data text but blank and "#" lines,
+// without its line end (LF or CR LF); numbers count from 1.
+void ForEachDataLine(std::string_view text, const std::function<void(std::string_view, int)>& line);
 
 // The text of well_known_verses.txt, compiled in.
 std::string_view WellKnownNamesText();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "module/error.hpp"
 #include "search/latin_index.hpp"
@@ -24,6 +25,16 @@ std::vector<std::string> Terms(std::string_view text) {
     for (const std::string& v : t.variants) terms.back() += "|" + v;
   }
   return terms;
+}
+
+// A compiled-in data text whose second line is `bad` is refused naming that line.
+void ExpectRefusedAtLine2(const std::function<void(std::string_view)>& read, const char* bad) {
+  try {
+    read(std::string("# one\n") + bad);
+    ADD_FAILURE() << bad;
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find("names.txt line 2"), std::string::npos) << e.what();
+  }
 }
 
 TEST(SearchText, TokenizeFoldsCaseAccentsJoinersAndArabicMarks) {
@@ -126,14 +137,8 @@ TEST(SearchText, WellKnownNamesDataReadsAndRefusesBadLines) {
   EXPECT_EQ(ok[1].ranges.size(), 2u);
   EXPECT_EQ(ok[1].ranges[0].firstVerse, 0);
   EXPECT_EQ(ok[1].ranges[1].lastVerse, 3);
-  for (const char* bad : {"no tab\n", "x\t2:\n", "x\t2:5-3\n", "x\t0\n", "x\t2:1-\n", "x\t1,\n", "x\tabc\n"}) {
-    try {
-      ParseWellKnownNames(std::string("# one\n") + bad, "names.txt");
-      ADD_FAILURE() << bad;
-    } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("names.txt line 2"), std::string::npos) << e.what();
-    }
-  }
+  for (const char* bad : {"no tab\n", "x\t2:\n", "x\t2:5-3\n", "x\t0\n", "x\t2:1-\n", "x\t1,\n", "x\tabc\n"})
+    ExpectRefusedAtLine2([&](std::string_view text) { ParseWellKnownNames(text, "names.txt"); }, bad);
 }
 
 TEST(SearchText, TyposWithinOneEditFromFiveLettersAndTwoFromEight) {
@@ -182,14 +187,8 @@ TEST(SearchText, SpellingVariantsAndStopWords) {
     for (const std::string& a : w.alternates) shown.back() += "|" + a;
   }
   EXPECT_EQ(shown, (std::vector<std::string>{"sholatlah|salatlah", "tauladan|teladan", "di*", "antara", "dan*", "ruku|rukuk"}));
-  for (const char* bad : {"x\n", "x\ty\n", "x y\tz\tsource\n", "x\ty\t \n"}) {
-    try {
-      SpellingVariants(std::string("# one\n") + bad, "variants.txt");
-      ADD_FAILURE() << bad;
-    } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("variants.txt line 2"), std::string::npos) << e.what();
-    }
-  }
+  for (const char* bad : {"x\n", "x\ty\n", "x y\tz\tsource\n", "x\ty\t \n"})
+    ExpectRefusedAtLine2([&](std::string_view text) { SpellingVariants(text, "names.txt"); }, bad);
 }
 
 // A few readings in the printed style, searched as people spell them.
