@@ -75,7 +75,7 @@ int NumberOf(std::string_view digits) { return digits.size() > 5 ? kTooLarge : s
 
 // The surah of what stands before the verse: a name, a number, or a name with its number after
 // it ("Al-Baqarah (2)", "An-Nisa/4"), where the number wins.
-std::optional<int> SurahOfHead(std::string_view head, const SurahNameMatcher& names) {
+std::optional<int> SurahOfHead(std::string_view head, const SurahNameMatcher& names, bool typos) {
   if (AllDigits(head)) return NumberOf(head);
   std::size_t start = head.size();
   while (start > 0 && std::isdigit(static_cast<unsigned char>(head[start - 1]))) --start;
@@ -86,7 +86,7 @@ std::optional<int> SurahOfHead(std::string_view head, const SurahNameMatcher& na
     if (name.empty() || names.Find(name)) return NumberOf(head.substr(start));
     return std::nullopt;
   }
-  return names.Find(head);
+  return names.Find(head, typos);
 }
 
 // Brackets and slashes around the numbers as blanks, and "ke-2" as "ke 2".
@@ -130,7 +130,8 @@ std::optional<Reference> ParseReference(std::string_view query, const SurahNameM
     return Reference{reference.firstVerse, 0, 0, true};
   }
   DropVerseWord(head);
-  const auto surah = SurahOfHead(head, names);
+  // A name mistyped is read as a surah only before a verse number: alone it is more likely a word.
+  const auto surah = SurahOfHead(head, names, !reference.surahAlone);
   if (!surah) return std::nullopt;
   reference.surah = *surah;
   return reference;

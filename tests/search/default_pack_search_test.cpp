@@ -78,7 +78,10 @@ TEST_F(DefaultPackSearch, ReferenceForms) {
                {"Q.S. An-Nisa/4:59", "4:59"},
                {"(QS. Al-Ahzab: 21)", "33:21"},
                {"Al Baqarah (2) ayat 153", "2:153"},
-               {"(\u0662:\u0662\u0665\u0665)", "2:255"}},
+               {"(\u0662:\u0662\u0665\u0665)", "2:255"},
+               {"surat al-baqarha ayat 255", "2:255"},  // a name mistyped, before a verse number
+               {"QS. Al-Hujarat: 13", "49:13"},
+               {"al-ikhlsa 1", "112:1"}},
               First);
   const auto yasin = engine_->Find("Yasin", 5);
   ASSERT_EQ(yasin.size(), 5u);
