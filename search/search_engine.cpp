@@ -162,6 +162,13 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
     return results;
   }
 
+  return FindWords(query, limit);
+}
+
+// Words of the translation or the Arabic, and the Latin reading: both kinds of match in one
+// list by coverage, the kind whose best match is better first among equals.
+std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int limit) const {
+  const Index& index = *index_;
   const bool arabic = HasArabicLetter(query);
   WordQuery words = ParseWordQuery(query);
   if (!arabic) index.spelling.Apply(words);
@@ -193,9 +200,10 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
   std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
     return a.bucket != b.bucket ? a.bucket > b.bucket : a.source != b.source ? a.source < b.source : a.rank < b.rank;
   });
+  std::vector<SearchResult> results;
   std::vector<bool> listed(index.verses.size(), false);
   for (const Ranked& r : ranked) {
-    if (limited()) break;
+    if (static_cast<int>(results.size()) >= limit) break;
     if (listed[static_cast<std::size_t>(r.document)]) continue;  // found both ways
     listed[static_cast<std::size_t>(r.document)] = true;
     const VerseText& verse = index.verses[static_cast<std::size_t>(r.document)];
