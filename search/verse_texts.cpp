@@ -4,6 +4,7 @@
 
 #include "data/arabic_text.hpp"
 #include "data/in_memory_files.hpp"
+#include "data/latin_text.hpp"
 #include "data/indexed_file.hpp"
 #include "data/line_reader.hpp"
 #include "insert/arabic_insert.hpp"
@@ -109,6 +110,11 @@ std::vector<VerseText> ReadVerseTexts(const ModuleState& disk) {
     if (versesOfLine[n].empty()) continue;
     const std::string arabic = ArabicOfLine(line);
     for (std::size_t i : versesOfLine[n]) texts[i].arabic = arabic;
+  }
+  // A pack without latin.txt has no Latin reading to search; line n is the n-th verse, as `texts` is.
+  if (state.Files->Find(state.DataFile(std::string(kLatinFile)))) {
+    const std::vector<std::string> latin = ReadLatinLines(state);
+    for (std::size_t i = 0; i < texts.size() && i < latin.size(); ++i) texts[i].latin = latin[i];
   }
   return texts;
 }
