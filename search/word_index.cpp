@@ -160,13 +160,19 @@ std::vector<WordHit> WordIndex::Search(const WordQuery& query, double minCoverag
   // The share of the informative words' weight each document holds; when every word is a stop
   // word, they all inform.
   const bool anyInformative = std::any_of(words.begin(), words.end(), [&](const Word& w) { return !w.stop && idf[&w - words.data()] > 0; });
+  // A word no document holds weighs as much as the others on average: it was typed, so a
+  // verse covering only the rest covers only part of the query.
   std::vector<double> weight(words.size(), 0.0);
   double total = 0;
+  int absent = 0;
   for (std::size_t w = 0; w < words.size(); ++w) {
     if (words[w].stop && anyInformative) continue;
     weight[w] = idf[w];
     total += idf[w];
+    absent += idf[w] == 0;
   }
+  const int present = static_cast<int>(std::count_if(weight.begin(), weight.end(), [](double x) { return x > 0; }));
+  if (present > 0) total += absent * total / present;
   if (total <= 0) return {};
   std::vector<std::pair<double, int32_t>> covered;
   for (std::size_t d = 0; d < documentCount; ++d) {

@@ -96,7 +96,8 @@ TEST_F(DefaultPack, SearchFormInsertsWhatInsertDoes) {
 // same verses in the same order in both.
 TEST_F(DefaultPack, SearchFormListsWhatFindDoes) {
   for (const char* query : {"jadikanlah sabar dan sholat sebagai penolongmu", "tidak mengantk dan tidak tidur",
-                            "(QS. Luqman: 14)", "doa nabi yunus", "\u0648\u0644\u0627 \u062A\u0642\u0631\u0628\u0648\u0627 \u0627\u0644\u0632\u0646\u0627"}) {
+                            "(QS. Luqman: 14)", "doa nabi yunus", "\u0648\u0644\u0627 \u062A\u0642\u0631\u0628\u0648\u0627 \u0627\u0644\u0632\u0646\u0627",
+                            "qul huwallahu ahad"}) {
     const auto found = RunProgram(PELVARON_EXE, {"find", "--app-path", app, "--limit", "50", query});
     const auto form = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app}, std::string("search show\nsearch query ") + query + "\nsearch state\n");
     ASSERT_EQ(form.status, 0) << form.err;

@@ -248,6 +248,8 @@ TEST_F(DefaultPackSearch, QuerySet) {
   for (const auto& [kind, tally] : kinds) std::cout << "  " << kind << ": " << figures(tally) << "\n";
   std::cout << failures;
   EXPECT_GE(all.queries, 80);
+  EXPECT_GE(all.top3 * 100, 95 * all.queries) << figures(all);
+  EXPECT_GE(all.first * 100, 85 * all.queries) << figures(all);
 }
 
 }  // namespace
