@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "latin/transliterate.hpp"
+#include "pack/standard_arabic.hpp"
 
 namespace pelvaron::cli {
 
@@ -14,7 +15,10 @@ void AddLatinCommand(CLI::App& app) {
   cmd->callback([words] {
     std::string text;
     for (const std::string& word : *words) text += (text.empty() ? "" : " ") + word;
-    std::cout << TransliterateVerse(text) << '\n';
+    // Text copied from a Quran site is often in the Uthmanic HAFS font's encoding, whose open
+    // tanween the pack stores at their standard code points: read it as the pack does.
+    int mapped = 0;
+    std::cout << TransliterateVerse(pack::ToStandardArabic(text, &mapped)) << '\n';
   });
 }
 

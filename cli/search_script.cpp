@@ -11,7 +11,6 @@ namespace pelvaron::cli {
 namespace {
 
 constexpr const char* kCiteNames[] = {"none", "qs", "short", "arabic"};
-constexpr const char* kModeNames[] = {"all", "arabic", "translation"};
 
 template <std::size_t N>
 int IndexOf(const char* const (&names)[N], std::string_view name, std::string_view what) {
@@ -20,6 +19,15 @@ int IndexOf(const char* const (&names)[N], std::string_view name, std::string_vi
   std::string known;
   for (const char* n : names) known += (known.empty() ? "" : ", ") + std::string(n);
   throw ScriptError(std::string(what) + " \"" + std::string(name) + "\" is none of " + known);
+}
+
+int ModeIndex(std::string_view name) {
+  std::string known;
+  for (std::size_t i = 0; i < std::size(forms::kInsertChoices); ++i) {
+    if (name == forms::kInsertChoices[i].name) return static_cast<int>(i);
+    known += (known.empty() ? "" : ", ") + std::string(forms::kInsertChoices[i].name);
+  }
+  throw ScriptError("mode \"" + std::string(name) + "\" is none of " + known);
 }
 
 forms::Form& LoadedSearchForm(forms::FormsApp& app) {
@@ -37,7 +45,7 @@ std::string SearchDialogState(forms::FormsApp& app) {
   const int mode = form.Combo("cbJenis").ListIndex();
   const auto& results = app.SearchForm().results();
   std::string state = "State loaded=1 query=" + QuoteTraceString(form.Combo("txtCari").Text()) +
-                      " cite=" + (cite >= 0 ? kCiteNames[cite] : "?") + " mode=" + (mode >= 0 ? kModeNames[mode] : "?") +
+                      " cite=" + (cite >= 0 ? kCiteNames[cite] : "?") + " mode=" + (mode >= 0 ? forms::kInsertChoices[mode].name : "?") +
                       " picked=" + std::to_string(form.Combo("cbHasil").ListIndex()) +
                       " results=" + std::to_string(results.size());
   for (std::size_t i = 0; i < results.size(); ++i)
@@ -75,7 +83,7 @@ void RunSearchLine(forms::FormsApp& app, forms::HeadlessRuntime& runtime, std::s
     return list.SetListIndex(index);
   }
   if (action == "cite") return form.Combo("cbKutip").SetListIndex(IndexOf(kCiteNames, argument, "citation style"));
-  if (action == "mode") return form.Combo("cbJenis").SetListIndex(IndexOf(kModeNames, argument, "mode"));
+  if (action == "mode") return form.Combo("cbJenis").SetListIndex(ModeIndex(argument));
   noArgument();
   if (action == "insert") return runtime.UserClick(form, "cmdSisipkan");
   if (action == "close") return form.Unload();

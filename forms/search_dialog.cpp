@@ -14,8 +14,6 @@ constexpr const char* kNothingFound = "tidak ditemukan";
 // cbKutip's entries, in the order of kCiteChoices.
 constexpr const char* kCiteEntries[] = {"Tanpa rujukan", "(QS. Al-Baqarah [2]: 255)", "(QS 2:255)",
                                         "[\u0627\u0644\u0628\u0642\u0631\u0629: \u0662\u0665\u0665]"};
-// cbJenis's entries: InsertWhat 1, 2, 3.
-constexpr const char* kWhatEntries[] = {"Arab dan terjemah", "Arab", "Terjemah"};
 
 }  // namespace
 
@@ -51,7 +49,7 @@ void SearchDialog::Form_Load() {
   for (const char* entry : kCiteEntries) cite.AddItem(entry);
   cite.SetListIndex(0);
   ComboBox& what = form_->Combo("cbJenis");
-  for (const char* entry : kWhatEntries) what.AddItem(entry);
+  for (const InsertChoice& choice : kInsertChoices) what.AddItem(choice.entry);
   // The menu button last clicked chose what to insert; "both" before any.
   const auto mode = InsertWhatFromMode(state_.InsertMode);
   what.SetListIndex(mode ? static_cast<int>(*mode) - 1 : 0);
@@ -83,8 +81,11 @@ void SearchDialog::OnInsertClicked() {
   request.surah = result.surah;
   request.firstVerse = result.verse;
   request.lastVerse = result.lastVerse;
-  const auto what = InsertWhatFromMode(static_cast<int16_t>(form_->Combo("cbJenis").ListIndex() + 1));
-  request.what = what.value_or(InsertWhat::All);
+  const int what = form_->Combo("cbJenis").ListIndex();
+  if (what >= 0 && what < static_cast<int>(std::size(kInsertChoices))) {
+    request.what = kInsertChoices[what].what;
+    request.latin = kInsertChoices[what].latin;
+  }
   const int cite = form_->Combo("cbKutip").ListIndex();
   request.cite = cite >= 0 && cite < static_cast<int>(std::size(kCiteChoices)) ? kCiteChoices[cite] : CiteStyle::None;
   struct Busy {

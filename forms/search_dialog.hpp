@@ -18,6 +18,23 @@ FormLayout SearchDialogLayout();
 
 // The citation styles in the order of cbKutip's entries.
 inline constexpr CiteStyle kCiteChoices[] = {CiteStyle::None, CiteStyle::Qs, CiteStyle::Short, CiteStyle::Arabic};
+// cbJenis's entries ("Sisipkan"): the first three are the menu buttons' InsertMode 1..3, the
+// rest add the Latin reading. `name` is the choice's name in `pelvaron dialog` scripts.
+struct InsertChoice {
+  const char* entry;
+  const char* name;
+  InsertWhat what;
+  bool latin;
+};
+inline constexpr InsertChoice kInsertChoices[] = {
+    {"Arab dan terjemah", "all", InsertWhat::All, false},
+    {"Arab", "arabic", InsertWhat::Arabic, false},
+    {"Terjemah", "translation", InsertWhat::Translation, false},
+    {"Arab, Latin dan terjemah", "all+latin", InsertWhat::All, true},
+    {"Arab dan Latin", "arabic+latin", InsertWhat::Arabic, true},
+    {"Latin dan terjemah", "translation+latin", InsertWhat::Translation, true},
+    {"Latin", "latin", InsertWhat::Latin, false},
+};
 // The results a search lists at most.
 inline constexpr int kSearchResultLimit = 50;
 

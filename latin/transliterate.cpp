@@ -23,7 +23,10 @@ bool IsMark(char32_t c) {
   return (c >= U'\u064B' && c <= U'\u065F') || c == ar::kDaggerAlef || (c >= U'\u06D6' && c <= U'\u06ED') ||
          (c >= ar::kOpenFathatan && c <= ar::kOpenKasratan);
 }
-bool IsBlank(char32_t c) { return c == U' ' || c == U'\u00A0' || (c >= U'\u2000' && c <= U'\u200A'); }
+bool IsBlank(char32_t c) { return c == U' ' || c == U'\u00A0'; }
+// A thin space the text sets inside a word (فَٱدَّـٰرَ ٰٔتُمۡ) carries the marks after it, as
+// a tatweel does; before a letter it is a blank.
+constexpr char32_t kThinSpace = U'\u2009';
 
 std::vector<ArabicWord> ParseWords(std::string_view text) {
   std::vector<ArabicWord> words(1);
@@ -31,10 +34,14 @@ std::vector<ArabicWord> ParseWords(std::string_view text) {
     std::size_t length = 1;
     const char32_t c = DecodeUtf8At(text, pos, &length);
     pos += length;
-    if (IsBlank(c)) {
+    std::size_t nextLength = 1;
+    const bool markNext = pos < text.size() && IsMark(DecodeUtf8At(text, pos, &nextLength));
+    if (IsBlank(c) || (c == kThinSpace && !markNext)) {
       if (!words.back().empty()) words.emplace_back();
-    } else if (IsBase(c)) {
-      words.back().push_back({c, {}});
+    } else if (c == U'\u0622') {  // آ as one character, in text from elsewhere
+      words.back().push_back({ar::kAlef, std::u32string(1, ar::kMaddah)});
+    } else if (IsBase(c) || c == kThinSpace) {
+      words.back().push_back({c == kThinSpace ? ar::kTatweel : c, {}});
     } else if (IsMark(c) && !words.back().empty()) {
       words.back().back().marks += c;
     }
@@ -50,18 +57,22 @@ bool HasVowel(const ArabicLetter& l) {
   });
 }
 
-// وَ and فَ before a hamza, and the vocative يَـٰٓ, are printed as words of their own
-// ("wa iyyāka", "fa iżā", "yā ayyuhā"), so the hamza after them stays unwritten as at any
-// word's start. Other joined particles stay joined ("lillāhi", "birabbil-falaq").
+// وَ and فَ before a hamza, and the vocative يَٰ, are printed as words of their own
+// ("wa iyyāka", "fa iżā", "yā ayyuhā", "yā qaumi"), so a hamza after them stays unwritten as
+// at any word's start. The guideline lets joined particles be written either way; other ones
+// stay joined as the Arabic writes them ("walam", "lillāhi", "birabbil-falaq"), since the
+// letters alone cannot tell a conjunction wa from a root's w (wa lam, but wajada).
 std::vector<ArabicWord> SplitParticles(std::vector<ArabicWord> words) {
   std::vector<ArabicWord> out;
   for (ArabicWord& w : words) {
     std::size_t split = 0;
     const bool conjunction = w.size() > 2 && (w[0].base == ar::kWaw || w[0].base == ar::kFeh) && w[0].Has(ar::kFatha);
-    if (conjunction && IsHamza(w[1].base)) split = 1;
-    if (w.size() > 3 && w[0].base == ar::kYeh && w[0].Has(ar::kFatha)) {
-      const std::size_t next = w[1].base == ar::kTatweel ? 2 : 1;
-      if (w[next - 1].Has(ar::kDaggerAlef) && IsHamza(w[next].base)) split = next;
+    if (conjunction && IsHamza(w[1].base) && HasVowel(w[1]) && !w[1].Has(ar::kSukun)) split = 1;
+    // يَٰ (after an optional wa) is always the vocative in the text: yā qaumi, wayā samā’u.
+    const std::size_t ya = w.size() > 2 && w[0].base == ar::kWaw && w[0].Has(ar::kFatha) ? 1 : 0;
+    if (w.size() > ya + 2 && w[ya].base == ar::kYeh && w[ya].Has(ar::kFatha)) {
+      const std::size_t next = w[ya + 1].base == ar::kTatweel ? ya + 2 : ya + 1;
+      if (next < w.size() && w[next - 1].Has(ar::kDaggerAlef)) split = next;
     }
     if (split) {
       out.emplace_back(w.begin(), w.begin() + static_cast<std::ptrdiff_t>(split));
@@ -79,11 +90,13 @@ enum class Vowel { None, A, I, U, E };
 struct Sound {
   char32_t letter = 0;     // the Arabic consonant
   std::string consonant;   // its Latin; empty when not written
-  bool doubled = false;    // shadda
+  bool shadda = false;     // as written
+  bool doubled = false;    // written twice
   bool hyphenInside = false;  // the article assimilated: "r-r" of ar-raḥmān
   bool hyphenAfter = false;   // the article before a moon letter: "l-" of al-ḥamdu
   Vowel vowel = Vowel::None;
   bool isLong = false;
+  bool silah = false;         // the pronoun's vowel made long by a small waw or yeh (lahū)
   char glide = 0;             // 'i' or 'u': the diphthongs ai, au
   bool tanwin = false;
   std::string nasal = "n";    // the tanwin's n, or the sound it takes (joins)
@@ -157,6 +170,7 @@ bool TakeVowelLetter(const ArabicLetter& l, std::vector<Sound>& sounds) {
       if (prev && !prev->tanwin && (prev->vowel == Vowel::E || prev->vowel == Vowel::I)) prev->isLong = true;
       return lengthen(Vowel::A);
     case ar::kTatweel:
+      if (l.Has(ar::kHamzaAbove)) return false;  // a hamza's seat: its dagger alif is no ā
       if (l.Has(ar::kDaggerAlef)) lengthen(Vowel::A);
       if (l.Has(ar::kSmallHighYeh)) lengthen(Vowel::I);
       if (l.Has(ar::kSmallHighNoon)) {
@@ -164,7 +178,7 @@ bool TakeVowelLetter(const ArabicLetter& l, std::vector<Sound>& sounds) {
         sounds.back().letter = ar::kNoon;
         sounds.back().consonant = "n";
       }
-      return !l.Has(ar::kHamzaAbove);
+      return true;
     case ar::kWaw:
     case ar::kYeh: {
       if (!plain || !prev || prev->tanwin) return false;
@@ -187,11 +201,14 @@ enum class Article { None, Moon, Sun, NameOfGod };
 Article ArticleAt(const ArabicWord& w, std::size_t lam) {
   if (lam + 1 >= w.size() || w[lam].base != ar::kLam) return Article::None;
   const bool afterWasl = lam >= 1 && w[lam - 1].base == ar::kAlefWasla;
-  const bool afterLi = lam == 1 && w[0].base == ar::kLam && w[0].Has(ar::kKasra);
+  // li or la after an optional wa or fa: lil-muttaqīn, faliż-żakari, walal-ākhiratu.
+  const bool afterLi = lam >= 1 && lam <= 2 && w[lam - 1].base == ar::kLam &&
+                       (w[lam - 1].Has(ar::kKasra) || w[lam - 1].Has(ar::kFatha)) &&
+                       (lam == 1 || w[0].base == ar::kWaw || w[0].base == ar::kFeh);
   if (!afterWasl && !afterLi) return Article::None;
   if (w[lam].Has(ar::kSukun)) return Article::Moon;
   if (w[lam].Has(ar::kShadda)) return IsNameOfGod(w, lam) ? Article::NameOfGod : Article::Sun;  // ٱلَّذِي
-  if (afterWasl && !HasVowel(w[lam]) && w[lam + 1].Has(ar::kShadda))
+  if (!HasVowel(w[lam]) && w[lam + 1].Has(ar::kShadda))
     return IsNameOfGod(w, lam + 1) ? Article::NameOfGod : Article::Sun;
   return Article::None;
 }
@@ -231,6 +248,9 @@ Word BuildWord(const ArabicWord& w) {
     }
     if (article == Article::NameOfGod && !l.Has(ar::kShadda)) continue;
     if (TakeVowelLetter(l, word.sounds)) continue;
+    // A consonant without any mark before a shadda is said as the letter after it
+    // (عَبَدتُّمۡ, ‘abattum): the shadda's doubling writes it.
+    if (l.marks.empty() && j > 0 && j + 1 < w.size() && w[j + 1].Has(ar::kShadda)) continue;
     Sound s;
     s.letter = l.base;
     const bool hamza = IsHamza(l.base) || l.Has(ar::kHamzaAbove) || l.Has(ar::kHamzaBelow);
@@ -245,7 +265,8 @@ Word BuildWord(const ArabicWord& w) {
     }
     // A shadda on a word's first letter marks the join with the word before; the join is
     // written there (may yaqūlu, hudal lil-muttaqīn).
-    s.doubled = l.Has(ar::kShadda) && j > 0;
+    s.shadda = l.Has(ar::kShadda);
+    s.doubled = s.shadda && j > 0;
     s.hyphenInside = assimilateNext || (article == Article::Sun && l.Has(ar::kShadda));
     s.doubled = s.doubled || s.hyphenInside;
     s.hyphenAfter = article == Article::Moon;
@@ -263,8 +284,8 @@ Word BuildWord(const ArabicWord& w) {
       }
     }
     if (l.Has(ar::kDaggerAlef) && s.vowel == Vowel::A) s.isLong = true;
-    if (l.Has(ar::kSmallWaw) && s.vowel == Vowel::U) s.isLong = true;  // lahū
-    if (l.Has(ar::kSmallYeh) && s.vowel == Vowel::I) s.isLong = true;  // bihī
+    s.silah = (l.Has(ar::kSmallWaw) && s.vowel == Vowel::U) || (l.Has(ar::kSmallYeh) && s.vowel == Vowel::I);
+    s.isLong = s.isLong || s.silah;
     if (IsNameOfGod(w, j)) s.isLong = true;
     word.sounds.push_back(std::move(s));
   }
@@ -292,13 +313,20 @@ void ElideWasl(std::vector<Word>& words) {
 }
 
 // Joins of recitation: nūn sākinah and tanwin take the sound of a following y, w, m, n, l or
-// r, and become m before b. A written sukun keeps the n (yā sīn, wal-qur’ān).
+// r, and become m before b. A written sukun keeps the n (yā sīn, wal-qur’ān). Any other
+// consonant the text leaves without a mark before a shadda takes the next word's first sound
+// (qat tabayyana, yalhaż żālika).
 void JoinNasals(std::vector<Word>& words) {
   static const std::u32string kAssimilating = U"\u064A\u0648\u0645\u0646\u0644\u0631";
   for (std::size_t k = 0; k + 1 < words.size(); ++k) {
     if (words[k].sounds.empty() || words[k + 1].joined || words[k + 1].sounds.empty()) continue;
     Sound& last = words[k].sounds.back();
     const char32_t next = words[k + 1].sounds.front().letter;
+    if (words[k + 1].sounds.front().shadda && !last.tanwin && last.vowel == Vowel::None && !last.sukunMarked &&
+        !last.doubled && last.glide == 0 && !Consonant(next).empty()) {
+      last.consonant = Consonant(next);
+      continue;
+    }
     const bool assimilates = kAssimilating.find(next) != std::u32string::npos;
     if (!assimilates && next != U'\u0628') continue;
     const std::string sound = assimilates ? std::string(Consonant(next)) : "m";
@@ -311,12 +339,18 @@ void JoinNasals(std::vector<Word>& words) {
 }
 
 // The pause at the verse's end: the last short vowel or tanwin goes in brackets, a tanwin
-// after a is said ā (yusrā(n)), and tā’ marbūṭah is said h with what it would be in brackets.
+// after a is said ā (yusrā(n)), and tā’ marbūṭah is said h with what it would be in brackets,
+// as is the pronoun's long vowel (yarah(ū)).
 // The Ministry's editions print the bracketed ending as "(tun)" after such an h
 // (ḥāmiyah(tan)), which the guideline's own examples do not show.
 void Pause(std::vector<Word>& words) {
   if (words.empty() || words.back().sounds.empty() || !words.back().spelled.empty()) return;
   Sound& last = words.back().sounds.back();
+  if (last.silah) {  // yarah(ū)
+    last.pause = VowelText(last.vowel, true);
+    last.vowel = Vowel::None;
+    return;
+  }
   if (last.isLong || last.glide || last.vowel == Vowel::None) return;
   const std::string vowel = VowelText(last.vowel, false);
   if (last.taMarbuta) {

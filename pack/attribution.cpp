@@ -28,6 +28,10 @@ std::string AttributionText(const QuranSource& source, const PackSummary& summar
   text += " characters that code page lacks replaced by their nearest\r\nform; ";
   text += request.notes ? "footnote numbers written as [n] markers, with the notes' texts from a separate file.\r\n"
                         : "footnote numbers removed (the package does not carry the notes' texts).\r\n";
+  text +=
+      "latin.txt, each verse's Latin reading, was made by `pelvaron pack` from the Arabic text by\r\n"
+      "the Indonesian Arab-Latin transliteration guideline; the package's own transliteration is\r\n"
+      "not used.\r\n";
   return text;
 }
 

@@ -58,6 +58,35 @@ TEST_F(InsertCommandTest, ModesAndLinePerVerse) {
   EXPECT_EQ(translation.out.find("InsertSymbol"), std::string::npos);
 }
 
+TEST_F(InsertCommandTest, LatinFlagsAskTheEngineForTheLatin) {
+  const auto request = [](InsertWhat what, bool latin, bool perVerse) {
+    InsertRequest r{2, 1, 2, what};
+    r.latin = latin;
+    r.perVerse = perVerse;
+    return r;
+  };
+  const std::vector<std::pair<std::vector<std::string>, InsertRequest>> rows{
+      {{"--mode", "latin"}, request(InsertWhat::Latin, false, false)},
+      {{"--latin"}, request(InsertWhat::All, true, false)},
+      {{"--mode", "translation", "--latin", "--per-verse"}, request(InsertWhat::Translation, true, true)},
+      {{"--per-verse"}, request(InsertWhat::All, false, true)},
+  };
+  auto refused = Run({"--surah", "2", "--first", "1", "--last", "2", "--mode", "latin"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("latin.txt"), std::string::npos) << refused.err;
+  f.folder.Write("latin.txt", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\n");
+  for (const auto& [flags, expected] : rows) {
+    std::vector<std::string> args{"--surah", "2", "--first", "1", "--last", "2"};
+    args.insert(args.end(), flags.begin(), flags.end());
+    f.traceText.str("");
+    RunInsertRequest(f.state, f.trace, expected);
+    const auto r = Run(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, f.traceText.str()) << flags[0];
+  }
+}
+
 TEST_F(InsertCommandTest, WritesToAFile) {
   const auto out = f.temp.path() / "trace.txt";
   auto r = Run({"--surah", "1", "--first", "1", "--last", "1", "-o", out.string()});

@@ -72,3 +72,15 @@ timeout 120 soffice --headless "-env:UserInstallation=file://$work/profile" \
   --convert-to fodt --outdir "$work" "$work/cited.docx" >/dev/null 2>&1
 [ -s "$work/cited.fodt" ] || { echo "libreoffice_check: soffice did not convert the cited document" >&2; exit 1; }
 node tests/docx/expect_rtl_paragraph.js "$work/cited.fodt" "[البقرة: ٢٥٥]"
+# Verse by verse with the Latin: each verse's Latin, italic, right under its Arabic.
+"$exe" insert --surah 112 --first 1 --last 4 --latin --per-verse --cite qs -o "$work/al-ikhlas.docx"
+timeout 120 soffice --headless "-env:UserInstallation=file://$work/profile" \
+  --convert-to fodt --outdir "$work" "$work/al-ikhlas.docx" >/dev/null 2>&1
+[ -s "$work/al-ikhlas.fodt" ] || { echo "libreoffice_check: soffice did not convert the verse-by-verse document" >&2; exit 1; }
+node tests/docx/expect_latin_italic.js "$work/al-ikhlas.fodt" "1. Qul huwallāhu aḥad(un)." "2. Allāhuṣ-ṣamad(u)." \
+  "3. Lam yalid walam yūlad." "4. Walam yakul lahū kufuwan aḥad(un)."
+if [ -n "${PELVARON_RENDER_DIR:-}" ]; then
+  timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile" \
+    --convert-to pdf --outdir "$work" "$work/al-ikhlas.docx" >/dev/null 2>&1
+  pdftoppm -r 110 -f 1 -l 1 -png "$work/al-ikhlas.pdf" "$PELVARON_RENDER_DIR/al-ikhlas-latin"
+fi

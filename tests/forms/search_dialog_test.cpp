@@ -77,5 +77,34 @@ TEST_F(SearchDialogTest, RefusalsAreMessageBoxesAndTheFormStaysOpen) {
   EXPECT_TRUE(search().Loaded());
 }
 
+TEST_F(SearchDialogTest, TheLatinChoicesNeedLatinTxtAndInsertWithTheLatin) {
+  app.OnSearchClicked();
+  Query("1:2");
+  TakeLines();
+  for (int choice = 3; choice < static_cast<int>(std::size(forms::kInsertChoices)); ++choice) {
+    search().Combo("cbJenis").SetListIndex(choice);
+    runtime.UserClick(search(), "cmdSisipkan");
+    const auto shown = TakeLines();
+    ASSERT_EQ(shown.size(), 1u) << choice;
+    EXPECT_NE(shown[0].find("latin.txt"), std::string::npos) << shown[0];
+    EXPECT_EQ(TakeDocument(), "") << choice;
+  }
+  std::string latin;
+  for (int verse = 1; verse <= 7; ++verse) latin += "Latin " + std::to_string(verse) + "\r\n";
+  DataFolder(temp.path()).Write("latin.txt", latin);
+  for (int choice = 3; choice < static_cast<int>(std::size(forms::kInsertChoices)); ++choice) {
+    InsertRequest request{1, 2, 2, forms::kInsertChoices[choice].what};
+    request.latin = forms::kInsertChoices[choice].latin;
+    search().Combo("cbJenis").SetListIndex(choice);
+    runtime.UserClick(search(), "cmdSisipkan");
+    const std::string typed = TakeDocument();
+    EXPECT_EQ(typed, ExpectedRequest(request)) << forms::kInsertChoices[choice].entry;
+    EXPECT_NE(typed.find("TypeText \"2. Latin 2\""), std::string::npos) << choice;
+    app.OnSearchClicked();
+    Query("1:2");
+    TakeLines();
+  }
+}
+
 }  // namespace
 }  // namespace pelvaron::testing

@@ -8,9 +8,11 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 
+#include "data/latin_text.hpp"
 #include "data/surah_index.hpp"
 #include "insert/arabic_insert.hpp"
 #include "insert/translation.hpp"
+#include "latin/transliterate.hpp"
 #include "module/error.hpp"
 #include "tests/support/temp_dir.hpp"
 #include "tests/support/typed_text_sink.hpp"
@@ -121,7 +123,11 @@ TEST_F(PackBuilder, ArabicComesBackWithStandardTanweenAndTheChosenVerseEnd) {
     EXPECT_NE(ReadFile(data("ATTRIBUTION.txt")).find("4 open tanween marks"), std::string::npos);
   }
   const std::string aqo2 = ReadFile(data("AQO2.TXT"));
-  EXPECT_EQ(aqo2.substr(0, 20), "6|5712_6|5701_6|5857");  // last piece first: U+0650 U+0645 U+06E1, + 4096
+  EXPECT_EQ(aqo2.substr(0, 20), "6|5712_6|5701_6|5857");  // last piece first: U+0650 U+0645 U+06E1, + 4096  // The Latin of each verse, from the standard Arabic.
+  const std::vector<std::string> latin = ReadLatinLines(Load());
+  ASSERT_GE(latin.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(latin.begin(), latin.begin() + 3),
+            (std::vector<std::string>{"Bismillāh(i).", "Al-ḥamdu lillāh(i).", TransliterateVerse(standard)}));
 }
 
 TEST_F(PackBuilder, SettingsFileNamesTheArabicFontOrIsLeftOut) {
