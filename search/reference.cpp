@@ -40,25 +40,29 @@ bool StartsWithWord(std::string_view text, std::string_view lowerWord) {
   return text.size() == lowerWord.size() || !std::isalpha(static_cast<unsigned char>(text[lowerWord.size()]));
 }
 
-// "QS", "Q.S." or "QS." before the rest.
-void DropQsPrefix(std::string_view& head) {
-  for (std::string_view prefix : {"q.s.", "qs.", "q.s", "qs"}) {
-    if (StartsWithWord(head, prefix)) {
-      head.remove_prefix(prefix.size());
-      TrimLeft(head);
-      return;
+// The words that may stand before a surah: "QS", "Q.S.", "Al-Qur'an", "surat", "surah", "ke".
+void DropLeadingWords(std::string_view& head) {
+  for (bool dropped = true; dropped;) {
+    dropped = false;
+    for (std::string_view word : {"q.s.", "qs.", "q.s", "qs", "al-qur'an", "al-quran", "alqur'an", "alquran", "al qur'an",
+                                  "al quran", "qur'an", "quran", "surat", "surah", "sura", "ke"}) {
+      if (StartsWithWord(head, word)) {
+        head.remove_prefix(word.size());
+        while (!head.empty() && (IsBlank(head.front()) || head.front() == '.' || head.front() == ':')) head.remove_prefix(1);
+        dropped = true;
+        break;
+      }
     }
   }
 }
 
-// "ayat" / "ayah" / "ay." between the name and the verse number.
+// "ayat" / "ayah" / "ay." (and "ke") between the name and the verse number.
 void DropVerseWord(std::string_view& head) {
-  for (std::string_view word : {"ayat", "ayah", "ay.", "verse"}) {
+  for (std::string_view word : {"ke", "ayat", "ayah", "ay.", "verse"}) {
     if (head.size() > word.size() && IsBlank(head[head.size() - word.size() - 1]) &&
         StartsWithWord(head.substr(head.size() - word.size()), word)) {
       head.remove_suffix(word.size());
       TrimRight(head, ":,");
-      return;
     }
   }
 }
@@ -67,27 +71,43 @@ bool AllDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-std::optional<int> SurahOfHead(std::string_view head, const SurahNameMatcher& names) {
-  if (!head.empty() && head.back() == ']') {
-    const std::size_t open = head.rfind('[');
-    if (open == std::string_view::npos) return std::nullopt;
-    std::string_view number = head.substr(open + 1, head.size() - open - 2);
-    TrimLeft(number);
-    TrimRight(number);
-    if (!AllDigits(number)) return std::nullopt;
-    return number.size() > 5 ? kTooLarge : std::stoi(std::string(number));
+int NumberOf(std::string_view digits) { return digits.size() > 5 ? kTooLarge : std::stoi(std::string(digits)); }
+
+// The surah of what stands before the verse: a name, a number, or a name with its number after
+// it ("Al-Baqarah (2)", "An-Nisa/4"), where the number wins.
+std::optional<int> SurahOfHead(std::string_view head, const SurahNameMatcher& names, bool typos) {
+  if (AllDigits(head)) return NumberOf(head);
+  std::size_t start = head.size();
+  while (start > 0 && std::isdigit(static_cast<unsigned char>(head[start - 1]))) --start;
+  if (start < head.size() && start > 0 && IsBlank(head[start - 1])) {
+    std::string_view name = head.substr(0, start);
+    TrimRight(name, ":,.");
+    DropLeadingWords(name);
+    if (name.empty() || names.Find(name)) return NumberOf(head.substr(start));
+    return std::nullopt;
   }
-  if (AllDigits(head)) return head.size() > 5 ? kTooLarge : std::stoi(std::string(head));
-  return names.Find(head);
+  return names.Find(head, typos);
+}
+
+// Brackets and slashes around the numbers as blanks, and "ke-2" as "ke 2".
+std::string WithoutBrackets(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool dashBeforeNumber = c == '-' && i + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[i + 1])) &&
+                                  i > 0 && std::isalpha(static_cast<unsigned char>(text[i - 1]));
+    out += std::string_view("()[]{}/").find(c) != std::string_view::npos || dashBeforeNumber ? ' ' : c;
+  }
+  return out;
 }
 
 }  // namespace
 
 std::optional<Reference> ParseReference(std::string_view query, const SurahNameMatcher& names) {
-  const std::string ascii = AsciiDigitsAndDashes(query);
+  const std::string ascii = WithoutBrackets(AsciiDigitsAndDashes(query));
   std::string_view rest = ascii;
   TrimLeft(rest);
-  TrimRight(rest);
+  TrimRight(rest, ".,;:!?");
   Reference reference;
   reference.surahAlone = true;
   if (const auto last = TakeNumberAtEnd(rest)) {
@@ -103,14 +123,15 @@ std::optional<Reference> ParseReference(std::string_view query, const SurahNameM
   }
   TrimRight(rest, ":,.");
   std::string_view head = rest;
-  DropQsPrefix(head);
+  DropLeadingWords(head);
   if (head.empty()) {
     // a number alone is a surah
     if (reference.surahAlone || reference.firstVerse != reference.lastVerse) return std::nullopt;
     return Reference{reference.firstVerse, 0, 0, true};
   }
   DropVerseWord(head);
-  const auto surah = SurahOfHead(head, names);
+  // A name mistyped is read as a surah only before a verse number: alone it is more likely a word.
+  const auto surah = SurahOfHead(head, names, !reference.surahAlone);
   if (!surah) return std::nullopt;
   reference.surah = *surah;
   return reference;

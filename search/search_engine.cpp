@@ -1,11 +1,14 @@
 #include "search/search_engine.hpp"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "data/surah_names.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
+#include "search/latin_index.hpp"
 #include "search/reference.hpp"
+#include "search/spelling.hpp"
 #include "search/surah_names.hpp"
 #include "search/verse_texts.hpp"
 #include "search/well_known.hpp"
@@ -70,8 +73,10 @@ struct SearchEngine::Index {
   // holding its words more than once, is as good a match as a short one, so neither counts and
   // ties keep the order of the mushaf.
   WordIndex arabic{{.lengthWeight = 0.0, .countRepeats = false}};
+  LatinIndex latin;  // empty when the pack has no Latin reading
   SurahNameMatcher surahNames;
   std::unordered_map<std::string, std::vector<VerseRange>> wellKnown;  // by normalised name
+  SpellingVariants spelling{SpellingVariantsText(), "spelling_variants.txt"};
 };
 
 SearchEngine::SearchEngine(const ModuleState& state) : state_(state) {}
@@ -88,6 +93,10 @@ void SearchEngine::BuildIndex() {
     index->translation.Add(Tokenize(verse.translation));
     index->arabic.Add(Tokenize(verse.arabic));
   }
+  if (std::any_of(index->verses.begin(), index->verses.end(), [](const VerseText& v) { return !v.latin.empty(); })) {
+    for (const VerseText& verse : index->verses) index->latin.Add(verse.latin);
+    index->latin.Finish();
+  }
   index->translation.Finish();
   index->arabic.Finish();
 
@@ -99,7 +108,7 @@ void SearchEngine::BuildIndex() {
 
 std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) {
   if (TrimSpaces(query).empty()) throw Error(ErrorKind::Input, "the query is empty");
-  if (Tokenize(query).empty())
+  if (Tokenize(AsciiDigitsAndDashes(query)).empty())
     throw Error(ErrorKind::Input, "the query \"" + std::string(query) + "\" has no letters or digits to search for");
   BuildIndex();
   const Index& index = *index_;
@@ -153,13 +162,52 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
     return results;
   }
 
+  return FindWords(query, limit);
+}
+
+// Words of the translation or the Arabic, and the Latin reading: both kinds of match in one
+// list by coverage, the kind whose best match is better first among equals.
+std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int limit) const {
+  const Index& index = *index_;
   const bool arabic = HasArabicLetter(query);
-  const WordQuery words = ParseWordQuery(query);
-  for (const WordHit& hit : (arabic ? index.arabic : index.translation).Search(words)) {
-    if (limited()) break;
+  WordQuery words = ParseWordQuery(query);
+  if (!arabic) index.spelling.Apply(words);
+  struct Ranked {
+    int bucket;  // coverage in steps of 5%
+    int source;  // 0 first, 1 second: the kind of match whose best is better goes first
+    std::size_t rank;
+    int document;
+    double score;
+    const std::string* text;
+    int position;
+  };
+  std::vector<Ranked> ranked;
+  const auto bucket = [](double coverage) { return static_cast<int>(coverage * 20 + 1e-9); };
+  const std::vector<WordHit> wordHits = (arabic ? index.arabic : index.translation).Search(words);
+  const std::vector<LatinHit> latinHits = arabic ? std::vector<LatinHit>{} : index.latin.Search(query);
+  const bool latinFirst = !latinHits.empty() && (wordHits.empty() || latinHits[0].coverage > wordHits[0].coverage);
+  for (std::size_t i = 0; i < wordHits.size(); ++i) {
+    const WordHit& hit = wordHits[i];
     const VerseText& verse = index.verses[static_cast<std::size_t>(hit.document)];
-    results.push_back({verse.surah, verse.verse, verse.verse, hit.score,
-                       Snippet(arabic ? verse.arabic : verse.translation, hit.firstPosition)});
+    ranked.push_back({bucket(hit.coverage), latinFirst ? 1 : 0, i, hit.document, hit.score, arabic ? &verse.arabic : &verse.translation,
+                      hit.firstPosition});
+  }
+  for (std::size_t i = 0; i < latinHits.size(); ++i) {
+    const LatinHit& hit = latinHits[i];
+    ranked.push_back({bucket(hit.coverage), latinFirst ? 0 : 1, i, hit.document, hit.coverage,
+                      &index.verses[static_cast<std::size_t>(hit.document)].latin, hit.firstPosition});
+  }
+  std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+    return a.bucket != b.bucket ? a.bucket > b.bucket : a.source != b.source ? a.source < b.source : a.rank < b.rank;
+  });
+  std::vector<SearchResult> results;
+  std::vector<bool> listed(index.verses.size(), false);
+  for (const Ranked& r : ranked) {
+    if (static_cast<int>(results.size()) >= limit) break;
+    if (listed[static_cast<std::size_t>(r.document)]) continue;  // found both ways
+    listed[static_cast<std::size_t>(r.document)] = true;
+    const VerseText& verse = index.verses[static_cast<std::size_t>(r.document)];
+    results.push_back({verse.surah, verse.verse, verse.verse, r.score, Snippet(*r.text, r.position)});
   }
   return results;
 }

@@ -42,6 +42,7 @@ class SearchEngine {
 
  private:
   struct Index;
+  std::vector<SearchResult> FindWords(std::string_view query, int limit) const;
   const ModuleState& state_;
   std::unique_ptr<Index> index_;
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "module/text.hpp"
+#include "search/near_words.hpp"
 #include "search/text_fold.hpp"
 
 namespace pelvaron::search {
@@ -106,14 +107,33 @@ void SurahNameMatcher::Add(std::string_view name, int surah) {
   if (!key.empty()) surahs_.try_emplace(key, surah);
 }
 
-std::optional<int> SurahNameMatcher::Find(std::string_view name) const {
+std::optional<int> SurahNameMatcher::Find(std::string_view name, bool typos) const {
   const std::string key = NormaliseSurahName(name);
   if (key.empty()) return std::nullopt;
   if (const auto it = surahs_.find(key); it != surahs_.end()) return it->second;
-  if (HasArabicLetter(name)) return std::nullopt;
-  const std::string withoutArticle = NormaliseLatin(name, true);
+  const std::string withoutArticle = HasArabicLetter(name) ? std::string() : NormaliseLatin(name, true);
   if (const auto it = surahs_.find(withoutArticle); !withoutArticle.empty() && it != surahs_.end()) return it->second;
-  return std::nullopt;
+  if (!typos) return std::nullopt;
+  std::vector<std::string> keys;
+  for (const auto& entry : surahs_) keys.push_back(entry.first);
+  std::sort(keys.begin(), keys.end());
+  NearWords near;
+  near.Build(keys);
+  const std::u32string letters = CodePoints(key);
+  std::optional<int> surah;
+  int nearest = AllowedEdits(letters.size()) + 1;
+  bool alone = false;
+  near.Find(letters, nearest - 1, [&](std::size_t index, int edits) {
+    const int found = surahs_.at(keys[index]);
+    if (edits < nearest) {
+      nearest = edits;
+      surah = found;
+      alone = true;
+    } else if (edits == nearest && found != surah) {
+      alone = false;
+    }
+  });
+  return alone ? surah : std::nullopt;
 }
 
 }  // namespace pelvaron::search

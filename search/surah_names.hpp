@@ -19,8 +19,10 @@ class SurahNameMatcher {
  public:
   // Adds `name` for `surah`; a name already taken keeps its first surah.
   void Add(std::string_view name, int surah);
-  // The surah `name` names, also written with the article joined on ("albaqarah", "annas").
-  std::optional<int> Find(std::string_view name) const;
+  // The surah `name` names, also written with the article joined on ("albaqarah", "annas");
+  // with `typos`, also a name a typo or two away (as for words: one from 5 letters of the
+  // folded name, two from 8) when only one surah is that near.
+  std::optional<int> Find(std::string_view name, bool typos = false) const;
 
  private:
   std::unordered_map<std::string, int> surahs_;

@@ -1,5 +1,7 @@
 #include "search/text_fold.hpp"
 
+#include <algorithm>
+
 #include "module/text.hpp"
 
 namespace pelvaron::search {
@@ -48,7 +50,7 @@ bool IsArabicLetter(char32_t c) { return (c >= 0x621 && c <= 0x64A && c != 0x640
 
 bool IsArabicMark(char32_t c) {
   return (c >= 0x64B && c <= 0x65F) || c == kSuperscriptAlef || (c >= 0x6D6 && c <= 0x6ED) || c == 0x640 ||
-         (c >= 0x610 && c <= 0x61A);
+         (c >= 0x610 && c <= 0x61A) || (c >= 0x8D3 && c <= 0x8FF);
 }
 
 char32_t UnifyArabicLetter(char32_t c) {
@@ -78,22 +80,61 @@ bool HasArabicLetter(std::string_view text) {
   return false;
 }
 
+namespace {
+
+constexpr char32_t kAlef = U'\u0627';
+constexpr char32_t kAlefMaksura = U'\u0649';
+constexpr char32_t kHamza = U'\u0621';
+
+// Appends an Arabic letter; alef maksura stays itself until the word is closed.
+void AppendArabic(std::u32string& word, char32_t c) {
+  c = c == kAlefMaksura ? c : UnifyArabicLetter(c);
+  if (c == kAlef && !word.empty() && word.back() == kHamza) word.back() = kAlef;  // ءا as آ, which is ا
+  else word += c;
+}
+
+// The forms of an Arabic word the index holds: alef maksura as yeh, and when it ends the word also as alef.
+void AddArabicForms(const std::u32string& word, std::vector<std::string>& forms) {
+  std::string yeh;
+  for (char32_t c : word) AppendUtf8(yeh, c == kAlefMaksura ? U'\u064A' : c);
+  const auto add = [&](std::string form) {
+    if (std::find(forms.begin(), forms.end(), form) == forms.end()) forms.push_back(std::move(form));
+  };
+  if (!word.empty() && word.back() == kAlefMaksura) {
+    std::string alef = yeh.substr(0, yeh.size() - 2);  // yeh is two bytes
+    AppendUtf8(alef, kAlef);
+    add(yeh);
+    add(std::move(alef));
+  } else {
+    add(std::move(yeh));
+  }
+}
+
+}  // namespace
+
 std::vector<Token> Tokenize(std::string_view text) {
   std::vector<Token> tokens;
   tokens.reserve(text.size() / 6);
   Token word;
+  std::u32string plain, read;  // Arabic: without and with the superscript alef read as alef
   bool inWord = false;
   bool arabic = false;
-  bool variantDiffers = false;
   const auto close = [&](std::size_t end) {
-    if (inWord && !word.term.empty()) {
+    if (inWord && (!word.term.empty() || !plain.empty())) {
       word.end = end;
-      if (!variantDiffers) word.variant.clear();
+      if (arabic) {
+        std::vector<std::string> forms;
+        AddArabicForms(plain, forms);
+        if (read != plain) AddArabicForms(read, forms);
+        word.term = std::move(forms.front());
+        word.variants.assign(std::make_move_iterator(forms.begin() + 1), std::make_move_iterator(forms.end()));
+      }
       tokens.push_back(std::move(word));
     }
     word = Token{};
+    plain.clear();
+    read.clear();
     inWord = false;
-    variantDiffers = false;
   };
   std::size_t lastWordEnd = 0;
   for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) {
@@ -110,15 +151,13 @@ std::vector<Token> Tokenize(std::string_view text) {
       if (latin) {
         word.term += latin;
       } else {
-        AppendUtf8(word.term, UnifyArabicLetter(c));
-        AppendUtf8(word.variant, UnifyArabicLetter(c));
+        AppendArabic(plain, c);
+        AppendArabic(read, c);
       }
       lastWordEnd = pos + length;
     } else if (inWord && arabic && IsArabicMark(c)) {
-      if (c == kSuperscriptAlef) {
-        AppendUtf8(word.variant, U'\u0627');
-        variantDiffers = true;
-      }
+      // the superscript alef over alef maksura (ىٰ) is the sound the maksura already writes
+      if (c == kSuperscriptAlef && (read.empty() || read.back() != kAlefMaksura)) AppendArabic(read, kAlef);
       lastWordEnd = pos + length;
     } else if (inWord && IsJoiner(c)) {
       // joins only when a word character follows; otherwise the word ended before it

@@ -15,7 +15,8 @@ char FoldLatin(char32_t c);
 
 // Arabic letters 0621..064A and 0671..06D3, tatweel (0640) not among them.
 bool IsArabicLetter(char32_t c);
-// Vowel marks, Quranic annotation marks, superscript alef and tatweel: dropped when comparing.
+// Vowel marks, Quranic annotation marks (0610-061A, 064B-065F, 06D6-06ED, 08D3-08FF: the open
+// tanween 08F0-08F2 among them), superscript alef and tatweel: dropped when comparing.
 bool IsArabicMark(char32_t c);
 // أ إ آ ٱ → ا, ى → ي, ة → ه; every other letter as it is.
 char32_t UnifyArabicLetter(char32_t c);
@@ -28,14 +29,16 @@ bool HasArabicLetter(std::string_view text);
 
 // One word of a text as the index holds it.
 struct Token {
-  std::string term;     // folded
-  std::string variant;  // Arabic only: the word with superscript alef read as alef, when that differs
+  std::string term;  // folded
+  // Arabic only: the other ways people type the word, when they differ: with the superscript
+  // alef read as alef, and with a final alef maksura typed as alef (الزنا for الزنى).
+  std::vector<std::string> variants;
   std::size_t begin = 0;  // byte offsets of the word in the text
   std::size_t end = 0;
 };
 
 // The words of `text`: runs of Latin letters and digits, or of Arabic letters (marks inside a
-// word are skipped). A hyphen or apostrophe between two word characters joins them
+// word are skipped; hamza and alef, ءا, read as the alef آ is folded to). A hyphen or apostrophe between two word characters joins them
 // ("Kursi-Nya" is "kursinya"); any other character ends a word.
 std::vector<Token> Tokenize(std::string_view text);
 

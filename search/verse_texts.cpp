@@ -4,6 +4,7 @@
 
 #include "data/arabic_text.hpp"
 #include "data/in_memory_files.hpp"
+#include "data/latin_text.hpp"
 #include "data/indexed_file.hpp"
 #include "data/line_reader.hpp"
 #include "insert/arabic_insert.hpp"
@@ -83,7 +84,7 @@ std::vector<VerseText> ReadVerseTexts(const ModuleState& disk) {
     for (int v = 1; v <= count; ++v) {
       const std::string where = "surah " + std::to_string(s) + " verse " + std::to_string(v);
       const int32_t record = int32_t{state.VersePosOf(s)} + v;
-      VerseText text{static_cast<int16_t>(s), static_cast<int16_t>(v), {}, {}};
+      VerseText text{static_cast<int16_t>(s), static_cast<int16_t>(v), {}, {}, {}};
       try {
         const std::string expanded = ExpandGroupRecord(ReadIndexedRecord(verses, record), groups);
         text.translation = std::string(TrimSpaces(UpperCaseFirst(expanded, 2)));
@@ -109,6 +110,11 @@ std::vector<VerseText> ReadVerseTexts(const ModuleState& disk) {
     if (versesOfLine[n].empty()) continue;
     const std::string arabic = ArabicOfLine(line);
     for (std::size_t i : versesOfLine[n]) texts[i].arabic = arabic;
+  }
+  // A pack without latin.txt has no Latin reading to search; line n is the n-th verse, as `texts` is.
+  if (state.Files->Find(state.DataFile(std::string(kLatinFile)))) {
+    const std::vector<std::string> latin = ReadLatinLines(state);
+    for (std::size_t i = 0; i < texts.size() && i < latin.size(); ++i) texts[i].latin = latin[i];
   }
   return texts;
 }

@@ -14,6 +14,7 @@ struct VerseText {
   int16_t verse = 0;
   std::string translation;  // as the translation insertion types it, without the "N. " before it
   std::string arabic;       // what the Arabic insertion types in "(normal text)", without the verse-end sign
+  std::string latin;        // the Latin reading; empty when the pack has none
 };
 
 // All verses, surah 1 verse 1 first. The data files are read once each, into memory.

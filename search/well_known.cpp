@@ -31,21 +31,25 @@ bool ParseRange(std::string_view text, VerseRange& range) {
 
 }  // namespace
 
+void ForEachDataLine(std::string_view text, const std::function<void(std::string_view, int)>& line) {
+  for (int number = 1; !text.empty(); ++number) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    std::string_view current = text.substr(0, end);
+    text.remove_prefix(std::min(end + 1, text.size()));
+    if (!current.empty() && current.back() == '\r') current.remove_suffix(1);
+    if (!TrimSpaces(current).empty() && current.front() != '#') line(current, number);
+  }
+}
+
 std::vector<WellKnownName> ParseWellKnownNames(std::string_view text, const std::string& source) {
   std::vector<WellKnownName> names;
-  int lineNumber = 0;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    ++lineNumber;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (TrimSpaces(line).empty() || line.front() == '#') continue;
+  ForEachDataLine(text, [&](std::string_view line, int lineNumber) {
     const std::string where = source + " line " + std::to_string(lineNumber);
     const std::size_t tab = line.find('\t');
     if (tab == std::string_view::npos) throw Error(ErrorKind::BadRecord, where + ": no tab between name and verses");
     WellKnownName entry{std::string(TrimSpaces(line.substr(0, tab))), {}};
     std::string_view refs = line.substr(tab + 1);
+    refs = refs.substr(0, refs.find('\t'));  // a third column says where the name is used
     while (true) {
       const std::size_t comma = std::min(refs.find(','), refs.size());
       VerseRange range;
@@ -56,7 +60,7 @@ std::vector<WellKnownName> ParseWellKnownNames(std::string_view text, const std:
       refs.remove_prefix(comma + 1);
     }
     names.push_back(std::move(entry));
-  }
+  });
   return names;
 }
 

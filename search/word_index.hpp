@@ -1,6 +1,9 @@
 #pragma once
-// An inverted index over short documents (verses): every query word must match the start of
-// a word of the document; ranked by BM25 and by how close the matched words stand.
+// An inverted index over short documents (verses), ranked rather than filtered: every query
+// word is optional; a document is a hit when it covers a good share of the query's informative
+// words, weighted by how rare they are. Hits are ranked by that share, then by how close and in
+// which order the words stand, then by BM25. A word matches a word of the document exactly, as
+// its beginning, through one of its alternates, or, when the vocabulary lacks it, within a typo.
 
 #include <cstdint>
 #include <string>
@@ -8,20 +11,28 @@
 #include <unordered_map>
 #include <vector>
 
+#include "search/near_words.hpp"
 #include "search/text_fold.hpp"
 
 namespace pelvaron::search {
 
-// A query: words that must each occur, and phrases whose words must occur in order, side by side.
+struct QueryWord {
+  std::string text;                     // folded
+  std::vector<std::string> alternates;  // other spellings that count as the word itself
+  bool stop = false;                    // costs nothing when missing
+};
+
+// A query: optional words, and phrases whose words must occur in order, side by side.
 struct WordQuery {
-  std::vector<std::string> words;
+  std::vector<QueryWord> words;
   std::vector<std::vector<std::string>> phrases;
   bool empty() const { return words.empty() && phrases.empty(); }
 };
 
 struct WordHit {
   int document = 0;
-  double score = 0;
+  double score = 0;       // the ranking folded into one number, larger first
+  double coverage = 0;    // the share of the query's informative words the document holds, 0 to 1
   int firstPosition = 0;  // where the closest group of matched words starts
 };
 
@@ -39,8 +50,8 @@ class WordIndex {
   // Sorts the vocabulary; call once after the last Add and before searching.
   void Finish();
 
-  // Every document matching all of `query`, best first.
-  std::vector<WordHit> Search(const WordQuery& query) const;
+  // The documents covering at least `minCoverage` of the query (and holding its phrases), best first.
+  std::vector<WordHit> Search(const WordQuery& query, double minCoverage = 0.34) const;
 
   int documents() const { return static_cast<int>(documents_.size()); }
   std::size_t terms() const { return vocabulary_.size(); }
@@ -51,12 +62,14 @@ class WordIndex {
     int32_t position;
   };
   int32_t TermId(const std::string& term);
-  // For each term id, 2 when it equals `word`, 1 when `word` is a prefix of it, else 0.
-  std::vector<uint8_t> MatchingTerms(const std::string& word) const;
+  // Raises quality[id] for every term `word` is (1) or begins (prefixWeight); true when it is one.
+  bool MatchTerms(const std::string& word, float prefixWeight, std::vector<float>& quality) const;
+  void MatchTypos(const std::string& word, std::vector<float>& quality) const;
 
   std::unordered_map<std::string, int32_t> ids_;
-  std::vector<std::string> vocabulary_;       // by id
-  std::vector<int32_t> sorted_;               // ids in term order
+  std::vector<std::string> vocabulary_;         // by id
+  std::vector<int32_t> sorted_;                 // ids in term order
+  NearWords near_;                              // the vocabulary in term order, for typos
   std::vector<std::vector<int32_t>> postings_;  // by id: documents, ascending, once each
   std::vector<std::vector<Occurrence>> documents_;
   std::vector<int32_t> lengths_;  // words per document

@@ -18,6 +18,13 @@ int WholeNumber(std::string_view key, std::string_view value) {
   return number;
 }
 
+// A switch: 0 or 1.
+bool Switch(std::string_view key, std::string_view value) {
+  const int on = WholeNumber(key, value);
+  if (on != 0 && on != 1) throw Error(ErrorKind::Input, std::string(key) + "=" + std::string(value) + ": 0 or 1");
+  return on == 1;
+}
+
 }  // namespace
 
 InsertRequest ParseInsertQuery(std::string_view query) {
@@ -36,11 +43,10 @@ InsertRequest ParseInsertQuery(std::string_view query) {
     else if (key == "last") request.lastVerse = WholeNumber(key, value), last = true;
     else if (key == "mode") request.what = ParseInsertWhat(std::string(value)), mode = true;
     else if (key == "cite") request.cite = ParseCiteStyle(std::string(value));
-    else if (key == "linePerVerse") {
-      const int on = WholeNumber(key, value);
-      if (on != 0 && on != 1) throw Error(ErrorKind::Input, "linePerVerse=" + std::string(value) + ": 0 or 1");
-      request.runOn = on == 0;
-    } else {
+    else if (key == "linePerVerse") request.runOn = !Switch(key, value);
+    else if (key == "latin") request.latin = Switch(key, value);
+    else if (key == "perVerse") request.perVerse = Switch(key, value);
+    else {
       throw Error(ErrorKind::Input, "Insert has no parameter \"" + std::string(key) + "\"");
     }
   }

@@ -1,6 +1,7 @@
 #pragma once
 // The query of the dialog-free command, "vnd.pelvaron:Insert?surah=S&first=A&last=B&mode=M"
-// with an optional "&linePerVerse=1" and "&cite=qs|short|arabic|none", for macros and tests.
+// with optional "&linePerVerse=1", "&latin=1", "&perVerse=1" and "&cite=qs|short|arabic|none", for
+// macros and tests.
 
 #include <string_view>
 

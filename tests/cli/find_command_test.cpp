@@ -92,5 +92,26 @@ TEST_F(DefaultPack, SearchFormInsertsWhatInsertDoes) {
   }
 }
 
+// The search form and `find` share one engine: a half-remembered query of each kind lists the
+// same verses in the same order in both.
+TEST_F(DefaultPack, SearchFormListsWhatFindDoes) {
+  for (const char* query : {"jadikanlah sabar dan sholat sebagai penolongmu", "tidak mengantk dan tidak tidur",
+                            "(QS. Luqman: 14)", "doa nabi yunus", "\u0648\u0644\u0627 \u062A\u0642\u0631\u0628\u0648\u0627 \u0627\u0644\u0632\u0646\u0627",
+                            "qul huwallahu ahad"}) {
+    const auto found = RunProgram(PELVARON_EXE, {"find", "--app-path", app, "--limit", "50", query});
+    const auto form = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app}, std::string("search show\nsearch query ") + query + "\nsearch state\n");
+    ASSERT_EQ(form.status, 0) << form.err;
+    std::string fromFind, fromForm;
+    for (std::size_t at = 0; at < found.out.size(); at = found.out.find('\n', at) + 1)
+      fromFind += found.out.substr(at, found.out.find('\t', at) - at) + " ";
+    for (std::size_t at = form.out.find("Result "); at != std::string::npos; at = form.out.find("\nResult ", at + 1)) {
+      const std::size_t label = form.out.find('"', at) + 1;
+      fromForm += form.out.substr(label, form.out.find("  ", label) - label) + " ";
+    }
+    EXPECT_FALSE(fromFind.empty()) << query;
+    EXPECT_EQ(fromForm, fromFind) << query;
+  }
+}
+
 }  // namespace
 }  // namespace pelvaron

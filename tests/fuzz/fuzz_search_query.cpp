@@ -1,8 +1,10 @@
-// The search's reading of a query: tokens, words and phrases, surah names and references,
-// and a search of a small index with what it made of the query.
+// The search's reading of a query: tokens, words and phrases, spelling variants, surah names
+// (typos too) and references, and a search of a small word index and Latin index with it.
 #include <string_view>
 
+#include "search/latin_index.hpp"
 #include "search/reference.hpp"
+#include "search/spelling.hpp"
 #include "search/surah_names.hpp"
 #include "search/word_index.hpp"
 
@@ -11,7 +13,12 @@ namespace {
 struct Setup {
   pelvaron::search::SurahNameMatcher names;
   pelvaron::search::WordIndex index;
+  pelvaron::search::LatinIndex latin;
+  pelvaron::search::SpellingVariants spelling{pelvaron::search::SpellingVariantsText(), "spelling_variants.txt"};
   Setup() {
+    for (const char* verse : {"Bismill\u0101hir-ra\u1E25m\u0101nir-ra\u1E25\u012Bm(i).", "Qul huwall\u0101hu a\u1E25ad(un)."})
+      latin.Add(verse);
+    latin.Finish();
     names.Add("Al-Baqarah", 2);
     names.Add("Ya-Sin", 36);
     names.Add("\u0627\u0644\u0628\u0642\u0631\u0629", 2);
@@ -29,8 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Setup setup;
   const std::string_view query(reinterpret_cast<const char*>(data), size);
   (void)pelvaron::search::NormaliseSurahName(query);
-  (void)setup.names.Find(query);
+  (void)setup.names.Find(query, true);
   (void)pelvaron::search::ParseReference(query, setup.names);
-  (void)setup.index.Search(pelvaron::search::ParseWordQuery(query));
+  auto words = pelvaron::search::ParseWordQuery(query);
+  setup.spelling.Apply(words);
+  (void)setup.index.Search(words);
+  (void)setup.latin.Search(query);
   return 0;
 }

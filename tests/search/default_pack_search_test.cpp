@@ -1,5 +1,6 @@
 // The verse search on the default data pack: every kind of query with its first result, the
-// refusals, and every surah name plus the written-down Indonesian spellings. Needs the pack
+// refusals, every surah name plus the written-down Indonesian spellings, and the query set
+// (query_set.tsv) with how many it answers. Needs the pack
 // built beside `pelvaron` (tools/make-default-pack.sh); skips without it unless
 // PELVARON_REQUIRE_PACK is set.
 
@@ -7,7 +8,9 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "data/in_memory_files.hpp"
 #include "data/surah_index.hpp"
@@ -71,7 +74,14 @@ TEST_F(DefaultPackSearch, ReferenceForms) {
                {"yaasiin", "36:1"},
                {"36", "36:1"},
                {"surah al-kahfi 10", "18:10"},
-               {"annas 1-6", "114:1-6"}},
+               {"annas 1-6", "114:1-6"},
+               {"Q.S. An-Nisa/4:59", "4:59"},
+               {"(QS. Al-Ahzab: 21)", "33:21"},
+               {"Al Baqarah (2) ayat 153", "2:153"},
+               {"(\u0662:\u0662\u0665\u0665)", "2:255"},
+               {"surat al-baqarha ayat 255", "2:255"},  // a name mistyped, before a verse number
+               {"QS. Al-Hujarat: 13", "49:13"},
+               {"al-ikhlsa 1", "112:1"}},
               First);
   const auto yasin = engine_->Find("Yasin", 5);
   ASSERT_EQ(yasin.size(), 5u);
@@ -102,7 +112,12 @@ TEST_F(DefaultPackSearch, ArabicWithoutMarks) {
                {"\u0627\u0644\u062d\u0645\u062f \u0644\u0644\u0647 \u0631\u0628 \u0627\u0644\u0639\u0627\u0644\u0645\u064a\u0646",
                 "1:2"},  // الحمد لله رب العالمين, written with the alef Uthmani script leaves out
                {"\u0642\u064f\u0644\u0652 \u0623\u064e\u0639\u064f\u0648\u0630\u064f \u0628\u0650\u0631\u064e\u0628\u0651\u0650 "
-                "\u0671\u0644\u0652\u0641\u064e\u0644\u064e\u0642\u0650", "113:1"}},  // with its marks and alef wasla
+                "\u0671\u0644\u0652\u0641\u064e\u0644\u064e\u0642\u0650", "113:1"},  // with its marks and alef wasla
+               {"\u0648\u0644\u0627 \u062A\u0642\u0631\u0628\u0648\u0627 \u0627\u0644\u0632\u0646\u0627", "17:32"},  // الزنا for الزنى
+               {"\u0634\u0639\u0648\u0628\u0627 \u0648\u0642\u0628\u0627\u0626\u0644", "49:13"},  // شعوبا: open tanween U+08F0 there
+               {"\u0639\u0644\u0645 \u0627\u0644\u0642\u0631\u0622\u0646", "55:2"},  // علم القرآن: آ for ءا
+               {"\u0627\u0647\u062F\u0646\u0627 \u0627\u0644\u0635\u0631\u0627\u0637 \u0627\u0644\u0645\u0633\u062A\u0642\u0645",
+                "1:6"}},  // اهدنا الصراط المستقم: a letter dropped
               First);
 }
 
@@ -110,7 +125,10 @@ TEST_F(DefaultPackSearch, WellKnownNames) {
   ExpectFirst({{"ayat kursi", "2:255"},
                {"Ayatul Kursi", "2:255"},
                {"al-fatihah", "1:1"},
-               {"akhir al-baqarah", "2:285-286"}},
+               {"akhir al-baqarah", "2:285-286"},
+               {"doa sapu jagat", "2:201"},
+               {"Doa Nabi Yunus", "21:87"},
+               {"dua ayat terakhir surat al-baqarah", "2:285-286"}},
               First);
   const auto qul = engine_->Find("tiga qul", 10);
   ASSERT_EQ(qul.size(), 3u);
@@ -179,6 +197,59 @@ TEST_F(DefaultPackSearch, EverySurahNameAndTheWrittenDownSpellings) {
     ++checked;
   }
   EXPECT_GE(checked, 40);
+}
+
+// The half-remembered queries of query_set.tsv: how many have an answer among the first three
+// results and first, overall and by kind.
+TEST_F(DefaultPackSearch, QuerySet) {
+  std::ifstream in(PELVARON_QUERY_SET);
+  ASSERT_TRUE(in) << PELVARON_QUERY_SET;
+  struct Tally {
+    int queries = 0, top3 = 0, first = 0;
+  };
+  std::map<std::string, Tally> kinds;
+  Tally all;
+  std::string failures;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::size_t tab1 = line.find('\t'), tab2 = line.find('\t', tab1 + 1);
+    ASSERT_NE(tab2, std::string::npos) << line;
+    const std::string kind = line.substr(0, tab1), query = line.substr(tab1 + 1, tab2 - tab1 - 1);
+    std::set<std::string> answers;
+    std::istringstream words(line.substr(tab2 + 1));
+    for (std::string answer; words >> answer;) {
+      // Every answer is a verse (or range) of the pack.
+      int surah = 0, verse = 0, last = 0;
+      ASSERT_GE(std::sscanf(answer.c_str(), "%d:%d-%d", &surah, &verse, &last), 2) << answer;
+      ASSERT_TRUE(surah >= 1 && surah <= kSurahCount && verse >= 1 && std::max(verse, last) <= state_->Surah(surah).VerseCount) << answer;
+      answers.insert(answer);
+    }
+    std::vector<SearchResult> results;
+    try {
+      results = engine_->Find(query, 3);
+    } catch (const Error&) {
+    }
+    int rank = 0;
+    while (rank < static_cast<int>(results.size()) && !answers.contains(VerseLabel(results[static_cast<std::size_t>(rank)]))) ++rank;
+    for (Tally* t : {&all, &kinds[kind]}) {
+      ++t->queries;
+      t->top3 += rank < static_cast<int>(results.size());
+      t->first += rank == 0 && !results.empty();
+    }
+    if (rank >= static_cast<int>(results.size())) failures += "  not in the first three: [" + kind + "] " + query + "\n";
+  }
+  const auto figures = [](const Tally& t) {
+    char text[120];
+    std::snprintf(text, sizeof text, "top-3: %d/%d (%.0f%%), first: %d/%d (%.0f%%)", t.top3, t.queries, 100.0 * t.top3 / t.queries,
+                  t.first, t.queries, 100.0 * t.first / t.queries);
+    return std::string(text);
+  };
+  std::cout << "query set " << figures(all) << "\n";
+  for (const auto& [kind, tally] : kinds) std::cout << "  " << kind << ": " << figures(tally) << "\n";
+  std::cout << failures;
+  EXPECT_GE(all.queries, 80);
+  EXPECT_GE(all.top3 * 100, 95 * all.queries) << figures(all);
+  EXPECT_GE(all.first * 100, 85 * all.queries) << figures(all);
 }
 
 }  // namespace

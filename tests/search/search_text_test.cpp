@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+
 #include "module/error.hpp"
+#include "search/latin_index.hpp"
+#include "search/near_words.hpp"
 #include "search/reference.hpp"
+#include "search/spelling.hpp"
 #include "search/text_fold.hpp"
 #include "search/well_known.hpp"
 #include "search/word_index.hpp"
@@ -14,8 +20,21 @@ namespace {
 
 std::vector<std::string> Terms(std::string_view text) {
   std::vector<std::string> terms;
-  for (const Token& t : Tokenize(text)) terms.push_back(t.variant.empty() ? t.term : t.term + "|" + t.variant);
+  for (const Token& t : Tokenize(text)) {
+    terms.push_back(t.term);
+    for (const std::string& v : t.variants) terms.back() += "|" + v;
+  }
   return terms;
+}
+
+// A compiled-in data text whose second line is `bad` is refused naming that line.
+void ExpectRefusedAtLine2(const std::function<void(std::string_view)>& read, const char* bad) {
+  try {
+    read(std::string("# one\n") + bad);
+    ADD_FAILURE() << bad;
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find("names.txt line 2"), std::string::npos) << e.what();
+  }
 }
 
 TEST(SearchText, TokenizeFoldsCaseAccentsJoinersAndArabicMarks) {
@@ -26,7 +45,16 @@ TEST(SearchText, TokenizeFoldsCaseAccentsJoinersAndArabicMarks) {
   // إِلَٰهَ: without the superscript alef, and with it read as alef
   EXPECT_EQ(Terms("\u0625\u0650\u0644\u064E\u0670\u0647\u064E"), (V{"\u0627\u0644\u0647|\u0627\u0644\u0627\u0647"}));
   // tatweel gone, alef maksura → yeh, teh marbuta → heh; Latin and Arabic side by side are two words
-  EXPECT_EQ(Terms("\u0639\u0644\u0640\u0649 \u0635\u0644\u0648\u0629abc"), (V{"\u0639\u0644\u064A", "\u0635\u0644\u0648\u0647", "abc"}));
+  // (a final alef maksura is held as alef too, as people type it)
+  EXPECT_EQ(Terms("\u0639\u0644\u0640\u0649 \u0635\u0644\u0648\u0629abc"),
+            (V{"\u0639\u0644\u064A|\u0639\u0644\u0627", "\u0635\u0644\u0648\u0647", "abc"}));
+  // يُسۡرٗا with the open fathatan U+08F0; ءَامَنُواْ and آمنوا alike; the small high marks U+08D3-08FF
+  EXPECT_EQ(Terms("\u064A\u064F\u0633\u06E1\u0631\u08F0\u0627"), (V{"\u064A\u0633\u0631\u0627"}));
+  EXPECT_EQ(Terms("\u0621\u064E\u0627\u0645\u064E\u0646\u064F\u0648\u0627\u0652 \u0622\u0645\u0646\u0648\u0627"),
+            (V{"\u0627\u0645\u0646\u0648\u0627", "\u0627\u0645\u0646\u0648\u0627"}));
+  EXPECT_EQ(Terms("\u0628\u08D3\u0650\u0633\u08FF\u0645"), (V{"\u0628\u0633\u0645"}));
+  // ٱلزِّنَىٰٓ: the maksura with its superscript alef is read as alef, not followed by one
+  EXPECT_EQ(Terms("\u0671\u0644\u0632\u0651\u0650\u0646\u064E\u0649\u0670\u0653"), (V{"\u0627\u0644\u0632\u0646\u064A|\u0627\u0644\u0632\u0646\u0627"}));
   EXPECT_EQ(AsciiDigitsAndDashes("\u0662\u0665\u0665\u2013\u06F2\u06F5\u06F7"), "255-257");
 }
 
@@ -86,6 +114,16 @@ TEST(SearchText, ReferencesWithoutNames) {
   EXPECT_EQ(parse("\u0663\u0666"), "36");  // ٣٦
   EXPECT_EQ(parse("2:0"), "2:0-0");        // out of range, refused by the engine, not a surah alone
   EXPECT_EQ(parse("2:9999999"), "2:99999-99999");
+  // the forms people write around the numbers
+  for (const auto& [query, reference] : std::vector<std::pair<const char*, const char*>>{
+           {"surat 2 ayat 286", "2:286-286"},
+           {"[2]: 255", "2:255-255"},
+           {"(QS 4/59)", "4:59-59"},
+           {"surah ke-112 ayat 1.", "112:1-1"},
+           {"Al-Qur'an surat 3 ayat ke 7", "3:7-7"},
+           {"{\u0664:\u0665\u0669}", "4:59-59"},
+           {"Q.S. 2 (ayat 1-5)", "2:1-5"}})
+    EXPECT_EQ(parse(query), reference) << query;
   EXPECT_EQ(parse("tidak tidur 2"), "none");
   EXPECT_EQ(parse("2-3"), "none");
   EXPECT_EQ(parse("QS"), "none");
@@ -99,14 +137,96 @@ TEST(SearchText, WellKnownNamesDataReadsAndRefusesBadLines) {
   EXPECT_EQ(ok[1].ranges.size(), 2u);
   EXPECT_EQ(ok[1].ranges[0].firstVerse, 0);
   EXPECT_EQ(ok[1].ranges[1].lastVerse, 3);
-  for (const char* bad : {"no tab\n", "x\t2:\n", "x\t2:5-3\n", "x\t0\n", "x\t2:1-\n", "x\t1,\n", "x\tabc\n"}) {
-    try {
-      ParseWellKnownNames(std::string("# one\n") + bad, "names.txt");
-      ADD_FAILURE() << bad;
-    } catch (const Error& e) {
-      EXPECT_NE(std::string(e.what()).find("names.txt line 2"), std::string::npos) << e.what();
-    }
+  for (const char* bad : {"no tab\n", "x\t2:\n", "x\t2:5-3\n", "x\t0\n", "x\t2:1-\n", "x\t1,\n", "x\tabc\n"})
+    ExpectRefusedAtLine2([&](std::string_view text) { ParseWellKnownNames(text, "names.txt"); }, bad);
+}
+
+TEST(SearchText, TyposWithinOneEditFromFiveLettersAndTwoFromEight) {
+  std::vector<std::string> words = {"kesanggupannya", "kemenangan", "mengantuk", "tidur", "teladan", "mengenal", "salat"};
+  std::sort(words.begin(), words.end());
+  NearWords near;
+  near.Build(words);
+  const auto found = [&](std::string_view query) {
+    std::string out;
+    near.Find(CodePoints(query), AllowedEdits(CodePoints(query).size()), [&](std::size_t i, int edits) {
+      out += (out.empty() ? "" : " ") + words[i] + "/" + std::to_string(edits);
+    });
+    return out;
+  };
+  struct Case {
+    const char* query;
+    const char* found;
+  };
+  for (const Case& c : std::vector<Case>{{"kesangupannya", "kesanggupannya/1"},   // a letter dropped
+                                         {"kemengangan", "kemenangan/1"},        // one added
+                                         {"mengantk", "mengantuk/1"},
+                                         {"mengnael", "mengenal/2"},             // changed and swapped, 8 letters
+                                         {"mengenl", "mengenal/1"},
+                                         {"tealdan", "teladan/1"},               // two swapped
+                                         {"taeldan", ""},                        // two edits in 7 letters
+                                         {"tidru", "tidur/1"},                   // 5 letters: one swap
+                                         {"tidr", ""},                           // under 5 letters: exact only
+                                         {"salat", "salat/0"}}) {
+    EXPECT_EQ(found(c.query), c.found) << c.query;
   }
+  // Arabic letters count as letters, not bytes: الصابرين with one letter dropped.
+  std::vector<std::string> arabic = {"\u0627\u0644\u0635\u0627\u0628\u0631\u064A\u0646"};
+  near.Build(arabic);
+  int hits = 0;
+  near.Find(CodePoints("\u0627\u0644\u0635\u0628\u0631\u064A\u0646"), 1, [&](std::size_t, int edits) { hits += edits == 1; });
+  EXPECT_EQ(hits, 1);
+}
+
+TEST(SearchText, SpellingVariantsAndStopWords) {
+  const SpellingVariants variants(SpellingVariantsText(), "spelling_variants.txt");
+  WordQuery query = ParseWordQuery("Sholatlah tauladan diantara dan ruku'");
+  variants.Apply(query);
+  std::vector<std::string> shown;
+  for (const QueryWord& w : query.words) {
+    shown.push_back(w.text + (w.stop ? "*" : ""));
+    for (const std::string& a : w.alternates) shown.back() += "|" + a;
+  }
+  EXPECT_EQ(shown, (std::vector<std::string>{"sholatlah|salatlah", "tauladan|teladan", "di*", "antara", "dan*", "ruku|rukuk"}));
+  for (const char* bad : {"x\n", "x\ty\n", "x y\tz\tsource\n", "x\ty\t \n"})
+    ExpectRefusedAtLine2([&](std::string_view text) { SpellingVariants(text, "names.txt"); }, bad);
+}
+
+// A few readings in the printed style, searched as people spell them.
+TEST(SearchText, LatinReadingsMeetThePopularSpellings) {
+  std::ifstream in(PELVARON_LATIN_SAMPLE);
+  ASSERT_TRUE(in) << PELVARON_LATIN_SAMPLE;
+  LatinIndex index;
+  std::vector<std::string> labels;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    labels.push_back(line.substr(0, line.find('\t')));
+    index.Add(line.substr(line.find('\t') + 1));
+  }
+  index.Finish();
+  const auto first = [&](std::string_view query) -> std::string {
+    const auto hits = index.Search(query);
+    return hits.empty() ? "none" : labels[static_cast<std::size_t>(hits[0].document)];
+  };
+  struct Case {
+    const char* query;
+    const char* first;
+  };
+  for (const Case& c : std::vector<Case>{{"ihdinash shirathal mustaqim", "1:6"},     // sh/ṣ, th/ṭ, q/k
+                                         {"ihdinas sirotol mustakim", "1:6"},        // o for a
+                                         {"qul huwallahu ahad", "112:1"},
+                                         {"qul huwa allahu ahad", "112:1"},          // word boundaries differ
+                                         {"qul huwallahu ahd", "112:1"},             // a typo
+                                         {"inna ma'al usri yusro", "94:6"},          // the shorter verse of two
+                                         {"robbana atina fiddunya hasanah", "2:201"},
+                                         {"la ilaha illa anta subhanaka inni kuntu minadz dzolimin", "21:87"},  // dz/ẓ
+                                         {"hasbunallah wa ni'mal wakil", "3:173"},
+                                         {"bismillahirrohmanirrohim", "1:1"},
+                                         {"alhamdulillahi robbil 'alamin", "1:2"},
+                                         {"fabiayyi ala i robbikuma tukadziban", "55:13"},  // dz/ż, yy
+                                         {"tunjukilah kami jalan yang lurus", "none"},
+                                         {"qul", "none"}})                                   // too short to be read as Latin
+    EXPECT_EQ(first(c.query), c.first) << c.query;
+  EXPECT_EQ(LatinKey("Ihdinaṣ-ṣirāṭal-mustaqīm(a)."), LatinKey("ihdinash shirothol mustaqiim"));
 }
 
 }  // namespace

@@ -179,6 +179,9 @@ scenarios() {
   compare_trace search --surah 2 --first 5 --last 5 --mode all --cite qs
   host_run search --query 2:3-5 --expect-first 2:3-5 --cite 2 --double-click --trace "C:\\$folder\\search-range.trace"
   compare_trace search-range --surah 2 --first 3 --last 5 --mode all --cite short
+  # "Arab, Latin dan terjemah": the Latin italic, through Word's Font.Italic.
+  host_run search --query 2:3-5 --expect-first 2:3-5 --cite 0 --what 3 --trace "C:\\$folder\\search-latin.trace"
+  compare_trace search-latin --surah 2 --first 3 --last 5 --mode all --latin
 
   # A pack naming its Arabic font: Word gets it as the complex-script font and size.
   "$make_test_pack" "$dir" --arabic-font 'Amiri Quran'

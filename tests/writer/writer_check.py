@@ -20,6 +20,7 @@ from office import Office, prop
 
 WORK, PELVARON, PREFIX = sys.argv[1], sys.argv[2], sys.argv[3:]
 ADJUST_BLOCK, RL_TB = 2, 1
+ITALIC = uno.Enum("com.sun.star.awt.FontSlant", "ITALIC")
 failures = []
 
 
@@ -45,7 +46,7 @@ def is_arabic(c):
 
 
 def read(doc):
-    """Paragraphs as (text, rtl, adjust, per-character (complex font, size)) tuples."""
+    """Paragraphs as (text, rtl, adjust, per-character (complex font, size) or (size, italic)) tuples."""
     paragraphs = []
     enum = doc.Text.createEnumeration()
     while enum.hasMoreElements():
@@ -62,7 +63,7 @@ def read(doc):
                 elif is_arabic(c):
                     chars.append((c, portion.CharFontNameComplex, portion.CharHeightComplex))
                 else:
-                    chars.append((c, portion.CharHeight))
+                    chars.append((c, portion.CharHeight, portion.CharPosture == ITALIC))
         text = para.getString()
         paragraphs.append((text, para.WritingMode == RL_TB, para.ParaAdjust, tuple(chars)) if text else ("",))
     return paragraphs
@@ -97,6 +98,10 @@ CASES = [
      ["--surah", "1", "--first", "3", "--last", "5", "--mode", "translation"], "default"),
     ("Insert?surah=2&first=1&last=12&mode=translation", "",
      ["--surah", "2", "--first", "1", "--last", "12", "--mode", "translation"], "notes"),
+    ("Insert?surah=112&first=1&last=4&mode=all&latin=1&perVerse=1", "",
+     ["--surah", "112", "--first", "1", "--last", "4", "--mode", "all", "--latin", "--per-verse"], "default"),
+    ("Insert?surah=1&first=1&last=7&mode=latin&cite=short", "",
+     FATIHAH + ["--mode", "latin", "--cite", "short"], "default"),
 ]
 
 for command, script, args, pack in CASES:
@@ -110,11 +115,17 @@ for command, script, args, pack in CASES:
     check(got == want, "%s: direction, adjustment, fonts and sizes of the .docx model" % name)
     arabic = [p for p in got if p[0] and is_arabic(p[0][0])]
     latin = [p for p in got if p[0] and not is_arabic(p[0][0])]
+    # Latin-script characters are (size, italic): italic exactly in the Latin reading's paragraphs.
+    lat = lambda c: len(c) == 3 and not is_arabic(c[0])
+    readings = [p for p in latin if any(lat(c) and c[2] for c in p[3])]
+    check(all(all(c[2] for c in p[3] if lat(c)) for p in readings)
+          and len(readings) == (0 if not ("--latin" in args or "latin" in args) else int(args[5]) - int(args[3]) + 1),
+          "%s: italic only and exactly in the Latin reading (%d paragraphs)" % (name, len(readings)))
     check(("arabic" in args or "all" in args) == bool(arabic)
           and all(p[1] and p[2] == ADJUST_BLOCK for p in arabic)
-          and all(c[1] == "Amiri Quran" for p in arabic for c in p[3] if len(c) == 3),
+          and all(c[1] == "Amiri Quran" for p in arabic for c in p[3] if len(c) == 3 and is_arabic(c[0])),
           "%s: Arabic right to left, justified, in Amiri Quran" % name)
-    check(all(c[1] == 10 for p in latin for c in p[3] if len(c) == 2), "%s: translation at 10 pt" % name)
+    check(all(c[1] == 10 for p in latin for c in p[3] if lat(c)), "%s: translation and Latin at 10 pt" % name)
     if pack == "notes":
         check(any("[" in p[0] for p in got), "%s: note markers and notes typed" % name)
     manager = doc.UndoManager
@@ -149,6 +160,8 @@ FAILURES = [
     ("Insert?surah=1&first=1&last=7&mode=every", "default", "mode", False),
     ("Insert?surah=1&first=one&last=7&mode=all", "default", "first=one", False),
     ("Insert?surah=1&first=1&last=7&mode=all&style=apa", "default", "no parameter", False),
+    ("Insert?surah=1&first=1&last=7&mode=all&latin=1", "no-latin", "latin.txt", False),
+    ("Insert?surah=1&first=1&last=7&mode=all&perVerse=2", "default", "perVerse=2", False),
     ("Insert?surah=115&first=1&last=1&mode=all", "default", "surah 115", False),
 ]
 for command, pack, message, keeps_arabic in FAILURES:

@@ -587,6 +587,7 @@ int Search(const Options& o) {
         std::string(o.Has(L"--enter") ? "Enter in the query box" : "Cari") + " lists \"" + Narrow(expected) +
             "...\" first: \"" + Narrow(first) + "\"");
   PickEntry(cite, o.Number(L"--cite"));
+  if (o.Has(L"--what")) PickEntry(combos[3], o.Number(L"--what"));  // "Sisipkan": what to insert
   check(TextOf(form) == kSearchCaption && IsWindowVisible(form), "picking a citation style leaves the form open");
   if (o.Has(L"--screenshot")) check(SaveWindowPng(form, o.Get(L"--screenshot")), "screenshot of the form saved");
 
