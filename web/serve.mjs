@@ -1,0 +1,59 @@
+// A static server for the page's folder on 127.0.0.1, for trying it out and for the browser
+// tests: the right content types (WebAssembly needs its own), gzip when the browser takes it,
+// as any static host does, and the page's Content-Security-Policy as a header too.
+// node web/serve.mjs FOLDER [PORT]   (port 0: any free one; the URL is printed)
+import { createServer } from "node:http";
+import { readFile, readdir, stat } from "node:fs/promises";
+import { extname, join, normalize, resolve, sep } from "node:path";
+import { gzipSync } from "node:zlib";
+
+const TYPES = {
+  ".html": "text/html; charset=utf-8", ".js": "text/javascript; charset=utf-8", ".css": "text/css; charset=utf-8",
+  ".json": "application/json", ".webmanifest": "application/manifest+json", ".wasm": "application/wasm",
+  ".svg": "image/svg+xml", ".woff2": "font/woff2", ".ttf": "font/ttf", ".txt": "text/plain; charset=utf-8",
+};
+const CSP = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self' 'unsafe-inline'; " +
+  "img-src 'self' blob: data:; font-src 'self'; connect-src 'self'; worker-src 'self'; manifest-src 'self'; " +
+  "object-src 'none'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
+
+// Every file's gzip form, made before the server answers, as a static host keeps them.
+async function gzipAll(folder, into) {
+  for (const entry of await readdir(folder, { withFileTypes: true })) {
+    const path = join(folder, entry.name);
+    if (entry.isDirectory()) await gzipAll(path, into);
+    else if (extname(path) !== ".woff2") into.set(path, gzipSync(await readFile(path), { level: 9 }));
+  }
+}
+
+export async function serve(folder, port = 0) {
+  const root = resolve(folder);
+  const gzipped = new Map();
+  await gzipAll(root, gzipped);
+  const server = createServer(async (request, response) => {
+    try {
+      let path = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
+      if (path.endsWith("/")) path += "index.html";
+      const file = normalize(join(root, path));
+      if (!file.startsWith(root + sep) || !(await stat(file)).isFile()) throw new Error("not found");
+      let body = await readFile(file);
+      const headers = { "Content-Type": TYPES[extname(file)] || "application/octet-stream",
+                        "Cache-Control": "no-cache", "Content-Security-Policy": CSP, "Vary": "Accept-Encoding" };
+      if (/\bgzip\b/.test(request.headers["accept-encoding"] || "") && gzipped.has(file)) {
+        body = gzipped.get(file);
+        headers["Content-Encoding"] = "gzip";
+      }
+      headers["Content-Length"] = body.length;
+      response.writeHead(200, headers);
+      response.end(request.method === "HEAD" ? undefined : body);
+    } catch {
+      response.writeHead(404, { "Content-Type": "text/plain" });
+      response.end("not found\n");
+    }
+  });
+  return new Promise((done) => server.listen(port, "127.0.0.1", () => done(server)));
+}
+
+if (import.meta.url === `file://${process.argv[1]}`) {
+  const server = await serve(process.argv[2] || ".", Number(process.argv[3] || 8080));
+  console.log(`Pelvaron: http://127.0.0.1:${server.address().port}/  (Ctrl-C stops)`);
+}
