@@ -216,6 +216,7 @@ async function main() {
   for (const id of ["first", "last", "part-arab", "part-latin", "part-terjemah", "layout-block", "layout-verse", "cite"])
     $(id).addEventListener("change", () => update());
   $("search").addEventListener("submit", search);
+  $("request").addEventListener("submit", (event) => event.preventDefault());
   $("copy").addEventListener("click", copy);
   $("download").addEventListener("click", download);
   window.addEventListener("hashchange", () => update({ fromAddress: true }));
