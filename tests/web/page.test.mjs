@@ -207,8 +207,9 @@ test("figures, screenshots, and nothing asked of another origin", async () => {
   assert.deepEqual(consoleErrors, []);
 });
 
-test("after the first visit the page works offline", async () => {
+test("the page can be installed, and after the first visit it works offline", async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
+  assert.deepEqual((await cdp.send("Page.getInstallabilityErrors")).installabilityErrors, []);
   console.log(`bytes the server sent in all (gzip), the service worker's copies included: ${server.bytesSent}`);
   await page.setOfflineMode(true);
   await page.goto(origin + "/#112:1-4?arab", { waitUntil: "load" });
