@@ -65,6 +65,12 @@ void WordSession::SetFontSizeBi(float points) {
   Kind(L"Font").Put(font.get(), L"SizeBi", Arg::Float(points));
 }
 
+void WordSession::SetItalic(bool on) {
+  ComPtr<IDispatch> selection = Selection();
+  ComPtr<IDispatch> font = Kind(L"Selection").Get(selection.get(), L"Font");
+  Kind(L"Font").Put(font.get(), L"Italic", Arg::Bool(on));
+}
+
 void WordSession::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
   SelectionCall(L"InsertSymbol",
                 {Arg::Int(characterNumber), Arg::Text(Widen(font)), Arg::Bool(unicode), Arg::Int(bias)});

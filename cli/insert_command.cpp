@@ -69,12 +69,15 @@ void AddInsertCommand(CLI::App& app) {
   cmd->add_option("--first", options->request.firstVerse, "First verse of the range")->required();
   cmd->add_option("--last", options->request.lastVerse, "Last verse of the range")->required();
   cmd->add_option("--mode", options->mode, "What to insert")
-      ->check(CLI::IsMember({"all", "arabic", "translation"}))
+      ->check(CLI::IsMember({"all", "arabic", "translation", "latin"}))
       ->capture_default_str();
   cmd->add_option("--cite", options->cite, "Reference after the verses: qs, short, arabic or none")
       ->check(CLI::IsMember({"none", "qs", "short", "arabic"}))
       ->capture_default_str();
   cmd->add_flag("--line-per-verse", options->linePerVerse, "End every Arabic verse with a paragraph mark");
+  cmd->add_flag("--latin", options->request.latin, "Add the Latin reading (the pack's latin.txt) after the Arabic");
+  cmd->add_flag("--per-verse", options->request.perVerse,
+                "Verse by verse: each verse's Arabic, its Latin, its translation, instead of blocks");
   cmd->add_option("--format", options->format,
                   "Output format: trace, docx or text (default: docx when -o ends in .docx, else text)")
       ->check(CLI::IsMember({"trace", "docx", "text"}));

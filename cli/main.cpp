@@ -9,6 +9,7 @@
 #include "cli/dialog_command.hpp"
 #include "cli/find_command.hpp"
 #include "cli/insert_command.hpp"
+#include "cli/latin_command.hpp"
 #include "cli/pack_command.hpp"
 
 namespace {
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
   pelvaron::cli::AddDialogCommand(app);
   pelvaron::cli::AddPackCommand(app);
   pelvaron::cli::AddFindCommand(app);
+  pelvaron::cli::AddLatinCommand(app);
   if (IsUnknownSubcommand(app, argc, argv)) {
     std::cerr << "pelvaron: unknown subcommand \"" << argv[1] << "\"; the subcommands are " << SubcommandNames(app)
               << '\n';

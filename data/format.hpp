@@ -60,4 +60,10 @@ inline constexpr std::string_view kArabicFontKey = "ArabicFont";  // the font fo
 // other files, so a pack may lack it; only the citations and the search read it.
 inline constexpr std::string_view kSurahNamesFile = "surahnames.txt";
 
+// latin.txt: the Latin reading of every verse, UTF-8, one verse a line in the order of
+// AQO2.TXT (line n is global verse n, surah 1 verse 1 first), CR LF (LF read too). Written by
+// `pelvaron pack` from the Arabic and corrected by hand where a publisher wants it; a pack
+// may lack it, and only requests for the Latin read it.
+inline constexpr std::string_view kLatinFile = "latin.txt";
+
 }  // namespace pelvaron

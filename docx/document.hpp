@@ -13,6 +13,7 @@ struct RunFormat {
   std::string font;  // empty: no font of its own, the document's default
   int halfPoints = 0;  // 0: the document's default size
   bool rtl = false;
+  bool italic = false;
 
   bool operator==(const RunFormat&) const = default;
 };

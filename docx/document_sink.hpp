@@ -27,6 +27,7 @@ class DocumentSink : public DocumentOps {
   // and every size is written for both scripts: nothing more to record.
   void SetFontNameBi(const std::string&) override {}
   void SetFontSizeBi(float points) override { SetFontSize(points); }
+  void SetItalic(bool on) override { selection_.italic = on; }
   void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) override;
   void TypeText(const std::string& text) override;
   void TypeParagraph() override;

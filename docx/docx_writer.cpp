@@ -68,11 +68,15 @@ void AddFonts(pugi::xml_node rPr, const std::string& latin, const std::string& c
   fonts.append_attribute("w:cs") = complex.c_str();
 }
 
-// Child order follows the schema's sequence: rFonts, sz, szCs, rtl.
+// Child order follows the schema's sequence: rFonts, i, iCs, sz, szCs, rtl.
 void AddRunProperties(pugi::xml_node run, const RunFormat& format) {
-  if (format.font.empty() && format.halfPoints == 0 && !format.rtl) return;
+  if (format.font.empty() && format.halfPoints == 0 && !format.rtl && !format.italic) return;
   pugi::xml_node rPr = run.append_child("w:rPr");
   if (!format.font.empty()) AddFonts(rPr, format.font, format.font);
+  if (format.italic) {
+    rPr.append_child("w:i");
+    rPr.append_child("w:iCs");
+  }
   if (format.halfPoints != 0) {
     SetVal(rPr, "w:sz", std::to_string(format.halfPoints));
     SetVal(rPr, "w:szCs", std::to_string(format.halfPoints));

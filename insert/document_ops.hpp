@@ -8,6 +8,7 @@
 
 namespace pelvaron {
 
+inline constexpr int32_t kAlignLeft = 0;
 inline constexpr int32_t kAlignJustify = 3;
 inline constexpr int32_t kUnitLine = 5;
 
@@ -22,6 +23,9 @@ class DocumentOps {
   // drawn in; Font.Name and Font.Size leave them as they are.
   virtual void SetFontNameBi(const std::string& name) = 0;
   virtual void SetFontSizeBi(float points) = 0;
+  // Italic for what is typed next (Word's Font.Italic). Only the Latin reading is italic; it
+  // turns italic off again after itself, so other text never meets this operation.
+  virtual void SetItalic(bool on) = 0;
   // One character, `characterNumber` in `font`; the insertion point stands after it.
   virtual void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) = 0;
   virtual void TypeText(const std::string& text) = 0;

@@ -2,6 +2,7 @@
 
 #include "insert/arabic_insert.hpp"
 #include "insert/insertion_frame.hpp"
+#include "insert/latin_insert.hpp"
 #include "insert/translation.hpp"
 #include "module/error.hpp"
 
@@ -11,7 +12,8 @@ InsertWhat ParseInsertWhat(const std::string& text) {
   if (text == "all") return InsertWhat::All;
   if (text == "arabic") return InsertWhat::Arabic;
   if (text == "translation") return InsertWhat::Translation;
-  throw Error(ErrorKind::Input, "mode \"" + text + "\" is none of all, arabic, translation");
+  if (text == "latin") return InsertWhat::Latin;
+  throw Error(ErrorKind::Input, "mode \"" + text + "\" is none of all, arabic, translation, latin");
 }
 
 std::optional<InsertWhat> InsertWhatFromMode(int16_t mode) {
@@ -49,18 +51,36 @@ bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRe
   const auto citation = [&](const InsertRequest& r) {
     return CitationText(state, request.cite, r.surah, r.firstVerse, r.lastVerse);
   };
-  // Made before anything is typed, so a pack without what the citation needs fails cleanly.
+  // Made before anything is typed, so a pack without what the citation or the Latin needs
+  // fails cleanly.
   const std::string cited = citation(request);
+  const bool arabic = request.what == InsertWhat::All || request.what == InsertWhat::Arabic;
+  const bool translated = request.what == InsertWhat::All || request.what == InsertWhat::Translation;
+  const bool latin = request.latin || request.what == InsertWhat::Latin;
+  const std::vector<std::string> latinLines =
+      latin ? ReadLatinRange(state, surah(request), first(request), last(request)) : std::vector<std::string>{};
+  if (request.perVerse) {
+    for (int v = request.firstVerse; v <= request.lastVerse; ++v) {
+      const auto verse = static_cast<int16_t>(v);
+      if (arabic) InsertArabicRange(state, doc, surah(request), verse, verse, request.runOn);
+      if (latin) InsertLatinLines(state, doc, verse, {latinLines[static_cast<std::size_t>(v - request.firstVerse)]});
+      if (translated) InsertTranslationRange(state, doc, surah(request), verse, verse);
+    }
+    InsertCitation(doc, request.cite, cited);
+    return true;
+  }
   std::optional<InsertRequest> translation = request;
   if (request.what != InsertWhat::Translation) {
-    InsertArabicRange(state, doc, surah(request), first(request), last(request), request.runOn);
-    if (request.what == InsertWhat::Arabic) {
+    if (arabic) InsertArabicRange(state, doc, surah(request), first(request), last(request), request.runOn);
+    if (latin) InsertLatinLines(state, doc, first(request), latinLines);
+    if (!translated) {
       InsertCitation(doc, request.cite, cited);
       return true;
     }
     if (beforeTranslation) translation = beforeTranslation(request);
     if (!translation) return false;
   }
+  if (request.what == InsertWhat::Translation && latin) InsertLatinLines(state, doc, first(request), latinLines);
   InsertTranslationRange(state, doc, surah(*translation), first(*translation), last(*translation));
   InsertCitation(doc, request.cite, citation(*translation));
   return true;

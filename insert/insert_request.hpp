@@ -16,10 +16,11 @@ namespace pelvaron {
 // What the user is told for a verse outside the surah.
 inline constexpr const char* kVerseMissing = "Ayat tidak ada!!!";
 
-// The values are the host's InsertMode numbers of the three menu buttons.
-enum class InsertWhat { All = 1, Arabic = 2, Translation = 3 };
+// The values are the host's InsertMode numbers of the three menu buttons; Latin, the Latin
+// reading alone, has no button of its own.
+enum class InsertWhat { All = 1, Arabic = 2, Translation = 3, Latin = 4 };
 
-// "all", "arabic", "translation".
+// "all", "arabic", "translation", "latin".
 InsertWhat ParseInsertWhat(const std::string& text);
 // InsertMode 1..3; none for any other value (no menu button clicked yet).
 std::optional<InsertWhat> InsertWhatFromMode(int16_t mode);
@@ -33,6 +34,11 @@ struct InsertRequest {
   bool runOn = true;
   // The reference typed as one paragraph after everything else.
   CiteStyle cite = CiteStyle::None;
+  // The Latin reading too, after the Arabic and before the translation (latin.txt).
+  bool latin = false;
+  // Verse by verse: each verse's Arabic paragraph, its Latin, its translation, instead of
+  // one block of each.
+  bool perVerse = false;
 };
 
 // Refuses what the dialog refuses: a surah outside 1..114 (an input error naming it), a
@@ -44,9 +50,11 @@ void CheckInsertRequest(const ModuleState& state, const InsertRequest& request);
 // translation takes, or none to stop there.
 using BeforeTranslation = std::function<std::optional<InsertRequest>(const InsertRequest&)>;
 
-// Runs the insertions the request names on `doc`, Arabic first, then its citation of the range
-// inserted last, inside the state's Frame when it has one. False when `beforeTranslation`
-// stopped it (no citation then); failures throw, and what was typed before stays.
+// Runs the insertions the request names on `doc`, Arabic first, then the Latin, the
+// translation, and the citation of the range inserted last, inside the state's Frame when it
+// has one. False when `beforeTranslation` stopped it (no citation then; verse by verse it is
+// not asked); failures throw, and what was typed before stays. A request for the Latin on a
+// pack without latin.txt fails before anything is typed.
 bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
                       const BeforeTranslation& beforeTranslation = {});
 

@@ -18,6 +18,7 @@ void TraceSink::SetFontSize(float points) { out_ << "Font.Size " << FormatTraceF
 void TraceSink::SetFontName(const std::string& name) { out_ << "Font.Name " << QuoteTraceString(name) << '\n'; }
 void TraceSink::SetFontNameBi(const std::string& name) { out_ << "Font.NameBi " << QuoteTraceString(name) << '\n'; }
 void TraceSink::SetFontSizeBi(float points) { out_ << "Font.SizeBi " << FormatTraceFloat(points) << '\n'; }
+void TraceSink::SetItalic(bool on) { out_ << "Font.Italic " << Bool(on) << '\n'; }
 void TraceSink::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
   out_ << "InsertSymbol " << characterNumber << ' ' << QuoteTraceString(font) << ' ' << Bool(unicode) << ' ' << bias
        << '\n';

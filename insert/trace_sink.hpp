@@ -19,6 +19,7 @@ class TraceSink : public DocumentOps {
   void SetFontName(const std::string& name) override;
   void SetFontNameBi(const std::string& name) override;
   void SetFontSizeBi(float points) override;
+  void SetItalic(bool on) override;
   void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) override;
   void TypeText(const std::string& text) override;
   void TypeParagraph() override;

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "data/format.hpp"
+#include "latin/transliterate.hpp"
 #include "module/error.hpp"
 #include "pack/arabic_verse.hpp"
 #include "pack/attribution.hpp"
@@ -55,6 +56,7 @@ PackSummary BuildPack(const PackRequest& request) {
   std::vector<SurahEntry> surahs;
   std::vector<std::string> positions;
   std::vector<std::string> arabicLines;
+  std::vector<std::string> latinLines;
   std::vector<std::string> verseRecords;
   int globalVerse = 0;
   for (std::size_t s = 0; s < source.surahs.size(); ++s) {
@@ -81,6 +83,7 @@ PackSummary BuildPack(const PackRequest& request) {
       verseRecords.push_back(EncodeGroupNumbers(groups.Numbers(mapper.Map(translation))));
       const std::string arabic = ToStandardArabic(verse.arabic, &summary.arabicMarksMapped);
       arabicLines.push_back(ArabicVerseLine(arabic, static_cast<int>(v + 1), request.verseEnd));
+      latinLines.push_back(latin::TransliterateVerse(arabic));
       ++globalVerse;
     }
     if (globalVerse > kMaxVerseCount)
@@ -107,6 +110,7 @@ PackSummary BuildPack(const PackRequest& request) {
   writer.Write(std::string(kSurahIndexFile), EncodeSurahIndex(surahs));
   writer.Write(std::string(kVersePositionsFile), EncodeLines(positions));
   writer.Write(std::string(kArabicTextFile), EncodeLines(arabicLines));
+  writer.Write(std::string(kLatinFile), EncodeLines(latinLines));
   writer.WritePair(kVerseWordsPair, EncodeIndexedPair(verseRecords));
   writer.WritePair(kNoteWordsPair, EncodeIndexedPair(noteRecords));
   writer.WritePair(kGroupTextsPair, EncodeIndexedPair(groups.texts()));

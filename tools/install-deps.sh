@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           libcli11-dev libpugixml-dev libzip-dev nlohmann-json3-dev libicu-dev libharfbuzz-dev fonts-hosny-amiri
+          fonts-liberation2 fonts-dejavu-core
           locales "$@")
 missing=()
 for p in "${packages[@]}"; do

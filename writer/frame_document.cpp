@@ -42,6 +42,7 @@ void FrameDocument::SetFontSize(float points) { Do([&](WriterDocument& d) { d.Se
 void FrameDocument::SetFontName(const std::string& name) { Do([&](WriterDocument& d) { d.SetFontName(name); }); }
 void FrameDocument::SetFontNameBi(const std::string& name) { Do([&](WriterDocument& d) { d.SetFontNameBi(name); }); }
 void FrameDocument::SetFontSizeBi(float points) { Do([&](WriterDocument& d) { d.SetFontSizeBi(points); }); }
+void FrameDocument::SetItalic(bool on) { Do([&](WriterDocument& d) { d.SetItalic(on); }); }
 void FrameDocument::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
   Do([&](WriterDocument& d) { d.InsertSymbol(characterNumber, font, unicode, bias); });
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include <com/sun/star/awt/FontSlant.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/beans/XPropertyState.hpp>
 #include <com/sun/star/document/XUndoManager.hpp>
@@ -86,11 +87,17 @@ void WriterDocument::ApplyCharacterFormat(const CharacterFormat& format) {
     props->setPropertyValue("CharHeight", Any(format.points));
     props->setPropertyValue("CharHeightComplex", Any(format.points));
   }
+  italicTyped_ = italicTyped_ || format.italic;
+  if (italicTyped_) {
+    const Any posture(format.italic ? css::awt::FontSlant_ITALIC : css::awt::FontSlant_NONE);
+    props->setPropertyValue("CharPosture", posture);
+    props->setPropertyValue("CharPostureComplex", posture);
+  }
 }
 
 void WriterDocument::Insert(const std::u16string& text) {
   if (text.empty()) return;
-  const CharacterFormat format{IsNormalText(font_) ? std::string() : font_, points_};
+  const CharacterFormat format{IsNormalText(font_) ? std::string() : font_, points_, italic_};
   if (!(format == pendingFormat_)) Flush();
   pendingFormat_ = format;
   pending_ += text;

@@ -30,6 +30,7 @@ class WriterDocument : public DocumentOps {
   void SetFontName(const std::string& name) override;
   void SetFontNameBi(const std::string& name) override;
   void SetFontSizeBi(float points) override;
+  void SetItalic(bool on) override { italic_ = on; }
   void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) override;
   void TypeText(const std::string& text) override;
   void TypeParagraph() override;
@@ -46,6 +47,7 @@ class WriterDocument : public DocumentOps {
   struct CharacterFormat {
     std::string font;  // empty: the document's own
     float points = 0;  // 0: never set
+    bool italic = false;
     bool operator==(const CharacterFormat&) const = default;
   };
   // Typed text in the selection's character format. Runs of one format are gathered and
@@ -63,6 +65,8 @@ class WriterDocument : public DocumentOps {
   // The selection's character format, applied to the cursor before each insertion.
   std::string font_;  // empty or "(normal text)": the document's own
   float points_ = 0;  // 0: never set
+  bool italic_ = false;
+  bool italicTyped_ = false;  // after italic text, upright text is set upright explicitly
   std::u16string pending_;
   CharacterFormat pendingFormat_;
 };

@@ -92,6 +92,20 @@ TEST(DocxWriterXml, RunsCarryFontsSizesAndDirectionInSchemaOrder) {
   EXPECT_FALSE(normal.next_sibling("w:r"));
 }
 
+TEST(DocxWriterXml, ItalicRunsBetweenItsSwitchesOnly) {
+  DocumentSink sink;
+  sink.SetFontSize(10);
+  sink.SetItalic(true);
+  sink.TypeText("1. Bismillāh");
+  sink.SetItalic(false);
+  sink.TypeText(" upright");
+  const pugi::xml_document xml = Parse(Part(sink.document(), "word/document.xml"));
+  const pugi::xml_node italic = xml.child("w:document").child("w:body").child("w:p").child("w:r");
+  EXPECT_EQ(ChildNames(italic.child("w:rPr")), (std::vector<std::string>{"w:i", "w:iCs", "w:sz", "w:szCs"}));
+  EXPECT_STREQ(italic.child("w:t").text().get(), "1. Bismillāh");
+  EXPECT_EQ(ChildNames(italic.next_sibling("w:r").child("w:rPr")), (std::vector<std::string>{"w:sz", "w:szCs"}));
+}
+
 TEST(DocxWriterXml, DefaultFontHasTheArabicFaceInItsComplexScriptSlot) {
   DocxOptions options;
   options.arabicFont = "Scheherazade New";

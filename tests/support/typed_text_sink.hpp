@@ -18,6 +18,7 @@ class TypedTextSink : public DocumentOps {
   void SetFontName(const std::string&) override {}
   void SetFontNameBi(const std::string&) override {}
   void SetFontSizeBi(float) override {}
+  void SetItalic(bool) override {}
   void InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) override;
   void TypeText(const std::string& text) override { paragraphs.back() += text; }
   void TypeParagraph() override { paragraphs.emplace_back(); }

@@ -100,7 +100,7 @@ std::vector<std::wstring> ApplicationMembers() {
 
 class FontObject final : public FakeObject {
  public:
-  FontObject() : FakeObject({L"Name", L"Size", L"NameBi", L"SizeBi"}) {}
+  FontObject() : FakeObject({L"Name", L"Size", L"NameBi", L"SizeBi", L"Italic"}) {}
 
  protected:
   void Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT*) override {
@@ -108,6 +108,7 @@ class FontObject final : public FakeObject {
     if (member == L"Size") Model().sink.SetFontSize(PutValue(member, flags, params, VT_R4).fltVal);
     if (member == L"NameBi") Model().sink.SetFontNameBi(Utf8(PutValue(member, flags, params, VT_BSTR).bstrVal));
     if (member == L"SizeBi") Model().sink.SetFontSizeBi(PutValue(member, flags, params, VT_R4).fltVal);
+    if (member == L"Italic") Model().sink.SetItalic(PutValue(member, flags, params, VT_BOOL).boolVal != VARIANT_FALSE);
   }
 };
 
