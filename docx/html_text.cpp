@@ -45,6 +45,7 @@ std::string HtmlText(const Document& document, const HtmlFonts& fonts) {
       // Half points, as the .docx stores them; 24 is its default size.
       const int halfPoints = run.format.halfPoints != 0 ? run.format.halfPoints : 24;
       out += ";font-size:" + std::to_string(halfPoints / 2) + (halfPoints % 2 ? ".5pt" : "pt");
+      if (run.format.italic) out += ";font-style:italic";
       out += "\">";
       switch (run.kind) {
         case Inline::Text: AppendEscaped(out, run.text); break;

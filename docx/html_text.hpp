@@ -1,6 +1,6 @@
 #pragma once
 // A Document as HTML for the clipboard and a page's preview: what the .docx says of each
-// paragraph (direction, alignment) and run (font, size, direction), as inline styles, so a
+// paragraph (direction, alignment) and run (font, size, direction, italic), as inline styles, so a
 // paste into Word, LibreOffice or Google Docs keeps them.
 
 #include <string>

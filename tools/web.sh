@@ -24,7 +24,7 @@ bash tools/install-deps.sh emscripten fonttools python3-brotli nodejs dpkg-dev "
 # The pack builder stays native: the page carries the default pack it makes.
 cmake --preset default >/dev/null
 cmake --build --preset default --target pelvaron
-[ -f build/default/cli/DataQuran/AQO2.TXT ] || bash tools/make-default-pack.sh >/dev/null
+[ -f build/default/cli/DataQuran/latin.txt ] || bash tools/make-default-pack.sh >/dev/null  # packs before the Latin lack it
 bash tools/web-deps.sh
 cmake --preset web >/dev/null
 cmake --build --preset web --target web_site

@@ -49,6 +49,8 @@ struct WebRequest {
   int first = 1;
   int last = 1;
   std::string mode = "all";  // --mode
+  bool latin = false;
+  bool perVerse = false;
   bool linePerVerse = false;
   std::string cite = "none";  // --cite
 };
@@ -104,6 +106,8 @@ docx::DocumentSink Insert(const WebRequest& web) {
   request.firstVerse = web.first;
   request.lastVerse = web.last;
   request.what = ParseInsertWhat(web.mode);
+  request.latin = web.latin;
+  request.perVerse = web.perVerse;
   request.runOn = !web.linePerVerse;
   request.cite = ParseCiteStyle(web.cite);
   const ModuleState& state = TheEngine().state;
@@ -173,6 +177,8 @@ EMSCRIPTEN_BINDINGS(pelvaron) {
       .field("first", &WebRequest::first)
       .field("last", &WebRequest::last)
       .field("mode", &WebRequest::mode)
+      .field("latin", &WebRequest::latin)
+      .field("perVerse", &WebRequest::perVerse)
       .field("linePerVerse", &WebRequest::linePerVerse)
       .field("cite", &WebRequest::cite);
   value_object<Rendered>("Rendered")

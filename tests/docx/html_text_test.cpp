@@ -24,6 +24,9 @@ TEST(HtmlText, SaysWhatTheDocxSaysOfEachParagraphAndRun) {
        Para({}, {Text({}, "1. <a> & \"b\"")}),
        "<p dir=\"ltr\" style=\"margin:0 0 6pt;\"><span style=\"font-family:'L','Q',serif;font-size:12pt\">"
        "1. &lt;a&gt; &amp; &quot;b&quot;</span></p>"},
+      {"the Latin reading: italic", Para({false, 0}, {Text({"", 0, false, true}, "Qul")}),
+       "<p dir=\"ltr\" style=\"margin:0 0 6pt;text-align:left\"><span style=\"font-family:'L','Q',serif;"
+       "font-size:12pt;font-style:italic\">Qul</span></p>"},
       {"a font of its own, half points, a tab and a break, right alignment",
        Para({false, 2}, {Text({"HQPB1", 21, false}, "x"), {{}, Inline::Tab, {}}, {{}, Inline::Break, {}}}),
        "<p dir=\"ltr\" style=\"margin:0 0 6pt;text-align:right\"><span style=\"font-family:'HQPB1';font-size:10.5pt\">x"

@@ -77,14 +77,22 @@ after(async () => {
 });
 
 test("Al-Fatihah in every part combination reads as pelvaron insert --format text", async () => {
-  const cases = [
-    ["#1:1-7", ["--mode", "all"]],
-    ["#1:1-7?arab", ["--mode", "arabic"]],
-    ["#1:1-7?terjemah", ["--mode", "translation"]],
-    ["#1:1-7?perayat", ["--mode", "all", "--line-per-verse"]],
-    ["#1:1-7?arab&perayat&cite=arabic", ["--mode", "arabic", "--line-per-verse", "--cite", "arabic"]],
-    ["#1:2-4?terjemah&cite=qs", ["--mode", "translation", "--cite", "qs"]],
-  ];
+  const cases = [];
+  for (const [arab, latin, terjemah] of [[1, 0, 1], [1, 0, 0], [0, 0, 1], [0, 1, 0], [1, 1, 0], [0, 1, 1], [1, 1, 1]]) {
+    for (const perVerse of [false, true]) {
+      const flags = [];
+      if (!arab && !terjemah) flags.push("bagian=latin");
+      else if (arab !== terjemah) flags.push(arab ? "arab" : "terjemah");
+      if (latin && (arab || terjemah)) flags.push("latin");
+      if (perVerse) flags.push("perayat");
+      const mode = arab && terjemah ? "all" : arab ? "arabic" : terjemah ? "translation" : "latin";
+      const options = ["--mode", mode, ...(latin && mode !== "latin" ? ["--latin"] : []),
+                       ...(perVerse ? ["--per-verse"] : [])];
+      cases.push([`#1:1-7${flags.length ? "?" + flags.join("&") : ""}`, options]);
+    }
+  }
+  cases.push(["#1:1-7?arab&baris&cite=arabic", ["--mode", "arabic", "--line-per-verse", "--cite", "arabic"]],
+             ["#1:2-4?terjemah&cite=qs", ["--mode", "translation", "--cite", "qs"]]);
   for (const [hash, options] of cases) {
     await goHash(hash);
     const [, first, last] = /1:(\d)-(\d)/.exec(hash);
@@ -95,19 +103,19 @@ test("Al-Fatihah in every part combination reads as pelvaron insert --format tex
 test("Unduh .docx gives the bytes pelvaron insert writes", async () => {
   const downloads = mkdtempSync(join(tmpdir(), "pelvaron-download-"));
   await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads });
-  await goHash("#2:255-257?cite=qs");
+  await goHash("#2:255-257?latin&cite=qs");
   await page.click("#download");
   const name = "al-quran-2-255-257.docx";
   for (let i = 0; i < 100 && !readdirSync(downloads).includes(name); i++) await new Promise((r) => setTimeout(r, 100));
   const downloaded = readFileSync(join(downloads, name));
-  const expected = cli("insert", "--surah", "2", "--first", "255", "--last", "257", "--cite", "qs", "-o", "-",
-                       "--format", "docx");
+  const expected = cli("insert", "--surah", "2", "--first", "255", "--last", "257", "--latin", "--cite", "qs",
+                       "-o", "-", "--format", "docx");
   assert.ok(downloaded.equals(expected), `${name}: ${downloaded.length} bytes, the CLI's ${expected.length}`);
   rmSync(downloads, { recursive: true, force: true });
 });
 
-test("Salin puts right-to-left Arabic in the Quran font and the plain text on the clipboard", async () => {
-  await goHash("#1:1-7");
+test("Salin puts right-to-left Arabic in the Quran font, italic Latin and the plain text on the clipboard", async () => {
+  await goHash("#1:1-7?latin");
   await page.bringToFront();
   await page.click("#copy");
   assert.equal(await message(), "");
@@ -120,6 +128,8 @@ test("Salin puts right-to-left Arabic in the Quran font and the plain text on th
     const paragraphs = [...doc.querySelectorAll("p")].map((p) => ({
       dir: p.getAttribute("dir"), arabic: /[\u0600-\u06ff]/.test(p.textContent),
       fonts: [...p.querySelectorAll("span")].map((s) => s.style.fontFamily.split(",")[0].replace(/["']/g, "")),
+      italic: p.querySelector("span") !== null &&
+              [...p.querySelectorAll("span")].every((s) => s.style.fontStyle === "italic"),
     }));
     return { paragraphs, text };
   });
@@ -129,8 +139,11 @@ test("Salin puts right-to-left Arabic in the Quran font and the plain text on th
     assert.equal(p.dir, "rtl");
     assert.ok(p.fonts.every((f) => f === "Amiri Quran"), p.fonts.join());
   }
-  assert.ok(clip.paragraphs.some((p) => !p.arabic && p.dir === "ltr"));
-  assert.equal(clip.text, cliText(1, 1, 7));
+  assert.ok(arabic.every((p) => !p.italic));
+  const latinLines = cliText(1, 1, 7, "--mode", "latin").trimEnd().split("\n");
+  assert.equal(clip.paragraphs.filter((p) => p.italic).length, latinLines.length);
+  assert.ok(clip.paragraphs.some((p) => !p.arabic && !p.italic && p.dir === "ltr"));
+  assert.equal(clip.text, cliText(1, 1, 7, "--latin"));
 });
 
 test("the search box finds what pelvaron find finds, and refuses as it does", async () => {
@@ -161,24 +174,26 @@ test("a verse outside the surah gets the command line's message and no preview",
 });
 
 test("the address round-trips through the form, and the surah picker finds a name typed in part", async () => {
-  await goHash("#36:1-12?terjemah&perayat&cite=short");
+  await goHash("#36:1-12?terjemah&latin&perayat&cite=short");
   const form = () => page.evaluate(() => ({
     surah: document.getElementById("surah").value, first: document.getElementById("first").value,
     last: document.getElementById("last").value, arab: document.getElementById("part-arab").checked,
-    terjemah: document.getElementById("part-terjemah").checked,
+    latin: document.getElementById("part-latin").checked, terjemah: document.getElementById("part-terjemah").checked,
     perVerse: document.getElementById("layout-verse").checked, cite: document.getElementById("cite").value,
     hash: location.hash }));
-  assert.deepEqual(await form(), { surah: "36. Ya-Sin", first: "1", last: "12", arab: false, terjemah: true,
-                                   perVerse: true, cite: "short", hash: "#36:1-12?terjemah&perayat&cite=short" });
+  assert.deepEqual(await form(), { surah: "36. Ya-Sin", first: "1", last: "12", arab: false, latin: true,
+                                   terjemah: true, perVerse: true, cite: "short",
+                                   hash: "#36:1-12?terjemah&latin&perayat&cite=short" });
   await page.click("#part-arab");
-  assert.equal((await form()).hash, "#36:1-12?perayat&cite=short");
+  assert.equal((await form()).hash, "#36:1-12?latin&perayat&cite=short");
   await page.reload({ waitUntil: "load" });
   await page.waitForSelector("html[data-ready]");
   assert.equal((await form()).arab, true);
-  assert.equal(await previewText(), cliText(36, 1, 12, "--line-per-verse", "--cite", "short"));
+  assert.equal(await previewText(), cliText(36, 1, 12, "--latin", "--per-verse", "--cite", "short"));
   await page.$eval("#surah", (s) => { s.value = "al-baq"; s.dispatchEvent(new Event("change")); });
-  assert.deepEqual(await form(), { surah: "2. Al-Baqarah", first: "1", last: "286", arab: true, terjemah: true,
-                                   perVerse: true, cite: "short", hash: "#2:1-286?perayat&cite=short" });
+  assert.deepEqual(await form(), { surah: "2. Al-Baqarah", first: "1", last: "286", arab: true, latin: true,
+                                   terjemah: true, perVerse: true, cite: "short",
+                                   hash: "#2:1-286?latin&perayat&cite=short" });
 });
 
 test("figures, screenshots, and nothing asked of another origin", async () => {
@@ -188,14 +203,14 @@ test("figures, screenshots, and nothing asked of another origin", async () => {
     const t0 = performance.now();
     addEventListener("hashchange", () => requestAnimationFrame(() => setTimeout(() => done(performance.now() - t0))),
                      { once: true });
-    location.hash = "#2:1-286";
+    location.hash = "#2:1-286?latin";
   }));
   const renderMs = await page.evaluate(() => window.pelvaronLastRenderMs);
   console.log(`Al-Baqarah, all parts, preview: ${renderMs.toFixed(0)} ms in the engine and the DOM, ` +
               `${frameMs.toFixed(0)} ms to the next frame`);
   mkdirSync(artifacts, { recursive: true });
-  for (const [width, height, hash] of [[360, 740, "#1:1-7"], [390, 844, "#2:255-257?cite=qs"],
-                                      [1280, 800, "#1:1-7?cite=arabic"]]) {
+  for (const [width, height, hash] of [[360, 740, "#1:1-7?latin"], [390, 844, "#2:255-257?latin&cite=qs"],
+                                      [1280, 800, "#1:1-7?latin&perayat&cite=arabic"]]) {
     await page.setViewport({ width, height });
     await goHash(hash);
     await page.evaluate(() => document.fonts.ready);

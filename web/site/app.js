@@ -1,7 +1,7 @@
 // The page: loads the engine and the pack, keeps the form, the address and the preview in
 // step, and hands out the verse as rich text and as .docx. Everything stays in this browser.
 import createEngine from "./engine.js";
-import { formatAddress, modeOf, parseAddress } from "./address.js";
+import { formatAddress, parseAddress, partsOf } from "./address.js";
 
 const $ = (id) => document.getElementById(id);
 const STORAGE_KEY = "pelvaron.choices";  // the last parts, layout and citation, nothing else
@@ -59,6 +59,7 @@ function readForm() {
     latin: $("part-latin").checked,
     terjemah: $("part-terjemah").checked,
     perVerse: $("layout-verse").checked,
+    linePerVerse: $("line-per-verse").checked,
     cite: $("cite").value,
   };
 }
@@ -73,14 +74,15 @@ function writeForm(choice) {
   $("part-latin").checked = choice.latin;
   $("part-terjemah").checked = choice.terjemah;
   $(choice.perVerse ? "layout-verse" : "layout-block").checked = true;
+  $("line-per-verse").checked = choice.linePerVerse;
   $("cite").value = choice.cite;
 }
 
 function requestOf(choice) {
-  const mode = modeOf(choice);
-  if (!mode) return null;
-  return { surah: choice.surah, first: choice.first, last: choice.last, mode,
-           linePerVerse: choice.perVerse, cite: choice.cite };
+  const parts = partsOf(choice);
+  if (!parts) return null;
+  return { surah: choice.surah, first: choice.first, last: choice.last, ...parts, perVerse: choice.perVerse,
+           linePerVerse: choice.linePerVerse, cite: choice.cite };
 }
 
 function render(choice) {
@@ -88,7 +90,7 @@ function render(choice) {
   const buttons = [$("copy"), $("download")];
   current = null;
   if (!request) {
-    showMessage("Pilih sedikitnya satu bagian: Arab atau Terjemah.");
+    showMessage("Pilih sedikitnya satu bagian: Arab, Latin atau Terjemah.");
   } else if (!choice.surah) {
     showMessage("Surat tidak dikenal: ketik nama atau nomor 1–114.");
   } else {
@@ -112,8 +114,9 @@ function update({ fromAddress = false } = {}) {
   if (!choice) return;
   if (fromAddress) writeForm(choice);
   else history.replaceState(null, "", formatAddress(choice));
-  localStorage.setItem(STORAGE_KEY, JSON.stringify(
-    { arab: choice.arab, latin: choice.latin, terjemah: choice.terjemah, perVerse: choice.perVerse, cite: choice.cite }));
+  localStorage.setItem(STORAGE_KEY, JSON.stringify({ arab: choice.arab, latin: choice.latin, terjemah: choice.terjemah,
+                                                     perVerse: choice.perVerse, linePerVerse: choice.linePerVerse,
+                                                     cite: choice.cite }));
   render(choice);
 }
 
@@ -187,8 +190,8 @@ function startingChoice() {
   if (fromAddress) return fromAddress;
   let saved = {};
   try { saved = JSON.parse(localStorage.getItem(STORAGE_KEY)) || {}; } catch { saved = {}; }
-  return { surah: 1, first: 1, last: 7, arab: true, latin: false, terjemah: true, perVerse: false, cite: "none",
-           ...saved };
+  return { surah: 1, first: 1, last: 7, arab: true, latin: false, terjemah: true, perVerse: false,
+           linePerVerse: false, cite: "none", ...saved };
 }
 
 async function main() {
@@ -204,16 +207,14 @@ async function main() {
     option.label = `${s.verses} ayat`;
     return option;
   }));
-  // The Latin reading is not in the engine yet.
-  $("latin-choice").hidden = true;
   const choice = startingChoice();
-  choice.latin = false;
   writeForm(choice);
   history.replaceState(null, "", formatAddress(choice));
   render(choice);
 
   $("surah").addEventListener("change", onSurahPicked);
-  for (const id of ["first", "last", "part-arab", "part-latin", "part-terjemah", "layout-block", "layout-verse", "cite"])
+  for (const id of ["first", "last", "part-arab", "part-latin", "part-terjemah", "layout-block", "layout-verse",
+                    "line-per-verse", "cite"])
     $(id).addEventListener("change", () => update());
   $("search").addEventListener("submit", search);
   $("request").addEventListener("submit", (event) => event.preventDefault());
