@@ -118,15 +118,6 @@ class TextOutput : public DocumentOutput {
 
 bool IsStandardOutput(const std::string& path) { return path.empty() || path == "-"; }
 
-std::string DocumentTitle(int surah, int firstVerse, int lastVerse) {
-  std::string title = "Al-Quran ";
-  for (const auto& [number, after] : {std::pair{surah, ":"}, std::pair{firstVerse, "\u2013"}, std::pair{lastVerse, ""}}) {
-    title += std::to_string(number);
-    title += after;
-  }
-  return title;
-}
-
 std::string DefaultFormatFor(const std::string& path) {
   const std::string extension = std::filesystem::path(path).extension().string();
   const bool docx = extension.size() == 5 && std::equal(extension.begin(), extension.end(), ".docx", [](char a, char b) {

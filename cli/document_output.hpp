@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "docx/docx_writer.hpp"
 #include "insert/document_ops.hpp"
 
 namespace pelvaron::cli {
@@ -32,8 +33,7 @@ struct DocumentOutputOptions {
   std::string title;  // the .docx's document title
 };
 
-// "Al-Quran S:A–B", the title of a document of verses A to B of surah S.
-std::string DocumentTitle(int surah, int firstVerse, int lastVerse);
+using docx::DocumentTitle;
 
 // The format named on the command line ("trace", "docx", "text"), written to `path`, or to
 // standard output when `path` is empty or "-".

@@ -12,9 +12,6 @@
 namespace pelvaron::cli {
 namespace {
 
-// What the user is told when nothing matches.
-constexpr const char* kNotFound = "tidak ditemukan";
-
 struct FindOptions {
   std::string appPath;
   int limit = 10;
@@ -35,7 +32,7 @@ void PrintJson(const std::vector<search::SearchResult>& results) {
 // Exit status 1 when nothing was found, through the same path as every other failure.
 class NothingFound : public std::exception {
  public:
-  const char* what() const noexcept override { return kNotFound; }
+  const char* what() const noexcept override { return search::kNothingFound; }
 };
 
 void RunFind(const FindOptions& options) {

@@ -51,7 +51,8 @@ std::vector<ArabicWord> ParseWords(std::string_view text) {
 }
 
 bool HasVowel(const ArabicLetter& l) {
-  return std::ranges::any_of(l.marks, [](char32_t m) {
+  // Iterator algorithms, not std::ranges: the web build's libc++ 14 lacks the range ones.
+  return std::any_of(l.marks.begin(), l.marks.end(), [](char32_t m) {
     return (m >= ar::kFathatan && m <= ar::kShadda) || m == ar::kSukun || m == ar::kDaggerAlef ||
            (m >= ar::kOpenFathatan && m <= ar::kOpenKasratan);
   });
@@ -224,8 +225,8 @@ Word SpellLetters(const ArabicWord& w) {
 
 Word BuildWord(const ArabicWord& w) {
   // The letters at a surah's head carry no vowel at all and are read by name.
-  if (std::ranges::none_of(w, HasVowel) &&
-      std::ranges::all_of(w, [](const ArabicLetter& l) { return !LetterName(l.base).empty(); }))
+  if (std::none_of(w.begin(), w.end(), HasVowel) &&
+      std::all_of(w.begin(), w.end(), [](const ArabicLetter& l) { return !LetterName(l.base).empty(); }))
     return SpellLetters(w);
   Word word;
   bool assimilateNext = false;  // the article's l became the next letter

@@ -5,6 +5,10 @@
 #include <system_error>
 #include <limits>
 #include <string>
+#if defined(_LIBCPP_VERSION) && !defined(__cpp_lib_to_chars)
+#include <locale>
+#include <sstream>
+#endif
 
 #include "module/error.hpp"
 
@@ -12,6 +16,21 @@ namespace pelvaron {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+#if defined(_LIBCPP_VERSION) && !defined(__cpp_lib_to_chars)
+// libc++ 14 (emscripten's) has no from_chars for double. A stream in the classic locale reads
+// the checked literal the same way, whatever the global locale; it fails only out of range.
+std::errc ReadDouble(const char* first, const char* last, double& value) {
+  std::istringstream in(std::string(first, last));
+  in.imbue(std::locale::classic());
+  in >> value;
+  return in.fail() ? std::errc::result_out_of_range : std::errc{};
+}
+#else
+std::errc ReadDouble(const char* first, const char* last, double& value) {
+  return std::from_chars(first, last, value).ec;
+}
+#endif
 
 // The value of a literal ParseDecimal has checked. std::from_chars, unlike strtod, ignores the
 // C locale: inside Word another component may switch it to one with a decimal comma, where
@@ -21,7 +40,7 @@ double LiteralValue(const std::string& literal) {
   const char* last = first + literal.size();
   if (first != last && *first == '+') ++first;  // from_chars takes no plus sign
   double value = 0.0;
-  const auto [end, error] = std::from_chars(first, last, value);
+  const std::errc error = ReadDouble(first, last, value);
   if (error == std::errc::result_out_of_range) {
     // What strtod gives: infinity for a value too large, zero for one too small.
     const bool tiny = literal.find("e-") != std::string::npos;

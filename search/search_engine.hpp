@@ -12,6 +12,9 @@
 
 namespace pelvaron::search {
 
+// What the user is told when nothing matches.
+inline constexpr const char* kNothingFound = "tidak ditemukan";
+
 struct SearchResult {
   int surah = 0;
   int verse = 0;

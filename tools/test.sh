@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every test: the unit and command-line tests in the default and the sanitizer builds, the
 # default data pack against its source and LibreOffice, the damaged-pack suite, and the
-# readers under libFuzzer.
+# readers under libFuzzer, the web page in Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -25,6 +25,7 @@ for preset in default sanitize; do
 done
 bash tests/docx/libreoffice_check.sh
 bash tests/writer/run.sh
+bash tests/web/run.sh
 
 # The readers under libFuzzer (ASan + UBSan), a short bounded run per target.
 cmake --preset fuzz >/dev/null
