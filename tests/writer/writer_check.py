@@ -167,7 +167,14 @@ check(office.new_document().Text is not None and office.process.poll() is None,
 office.use_pack("default")
 doc, messages, seconds = run_command("Insert?surah=2&first=1&last=286&mode=all")
 print("Al-Baqarah 1-286, mode all: %.2f s in Writer, %d paragraphs" % (seconds, doc.Text.getString().count("\n") + 1))
+# Its PDF: no line holds half a verse-end mark.
+pdf = os.path.join(WORK, "al-baqarah.pdf")
+doc.storeToURL(uno.systemPathToFileUrl(pdf), (prop("FilterName", "writer_pdf_Export"),))
 doc.close(True)
+subprocess.run(["pdftotext", "-enc", "UTF-8", pdf, pdf + ".txt"], check=True)
+split = subprocess.run(["node", os.path.join(os.path.dirname(__file__), "..", "docx", "expect_whole_verse_ends.js"),
+                        pdf + ".txt", "surah 2 verses 1-286 from Writer"])
+check(split.returncode == 0, "Al-Baqarah 1-286 from Writer: no verse-end mark split over two lines")
 
 office.close()
 print("%d failed" % len(failures))
