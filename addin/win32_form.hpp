@@ -56,7 +56,8 @@ class Win32Form : public forms::Form {
   void Load();
   void Paint();
   RECT PixelRect(const forms::ControlLayout& control) const;
-  HFONT Font(const std::optional<forms::FontStyle>& style);
+  // For a label, at the size LabelPoints gives it.
+  HFONT Font(const std::optional<forms::FontStyle>& style, const forms::ControlLayout* label = nullptr);
   // The label or shape under a client point, drawn last wins; null for the bare form.
   const forms::ControlLayout* WindowlessAt(POINT point) const;
   // What a mouse click at a client point reaches: a label's name, "" for the bare form (or a

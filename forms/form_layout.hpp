@@ -57,6 +57,9 @@ struct ControlLayout {
   // Combo boxes: the list stays open below the edit field, filling the layout's height. Only
   // such a list reports double-clicks; a drop-down's list closes on the first click.
   bool listOpen = false;
+  // Labels: the runtime draws the caption in the largest size down from the font's that
+  // fits the width, measured in its own text metrics (FittedPoints).
+  bool shrinkToFit = false;
 };
 
 // A control of a layout with the fields every control has; the rest keep their defaults.

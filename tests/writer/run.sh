@@ -61,6 +61,7 @@ exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done  # a busy machine starts it slowly
+[ -s "$work/display" ] || { echo "writer: Xvfb did not start" >&2; exit 1; }
 DISPLAY=":$(head -n1 "$work/display")" timeout 300 /usr/bin/python3 tests/writer/screens.py "$work" "$artifacts" "${as_user[@]}"
 echo "screenshots: $artifacts"

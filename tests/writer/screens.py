@@ -103,6 +103,20 @@ shoot("dialog.png")
 office.dispatch(doc, "About")
 settle()
 shoot("about.png")
+# Every label of the About box fits its box in the window's own font metrics (the AWT font
+# the label draws with, XFont.getStringWidth).
+toolkit = office.ctx.ServiceManager.createInstanceWithContext("com.sun.star.awt.Toolkit", office.ctx)
+FIXED_TEXT = uno.getTypeByName("com.sun.star.awt.XFixedText")
+about = [w for w in (toolkit.getTopWindow(i) for i in range(toolkit.getTopWindowCount()))
+         if getattr(w, "getTitle", lambda: "")() == " " * 15 + "About"]
+check(len(about) == 1, "the About box is one top window")
+labels = [w for w in (about[0].getWindows() if about else ()) if w.queryInterface(FIXED_TEXT)]
+check(len(labels) == 9, "the About box has nine labels: %d" % len(labels))
+for label in labels:
+    font = label.getProperty("FontDescriptor")
+    width, box = label.getFont(font).getStringWidth(label.getText()), label.getPosSize().Width
+    print("LABEL: %r %s %d pt: %d of %d pixels" % (label.getText(), font.Name, font.Height, width, box))
+    check(0 < width <= box, "About label %r fits its %d pixels: %d" % (label.getText(), box, width))
 messages, _ = office.dispatch(doc, "GetAll", "about click form\nok\n")
 check(messages == [] and doc.Text.getString() != "", "OK in the shown dialog inserts")
 check(office.has_font("Amiri Quran"), "the extension's Amiri Quran is usable after the first command")

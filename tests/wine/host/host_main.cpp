@@ -22,6 +22,7 @@
 // then holds that second insertion only.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +32,9 @@
 #include <vector>
 
 #include "addin/extensibility.hpp"
+#include "addin/label_font.hpp"
+#include "addin/wide_text.hpp"
+#include "forms/about_box.hpp"
 #include "registration_names.hpp"  // generated in the add-in's build folder
 #include "tests/wine/host/add_in_loader.hpp"
 #include "tests/wine/host/checks.hpp"
@@ -458,7 +462,32 @@ int Insert(const Options& o) {
   return check.failed();
 }
 
+// Every About label's caption fits its box in GDI's own metrics (GetTextExtentPoint32W) at the
+// size the add-in draws it, for the build's identity and for a long author name.
+void CheckAboutLabelsFit() {
+  HDC screen = GetDC(nullptr);
+  const float twipsPerPixel = 1440.0f / static_cast<float>(GetDeviceCaps(screen, LOGPIXELSX));
+  ReleaseDC(nullptr, screen);
+  pelvaron::forms::AboutIdentity longAuthor = pelvaron::forms::kBuildIdentity;
+  longAuthor.author = "Muhammad Abdurrahman Wahid";
+  for (const auto& identity : {pelvaron::forms::kBuildIdentity, longAuthor}) {
+    for (const auto& c : pelvaron::forms::AboutBoxLayout(identity).controls) {
+      if (c.kind != pelvaron::forms::ControlKind::Label || !c.font) continue;
+      const int box = static_cast<int>(std::nearbyint(c.width / twipsPerPixel));
+      const float points = pelvaron::addin::LabelPoints(c, *c.font, box);
+      HFONT font = pelvaron::addin::CreateStyleFont(*c.font, points);
+      const int width = pelvaron::addin::TextWidthPixels(font, pelvaron::addin::Widen(c.caption));
+      DeleteObject(font);
+      std::printf("LABEL: %s \"%s\" %s %.2f pt: %d of %d pixels\n", c.name.c_str(), c.caption.c_str(),
+                  c.font->name.c_str(), points, width, box);
+      check(width > 0 && width <= box, c.name + " \"" + c.caption + "\" fits its " + std::to_string(box) +
+                                           " pixels: " + std::to_string(width));
+    }
+  }
+}
+
 int About(const Options& o) {
+  CheckAboutLabelsFit();
   AddWordMenus();
   ComPtr<IDTExtensibility2> addIn = CreateAddIn();
   if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
