@@ -6,6 +6,7 @@
 #include <com/sun/star/awt/FontDescriptor.hpp>
 #include <com/sun/star/awt/FontUnderline.hpp>
 #include <com/sun/star/awt/FontWeight.hpp>
+#include <com/sun/star/awt/Key.hpp>
 #include <com/sun/star/awt/Pointer.hpp>
 #include <com/sun/star/awt/PosSize.hpp>
 #include <com/sun/star/awt/SystemPointer.hpp>
@@ -16,17 +17,21 @@
 #include <com/sun/star/awt/XButton.hpp>
 #include <com/sun/star/awt/XCheckBox.hpp>
 #include <com/sun/star/awt/XComboBox.hpp>
+#include <com/sun/star/awt/XDevice.hpp>
 #include <com/sun/star/awt/XDialog.hpp>
+#include <com/sun/star/awt/XFont.hpp>
 #include <com/sun/star/awt/XFixedText.hpp>
 #include <com/sun/star/awt/XItemListener.hpp>
+#include <com/sun/star/awt/XKeyListener.hpp>
 #include <com/sun/star/awt/XMouseListener.hpp>
 #include <com/sun/star/awt/XTextComponent.hpp>
 #include <com/sun/star/awt/XTopWindow.hpp>
 #include <com/sun/star/awt/XTopWindowListener.hpp>
 #include <com/sun/star/awt/XVclWindowPeer.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
-#include <cppuhelper/implbase4.hxx>
+#include <cppuhelper/implbase5.hxx>
 
+#include "forms/fit_text.hpp"
 #include "module/error.hpp"
 #include "writer/awt_forms.hpp"
 #include "writer/uno_text.hpp"
@@ -40,14 +45,27 @@ using css::uno::UNO_QUERY_THROW;
 namespace awt = css::awt;
 
 // Routes a control's toolkit events to its form; forgets the form once it is unloaded.
-class AwtListener : public cppu::WeakImplHelper4<awt::XActionListener, awt::XItemListener, awt::XMouseListener,
-                                                awt::XTopWindowListener> {
+class AwtListener : public cppu::WeakImplHelper5<awt::XActionListener, awt::XItemListener, awt::XMouseListener,
+                                                awt::XTopWindowListener, awt::XKeyListener> {
  public:
   explicit AwtListener(AwtForm* form) : form_(form) {}
   void Forget() { form_ = nullptr; }
   void Name(const Reference<css::uno::XInterface>& source, std::string name) { names_[source.get()] = std::move(name); }
 
-  void SAL_CALL actionPerformed(const awt::ActionEvent& e) override { Click(e.Source); }
+  // A combo box reports a double-click on its list entry as an action; a button its click.
+  void SAL_CALL actionPerformed(const awt::ActionEvent& e) override {
+    if (form_ && combos_.count(Reference<css::uno::XInterface>(e.Source, UNO_QUERY).get()))
+      return form_->OnDoubleClick(NameOf(e.Source));
+    Click(e.Source);
+  }
+  // A combo box is a compound control: it hears the keys typed into its edit field.
+  void SAL_CALL keyPressed(const awt::KeyEvent& e) override {
+    if (form_ && e.KeyCode == awt::Key::RETURN) form_->OnEnter(NameOf(e.Source));
+  }
+  void SAL_CALL keyReleased(const awt::KeyEvent&) override {}
+  void Combo(const Reference<css::uno::XInterface>& source) {
+    combos_.insert(Reference<css::uno::XInterface>(source, UNO_QUERY).get());
+  }
   void SAL_CALL itemStateChanged(const awt::ItemEvent& e) override {
     if (form_) form_->OnSelected(NameOf(e.Source), e.Selected);
   }
@@ -87,6 +105,7 @@ class AwtListener : public cppu::WeakImplHelper4<awt::XActionListener, awt::XIte
   AwtForm* form_;
   std::map<css::uno::XInterface*, std::string> names_;
   std::set<css::uno::XInterface*> watched_;
+  std::set<css::uno::XInterface*> combos_;
 };
 
 namespace {
@@ -194,6 +213,19 @@ awt::FontDescriptor Font(const forms::FontStyle& style) {
   return font;
 }
 
+// The size a shrink-to-fit label draws its caption at, measured in the window's own font
+// metrics (XDevice::getFont, XFont::getStringWidth).
+float LabelPoints(const Reference<awt::XWindowPeer>& peer, forms::FontStyle style, const forms::ControlLayout& label,
+                  float twipsPerPixel) {
+  Reference<awt::XDevice> device(peer, UNO_QUERY_THROW);
+  const rtl::OUString text = ToOUString(label.caption);
+  const auto box = static_cast<float>(Pixels(label.width, twipsPerPixel));
+  return forms::FittedPoints(style.points, box, [&](float points) {
+    style.points = points;
+    return static_cast<float>(device->getFont(Font(style))->getStringWidth(text));
+  });
+}
+
 // The peer's own properties: the one way to give a raw toolkit window a font and a colour
 // (the API marks it deprecated in favour of control models, which raw peers do not have).
 void SetPeerProperty(const Reference<awt::XVclWindowPeer>& peer, const char* name, const Any& value) {
@@ -274,11 +306,16 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
   descriptor.Bounds = awt::Rectangle(Pixels(control.left, tpp), Pixels(control.top, tpp), Pixels(control.width, tpp),
                                      Pixels(control.height, tpp));
   descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
+  // An open list stays below the edit field (and reports double-clicks); else a drop-down.
   if (control.kind == forms::ControlKind::ComboBox)
-    descriptor.WindowAttributes |= awt::WindowAttribute::BORDER | awt::VclWindowPeerAttribute::DROPDOWN;
+    descriptor.WindowAttributes |= awt::WindowAttribute::BORDER | (control.listOpen ? 0 : awt::VclWindowPeerAttribute::DROPDOWN);
   Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
   Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
-  if (control.font) SetPeerProperty(vcl, "FontDescriptor", Any(Font(*control.font)));
+  if (control.font) {
+    forms::FontStyle style = *control.font;
+    if (control.shrinkToFit) style.points = LabelPoints(peer, style, control, tpp);
+    SetPeerProperty(vcl, "FontDescriptor", Any(Font(style)));
+  }
   if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
   // A transparent label shows what lies under it (the About box's word-mark is drawn
   // from overlapping labels); others take the form's colour.
@@ -312,6 +349,9 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
       box->setDropDownLineCount(8);
       listener_->Name(box, control.name);
       box->addItemListener(Reference<awt::XItemListener>(listener_.get()));
+      box->addActionListener(Reference<awt::XActionListener>(listener_.get()));
+      window->addKeyListener(Reference<awt::XKeyListener>(listener_.get()));
+      listener_->Combo(box);
       slot->combo = std::make_unique<AwtCombo>(peer, control.name, where, events_);
       break;
     }
@@ -422,6 +462,14 @@ void AwtForm::OnSelected(const std::string& combo, int index) {
     slot.combo->Select(index);
     events_.Click(combo);
   });
+}
+
+void AwtForm::OnEnter(const std::string& control) {
+  runtime_.RunEvent([&] { events_.EnterPressed(control); });
+}
+
+void AwtForm::OnDoubleClick(const std::string& control) {
+  runtime_.RunEvent([&] { events_.DoubleClick(control); });
 }
 
 void AwtForm::OnCloseBox() { Unload(); }

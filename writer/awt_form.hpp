@@ -43,6 +43,9 @@ class AwtForm : public forms::Form {
   // What a control (or "" the form's surface) reports: a click, a selected entry, the close box.
   void OnClick(const std::string& control);
   void OnSelected(const std::string& combo, int index);
+  // Enter in a combo box's edit field; a double-click on an entry of its open list.
+  void OnEnter(const std::string& combo);
+  void OnDoubleClick(const std::string& combo);
   void OnCloseBox();
   void OnWindowGone();
 

@@ -1,6 +1,7 @@
 #include "writer/session.hpp"
 
 #include <cstdlib>
+#include <functional>
 #include <fstream>
 #include <map>
 
@@ -18,6 +19,8 @@
 
 #include "data/surah_index.hpp"
 #include "forms/about_box.hpp"
+#include "forms/search_dialog.hpp"
+#include "forms/search_script.hpp"
 #include "forms/verse_dialog.hpp"
 #include "insert/insert_request.hpp"
 #include "module/error.hpp"
@@ -47,6 +50,23 @@ std::pair<std::string, std::string> SplitWord(const std::string& line) {
   return {line.substr(0, blank), line.substr(blank + 1)};
 }
 
+// The script's user on the AWT runtime: Enter and clicks reach the form as the toolkit's
+// events do; State lines go to the log.
+class AwtUser : public forms::ScriptedUser {
+ public:
+  explicit AwtUser(std::function<void(const std::string&)> log) : log_(std::move(log)) {}
+  void PressEnter(forms::Form& form, std::string_view control) override {
+    static_cast<AwtForm&>(form).OnEnter(std::string(control));
+  }
+  void Click(forms::Form& form, std::string_view control) override {
+    static_cast<AwtForm&>(form).OnClick(std::string(control));
+  }
+  void Write(const std::string& line) override { log_(line); }
+
+ private:
+  std::function<void(const std::string&)> log_;
+};
+
 int ScriptNumber(const std::string& text) {
   try {
     std::size_t used = 0;
@@ -72,6 +92,7 @@ void Session::Shutdown() noexcept {
   try {
     app_.VerseForm().form().Unload();
     app_.AboutForm().form().Unload();
+    app_.SearchForm().form().Unload();
     runtime_.DisposePending();
   } catch (...) {
   }
@@ -79,7 +100,7 @@ void Session::Shutdown() noexcept {
 
 bool Session::Knows(const std::string& command) {
   return command == "Insert" || command == "GetAll" || command == "GetAyat" || command == "GetTerjemah" ||
-         command == "About";
+         command == "About" || command == "CariAyat";
 }
 
 void Session::Log(const std::string& line) const {
@@ -152,6 +173,7 @@ void Session::RunCommand(const std::string& command, const std::string& query, c
   if (command == "GetAll") return app_.OnGetAllClicked();
   if (command == "GetAyat") return app_.OnGetAyatClicked();
   if (command == "GetTerjemah") return app_.OnGetTerjemahClicked();
+  if (command == "CariAyat") return app_.OnSearchClicked();
   const InsertRequest request = ParseInsertQuery(query);
   try {
     CheckInsertRequest(state_, request);
@@ -216,6 +238,14 @@ void Session::PlayLine(const std::string& line) {
     return static_cast<AwtForm&>(about).OnClick(target == "form" ? std::string() : target);
   }
   if (command == "about" && rest == "state") return Log(std::string("About loaded=") + (app_.AboutForm().form().Loaded() ? "1" : "0"));
+  if (command == "search") {
+    AwtUser user([this](const std::string& text) { Log(text); });
+    try {
+      return forms::RunSearchLine(app_, user, rest);
+    } catch (const forms::ScriptError& e) {
+      throw Error(ErrorKind::Input, e.what());
+    }
+  }
   throw Error(ErrorKind::Input, "\"" + line + "\" is no user action");
 }
 

@@ -18,7 +18,7 @@ from office import Office
 WORK, OUT, PREFIX = sys.argv[1], sys.argv[2], sys.argv[3:]
 MENU, MENU_BAR, TOOL_BAR = (uno.getConstantByName("com.sun.star.accessibility.AccessibleRole." + role)
                             for role in ("MENU", "MENU_BAR", "TOOL_BAR"))
-WORD_MENU = ["Get All", "Get Ayat", "Get Terjemah", "About"]
+WORD_MENU = ["Get All", "Get Ayat", "Get Terjemah", "About", "Cari Ayat"]
 failures = []
 
 
@@ -75,11 +75,12 @@ if menu:
 
 # LibreOffice's command descriptions carry the Word menu's tooltips (shown where a command
 # is placed on one of Writer's own toolbars; an add-on toolbar shows the caption instead).
-TOOLTIPS = ["Get Ayat, terjemah & Note ", "Get Ayat", "Get Terjemah", "About"]
+TOOLTIPS = ["Get Ayat, terjemah & Note ", "Get Ayat", "Get Terjemah", "About",
+            "Cari ayat dari kata, nama surat atau rujukan"]
 commands = office.ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.UICommandDescription",
                                                                office.ctx).getByName("com.sun.star.text.TextDocument")
 described = [{p.Name: p.Value for p in commands.getByName("vnd.pelvaron:" + c)}
-             for c in ("GetAll", "GetAyat", "GetTerjemah", "About")]
+             for c in ("GetAll", "GetAyat", "GetTerjemah", "About", "CariAyat")]
 check([(d.get("Label"), d.get("TooltipLabel")) for d in described] == list(zip(WORD_MENU, TOOLTIPS)),
       "the commands' labels and tooltips are the Word menu's")
 

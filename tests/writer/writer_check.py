@@ -95,6 +95,12 @@ CASES = [
      "default"),
     ("GetTerjemah", "surah select 0\nfrom select 2\nto select 2\nok\n",
      ["--surah", "1", "--first", "3", "--last", "5", "--mode", "translation"], "default"),
+    # Cari Ayat: Enter searches, the first result with a citation style, Sisipkan inserts.
+    ("CariAyat", "search query ayat kursi\nsearch pick 0\nsearch cite qs\nsearch insert\nsearch state\n",
+     ["--surah", "2", "--first", "255", "--last", "255", "--mode", "all", "--cite", "qs"], "default"),
+    ("CariAyat",
+     "search query 112:1-4\nsearch pick 0\nsearch cite short\nsearch mode arabic\nsearch insert\nsearch state\n",
+     ["--surah", "112", "--first", "1", "--last", "4", "--mode", "arabic", "--cite", "short"], "default"),
     ("Insert?surah=2&first=1&last=12&mode=translation", "",
      ["--surah", "2", "--first", "1", "--last", "12", "--mode", "translation"], "notes"),
 ]
@@ -105,8 +111,12 @@ for command, script, args, pack in CASES:
     doc, messages, _ = run_command(command, script)
     got = read(doc)
     name = command.split("&linePerVerse")[0] + (" [%s pack]" % pack if pack != "default" else "")
+    if command == "CariAyat":  # the form's state after Sisipkan: closed
+        check(messages == ["State loaded=0"], "%s %s: inserted and closed (%s)" % (name, args[1], messages))
+        messages = []
     check(messages == [], "%s: no message (%s)" % (name, messages))
-    check([p[0] for p in got] == lines, "%s: the paragraphs of pelvaron insert --format text" % name)
+    check([p[0] for p in got] == lines, "%s: the paragraphs of pelvaron insert --format text%s" %
+          (name, "" if [p[0] for p in got] == lines else ": %r" % [p[0][:12] for p in got]))
     check(got == want, "%s: direction, adjustment, fonts and sizes of the .docx model" % name)
     arabic = [p for p in got if p[0] and is_arabic(p[0][0])]
     latin = [p for p in got if p[0] and not is_arabic(p[0][0])]
