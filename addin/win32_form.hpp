@@ -16,10 +16,7 @@ namespace pelvaron::addin {
 class Win32FormsRuntime;
 class Win32Control;
 
-// Labels and shapes have no window: their form draws them and takes their clicks.
-inline bool Windowless(const forms::ControlLayout& c) {
-  return c.kind == forms::ControlKind::Label || c.kind == forms::ControlKind::Shape;
-}
+using forms::Windowless;
 inline COLORREF Colour(const forms::Rgb& rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
 class Win32Form : public forms::Form {

@@ -61,9 +61,11 @@ FormLayout AboutBoxLayout(const AboutIdentity& identity) {
       AboutLabel("Label9", std::string(identity.firstContact), 135, 540, 2175, 240, arialLink, kYellow,
                  Alignment::Centre, Pointer::Hand),
       AboutLabel("Label8", lastLetter, 840, 720, 330, 795, tahomaLarge, kBlue, Alignment::Left),
-      AboutLabel("Label7", "p", 1140, 720, 390, 720, tahomaLarge, kRed, Alignment::Left),
-      AboutLabel("Label5", rest, 645, 1185, 555, 210, tahomaSmall, kBlue, Alignment::Left),
-      AboutLabel("Label6", "roduct", 1290, 1185, 1035, 225, tahomaSmall, kRed, Alignment::Left),
+      AboutLabel("Label7", "p", 1140, 720, 330, 720, tahomaLarge, kRed, Alignment::Left),
+      // The small parts end where the large letters begin and begin where they end: no
+      // runtime then has to draw text over text.
+      AboutLabel("Label5", rest, 135, 1185, 705, 210, tahomaSmall, kBlue, Alignment::Right),
+      AboutLabel("Label6", "roduct", 1470, 1185, 495, 225, tahomaSmall, kRed, Alignment::Left),
       frame,
       AboutLabel("Label3", std::string(identity.secondContact), 135, 1485, 2175, 240, arialLink, kYellow,
                  Alignment::Centre, Pointer::Hand),

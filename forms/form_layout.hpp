@@ -62,6 +62,10 @@ struct ControlLayout {
   bool shrinkToFit = false;
 };
 
+// Labels and shapes have no window of their own in any runtime: their form draws them (in
+// layout order, later over earlier) and takes their clicks.
+inline bool Windowless(const ControlLayout& c) { return c.kind == ControlKind::Label || c.kind == ControlKind::Shape; }
+
 // A control of a layout with the fields every control has; the rest keep their defaults.
 inline ControlLayout MakeControl(std::string name, ControlKind kind, std::string caption, float left, float top,
                                  float width, float height, int tabIndex, std::optional<FontStyle> font) {

@@ -1,5 +1,6 @@
 #include "writer/awt_form.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -19,9 +20,10 @@
 #include <com/sun/star/awt/XComboBox.hpp>
 #include <com/sun/star/awt/XDevice.hpp>
 #include <com/sun/star/awt/XDialog.hpp>
-#include <com/sun/star/awt/XFont.hpp>
 #include <com/sun/star/awt/XFixedText.hpp>
+#include <com/sun/star/awt/XFont.hpp>
 #include <com/sun/star/awt/XItemListener.hpp>
+#include <com/sun/star/awt/XLayoutConstrains.hpp>
 #include <com/sun/star/awt/XKeyListener.hpp>
 #include <com/sun/star/awt/XMouseListener.hpp>
 #include <com/sun/star/awt/XTextComponent.hpp>
@@ -187,6 +189,7 @@ class AwtLabel : public forms::Label {
  public:
   explicit AwtLabel(const Reference<awt::XWindowPeer>& peer) : text_(peer, UNO_QUERY_THROW) {}
   std::string Caption() const override { return ToUtf8(text_->getText()); }
+  // Its window was sized to the caption at load; the forms change no caption later.
   void SetCaption(const std::string& text) override { text_->setText(ToOUString(text)); }
 
  private:
@@ -213,19 +216,6 @@ awt::FontDescriptor Font(const forms::FontStyle& style) {
   return font;
 }
 
-// The size a shrink-to-fit label draws its caption at, measured in the window's own font
-// metrics (XDevice::getFont, XFont::getStringWidth).
-float LabelPoints(const Reference<awt::XWindowPeer>& peer, forms::FontStyle style, const forms::ControlLayout& label,
-                  float twipsPerPixel) {
-  Reference<awt::XDevice> device(peer, UNO_QUERY_THROW);
-  const rtl::OUString text = ToOUString(label.caption);
-  const auto box = static_cast<float>(Pixels(label.width, twipsPerPixel));
-  return forms::FittedPoints(style.points, box, [&](float points) {
-    style.points = points;
-    return static_cast<float>(device->getFont(Font(style))->getStringWidth(text));
-  });
-}
-
 // The peer's own properties: the one way to give a raw toolkit window a font and a colour
 // (the API marks it deprecated in favour of control models, which raw peers do not have).
 void SetPeerProperty(const Reference<awt::XVclWindowPeer>& peer, const char* name, const Any& value) {
@@ -235,11 +225,43 @@ void SetPeerProperty(const Reference<awt::XVclWindowPeer>& peer, const char* nam
 #pragma GCC diagnostic pop
 }
 
+Any PeerProperty(const Reference<awt::XVclWindowPeer>& peer, const char* name) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  return peer->getProperty(rtl::OUString::createFromAscii(name));
+#pragma GCC diagnostic pop
+}
+
+// What a fixed text needs for its caption in its own font: AWT's metrics of the control.
+awt::Size TextSize(const Reference<awt::XWindowPeer>& label) {
+  return Reference<awt::XLayoutConstrains>(label, UNO_QUERY_THROW)->getMinimumSize();
+}
+
+// Gives the label window its font: for a shrink-to-fit label the largest size at which its
+// caption fits the box, as the window itself measures it.
+awt::FontDescriptor SetLabelFont(const Reference<awt::XWindowPeer>& label, forms::FontStyle style,
+                                 const forms::ControlLayout& layout, int32_t boxWidth) {
+  Reference<awt::XVclWindowPeer> vcl(label, UNO_QUERY_THROW);
+  const auto apply = [&](float points) {
+    style.points = points;
+    SetPeerProperty(vcl, "FontDescriptor", Any(Font(style)));
+  };
+  if (layout.shrinkToFit)
+    style.points = forms::FittedPoints(style.points, static_cast<float>(boxWidth), [&](float points) {
+      apply(points);
+      return static_cast<float>(TextSize(label).Width);
+    });
+  apply(style.points);
+  return Font(style);
+}
+
 }  // namespace
 
 struct AwtForm::Slot {
   forms::ControlKind kind;
   Reference<awt::XWindowPeer> peer;
+  std::vector<Reference<awt::XWindowPeer>> peers;  // a label's window, a shape's four lines
+  awt::FontDescriptor font;                        // a label's, at the size it is drawn
   std::unique_ptr<AwtCombo> combo;
   std::unique_ptr<AwtCheck> check;
   std::unique_ptr<AwtLabel> label;
@@ -289,13 +311,76 @@ void AwtForm::Load() {
   runtime_.Register(WindowHandle(), this);
   loaded_ = true;
   try {
-    for (const forms::ControlLayout& control : layout_.controls) CreateControl(control);
+    for (const forms::ControlKind kind : {forms::ControlKind::Shape, forms::ControlKind::Label})
+      for (const forms::ControlLayout& control : layout_.controls)
+        if (control.kind == kind) AddWindowless(control);
+    for (const forms::ControlLayout& control : layout_.controls)
+      if (!forms::Windowless(control)) CreateControl(control);
     events_.Form_Load();
   } catch (...) {
     Unload();
     throw;
   }
 }
+
+// Overlapping child windows hide one another, transparent or not, where the Win32 runtime
+// paints labels and shapes on the form. So a label's window covers only its text (its
+// width, the font's height, placed by its alignment) and a shape is four windows of one
+// pixel's width, its outline, made before the labels so that it lies over them as the Win32
+// form draws it (a child made earlier stays above).
+void AwtForm::AddWindowless(const forms::ControlLayout& control) {
+  const float tpp = runtime_.TwipsPerPixelX();
+  const int32_t x = Pixels(control.left, tpp), y = Pixels(control.top, tpp);
+  const int32_t width = Pixels(control.width, tpp), height = Pixels(control.height, tpp);
+  auto slot = std::make_unique<Slot>();
+  slot->kind = control.kind;
+  const auto window = [&](const char* service, const awt::Rectangle& bounds) {
+    awt::WindowDescriptor descriptor;
+    descriptor.Type = awt::WindowClass_SIMPLE;
+    descriptor.WindowServiceName = rtl::OUString::createFromAscii(service);
+    descriptor.Parent = peer_;
+    descriptor.Bounds = bounds;
+    descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
+    Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
+    slot->peers.push_back(peer);
+    return peer;
+  };
+  if (control.kind == forms::ControlKind::Shape) {
+    const sal_Int32 colour = control.foreColor ? Colour(*control.foreColor) : 0;
+    for (const awt::Rectangle& line : {awt::Rectangle(x, y, width, 1), awt::Rectangle(x, y + height - 1, width, 1),
+                                       awt::Rectangle(x, y, 1, height), awt::Rectangle(x + width - 1, y, 1, height)})
+      window("fixedtext", line)->setBackground(colour);
+    controls_.emplace(control.name, std::move(slot));
+    return;
+  }
+  Reference<awt::XWindowPeer> peer = window("fixedtext", awt::Rectangle(x, y, width, height));
+  Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
+  Reference<awt::XFixedText>(peer, UNO_QUERY_THROW)->setText(ToOUString(control.caption));
+  if (control.font) slot->font = SetLabelFont(peer, *control.font, control, width);
+  else PeerProperty(vcl, "FontDescriptor") >>= slot->font;
+  if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
+  if (layout_.backColor) peer->setBackground(Colour(*layout_.backColor));
+  const awt::Size text = TextSize(peer);
+  const int32_t textWidth = std::min<int32_t>(text.Width, width);
+  const int32_t spare = width - textWidth;
+  const int32_t left = x + (control.alignment == forms::Alignment::Centre  ? spare / 2
+                            : control.alignment == forms::Alignment::Right ? spare
+                                                                           : 0);
+  Reference<awt::XWindow>(peer, UNO_QUERY_THROW)
+      ->setPosSize(left, y, textWidth, std::min<int32_t>(text.Height, height), awt::PosSize::POSSIZE);
+  if (control.pointer == forms::Pointer::Hand) {
+    Reference<awt::XPointer> hand = awt::Pointer::create(runtime_.context());
+    hand->setType(awt::SystemPointer::REFHAND);
+    peer->setPointer(hand);
+  }
+  Reference<awt::XWindow> labelWindow(peer, UNO_QUERY_THROW);
+  listener_->Name(labelWindow, control.name);
+  labelWindow->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
+  slot->label = std::make_unique<AwtLabel>(peer);
+  controls_.emplace(control.name, std::move(slot));
+}
+
+awt::FontDescriptor AwtForm::LabelFont(std::string_view name) { return Find(name, forms::ControlKind::Label, "label").font; }
 
 void AwtForm::CreateControl(const forms::ControlLayout& control) {
   const float tpp = runtime_.TwipsPerPixelX();
@@ -311,11 +396,7 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
     descriptor.WindowAttributes |= awt::WindowAttribute::BORDER | (control.listOpen ? 0 : awt::VclWindowPeerAttribute::DROPDOWN);
   Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
   Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
-  if (control.font) {
-    forms::FontStyle style = *control.font;
-    if (control.shrinkToFit) style.points = LabelPoints(peer, style, control, tpp);
-    SetPeerProperty(vcl, "FontDescriptor", Any(Font(style)));
-  }
+  if (control.font) SetPeerProperty(vcl, "FontDescriptor", Any(Font(*control.font)));
   if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
   // A transparent label shows what lies under it (the About box's word-mark is drawn
   // from overlapping labels); others take the form's colour.
@@ -334,16 +415,6 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
   const std::string where = layout_.name + "." + control.name;
   const rtl::OUString caption = ToOUString(control.caption);
   switch (control.kind) {
-    case forms::ControlKind::Label: {
-      Reference<awt::XFixedText> text(peer, UNO_QUERY_THROW);
-      text->setText(caption);
-      text->setAlignment(control.alignment == forms::Alignment::Centre  ? 1
-                         : control.alignment == forms::Alignment::Right ? 2
-                                                                        : 0);
-      window->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
-      slot->label = std::make_unique<AwtLabel>(peer);
-      break;
-    }
     case forms::ControlKind::ComboBox: {
       Reference<awt::XComboBox> box(peer, UNO_QUERY_THROW);
       box->setDropDownLineCount(8);
@@ -366,11 +437,9 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
       button->addActionListener(Reference<awt::XActionListener>(listener_.get()));
       break;
     }
+    case forms::ControlKind::Label:
     case forms::ControlKind::Shape:
-      // A click on a shape is the form's.
-      listener_->Name(window, "");
-      window->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
-      break;
+      break;  // drawn by the form (AddWindowless)
   }
   controls_.emplace(control.name, std::move(slot));
 }
@@ -387,7 +456,10 @@ void AwtForm::Unload() {
   }
   // The window may be unloaded from one of its own handlers: it is disposed once that has
   // returned.
-  for (auto& [name, slot] : controls_) runtime_.DisposeLater(slot->peer);
+  for (auto& [name, slot] : controls_) {
+    if (slot->peer.is()) runtime_.DisposeLater(slot->peer);
+    for (const auto& peer : slot->peers) runtime_.DisposeLater(peer);
+  }
   runtime_.DisposeLater(peer_);
   controls_.clear();
   window_.clear();

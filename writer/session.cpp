@@ -1,5 +1,6 @@
 #include "writer/session.hpp"
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <fstream>
@@ -238,6 +239,18 @@ void Session::PlayLine(const std::string& line) {
     return static_cast<AwtForm&>(about).OnClick(target == "form" ? std::string() : target);
   }
   if (command == "about" && rest == "state") return Log(std::string("About loaded=") + (app_.AboutForm().form().Loaded() ? "1" : "0"));
+  if (command == "about" && rest == "labels") {
+    // What each label is drawn with, for a test to measure with AWT's font metrics.
+    auto& about = static_cast<AwtForm&>(app_.AboutForm().form());
+    for (const forms::ControlLayout& c : forms::AboutBoxLayout().controls) {
+      if (c.kind != forms::ControlKind::Label) continue;
+      const css::awt::FontDescriptor font = about.LabelFont(c.name);
+      Log("Label " + c.name + " font=" + QuoteTraceString(ToUtf8(font.Name)) + " height=" + std::to_string(font.Height) +
+          " weight=" + std::to_string(static_cast<int>(font.Weight)) + " box=" +
+          std::to_string(std::lround(c.width / runtime_.TwipsPerPixelX())) + " caption=" + QuoteTraceString(c.caption));
+    }
+    return;
+  }
   if (command == "search") {
     AwtUser user([this](const std::string& text) { Log(text); });
     try {

@@ -81,6 +81,7 @@ host_run() {
   passed=$((passed + $(echo "$out" | grep -c '^PASS')))
   failed=$((failed + $(echo "$out" | grep -c '^FAIL')))
   echo "$out" | grep '^COUNTS' | sed "s/^/$arch: /" >>"$work/counts.txt"
+  echo "$out" | grep '^LABEL' | sed "s/^/$arch: /" || true
   [ $rc -eq 0 ] || [ "$(echo "$out" | grep -c '^FAIL')" -gt 0 ] || fail "$arch: host $1 exited with $rc"
 }
 

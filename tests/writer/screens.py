@@ -6,7 +6,9 @@ Screenshots go to OUT (menu.png, tooltip.png, dialog.png, about.png, page.png).
 
 Usage: screens.py WORK OUT [SOFFICE-PREFIX...]
 """
+import json
 import os
+import re
 import subprocess
 import sys
 import time
@@ -104,20 +106,23 @@ shoot("dialog.png")
 office.dispatch(doc, "About")
 settle()
 shoot("about.png")
-# Every label of the About box fits its box in the window's own font metrics (the AWT font
-# the label draws with, XFont.getStringWidth).
+# Every label of the About box fits its box (the layout's width, from the extension's log)
+# in AWT's metrics of the label's own window: the size its caption needs in its font.
+labels, _ = office.dispatch(doc, "About", "about labels\n")
 toolkit = office.ctx.ServiceManager.createInstanceWithContext("com.sun.star.awt.Toolkit", office.ctx)
 FIXED_TEXT = uno.getTypeByName("com.sun.star.awt.XFixedText")
 about = [w for w in (toolkit.getTopWindow(i) for i in range(toolkit.getTopWindowCount()))
          if getattr(w, "getTitle", lambda: "")() == " " * 15 + "About"]
-check(len(about) == 1, "the About box is one top window")
-labels = [w for w in (about[0].getWindows() if about else ()) if w.queryInterface(FIXED_TEXT)]
-check(len(labels) == 9, "the About box has nine labels: %d" % len(labels))
-for label in labels:
-    font = label.getProperty("FontDescriptor")
-    width, box = label.getFont(font).getStringWidth(label.getText()), label.getPosSize().Width
-    print("LABEL: %r %s %d pt: %d of %d pixels" % (label.getText(), font.Name, font.Height, width, box))
-    check(0 < width <= box, "About label %r fits its %d pixels: %d" % (label.getText(), box, width))
+windows = [w for w in (about[0].getWindows() if about else ()) if w.queryInterface(FIXED_TEXT) and w.getText()]
+check(len(about) == 1 and len(labels) == 9 and len(windows) == 9, "the About box shows nine labels: %s" % labels)
+for line in labels:
+    fields = dict(re.findall(r'(\w+)=("(?:[^"\\]|\\.)*"|\S+)', line))
+    caption, box = json.loads(fields["caption"]), int(fields["box"])
+    window = next((w for w in windows if w.getText() == caption), None)
+    windows = [w for w in windows if w is not window]
+    width = window.getMinimumSize().Width if window else 0
+    print("LABEL: %r %s %s pt: %d of %d pixels" % (caption, json.loads(fields["font"]), fields["height"], width, box))
+    check(0 < width <= box, "About label %r fits its %d pixels: %d" % (caption, box, width))
 messages, _ = office.dispatch(doc, "GetAll", "about click form\nok\n")
 check(messages == [] and doc.Text.getString() != "", "OK in the shown dialog inserts")
 check(office.has_font("Amiri Quran"), "the extension's Amiri Quran is usable after the first command")

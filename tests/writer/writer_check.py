@@ -96,11 +96,11 @@ CASES = [
     ("GetTerjemah", "surah select 0\nfrom select 2\nto select 2\nok\n",
      ["--surah", "1", "--first", "3", "--last", "5", "--mode", "translation"], "default"),
     # Cari Ayat: Enter searches, the first result with a citation style, Sisipkan inserts.
-    ("CariAyat", "search query ayat kursi\nsearch pick 0\nsearch cite qs\nsearch insert\nsearch state\n",
+    ("CariAyat", "search query ayat kursi\nsearch pick 0\nsearch cite qs\nsearch mode all\nsearch insert\nsearch state\n",
      ["--surah", "2", "--first", "255", "--last", "255", "--mode", "all", "--cite", "qs"], "default"),
     ("CariAyat",
-     "search query 112:1-4\nsearch pick 0\nsearch cite short\nsearch mode arabic\nsearch insert\nsearch state\n",
-     ["--surah", "112", "--first", "1", "--last", "4", "--mode", "arabic", "--cite", "short"], "default"),
+     "search query 112:1-4\nsearch pick 0\nsearch cite short\nsearch mode translation\nsearch insert\nsearch state\n",
+     ["--surah", "112", "--first", "1", "--last", "4", "--mode", "translation", "--cite", "short"], "default"),
     ("Insert?surah=2&first=1&last=12&mode=translation", "",
      ["--surah", "2", "--first", "1", "--last", "12", "--mode", "translation"], "notes"),
 ]
