@@ -398,15 +398,7 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
   Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
   if (control.font) SetPeerProperty(vcl, "FontDescriptor", Any(Font(*control.font)));
   if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
-  // A transparent label shows what lies under it (the About box's word-mark is drawn
-  // from overlapping labels); others take the form's colour.
-  if (control.transparent) SetPeerProperty(vcl, "PaintTransparent", Any(true));
-  else if (layout_.backColor && control.kind != forms::ControlKind::ComboBox) peer->setBackground(Colour(*layout_.backColor));
-  if (control.pointer == forms::Pointer::Hand) {
-    Reference<awt::XPointer> hand = awt::Pointer::create(runtime_.context());
-    hand->setType(awt::SystemPointer::REFHAND);
-    peer->setPointer(hand);
-  }
+  if (layout_.backColor && control.kind != forms::ControlKind::ComboBox) peer->setBackground(Colour(*layout_.backColor));
   Reference<awt::XWindow> window(peer, UNO_QUERY_THROW);
   listener_->Name(window, control.name);
   auto slot = std::make_unique<Slot>();
