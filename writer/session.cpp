@@ -29,6 +29,7 @@
 #include "writer/awt_form.hpp"
 #include "writer/insert_url.hpp"
 #include "writer/uno_text.hpp"
+#include "writer/user_settings.hpp"
 
 namespace pelvaron::writer {
 namespace {
@@ -101,7 +102,7 @@ void Session::Shutdown() noexcept {
 
 bool Session::Knows(const std::string& command) {
   return command == "Insert" || command == "GetAll" || command == "GetAyat" || command == "GetTerjemah" ||
-         command == "About" || command == "CariAyat";
+         command == "About" || command == "CariAyat" || command == "Rujukan";
 }
 
 void Session::Log(const std::string& line) const {
@@ -161,6 +162,12 @@ void Session::RunCommand(const std::string& command, const std::string& query, c
   if (!frame.is()) throw Error(ErrorKind::HostCall, "the command came from no window");
   runtime_.SetParent(Reference<css::awt::XWindowPeer>(frame->getContainerWindow(), UNO_QUERY));
   if (command == "About") return app_.OnAboutClicked();
+  if (command == "Rujukan") {
+    if (query.rfind("cite=", 0) != 0) throw Error(ErrorKind::Input, "Rujukan needs cite=none|qs|short|arabic");
+    return StoreCitation(context_, query.substr(5));
+  }
+  // The menu's commands type the citation the user chose there; the Insert URL names its own.
+  app_.SetCitation(StoredCitation(context_));
   Reference<css::frame::XController> controller = frame->getController();
   Reference<css::frame::XModel> model = controller.is() ? controller->getModel() : nullptr;
   if (!Reference<css::text::XTextDocument>(model, UNO_QUERY).is())

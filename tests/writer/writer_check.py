@@ -133,6 +133,23 @@ for command, script, args, pack in CASES:
     check(doc.Text.getString() == "", "%s: one Undo takes it all away" % name)
     doc.close(True)
 
+# Rujukan in the menu: kept in the extension's configuration and typed after the menu's
+# insertions (the Insert URL names its own).
+office.use_pack("default")
+doc, messages, _ = run_command("Rujukan?cite=short")
+doc.close(True)
+settings = office.ctx.ServiceManager.createInstanceWithContext(
+    "com.sun.star.configuration.ConfigurationProvider", office.ctx).createInstanceWithArguments(
+    "com.sun.star.configuration.ConfigurationAccess", (prop("nodepath", "/org.pelvaron.writer.Settings"),))
+check(messages == [] and settings.getByName("Rujukan") == "short", "Rujukan: the choice is kept in the configuration")
+lines, want = expected(BAQARAH_1_5 + ["--mode", "arabic", "--cite", "short"], "default")
+doc, messages, _ = run_command("GetAyat", "surah select 1\nfrom select 0\nto select 4\ncheck 1\nok\n")
+got = read(doc)
+check(messages == [] and [p[0] for p in got] == lines and got == want,
+      "GetAyat after Rujukan (QS 2:255): what pelvaron insert --cite short types")
+doc.close(True)
+run_command("Rujukan?cite=none")[0].close(True)
+
 # The About box opens and a click on it closes it.
 office.use_pack("default")
 doc, messages, _ = run_command("About", "about state\nabout click form\nabout state\n")
