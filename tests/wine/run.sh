@@ -154,6 +154,15 @@ scenarios() {
   host_run insert --button 1 --surah 2 --first 8 --last 13 --then-button 3 --trace "C:\\$folder\\translation.trace"
   compare_trace translation --surah 2 --first 8 --last 13 --mode translation
 
+  # Rujukan on the ribbon, kept per user: the ribbon's insertions and Cari Ayat type the
+  # citation, the menu's do not.
+  host_run rujukan --cite 2
+  host_run insert --ribbon --button 2 --surah 2 --first 3 --last 5 --trace "C:\\$folder\\ribbon-cited.trace"
+  compare_trace ribbon-cited --surah 2 --first 3 --last 5 --mode arabic --cite short
+  host_run insert --button 2 --surah 2 --first 3 --last 5 --trace "C:\\$folder\\menu-uncited.trace"
+  compare_trace menu-uncited --surah 2 --first 3 --last 5 --mode arabic
+  host_run rujukan --cite 0
+
   mv "$dir/DataQuran/AQO2.TXT" "$dir/AQO2.away"
   host_run insert --button 2 --surah 2 --first 1 --last 3 --trace "C:\\$folder\\failing.trace" \
     --expect-open --expect-message 'AQO2.TXT'

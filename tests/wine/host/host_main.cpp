@@ -11,6 +11,7 @@
 //   pelvaron_wine_host search --query TEXT [--enter] --expect-first TEXT --cite N [--double-click]
 //                      --trace FILE [--screenshot FILE]
 //   pelvaron_wine_host font --family NAME --text-file FILE --screenshot FILE
+//   pelvaron_wine_host rujukan --cite N
 //
 // --ribbon presses the buttons on the ribbon instead of the menu; --word2003 offers no
 // Application.UndoRecord; --per-user FOLDER loads the add-in through the current user's
@@ -310,6 +311,41 @@ int Ribbon(const Options& o) {
   check(FAILED(FireRibbonAction(addIn.get(), {L"SomeoneElsesButton", buttons.empty() ? L"" : buttons[0].onAction})),
         "a control that is not Pelvaron's is refused");
   Disconnect(addIn.get(), ext_dm_HostShutdown);
+  return check.failed();
+}
+
+// The ribbon's Rujukan drop-down as Word drives it: the stored entry read through
+// getSelectedItemIndex, entry N chosen through onAction, and read again by a new connection.
+int Rujukan(const Options& o) {
+  AddWordMenus();
+  const int choice = o.Number(L"--cite");
+  for (int connection = 1; connection <= 2; ++connection) {
+    ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+    if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
+    HRESULT hr = E_FAIL;
+    const RibbonDropDown dropDown = RibbonDropDownOf(AskRibbonXml(addIn.get(), hr));
+    if (!check(dropDown.id == L"PelvaronRujukan" && dropDown.items.size() == 4,
+               "the ribbon has the Rujukan drop-down with four entries"))
+      return 1;
+    if (connection == 1) {
+      VARIANT id, index;
+      id.vt = VT_BSTR;
+      id.bstrVal = SysAllocString(dropDown.items[static_cast<std::size_t>(choice)].c_str());
+      index.vt = VT_I4;
+      index.lVal = choice;
+      check(InvokeRibbonCallback(addIn.get(), dropDown.onAction, dropDown.id, {id, index}, nullptr) == S_OK,
+            "Rujukan: onAction(control, id, " + std::to_string(choice) + ") succeeds");
+      SysFreeString(id.bstrVal);
+    }
+    VARIANT selected;
+    VariantInit(&selected);
+    hr = InvokeRibbonCallback(addIn.get(), dropDown.getSelectedItemIndex, dropDown.id, {}, &selected);
+    check(hr == S_OK && selected.vt == VT_I4 && selected.lVal == choice,
+          std::string(connection == 1 ? "getSelectedItemIndex gives the chosen entry "
+                                      : "after a new connection getSelectedItemIndex still gives ") +
+              std::to_string(choice) + ": " + std::to_string(selected.lVal));
+    Disconnect(addIn.get(), ext_dm_HostShutdown);
+  }
   return check.failed();
 }
 
@@ -633,6 +669,7 @@ int wmain(int argc, wchar_t** argv) {
   else if (scenario == L"insert") failed = Insert(options);
   else if (scenario == L"about") failed = About(options);
   else if (scenario == L"search") failed = Search(options);
+  else if (scenario == L"rujukan") failed = Rujukan(options);
   else if (scenario == L"font")
     failed = CheckInstalledFont(check, options.Get(L"--family"), options.Get(L"--text-file"), options.Get(L"--screenshot"));
   else failed = 1;
