@@ -6,6 +6,7 @@ Screenshots go to OUT (menu.png, tooltip.png, dialog.png, about.png, page.png).
 
 Usage: screens.py WORK OUT [SOFFICE-PREFIX...]
 """
+import html
 import json
 import os
 import re
@@ -91,7 +92,11 @@ toolbar = find(window.getAccessibleContext(), TOOL_BAR, "Al-Quran")
 check(toolbar is not None, "Writer has the Al-Quran toolbar")
 if toolbar:
     buttons = [toolbar.getAccessibleChild(i).getAccessibleContext() for i in range(toolbar.getAccessibleChildCount())]
-    check([b.getAccessibleName() for b in buttons] == WORD_MENU, "its buttons are the Word menu's commands")
+    # An add-on toolbar's tooltip is its item's title: Word's ribbon screentips, in its order.
+    ribbon = open(os.path.join(os.path.dirname(__file__), "..", "..", "addin", "ribbon.xml"), encoding="utf-8").read()
+    tips = [html.unescape(t) for t in re.findall(r'<button [^>]*?screentip="([^"]*)"', ribbon)]
+    names = [b.getAccessibleName() for b in buttons]
+    check(names == tips, "its tooltips are the Word ribbon's screentips: %s" % names)
     where, size = buttons[0].getLocationOnScreen(), buttons[0].getSize()
     subprocess.run(["xdotool", "mousemove", str(where.X + size.Width // 2), str(where.Y + size.Height // 2)],
                    check=True)
