@@ -6,15 +6,19 @@
 #include "addin/module_lock.hpp"
 #include "addin/ribbon.hpp"
 #include "addin/type_library.hpp"
+#include "addin/user_settings.hpp"
 #include "addin/word_session.hpp"
 #include "data/surah_index.hpp"
 #include "forms/forms_app.hpp"
+#include "forms/search_dialog.hpp"
 
 namespace pelvaron::addin {
 namespace {
 
 // The same handler for a menu button and the ribbon button at the same position.
-void RunCommand(int index) {
+// The ribbon applies the user's citation choice; the Word 2003 menu leaves it out.
+void RunCommand(int index, CiteStyle cite = CiteStyle::None) {
+  Forms().SetCitation(cite);
   static constexpr void (forms::FormsApp::*kHandlers[kMenuButtonCount])() = {
       &forms::FormsApp::OnGetAllClicked, &forms::FormsApp::OnGetAyatClicked, &forms::FormsApp::OnGetTerjemahClicked,
       &forms::FormsApp::OnAboutClicked, &forms::FormsApp::OnSearchClicked};
@@ -78,6 +82,10 @@ HRESULT Connect::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID
     ids[0] = kDispidRibbonAction;
     return S_OK;
   }
+  if (count == 1 && lstrcmpiW(names[0], kRibbonCitationName) == 0) {
+    ids[0] = kDispidRibbonCitation;
+    return S_OK;
+  }
   try {
     return DispGetIDsOfNames(ConnectTypeInfo().get(), names, count, ids);
   }
@@ -86,11 +94,22 @@ HRESULT Connect::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID
 
 HRESULT Connect::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
                         UINT* argErr) {
-  if (id == kDispidRibbonAction) {
+  if (id == kDispidRibbonAction || id == kDispidRibbonCitation) {
     try {
-      const int index = RibbonButtonIndex(RibbonControlId(params));
-      if (index < 0) return DISP_E_MEMBERNOTFOUND;
-      RunCommand(index);
+      const std::wstring control = RibbonControlId(params);
+      if (control == kCitationDropDownId) {
+        if (id == kDispidRibbonAction) {
+          StoreCitation(RibbonSelectedIndex(params));
+        } else if (result) {
+          VariantInit(result);
+          result->vt = VT_I4;
+          result->lVal = StoredCitation();
+        }
+        return S_OK;
+      }
+      const int index = RibbonButtonIndex(control);
+      if (index < 0 || id != kDispidRibbonAction) return DISP_E_MEMBERNOTFOUND;
+      RunCommand(index, forms::kCiteChoices[StoredCitation()]);
       return S_OK;
     } catch (...) {
       return ExcepInfoFromCaught(excep);

@@ -30,14 +30,26 @@ int RibbonButtonIndex(const std::wstring& controlId) {
 }
 
 std::wstring RibbonControlId(const DISPPARAMS* params) {
-  if (!params || params->cArgs != 1) throw Error(ErrorKind::HostCall, "OnRibbonAction: expected one argument");
-  const VARIANT& arg = params->rgvarg[0];
+  // A button's onAction and getSelectedItemIndex pass the control alone, a drop-down's
+  // onAction the selected item's id and index after it.
+  if (!params || (params->cArgs != 1 && params->cArgs != 3))
+    throw Error(ErrorKind::HostCall, "a ribbon callback: expected the control, or the control, an id and an index");
+  const VARIANT& arg = params->rgvarg[params->cArgs - 1];
   IDispatch* control = arg.vt == VT_DISPATCH                 ? arg.pdispVal
                        : arg.vt == (VT_DISPATCH | VT_BYREF) ? *arg.ppdispVal
                                                              : nullptr;
   if (!control) throw Error(ErrorKind::HostCall, "OnRibbonAction: the argument is no IRibbonControl");
   ObjectKind kind(L"IRibbonControl");
   return kind.GetString(control, L"Id");
+}
+
+int RibbonSelectedIndex(const DISPPARAMS* params) {
+  if (!params || params->cArgs != 3) throw Error(ErrorKind::HostCall, "a drop-down's onAction: expected three arguments");
+  VARIANT index;
+  VariantInit(&index);
+  if (FAILED(VariantChangeType(&index, &params->rgvarg[0], 0, VT_I4)))
+    throw Error(ErrorKind::HostCall, "a drop-down's onAction: the selected index is no number");
+  return index.lVal;
 }
 
 }  // namespace pelvaron::addin

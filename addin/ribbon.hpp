@@ -12,6 +12,10 @@ namespace pelvaron::addin {
 inline constexpr const wchar_t* kRibbonActionName = L"OnRibbonAction";
 // Outside the type library's range, so it never meets a member of _Connect.
 inline constexpr DISPID kDispidRibbonAction = 0x5E0;
+// The Rujukan drop-down's getSelectedItemIndex.
+inline constexpr const wchar_t* kRibbonCitationName = L"GetRibbonCitation";
+inline constexpr DISPID kDispidRibbonCitation = 0x5E1;
+inline constexpr const wchar_t* kCitationDropDownId = L"PelvaronRujukan";
 // The only ribbon Word asks a document-level add-in for.
 inline constexpr const wchar_t* kWordRibbonId = L"Microsoft.Word.Document";
 
@@ -20,8 +24,11 @@ std::wstring RibbonXml();
 // The menu position of a ribbon button id (0..3, the order of BuildQuranMenu); -1 for any other.
 int RibbonButtonIndex(const std::wstring& controlId);
 
-// The Id of the IRibbonControl argument of a callback; raises a HostCall error when the
-// arguments hold none.
+// The Id of the IRibbonControl argument of a callback (its first: the last of rgvarg); raises
+// a HostCall error when the arguments hold none.
 std::wstring RibbonControlId(const DISPPARAMS* params);
+
+// A drop-down's onAction(control, selectedId, selectedIndex): the index chosen.
+int RibbonSelectedIndex(const DISPPARAMS* params);
 
 }  // namespace pelvaron::addin

@@ -5,6 +5,7 @@
 
 #include "addin/dialog_keys.hpp"
 #include "addin/form_window_class.hpp"
+#include "addin/label_font.hpp"
 #include "addin/module_lock.hpp"
 #include "addin/wide_text.hpp"
 #include "addin/win32_controls.hpp"
@@ -28,14 +29,10 @@ Win32Form::Win32Form(const forms::FormLayout& layout, forms::FormEvents& events,
 
 Win32Form::~Win32Form() { Unload(); }
 
-HFONT Win32Form::Font(const std::optional<forms::FontStyle>& style) {
+HFONT Win32Form::Font(const std::optional<forms::FontStyle>& style, const forms::ControlLayout* label) {
   const forms::FontStyle& f = style ? *style : kDefaultFont;
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(static_cast<int>(f.points * 100.0f + 0.5f), GetDeviceCaps(screen, LOGPIXELSY), 7200);
-  ReleaseDC(nullptr, screen);
-  HFONT font = CreateFontW(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, f.underline, FALSE,
-                           static_cast<BYTE>(f.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, Widen(f.name).c_str());
+  const int box = label ? PixelRect(*label).right - PixelRect(*label).left : 0;
+  HFONT font = CreateStyleFont(f, label ? LabelPoints(*label, f, box) : f.points);
   if (!font) throw Error(ErrorKind::HostCall, layout_.name + ": cannot create the font " + f.name);
   fonts_.push_back(font);
   return font;
@@ -67,7 +64,7 @@ void Win32Form::Load() {
   for (const auto& c : layout_.controls) {
     if (Windowless(c)) {
       controls_.emplace(c.name, std::make_unique<Win32Label>(c.caption, *this));
-      if (c.kind == forms::ControlKind::Label) labelFonts_.emplace(c.name, Font(c.font));
+      if (c.kind == forms::ControlKind::Label) labelFonts_.emplace(c.name, Font(c.font, &c));
     } else {
       ordered.push_back(&c);
     }

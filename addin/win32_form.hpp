@@ -16,10 +16,7 @@ namespace pelvaron::addin {
 class Win32FormsRuntime;
 class Win32Control;
 
-// Labels and shapes have no window: their form draws them and takes their clicks.
-inline bool Windowless(const forms::ControlLayout& c) {
-  return c.kind == forms::ControlKind::Label || c.kind == forms::ControlKind::Shape;
-}
+using forms::Windowless;
 inline COLORREF Colour(const forms::Rgb& rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
 class Win32Form : public forms::Form {
@@ -56,7 +53,8 @@ class Win32Form : public forms::Form {
   void Load();
   void Paint();
   RECT PixelRect(const forms::ControlLayout& control) const;
-  HFONT Font(const std::optional<forms::FontStyle>& style);
+  // For a label, at the size LabelPoints gives it.
+  HFONT Font(const std::optional<forms::FontStyle>& style, const forms::ControlLayout* label = nullptr);
   // The label or shape under a client point, drawn last wins; null for the bare form.
   const forms::ControlLayout* WindowlessAt(POINT point) const;
   // What a mouse click at a client point reaches: a label's name, "" for the bare form (or a

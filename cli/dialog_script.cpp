@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "cli/search_script.hpp"
 #include "forms/about_box.hpp"
 #include "forms/verse_dialog.hpp"
 #include "insert/trace_sink.hpp"
@@ -13,6 +12,18 @@
 
 namespace pelvaron::cli {
 namespace {
+
+// The script's user on the headless runtime: its simulated keyboard and mouse, its output.
+class HeadlessUser : public forms::ScriptedUser {
+ public:
+  explicit HeadlessUser(forms::HeadlessRuntime& runtime) : runtime_(runtime) {}
+  void PressEnter(forms::Form& form, std::string_view control) override { runtime_.UserPressEnter(form, control); }
+  void Click(forms::Form& form, std::string_view control) override { runtime_.UserClick(form, control); }
+  void Write(const std::string& line) override { runtime_.Write(line); }
+
+ private:
+  forms::HeadlessRuntime& runtime_;
+};
 
 // The first word of `line` and what follows the blank after it.
 std::pair<std::string_view, std::string_view> SplitWord(std::string_view line) {
@@ -139,7 +150,10 @@ void DialogScript::Run(std::string_view line) {
   if (command == "close" && rest.empty()) return LoadedVerseDialog().Unload();
   if (command == "state" && rest.empty()) return runtime_.Write(VerseDialogState(app_.VerseForm().form()));
   if (command == "about") return RunAbout(rest);
-  if (command == "search") return RunSearchLine(app_, runtime_, rest);
+  if (command == "search") {
+    HeadlessUser user(runtime_);
+    return forms::RunSearchLine(app_, user, rest);
+  }
   throw ScriptError("\"" + std::string(line) + "\" is no command of the dialog script");
 }
 

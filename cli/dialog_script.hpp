@@ -12,15 +12,13 @@
 
 #include "forms/forms_app.hpp"
 #include "forms/headless/headless_runtime.hpp"
+#include "forms/search_script.hpp"
 
 namespace pelvaron::cli {
 
 // A line the script language does not take, or an action the dialog's state does not allow
 // (a control of a closed dialog, a list entry that does not exist).
-class ScriptError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+using ScriptError = forms::ScriptError;
 
 class DialogScript {
  public:

@@ -8,6 +8,7 @@
 
 #include "cli/document_output.hpp"
 #include "data/indexed_file.hpp"
+#include "module/state.hpp"
 
 namespace pelvaron::cli {
 namespace {
@@ -53,8 +54,8 @@ std::vector<std::string> DataFileNames() {
 }
 
 ReadSet DataQuranReads(const std::filesystem::path& appFolder) {
-  ReadSet reads{{}, {appFolder / "DataQuran"}};
-  for (const std::string& name : DataFileNames()) reads.files.push_back(appFolder / "DataQuran" / name);
+  ReadSet reads{{}, {appFolder / kDataFolderName}};
+  for (const std::string& name : DataFileNames()) reads.files.push_back(appFolder / kDataFolderName / name);
   return reads;
 }
 

@@ -7,9 +7,6 @@
 
 namespace pelvaron {
 
-// The folder beside the program that holds the data files.
-inline constexpr std::string_view kDataFolderName = "DataQuran";
-
 // surahindex.mtf: 114 records, each the Windows-1252 name padded with spaces, then the
 // verse count and a value never read, both 16-bit little-endian.
 inline constexpr std::string_view kSurahIndexFile = "surahindex.mtf";

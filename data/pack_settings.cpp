@@ -3,6 +3,7 @@
 #include "data/format.hpp"
 #include "data/in_memory_files.hpp"
 #include "data/read_only_file.hpp"
+#include "module/state.hpp"
 #include "module/text.hpp"
 
 namespace pelvaron {

@@ -9,20 +9,20 @@
 
 namespace pelvaron::forms {
 
-// Who the About box names: the project itself, not a person.
+// Whom the About box names.
 struct AboutIdentity {
   std::string_view author;     // "Created by  " + this
   std::string_view shortName;  // the word-mark: shortName + "product"
-  std::string_view firstMail;
-  std::string_view secondMail;
+  std::string_view firstContact;
+  std::string_view secondContact;
   std::string_view messengerId;  // "ym id : " + this
 };
 
-inline constexpr AboutIdentity kProjectIdentity{
-    "Pelvaron Project", "Pelvaron", "maintainers@users.noreply.c-seed-86236142.example",
-    "maintainers@users.noreply.c-seed-86236142.example", "-"};
+// As the build was configured: the PELVARON_ABOUT_* cache variables (forms/CMakeLists.txt).
+extern const AboutIdentity kBuildIdentity;
 
-FormLayout AboutBoxLayout(const AboutIdentity& identity = kProjectIdentity);
+// Every label shrinks its font until its text fits its width (shrinkToFit).
+FormLayout AboutBoxLayout(const AboutIdentity& identity = kBuildIdentity);
 
 class AboutBox : public FormEvents {
  public:

@@ -24,6 +24,7 @@ ControlLayout AboutLabel(std::string name, std::string text, float left, float t
   label.transparent = true;
   label.alignment = alignment;
   label.pointer = pointer;
+  label.shrinkToFit = true;
   return label;
 }
 
@@ -57,14 +58,16 @@ FormLayout AboutBoxLayout(const AboutIdentity& identity) {
       AboutLabel("Label1", "Ostrevan Ver 1.0.0", 135, 0, 2130, 240, arial, kYellow, Alignment::Centre),
       AboutLabel("Label2", "Created by  " + std::string(identity.author), 0, 225, 2445, 240, arial, kYellow,
                  Alignment::Centre),
-      AboutLabel("Label9", std::string(identity.firstMail), 135, 540, 2175, 240, arialLink, kYellow,
+      AboutLabel("Label9", std::string(identity.firstContact), 135, 540, 2175, 240, arialLink, kYellow,
                  Alignment::Centre, Pointer::Hand),
       AboutLabel("Label8", lastLetter, 840, 720, 330, 795, tahomaLarge, kBlue, Alignment::Left),
-      AboutLabel("Label7", "p", 1140, 720, 390, 720, tahomaLarge, kRed, Alignment::Left),
-      AboutLabel("Label5", rest, 645, 1185, 555, 210, tahomaSmall, kBlue, Alignment::Left),
-      AboutLabel("Label6", "roduct", 1290, 1185, 1035, 225, tahomaSmall, kRed, Alignment::Left),
+      AboutLabel("Label7", "p", 1140, 720, 330, 720, tahomaLarge, kRed, Alignment::Left),
+      // The small parts end where the large letters begin and begin where they end: no
+      // runtime then has to draw text over text.
+      AboutLabel("Label5", rest, 135, 1185, 705, 210, tahomaSmall, kBlue, Alignment::Right),
+      AboutLabel("Label6", "roduct", 1470, 1185, 495, 225, tahomaSmall, kRed, Alignment::Left),
       frame,
-      AboutLabel("Label3", std::string(identity.secondMail), 135, 1485, 2175, 240, arialLink, kYellow,
+      AboutLabel("Label3", std::string(identity.secondContact), 135, 1485, 2175, 240, arialLink, kYellow,
                  Alignment::Centre, Pointer::Hand),
       AboutLabel("Label4", "ym id : " + std::string(identity.messengerId), 0, 1665, 2445, 240, arial, kYellow,
                  Alignment::Centre),

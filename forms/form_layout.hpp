@@ -57,7 +57,14 @@ struct ControlLayout {
   // Combo boxes: the list stays open below the edit field, filling the layout's height. Only
   // such a list reports double-clicks; a drop-down's list closes on the first click.
   bool listOpen = false;
+  // Labels: the runtime draws the caption in the largest size down from the font's that
+  // fits the width, measured in its own text metrics (FittedPoints).
+  bool shrinkToFit = false;
 };
+
+// Labels and shapes have no window of their own in any runtime: their form draws them (in
+// layout order, later over earlier) and takes their clicks.
+inline bool Windowless(const ControlLayout& c) { return c.kind == ControlKind::Label || c.kind == ControlKind::Shape; }
 
 // A control of a layout with the fields every control has; the rest keep their defaults.
 inline ControlLayout MakeControl(std::string name, ControlKind kind, std::string caption, float left, float top,

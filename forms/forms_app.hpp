@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "forms/forms_runtime.hpp"
+#include "insert/insert_request.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron::forms {
@@ -31,6 +32,11 @@ class FormsApp {
   // "Cari Ayat": show frmCari; InsertMode is left alone.
   void OnSearchClicked();
 
+  // The citation the user chose where the host keeps such a choice (Word's ribbon): typed
+  // after every insertion of the verse dialog, and the search form's first choice when it
+  // loads. None (the default) leaves both as they were.
+  void SetCitation(CiteStyle cite) { citation_ = cite; }
+
   // The single instances, created (unloaded) on first use.
   VerseDialog& VerseForm();
   AboutBox& AboutForm();
@@ -44,6 +50,7 @@ class FormsApp {
   std::unique_ptr<VerseDialog> verseDialog_;
   std::unique_ptr<AboutBox> aboutBox_;
   std::unique_ptr<SearchDialog> searchDialog_;
+  CiteStyle citation_ = CiteStyle::None;
 };
 
 }  // namespace pelvaron::forms

@@ -1,6 +1,8 @@
 #include "forms/search_dialog.hpp"
 
+#include <algorithm>
 #include <exception>
+#include <iterator>
 
 #include "forms/make_form_topmost.hpp"
 #include "module/error.hpp"
@@ -21,8 +23,12 @@ std::string SearchResultEntry(const search::SearchResult& result) {
   return search::VerseLabel(result) + "  " + result.snippet;
 }
 
-SearchDialog::SearchDialog(const ModuleState& state, FormsRuntime& runtime)
-    : state_(state), runtime_(runtime), engine_(state), form_(runtime.CreateForm(SearchDialogLayout(), *this)) {}
+SearchDialog::SearchDialog(const ModuleState& state, FormsRuntime& runtime, const CiteStyle& citation)
+    : state_(state),
+      runtime_(runtime),
+      citation_(citation),
+      engine_(state),
+      form_(runtime.CreateForm(SearchDialogLayout(), *this)) {}
 
 void SearchDialog::Click(std::string_view control) {
   if (control == "cmdCari") OnSearchClicked();
@@ -47,7 +53,8 @@ void SearchDialog::Form_Load() {
   results_.clear();
   ComboBox& cite = form_->Combo("cbKutip");
   for (const char* entry : kCiteEntries) cite.AddItem(entry);
-  cite.SetListIndex(0);
+  cite.SetListIndex(static_cast<int>(std::find(std::begin(kCiteChoices), std::end(kCiteChoices), citation_) -
+                                     std::begin(kCiteChoices)));
   ComboBox& what = form_->Combo("cbJenis");
   for (const InsertChoice& choice : kInsertChoices) what.AddItem(choice.entry);
   // The menu button last clicked chose what to insert; "both" before any.

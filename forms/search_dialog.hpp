@@ -44,7 +44,8 @@ std::string SearchResultEntry(const search::SearchResult& result);
 class SearchDialog : public FormEvents {
  public:
   // The index is built on the first search and kept while the dialog lives.
-  SearchDialog(const ModuleState& state, FormsRuntime& runtime);
+  // `citation` (FormsApp::SetCitation) is cbKutip's choice at every load.
+  SearchDialog(const ModuleState& state, FormsRuntime& runtime, const CiteStyle& citation);
 
   Form& form() { return *form_; }
   const std::vector<search::SearchResult>& results() const { return results_; }
@@ -65,6 +66,7 @@ class SearchDialog : public FormEvents {
 
   const ModuleState& state_;
   FormsRuntime& runtime_;
+  const CiteStyle& citation_;
   search::SearchEngine engine_;
   std::unique_ptr<Form> form_;
   std::vector<search::SearchResult> results_;

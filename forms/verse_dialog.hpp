@@ -21,7 +21,8 @@ std::string SurahEntryText(int surah, const SurahRecord& record);
 
 class VerseDialog : public FormEvents {
  public:
-  VerseDialog(const ModuleState& state, FormsRuntime& runtime);
+  // `citation` (FormsApp::SetCitation) is read at every OK.
+  VerseDialog(const ModuleState& state, FormsRuntime& runtime, const CiteStyle& citation);
 
   Form& form() { return *form_; }
 
@@ -42,6 +43,7 @@ class VerseDialog : public FormEvents {
 
   const ModuleState& state_;
   FormsRuntime& runtime_;
+  const CiteStyle& citation_;
   std::unique_ptr<Form> form_;
   bool inserting_ = false;
 };

@@ -1,6 +1,5 @@
 #include "module/state.hpp"
 
-#include "data/format.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
 

@@ -46,11 +46,15 @@ struct ModuleState {
   const SurahRecord& Surah(int index) const;
   int16_t VersePosOf(int index) const;
 
-  // AppPath / "DataQuran" / name.
+  // AppPath / kDataFolderName / name.
   std::filesystem::path DataFile(const std::string& name) const;
 };
 
-// `appFolder` / "DataQuran" / name: where every data file is read from.
+// The folder beside the program that holds the data files. Here, not with the formats in
+// data/, because the module's state already resolves every data file's path.
+inline constexpr std::string_view kDataFolderName = "DataQuran";
+
+// `appFolder` / kDataFolderName / name: where every data file is read from.
 std::filesystem::path DataFilePath(const std::filesystem::path& appFolder, std::string_view name);
 
 // The surah's name without the padding at either end.

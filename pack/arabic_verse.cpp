@@ -32,9 +32,20 @@ std::string ArabicIndicNumber(int number) {
 
 std::string VerseEndText(int verseNumber, VerseEnd verseEnd) {
   std::string text;
-  AppendUtf8(text, verseEnd == VerseEnd::AyahSign ? U'\u06DD' : U'\uFD3F');
+  if (verseEnd == VerseEnd::AyahSign) {
+    AppendUtf8(text, U'\u06DD');
+    return text + ArabicIndicNumber(verseNumber);
+  }
+  // The number (bidi class AN) always runs left to right inside the Arabic, and LibreOffice
+  // ends a line wherever the direction changes when what follows does not fit, line-breaking
+  // rules or not: "\uFD3F" stayed on one line, the number and "\uFD3E" went to the next. So
+  // the parentheses join the number's run: a left-to-right mark on either side of each makes
+  // it left to right too, and a run of one direction with no break opportunity inside moves
+  // as a whole. Left to right means visual order: U+FD3E (drawn on the left) comes first.
+  constexpr char32_t kLeftToRightMark = U'\u200E';
+  for (char32_t c : {kLeftToRightMark, U'\uFD3E', kLeftToRightMark}) AppendUtf8(text, c);
   text += ArabicIndicNumber(verseNumber);
-  if (verseEnd == VerseEnd::Brackets) AppendUtf8(text, U'\uFD3E');
+  for (char32_t c : {kLeftToRightMark, U'\uFD3F', kLeftToRightMark}) AppendUtf8(text, c);
   return text;
 }
 

@@ -72,7 +72,7 @@ std::vector<VerseText> ReadVerseTexts(const ModuleState& disk) {
   ModuleState state = disk;
   if (!state.Files) {
     auto files = std::make_shared<InMemoryFiles>();
-    files->LoadFolder(state.AppPath / "DataQuran");
+    files->LoadFolder(state.AppPath / kDataFolderName);
     state.Files = std::move(files);
   }
   IndexedFile verses(state, IndexedPair::AyatPerKata);

@@ -1,11 +1,13 @@
 #include "writer/awt_form.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
 #include <com/sun/star/awt/FontDescriptor.hpp>
 #include <com/sun/star/awt/FontUnderline.hpp>
 #include <com/sun/star/awt/FontWeight.hpp>
+#include <com/sun/star/awt/Key.hpp>
 #include <com/sun/star/awt/Pointer.hpp>
 #include <com/sun/star/awt/PosSize.hpp>
 #include <com/sun/star/awt/SystemPointer.hpp>
@@ -16,17 +18,22 @@
 #include <com/sun/star/awt/XButton.hpp>
 #include <com/sun/star/awt/XCheckBox.hpp>
 #include <com/sun/star/awt/XComboBox.hpp>
+#include <com/sun/star/awt/XDevice.hpp>
 #include <com/sun/star/awt/XDialog.hpp>
 #include <com/sun/star/awt/XFixedText.hpp>
+#include <com/sun/star/awt/XFont.hpp>
 #include <com/sun/star/awt/XItemListener.hpp>
+#include <com/sun/star/awt/XLayoutConstrains.hpp>
+#include <com/sun/star/awt/XKeyListener.hpp>
 #include <com/sun/star/awt/XMouseListener.hpp>
 #include <com/sun/star/awt/XTextComponent.hpp>
 #include <com/sun/star/awt/XTopWindow.hpp>
 #include <com/sun/star/awt/XTopWindowListener.hpp>
 #include <com/sun/star/awt/XVclWindowPeer.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
-#include <cppuhelper/implbase4.hxx>
+#include <cppuhelper/implbase5.hxx>
 
+#include "forms/fit_text.hpp"
 #include "module/error.hpp"
 #include "writer/awt_forms.hpp"
 #include "writer/uno_text.hpp"
@@ -40,14 +47,27 @@ using css::uno::UNO_QUERY_THROW;
 namespace awt = css::awt;
 
 // Routes a control's toolkit events to its form; forgets the form once it is unloaded.
-class AwtListener : public cppu::WeakImplHelper4<awt::XActionListener, awt::XItemListener, awt::XMouseListener,
-                                                awt::XTopWindowListener> {
+class AwtListener : public cppu::WeakImplHelper5<awt::XActionListener, awt::XItemListener, awt::XMouseListener,
+                                                awt::XTopWindowListener, awt::XKeyListener> {
  public:
   explicit AwtListener(AwtForm* form) : form_(form) {}
   void Forget() { form_ = nullptr; }
   void Name(const Reference<css::uno::XInterface>& source, std::string name) { names_[source.get()] = std::move(name); }
 
-  void SAL_CALL actionPerformed(const awt::ActionEvent& e) override { Click(e.Source); }
+  // A combo box reports a double-click on its list entry as an action; a button its click.
+  void SAL_CALL actionPerformed(const awt::ActionEvent& e) override {
+    if (form_ && combos_.count(Reference<css::uno::XInterface>(e.Source, UNO_QUERY).get()))
+      return form_->OnDoubleClick(NameOf(e.Source));
+    Click(e.Source);
+  }
+  // A combo box is a compound control: it hears the keys typed into its edit field.
+  void SAL_CALL keyPressed(const awt::KeyEvent& e) override {
+    if (form_ && e.KeyCode == awt::Key::RETURN) form_->OnEnter(NameOf(e.Source));
+  }
+  void SAL_CALL keyReleased(const awt::KeyEvent&) override {}
+  void Combo(const Reference<css::uno::XInterface>& source) {
+    combos_.insert(Reference<css::uno::XInterface>(source, UNO_QUERY).get());
+  }
   void SAL_CALL itemStateChanged(const awt::ItemEvent& e) override {
     if (form_) form_->OnSelected(NameOf(e.Source), e.Selected);
   }
@@ -87,6 +107,7 @@ class AwtListener : public cppu::WeakImplHelper4<awt::XActionListener, awt::XIte
   AwtForm* form_;
   std::map<css::uno::XInterface*, std::string> names_;
   std::set<css::uno::XInterface*> watched_;
+  std::set<css::uno::XInterface*> combos_;
 };
 
 namespace {
@@ -168,6 +189,7 @@ class AwtLabel : public forms::Label {
  public:
   explicit AwtLabel(const Reference<awt::XWindowPeer>& peer) : text_(peer, UNO_QUERY_THROW) {}
   std::string Caption() const override { return ToUtf8(text_->getText()); }
+  // Its window was sized to the caption at load; the forms change no caption later.
   void SetCaption(const std::string& text) override { text_->setText(ToOUString(text)); }
 
  private:
@@ -203,11 +225,43 @@ void SetPeerProperty(const Reference<awt::XVclWindowPeer>& peer, const char* nam
 #pragma GCC diagnostic pop
 }
 
+Any PeerProperty(const Reference<awt::XVclWindowPeer>& peer, const char* name) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  return peer->getProperty(rtl::OUString::createFromAscii(name));
+#pragma GCC diagnostic pop
+}
+
+// What a fixed text needs for its caption in its own font: AWT's metrics of the control.
+awt::Size TextSize(const Reference<awt::XWindowPeer>& label) {
+  return Reference<awt::XLayoutConstrains>(label, UNO_QUERY_THROW)->getMinimumSize();
+}
+
+// Gives the label window its font: for a shrink-to-fit label the largest size at which its
+// caption fits the box, as the window itself measures it.
+awt::FontDescriptor SetLabelFont(const Reference<awt::XWindowPeer>& label, forms::FontStyle style,
+                                 const forms::ControlLayout& layout, int32_t boxWidth) {
+  Reference<awt::XVclWindowPeer> vcl(label, UNO_QUERY_THROW);
+  const auto apply = [&](float points) {
+    style.points = points;
+    SetPeerProperty(vcl, "FontDescriptor", Any(Font(style)));
+  };
+  if (layout.shrinkToFit)
+    style.points = forms::FittedPoints(style.points, static_cast<float>(boxWidth), [&](float points) {
+      apply(points);
+      return static_cast<float>(TextSize(label).Width);
+    });
+  apply(style.points);
+  return Font(style);
+}
+
 }  // namespace
 
 struct AwtForm::Slot {
   forms::ControlKind kind;
   Reference<awt::XWindowPeer> peer;
+  std::vector<Reference<awt::XWindowPeer>> peers;  // a label's window, a shape's four lines
+  awt::FontDescriptor font;                        // a label's, at the size it is drawn
   std::unique_ptr<AwtCombo> combo;
   std::unique_ptr<AwtCheck> check;
   std::unique_ptr<AwtLabel> label;
@@ -257,13 +311,76 @@ void AwtForm::Load() {
   runtime_.Register(WindowHandle(), this);
   loaded_ = true;
   try {
-    for (const forms::ControlLayout& control : layout_.controls) CreateControl(control);
+    for (const forms::ControlKind kind : {forms::ControlKind::Shape, forms::ControlKind::Label})
+      for (const forms::ControlLayout& control : layout_.controls)
+        if (control.kind == kind) AddWindowless(control);
+    for (const forms::ControlLayout& control : layout_.controls)
+      if (!forms::Windowless(control)) CreateControl(control);
     events_.Form_Load();
   } catch (...) {
     Unload();
     throw;
   }
 }
+
+// Overlapping child windows hide one another, transparent or not, where the Win32 runtime
+// paints labels and shapes on the form. So a label's window covers only its text (its
+// width, the font's height, placed by its alignment) and a shape is four windows of one
+// pixel's width, its outline, made before the labels so that it lies over them as the Win32
+// form draws it (a child made earlier stays above).
+void AwtForm::AddWindowless(const forms::ControlLayout& control) {
+  const float tpp = runtime_.TwipsPerPixelX();
+  const int32_t x = Pixels(control.left, tpp), y = Pixels(control.top, tpp);
+  const int32_t width = Pixels(control.width, tpp), height = Pixels(control.height, tpp);
+  auto slot = std::make_unique<Slot>();
+  slot->kind = control.kind;
+  const auto window = [&](const char* service, const awt::Rectangle& bounds) {
+    awt::WindowDescriptor descriptor;
+    descriptor.Type = awt::WindowClass_SIMPLE;
+    descriptor.WindowServiceName = rtl::OUString::createFromAscii(service);
+    descriptor.Parent = peer_;
+    descriptor.Bounds = bounds;
+    descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
+    Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
+    slot->peers.push_back(peer);
+    return peer;
+  };
+  if (control.kind == forms::ControlKind::Shape) {
+    const sal_Int32 colour = control.foreColor ? Colour(*control.foreColor) : 0;
+    for (const awt::Rectangle& line : {awt::Rectangle(x, y, width, 1), awt::Rectangle(x, y + height - 1, width, 1),
+                                       awt::Rectangle(x, y, 1, height), awt::Rectangle(x + width - 1, y, 1, height)})
+      window("fixedtext", line)->setBackground(colour);
+    controls_.emplace(control.name, std::move(slot));
+    return;
+  }
+  Reference<awt::XWindowPeer> peer = window("fixedtext", awt::Rectangle(x, y, width, height));
+  Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
+  Reference<awt::XFixedText>(peer, UNO_QUERY_THROW)->setText(ToOUString(control.caption));
+  if (control.font) slot->font = SetLabelFont(peer, *control.font, control, width);
+  else PeerProperty(vcl, "FontDescriptor") >>= slot->font;
+  if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
+  if (layout_.backColor) peer->setBackground(Colour(*layout_.backColor));
+  const awt::Size text = TextSize(peer);
+  const int32_t textWidth = std::min<int32_t>(text.Width, width);
+  const int32_t spare = width - textWidth;
+  const int32_t left = x + (control.alignment == forms::Alignment::Centre  ? spare / 2
+                            : control.alignment == forms::Alignment::Right ? spare
+                                                                           : 0);
+  Reference<awt::XWindow>(peer, UNO_QUERY_THROW)
+      ->setPosSize(left, y, textWidth, std::min<int32_t>(text.Height, height), awt::PosSize::POSSIZE);
+  if (control.pointer == forms::Pointer::Hand) {
+    Reference<awt::XPointer> hand = awt::Pointer::create(runtime_.context());
+    hand->setType(awt::SystemPointer::REFHAND);
+    peer->setPointer(hand);
+  }
+  Reference<awt::XWindow> labelWindow(peer, UNO_QUERY_THROW);
+  listener_->Name(labelWindow, control.name);
+  labelWindow->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
+  slot->label = std::make_unique<AwtLabel>(peer);
+  controls_.emplace(control.name, std::move(slot));
+}
+
+awt::FontDescriptor AwtForm::LabelFont(std::string_view name) { return Find(name, forms::ControlKind::Label, "label").font; }
 
 void AwtForm::CreateControl(const forms::ControlLayout& control) {
   const float tpp = runtime_.TwipsPerPixelX();
@@ -274,21 +391,14 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
   descriptor.Bounds = awt::Rectangle(Pixels(control.left, tpp), Pixels(control.top, tpp), Pixels(control.width, tpp),
                                      Pixels(control.height, tpp));
   descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
+  // An open list stays below the edit field (and reports double-clicks); else a drop-down.
   if (control.kind == forms::ControlKind::ComboBox)
-    descriptor.WindowAttributes |= awt::WindowAttribute::BORDER | awt::VclWindowPeerAttribute::DROPDOWN;
+    descriptor.WindowAttributes |= awt::WindowAttribute::BORDER | (control.listOpen ? 0 : awt::VclWindowPeerAttribute::DROPDOWN);
   Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
   Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
   if (control.font) SetPeerProperty(vcl, "FontDescriptor", Any(Font(*control.font)));
   if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
-  // A transparent label shows what lies under it (the About box's word-mark is drawn
-  // from overlapping labels); others take the form's colour.
-  if (control.transparent) SetPeerProperty(vcl, "PaintTransparent", Any(true));
-  else if (layout_.backColor && control.kind != forms::ControlKind::ComboBox) peer->setBackground(Colour(*layout_.backColor));
-  if (control.pointer == forms::Pointer::Hand) {
-    Reference<awt::XPointer> hand = awt::Pointer::create(runtime_.context());
-    hand->setType(awt::SystemPointer::REFHAND);
-    peer->setPointer(hand);
-  }
+  if (layout_.backColor && control.kind != forms::ControlKind::ComboBox) peer->setBackground(Colour(*layout_.backColor));
   Reference<awt::XWindow> window(peer, UNO_QUERY_THROW);
   listener_->Name(window, control.name);
   auto slot = std::make_unique<Slot>();
@@ -297,21 +407,14 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
   const std::string where = layout_.name + "." + control.name;
   const rtl::OUString caption = ToOUString(control.caption);
   switch (control.kind) {
-    case forms::ControlKind::Label: {
-      Reference<awt::XFixedText> text(peer, UNO_QUERY_THROW);
-      text->setText(caption);
-      text->setAlignment(control.alignment == forms::Alignment::Centre  ? 1
-                         : control.alignment == forms::Alignment::Right ? 2
-                                                                        : 0);
-      window->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
-      slot->label = std::make_unique<AwtLabel>(peer);
-      break;
-    }
     case forms::ControlKind::ComboBox: {
       Reference<awt::XComboBox> box(peer, UNO_QUERY_THROW);
       box->setDropDownLineCount(8);
       listener_->Name(box, control.name);
       box->addItemListener(Reference<awt::XItemListener>(listener_.get()));
+      box->addActionListener(Reference<awt::XActionListener>(listener_.get()));
+      window->addKeyListener(Reference<awt::XKeyListener>(listener_.get()));
+      listener_->Combo(box);
       slot->combo = std::make_unique<AwtCombo>(peer, control.name, where, events_);
       break;
     }
@@ -326,11 +429,9 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
       button->addActionListener(Reference<awt::XActionListener>(listener_.get()));
       break;
     }
+    case forms::ControlKind::Label:
     case forms::ControlKind::Shape:
-      // A click on a shape is the form's.
-      listener_->Name(window, "");
-      window->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
-      break;
+      break;  // drawn by the form (AddWindowless)
   }
   controls_.emplace(control.name, std::move(slot));
 }
@@ -347,7 +448,10 @@ void AwtForm::Unload() {
   }
   // The window may be unloaded from one of its own handlers: it is disposed once that has
   // returned.
-  for (auto& [name, slot] : controls_) runtime_.DisposeLater(slot->peer);
+  for (auto& [name, slot] : controls_) {
+    if (slot->peer.is()) runtime_.DisposeLater(slot->peer);
+    for (const auto& peer : slot->peers) runtime_.DisposeLater(peer);
+  }
   runtime_.DisposeLater(peer_);
   controls_.clear();
   window_.clear();
@@ -422,6 +526,14 @@ void AwtForm::OnSelected(const std::string& combo, int index) {
     slot.combo->Select(index);
     events_.Click(combo);
   });
+}
+
+void AwtForm::OnEnter(const std::string& control) {
+  runtime_.RunEvent([&] { events_.EnterPressed(control); });
+}
+
+void AwtForm::OnDoubleClick(const std::string& control) {
+  runtime_.RunEvent([&] { events_.DoubleClick(control); });
 }
 
 void AwtForm::OnCloseBox() { Unload(); }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include <com/sun/star/awt/FontDescriptor.hpp>
 #include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/awt/XWindowPeer.hpp>
 #include <rtl/ref.hxx>
@@ -43,6 +44,11 @@ class AwtForm : public forms::Form {
   // What a control (or "" the form's surface) reports: a click, a selected entry, the close box.
   void OnClick(const std::string& control);
   void OnSelected(const std::string& combo, int index);
+  // Enter in a combo box's edit field; a double-click on an entry of its open list.
+  void OnEnter(const std::string& combo);
+  void OnDoubleClick(const std::string& combo);
+  // The font a label is drawn in.
+  css::awt::FontDescriptor LabelFont(std::string_view name);
   void OnCloseBox();
   void OnWindowGone();
 
@@ -50,6 +56,7 @@ class AwtForm : public forms::Form {
   struct Slot;
   void Load();
   void CreateControl(const forms::ControlLayout& control);
+  void AddWindowless(const forms::ControlLayout& control);
   Slot& Find(std::string_view name, forms::ControlKind kind, const char* what);
   void RequireLoaded(std::string_view what) const;
 

@@ -1,6 +1,8 @@
 #include "writer/session.hpp"
 
+#include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <fstream>
 #include <map>
 
@@ -18,6 +20,8 @@
 
 #include "data/surah_index.hpp"
 #include "forms/about_box.hpp"
+#include "forms/search_dialog.hpp"
+#include "forms/search_script.hpp"
 #include "forms/verse_dialog.hpp"
 #include "insert/insert_request.hpp"
 #include "module/error.hpp"
@@ -25,6 +29,7 @@
 #include "writer/awt_form.hpp"
 #include "writer/insert_url.hpp"
 #include "writer/uno_text.hpp"
+#include "writer/user_settings.hpp"
 
 namespace pelvaron::writer {
 namespace {
@@ -46,6 +51,23 @@ std::pair<std::string, std::string> SplitWord(const std::string& line) {
   if (blank == std::string::npos) return {line, {}};
   return {line.substr(0, blank), line.substr(blank + 1)};
 }
+
+// The script's user on the AWT runtime: Enter and clicks reach the form as the toolkit's
+// events do; State lines go to the log.
+class AwtUser : public forms::ScriptedUser {
+ public:
+  explicit AwtUser(std::function<void(const std::string&)> log) : log_(std::move(log)) {}
+  void PressEnter(forms::Form& form, std::string_view control) override {
+    static_cast<AwtForm&>(form).OnEnter(std::string(control));
+  }
+  void Click(forms::Form& form, std::string_view control) override {
+    static_cast<AwtForm&>(form).OnClick(std::string(control));
+  }
+  void Write(const std::string& line) override { log_(line); }
+
+ private:
+  std::function<void(const std::string&)> log_;
+};
 
 int ScriptNumber(const std::string& text) {
   try {
@@ -73,6 +95,7 @@ void Session::Shutdown() noexcept {
   try {
     app_.VerseForm().form().Unload();
     app_.AboutForm().form().Unload();
+    app_.SearchForm().form().Unload();
     runtime_.DisposePending();
   } catch (...) {
   }
@@ -80,7 +103,7 @@ void Session::Shutdown() noexcept {
 
 bool Session::Knows(const std::string& command) {
   return command == "Insert" || command == "GetAll" || command == "GetAyat" || command == "GetTerjemah" ||
-         command == "About";
+         command == "About" || command == "CariAyat" || command == "Rujukan";
 }
 
 void Session::Log(const std::string& line) const {
@@ -140,6 +163,12 @@ void Session::RunCommand(const std::string& command, const std::string& query, c
   if (!frame.is()) throw Error(ErrorKind::HostCall, "the command came from no window");
   runtime_.SetParent(Reference<css::awt::XWindowPeer>(frame->getContainerWindow(), UNO_QUERY));
   if (command == "About") return app_.OnAboutClicked();
+  if (command == "Rujukan") {
+    if (query.rfind("cite=", 0) != 0) throw Error(ErrorKind::Input, "Rujukan needs cite=none|qs|short|arabic");
+    return StoreCitation(context_, query.substr(5));
+  }
+  // The menu's commands type the citation the user chose there; the Insert URL names its own.
+  app_.SetCitation(StoredCitation(context_));
   Reference<css::frame::XController> controller = frame->getController();
   Reference<css::frame::XModel> model = controller.is() ? controller->getModel() : nullptr;
   if (!Reference<css::text::XTextDocument>(model, UNO_QUERY).is())
@@ -153,6 +182,7 @@ void Session::RunCommand(const std::string& command, const std::string& query, c
   if (command == "GetAll") return app_.OnGetAllClicked();
   if (command == "GetAyat") return app_.OnGetAyatClicked();
   if (command == "GetTerjemah") return app_.OnGetTerjemahClicked();
+  if (command == "CariAyat") return app_.OnSearchClicked();
   const InsertRequest request = ParseInsertQuery(query);
   try {
     CheckInsertRequest(state_, request);
@@ -217,6 +247,26 @@ void Session::PlayLine(const std::string& line) {
     return static_cast<AwtForm&>(about).OnClick(target == "form" ? std::string() : target);
   }
   if (command == "about" && rest == "state") return Log(std::string("About loaded=") + (app_.AboutForm().form().Loaded() ? "1" : "0"));
+  if (command == "about" && rest == "labels") {
+    // What each label is drawn with, for a test to measure with AWT's font metrics.
+    auto& about = static_cast<AwtForm&>(app_.AboutForm().form());
+    for (const forms::ControlLayout& c : forms::AboutBoxLayout().controls) {
+      if (c.kind != forms::ControlKind::Label) continue;
+      const css::awt::FontDescriptor font = about.LabelFont(c.name);
+      Log("Label " + c.name + " font=" + QuoteTraceString(ToUtf8(font.Name)) + " height=" + std::to_string(font.Height) +
+          " weight=" + std::to_string(static_cast<int>(font.Weight)) + " box=" +
+          std::to_string(std::lround(c.width / runtime_.TwipsPerPixelX())) + " caption=" + QuoteTraceString(c.caption));
+    }
+    return;
+  }
+  if (command == "search") {
+    AwtUser user([this](const std::string& text) { Log(text); });
+    try {
+      return forms::RunSearchLine(app_, user, rest);
+    } catch (const forms::ScriptError& e) {
+      throw Error(ErrorKind::Input, e.what());
+    }
+  }
   throw Error(ErrorKind::Input, "\"" + line + "\" is no user action");
 }
 

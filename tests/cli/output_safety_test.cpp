@@ -154,12 +154,12 @@ TEST_F(OutputSafety, AFailedPackLeavesTheFolderAsItWas) {
   }
   WriteFile(source / "dist" / "quran_id.json", surahs + "]");
   WriteFile(source / "package.json", R"({"name": "quran-json", "version": "3.1.2"})");
-  WriteFile(source / "LICENSE.txt", std::string(8000, 'x'));  // the one file past the limit
+  WriteFile(source / "LICENSE.txt", std::string(16000, 'x'));  // the one file past the limit
   for (std::string name : {"surahindex.mtf", "AQO2.TXT", "GROUP_KATA.dat", "LICENSE.txt"})
     WriteFile(Out("pack") / name, "old " + name);
   const auto before = Tree(Out("pack"));
   const auto run = RunProgram(PELVARON_EXE, {"pack", "--source", source.string(), "--out", Out("pack").string()},
-                              {"", 6000, nullptr});
+                              {"", 12000, nullptr});
   EXPECT_EQ(run.status, 1) << run.err;
   EXPECT_NE(run.err.find((Out("pack") / "LICENSE.txt").string()), std::string::npos) << run.err;
   EXPECT_EQ(Tree(Out("pack")), before);

@@ -28,7 +28,7 @@ const fail = (message) => {
 
 let pos = 0;
 for (const verse of surah.verses) {
-  const ends = [`\u06DD${arabicDigits(verse.id)}`, `\uFD3F${arabicDigits(verse.id)}\uFD3E`];
+  const ends = [`\u06DD${arabicDigits(verse.id)}`, `\u200E\uFD3E\u200E${arabicDigits(verse.id)}\u200E\uFD3F\u200E`];
   const found = ends.map((end) => `${standardArabic(verse.text)} ${end}`).map((w) => [text.indexOf(w, pos), w]);
   const [at, wanted] = found.find(([i]) => i >= 0) || [-1, ''];
   if (at < 0) fail(`verse ${verse.id}: Arabic text and verse end not found after offset ${pos}`);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # LibreOffice opens the .docx that `pelvaron insert` writes: Al-Fatihah, mode all, from the
 # default pack, converted to text by soffice, must hold every verse's Arabic text and
-# translation in order. Then Al-Baqarah 1-20 on a font configuration without Amiri: the PDF
+# translation in order. Al-Baqarah 1-286 in Arabic: no line of its PDF holds half a verse-end
+# mark (LibreOffice breaks lines where the text's direction changes). Then Al-Baqarah 1-20 on a font configuration without Amiri: the PDF
 # must draw the Arabic in the Amiri Quran the document carries and in no other font, and
 # without the carried font it must not (so an installed Amiri cannot make the check pass).
 # PELVARON_RENDER_DIR=DIR keeps page 1 of that PDF as a PNG in DIR to look at.
@@ -25,6 +26,13 @@ timeout 120 soffice --headless "-env:UserInstallation=file://$work/profile" \
   --convert-to 'txt:Text (encoded):UTF8' --outdir "$work" "$work/al-fatihah.docx" >/dev/null 2>&1
 [ -s "$work/al-fatihah.txt" ] || { echo "libreoffice_check: soffice did not convert the document" >&2; exit 1; }
 node tests/docx/expect_surah_text.js "$work/al-fatihah.txt" "$source_json" 1
+
+"$exe" insert --surah 2 --first 1 --last 286 --mode arabic -o "$work/al-baqarah.docx"
+timeout 300 soffice --headless "-env:UserInstallation=file://$work/profile" \
+  --convert-to pdf --outdir "$work" "$work/al-baqarah.docx" >/dev/null 2>&1
+[ -s "$work/al-baqarah.pdf" ] || { echo "libreoffice_check: soffice did not convert Al-Baqarah to PDF" >&2; exit 1; }
+pdftotext -enc UTF-8 "$work/al-baqarah.pdf" "$work/al-baqarah.txt"
+node tests/docx/expect_whole_verse_ends.js "$work/al-baqarah.txt" "surah 2 verses 1-286 from the .docx"
 
 # Only Latin fonts: the Arabic can come from the document alone.
 mkdir -p "$work/fonts"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/about_box.hpp"
+#include "forms/fit_text.hpp"
 #include "tests/forms/dialog_fixture.hpp"
 
 namespace pelvaron::testing {
@@ -39,6 +40,7 @@ TEST(AboutBoxLayout, LabelsAreTransparentBoldAndOnlyTheMailLabelsPoint) {
     SCOPED_TRACE(control.name);
     ++labels;
     EXPECT_TRUE(control.transparent);
+    EXPECT_TRUE(control.shrinkToFit);
     ASSERT_TRUE(control.font.has_value());
     EXPECT_TRUE(control.font->bold);
     const bool mail = control.name == "Label9" || control.name == "Label3";
@@ -47,6 +49,18 @@ TEST(AboutBoxLayout, LabelsAreTransparentBoldAndOnlyTheMailLabelsPoint) {
   }
   EXPECT_EQ(labels, 9);
   EXPECT_EQ(Find(layout, "Label5").caption + Find(layout, "Label8").caption, "Pelvaron");
+}
+
+TEST(FittedPoints, ShrinksInQuarterPointsUntilTheTextFitsButNotBelowTheSmallest) {
+  struct Case {
+    float points, box, widthPerPoint, fitted;
+  };
+  for (const Case& c : {Case{8.25f, 100, 10, 8.25f}, Case{8.25f, 80, 10, 8.0f}, Case{8.25f, 79, 10, 7.75f},
+                        Case{8.25f, 60, 10, 6.0f}, Case{8.25f, 10, 10, forms::kSmallestFittedPoints},
+                        Case{4.0f, 10, 10, 4.0f}}) {
+    const float fitted = forms::FittedPoints(c.points, c.box, [&](float p) { return p * c.widthPerPoint; });
+    EXPECT_FLOAT_EQ(fitted, c.fitted) << c.points << " pt in " << c.box;
+  }
 }
 
 class AboutBoxTest : public DialogTest {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "forms/about_box.hpp"
+#include "forms/search_dialog.hpp"
+#include "insert/insert_request.hpp"
 #include "module/error.hpp"
 #include "tests/forms/dialog_fixture.hpp"
 
@@ -36,6 +38,17 @@ TEST_F(MenuButtons, SwitchingTheModeOfAnOpenDialogChangesWhatOkInserts) {
   EXPECT_EQ(TakeLines(), Lines{"Unload frmPilih"});
   EXPECT_EQ(TakeDocument(), ExpectedArabic(3, 1, 1));
   EXPECT_EQ(state.InsertMode, 2);  // kept after the dialog closed
+}
+
+TEST_F(MenuButtons, TheChosenCitationFollowsTheVerseDialogsInsertionAndIsTheSearchFormsFirstChoice) {
+  app.SetCitation(CiteStyle::Short);
+  app.OnGetAyatClicked();
+  combo("cbSurat").SetListIndex(2);
+  PressOk();
+  const InsertRequest cited{3, 1, 1, InsertWhat::Arabic, true, CiteStyle::Short};
+  EXPECT_EQ(TakeDocument(), Expected([&](DocumentOps& doc) { RunInsertRequest(state, doc, cited); }));
+  app.OnSearchClicked();
+  EXPECT_EQ(app.SearchForm().form().Combo("cbKutip").ListIndex(), 2);  // "(QS 2:255)"
 }
 
 class BrokenScreen : public DialogTest {

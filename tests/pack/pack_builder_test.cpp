@@ -109,7 +109,8 @@ TEST_F(PackBuilder, ArabicComesBackWithStandardTanweenAndTheChosenVerseEnd) {
     std::string one, three;  // what closes verses 1 and 3
   };
   for (const Case& c : {Case{VerseEnd::AyahSign, " \u06dd\u0661 ", " \u06dd\u0663 "},
-                        Case{VerseEnd::Brackets, " \ufd3f\u0661\ufd3e ", " \ufd3f\u0663\ufd3e "}}) {
+                        Case{VerseEnd::Brackets, " \u200e\ufd3e\u200e\u0661\u200e\ufd3f\u200e ",
+                                " \u200e\ufd3e\u200e\u0663\u200e\ufd3f\u200e "}}) {
     WritePackage(Package(verses));
     const PackSummary summary = Build(std::nullopt, [&](PackRequest& r) { r.verseEnd = c.verseEnd; });
     const ModuleState state = Load();

@@ -125,9 +125,11 @@ TEST_F(PackRoundTrip, EveryVerseArabicIsTypedAsTheSourceWithStandardTanween) {
     InsertArabicRange(state_, sink, static_cast<int16_t>(s), 1, last, false);  // a paragraph per verse
     ASSERT_EQ(sink.paragraphs.size(), verseList.size() + 2) << "surah " << s;
     for (std::size_t i = 0; i < verseList.size(); ++i) {
-      // The default pack closes a verse with its number in ornate parentheses.
-      const std::string expected = WithStandardTanween(verseList[i]["text"].get<std::string>()) + " \ufd3f" +
-                                   ArabicIndicDigits(static_cast<int>(i + 1)) + "\ufd3e ";
+      // The default pack closes a verse with its number in ornate parentheses, in one
+      // left-to-right run (visual order, each parenthesis between left-to-right marks).
+      const std::string expected = WithStandardTanween(verseList[i]["text"].get<std::string>()) +
+                                   " \u200e\ufd3e\u200e" + ArabicIndicDigits(static_cast<int>(i + 1)) +
+                                   "\u200e\ufd3f\u200e ";
       EXPECT_EQ(sink.paragraphs[i], expected) << "surah " << s << " verse " << i + 1;
       ++verses;
     }

@@ -82,6 +82,7 @@ host_run() {
   passed=$((passed + $(echo "$out" | grep -c '^PASS')))
   failed=$((failed + $(echo "$out" | grep -c '^FAIL')))
   echo "$out" | grep '^COUNTS\|^SOAK' | sed "s/^/$arch: /" >>"$work/counts.txt"
+  echo "$out" | grep '^LABEL' | sed "s/^/$arch: /" || true
   [ $rc -eq 0 ] || [ "$(echo "$out" | grep -c '^FAIL')" -gt 0 ] || fail "$arch: host $1 exited with $rc"
 }
 
@@ -153,6 +154,15 @@ scenarios() {
   compare_trace arabic --surah 1 --first 2 --last 5 --mode arabic --line-per-verse
   host_run insert --button 1 --surah 2 --first 8 --last 13 --then-button 3 --trace "C:\\$folder\\translation.trace"
   compare_trace translation --surah 2 --first 8 --last 13 --mode translation
+
+  # Rujukan on the ribbon, kept per user: the ribbon's insertions and Cari Ayat type the
+  # citation, the menu's do not.
+  host_run rujukan --cite 2
+  host_run insert --ribbon --button 2 --surah 2 --first 3 --last 5 --trace "C:\\$folder\\ribbon-cited.trace"
+  compare_trace ribbon-cited --surah 2 --first 3 --last 5 --mode arabic --cite short
+  host_run insert --button 2 --surah 2 --first 3 --last 5 --trace "C:\\$folder\\menu-uncited.trace"
+  compare_trace menu-uncited --surah 2 --first 3 --last 5 --mode arabic
+  host_run rujukan --cite 0
 
   mv "$dir/DataQuran/AQO2.TXT" "$dir/AQO2.away"
   host_run insert --button 2 --surah 2 --first 1 --last 3 --trace "C:\\$folder\\failing.trace" \

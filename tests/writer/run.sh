@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-deps.sh libreoffice-writer libreoffice-dev libreoffice-dev-common python3-uno fonts-hosny-amiri \
-  xvfb xdotool imagemagick >/dev/null
+  xvfb xdotool imagemagick poppler-utils nodejs >/dev/null
 
 # The SDK may have come only now: the default build then takes the extension in.
 cmake --preset default -DPELVARON_WRITER=ON >/dev/null
@@ -62,6 +62,7 @@ exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done  # a busy machine starts it slowly
+[ -s "$work/display" ] || { echo "writer: Xvfb did not start" >&2; exit 1; }
 DISPLAY=":$(head -n1 "$work/display")" timeout 300 /usr/bin/python3 tests/writer/screens.py "$work" "$artifacts" "${as_user[@]}"
 echo "screenshots: $artifacts"

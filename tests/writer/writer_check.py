@@ -96,6 +96,12 @@ CASES = [
      "default"),
     ("GetTerjemah", "surah select 0\nfrom select 2\nto select 2\nok\n",
      ["--surah", "1", "--first", "3", "--last", "5", "--mode", "translation"], "default"),
+    # Cari Ayat: Enter searches, the first result with a citation style, Sisipkan inserts.
+    ("CariAyat", "search query ayat kursi\nsearch pick 0\nsearch cite qs\nsearch mode all\nsearch insert\nsearch state\n",
+     ["--surah", "2", "--first", "255", "--last", "255", "--mode", "all", "--cite", "qs"], "default"),
+    ("CariAyat",
+     "search query 112:1-4\nsearch pick 0\nsearch cite short\nsearch mode translation\nsearch insert\nsearch state\n",
+     ["--surah", "112", "--first", "1", "--last", "4", "--mode", "translation", "--cite", "short"], "default"),
     ("Insert?surah=2&first=1&last=12&mode=translation", "",
      ["--surah", "2", "--first", "1", "--last", "12", "--mode", "translation"], "notes"),
     ("Insert?surah=112&first=1&last=4&mode=all&latin=1&perVerse=1", "",
@@ -110,8 +116,12 @@ for command, script, args, pack in CASES:
     doc, messages, _ = run_command(command, script)
     got = read(doc)
     name = command.split("&linePerVerse")[0] + (" [%s pack]" % pack if pack != "default" else "")
+    if command == "CariAyat":  # the form's state after Sisipkan: closed
+        check(messages == ["State loaded=0"], "%s %s: inserted and closed (%s)" % (name, args[1], messages))
+        messages = []
     check(messages == [], "%s: no message (%s)" % (name, messages))
-    check([p[0] for p in got] == lines, "%s: the paragraphs of pelvaron insert --format text" % name)
+    check([p[0] for p in got] == lines, "%s: the paragraphs of pelvaron insert --format text%s" %
+          (name, "" if [p[0] for p in got] == lines else ": %r" % [p[0][:12] for p in got]))
     check(got == want, "%s: direction, adjustment, fonts and sizes of the .docx model" % name)
     arabic = [p for p in got if p[0] and is_arabic(p[0][0])]
     latin = [p for p in got if p[0] and not is_arabic(p[0][0])]
@@ -133,6 +143,23 @@ for command, script, args, pack in CASES:
     manager.undo()
     check(doc.Text.getString() == "", "%s: one Undo takes it all away" % name)
     doc.close(True)
+
+# Rujukan in the menu: kept in the extension's configuration and typed after the menu's
+# insertions (the Insert URL names its own).
+office.use_pack("default")
+doc, messages, _ = run_command("Rujukan?cite=short")
+doc.close(True)
+settings = office.ctx.ServiceManager.createInstanceWithContext(
+    "com.sun.star.configuration.ConfigurationProvider", office.ctx).createInstanceWithArguments(
+    "com.sun.star.configuration.ConfigurationAccess", (prop("nodepath", "/org.pelvaron.writer.Settings"),))
+check(messages == [] and settings.getByName("Rujukan") == "short", "Rujukan: the choice is kept in the configuration")
+lines, want = expected(BAQARAH_1_5 + ["--mode", "arabic", "--cite", "short"], "default")
+doc, messages, _ = run_command("GetAyat", "surah select 1\nfrom select 0\nto select 4\ncheck 1\nok\n")
+got = read(doc)
+check(messages == [] and [p[0] for p in got] == lines and got == want,
+      "GetAyat after Rujukan (QS 2:255): what pelvaron insert --cite short types")
+doc.close(True)
+run_command("Rujukan?cite=none")[0].close(True)
 
 # The About box opens and a click on it closes it.
 office.use_pack("default")
@@ -180,7 +207,14 @@ check(office.new_document().Text is not None and office.process.poll() is None,
 office.use_pack("default")
 doc, messages, seconds = run_command("Insert?surah=2&first=1&last=286&mode=all")
 print("Al-Baqarah 1-286, mode all: %.2f s in Writer, %d paragraphs" % (seconds, doc.Text.getString().count("\n") + 1))
+# Its PDF: no line holds half a verse-end mark.
+pdf = os.path.join(WORK, "al-baqarah.pdf")
+doc.storeToURL(uno.systemPathToFileUrl(pdf), (prop("FilterName", "writer_pdf_Export"),))
 doc.close(True)
+subprocess.run(["pdftotext", "-enc", "UTF-8", pdf, pdf + ".txt"], check=True)
+split = subprocess.run(["node", os.path.join(os.path.dirname(__file__), "..", "docx", "expect_whole_verse_ends.js"),
+                        pdf + ".txt", "surah 2 verses 1-286 from Writer"])
+check(split.returncode == 0, "Al-Baqarah 1-286 from Writer: no verse-end mark split over two lines")
 
 # A day of use in one LibreOffice: 100 insertions of 2:1-10 into one document and 20 dialogs
 # opened and closed. The document holds exactly 100 times the first insertion; soffice's

@@ -12,6 +12,7 @@
 //   pelvaron_wine_host search --query TEXT [--enter] --expect-first TEXT --cite N [--double-click]
 //                      --trace FILE [--screenshot FILE]
 //   pelvaron_wine_host font --family NAME --text-file FILE --screenshot FILE
+//   pelvaron_wine_host rujukan --cite N
 //
 // --ribbon presses the buttons on the ribbon instead of the menu; --word2003 offers no
 // Application.UndoRecord; --per-user FOLDER loads the add-in through the current user's
@@ -24,6 +25,7 @@
 // may be typed in "(normal text)" and Latin text comes in the document's own font.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -37,6 +39,9 @@
 #include <psapi.h>
 
 #include "addin/extensibility.hpp"
+#include "addin/label_font.hpp"
+#include "addin/wide_text.hpp"
+#include "forms/about_box.hpp"
 #include "registration_names.hpp"  // generated in the add-in's build folder
 #include "tests/wine/host/add_in_loader.hpp"
 #include "tests/wine/host/checks.hpp"
@@ -316,6 +321,41 @@ int Ribbon(const Options& o) {
   return check.failed();
 }
 
+// The ribbon's Rujukan drop-down as Word drives it: the stored entry read through
+// getSelectedItemIndex, entry N chosen through onAction, and read again by a new connection.
+int Rujukan(const Options& o) {
+  AddWordMenus();
+  const int choice = o.Number(L"--cite");
+  for (int connection = 1; connection <= 2; ++connection) {
+    ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+    if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
+    HRESULT hr = E_FAIL;
+    const RibbonDropDown dropDown = RibbonDropDownOf(AskRibbonXml(addIn.get(), hr));
+    if (!check(dropDown.id == L"PelvaronRujukan" && dropDown.items.size() == 4,
+               "the ribbon has the Rujukan drop-down with four entries"))
+      return 1;
+    if (connection == 1) {
+      VARIANT id, index;
+      id.vt = VT_BSTR;
+      id.bstrVal = SysAllocString(dropDown.items[static_cast<std::size_t>(choice)].c_str());
+      index.vt = VT_I4;
+      index.lVal = choice;
+      check(InvokeRibbonCallback(addIn.get(), dropDown.onAction, dropDown.id, {id, index}, nullptr) == S_OK,
+            "Rujukan: onAction(control, id, " + std::to_string(choice) + ") succeeds");
+      SysFreeString(id.bstrVal);
+    }
+    VARIANT selected;
+    VariantInit(&selected);
+    hr = InvokeRibbonCallback(addIn.get(), dropDown.getSelectedItemIndex, dropDown.id, {}, &selected);
+    check(hr == S_OK && selected.vt == VT_I4 && selected.lVal == choice,
+          std::string(connection == 1 ? "getSelectedItemIndex gives the chosen entry "
+                                      : "after a new connection getSelectedItemIndex still gives ") +
+              std::to_string(choice) + ": " + std::to_string(selected.lVal));
+    Disconnect(addIn.get(), ext_dm_HostShutdown);
+  }
+  return check.failed();
+}
+
 // What the OK click asked for, for the frame checks.
 InsertedRange RangeOf(const Options& o) {
   InsertedRange range{o.Number(L"--surah"), o.Number(L"--first"),
@@ -489,7 +529,32 @@ int Insert(const Options& o) {
   return check.failed();
 }
 
+// Every About label's caption fits its box in GDI's own metrics (GetTextExtentPoint32W) at the
+// size the add-in draws it, for the build's identity and for a long author name.
+void CheckAboutLabelsFit() {
+  HDC screen = GetDC(nullptr);
+  const float twipsPerPixel = 1440.0f / static_cast<float>(GetDeviceCaps(screen, LOGPIXELSX));
+  ReleaseDC(nullptr, screen);
+  pelvaron::forms::AboutIdentity longAuthor = pelvaron::forms::kBuildIdentity;
+  longAuthor.author = "Muhammad Abdurrahman Wahid";
+  for (const auto& identity : {pelvaron::forms::kBuildIdentity, longAuthor}) {
+    for (const auto& c : pelvaron::forms::AboutBoxLayout(identity).controls) {
+      if (c.kind != pelvaron::forms::ControlKind::Label || !c.font) continue;
+      const int box = static_cast<int>(std::nearbyint(c.width / twipsPerPixel));
+      const float points = pelvaron::addin::LabelPoints(c, *c.font, box);
+      HFONT font = pelvaron::addin::CreateStyleFont(*c.font, points);
+      const int width = pelvaron::addin::TextWidthPixels(font, pelvaron::addin::Widen(c.caption));
+      DeleteObject(font);
+      std::printf("LABEL: %s \"%s\" %s %.2f pt: %d of %d pixels\n", c.name.c_str(), c.caption.c_str(),
+                  c.font->name.c_str(), points, width, box);
+      check(width > 0 && width <= box, c.name + " \"" + c.caption + "\" fits its " + std::to_string(box) +
+                                           " pixels: " + std::to_string(width));
+    }
+  }
+}
+
 int About(const Options& o) {
+  CheckAboutLabelsFit();
   AddWordMenus();
   ComPtr<IDTExtensibility2> addIn = CreateAddIn();
   if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
@@ -751,6 +816,7 @@ int wmain(int argc, wchar_t** argv) {
   else if (scenario == L"about") failed = About(options);
   else if (scenario == L"search") failed = Search(options);
   else if (scenario == L"soak") failed = Soak(options);
+  else if (scenario == L"rujukan") failed = Rujukan(options);
   else if (scenario == L"font")
     failed = CheckInstalledFont(check, options.Get(L"--family"), options.Get(L"--text-file"), options.Get(L"--screenshot"));
   else failed = 1;

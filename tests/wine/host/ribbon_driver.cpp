@@ -36,25 +36,51 @@ std::vector<RibbonButton> RibbonButtons(const std::wstring& xml) {
   return buttons;
 }
 
-HRESULT FireRibbonAction(IUnknown* addIn, const RibbonButton& button) {
+HRESULT InvokeRibbonCallback(IUnknown* addIn, const std::wstring& name, const std::wstring& controlId,
+                             const std::vector<VARIANT>& more, VARIANT* result) {
   ComPtr<IDispatch> dispatch;
   HRESULT hr = addIn->QueryInterface(IID_IDispatch, dispatch.put_void());
   if (FAILED(hr)) return hr;
   DISPID dispid = DISPID_UNKNOWN;
-  LPOLESTR name = const_cast<LPOLESTR>(button.onAction.c_str());
-  hr = dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &dispid);
+  LPOLESTR member = const_cast<LPOLESTR>(name.c_str());
+  hr = dispatch->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &dispid);
   if (FAILED(hr)) return hr;
-  ComPtr<IDispatch> control = MakeRibbonControl(button.id);
-  VARIANT arg;
-  arg.vt = VT_DISPATCH;
-  arg.pdispVal = control.get();
-  DISPPARAMS params{&arg, nullptr, 1, 0};
+  ComPtr<IDispatch> control = MakeRibbonControl(controlId);
+  // IDispatch takes the arguments last first.
+  std::vector<VARIANT> args(more.rbegin(), more.rend());
+  VARIANT first;
+  first.vt = VT_DISPATCH;
+  first.pdispVal = control.get();
+  args.push_back(first);
+  DISPPARAMS params{args.data(), nullptr, static_cast<UINT>(args.size()), 0};
   EXCEPINFO excep{};
-  hr = dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &excep, nullptr);
+  hr = dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result, &excep, nullptr);
   SysFreeString(excep.bstrSource);
   SysFreeString(excep.bstrDescription);
   SysFreeString(excep.bstrHelpFile);
   return hr;
+}
+
+HRESULT FireRibbonAction(IUnknown* addIn, const RibbonButton& button) {
+  return InvokeRibbonCallback(addIn, button.onAction, button.id, {}, nullptr);
+}
+
+RibbonDropDown RibbonDropDownOf(const std::wstring& xml) {
+  RibbonDropDown dropDown;
+  std::wsmatch m;
+  if (!std::regex_search(xml, m, std::wregex(L"<dropDown\\s[^>]*>([\\s\\S]*?)</dropDown>"))) return dropDown;
+  const std::wstring element = m[0], items = m[1];
+  for (auto [attribute, field] : {std::pair{L"id", &dropDown.id},
+                                  std::pair{L"getSelectedItemIndex", &dropDown.getSelectedItemIndex},
+                                  std::pair{L"onAction", &dropDown.onAction}}) {
+    std::wsmatch value;
+    if (std::regex_search(element, value, std::wregex(std::wstring(L"<dropDown[^>]*?\\s") + attribute + L"=\"([^\"]*)\"")))
+      *field = value[1];
+  }
+  const std::wregex item(L"<item\\s[^>]*?id=\"([^\"]*)\"");
+  for (std::wsregex_iterator it(items.begin(), items.end(), item), end; it != end; ++it)
+    dropDown.items.push_back((*it)[1]);
+  return dropDown;
 }
 
 }  // namespace pelvaron::wine_host

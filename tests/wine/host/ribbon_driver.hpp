@@ -22,4 +22,18 @@ std::wstring AskRibbonXml(IUnknown* addIn, HRESULT& hr);
 std::vector<RibbonButton> RibbonButtons(const std::wstring& xml);
 HRESULT FireRibbonAction(IUnknown* addIn, const RibbonButton& button);
 
+struct RibbonDropDown {
+  std::wstring id;
+  std::wstring getSelectedItemIndex;
+  std::wstring onAction;
+  std::vector<std::wstring> items;  // the ids of its <item>s
+};
+// The first <dropDown> of the XML; an empty id when there is none.
+RibbonDropDown RibbonDropDownOf(const std::wstring& xml);
+
+// Calls callback `name` by name through the add-in's IDispatch with the IRibbonControl of
+// `controlId`, then `more` in the callback's order; `result` (may be null) takes its value.
+HRESULT InvokeRibbonCallback(IUnknown* addIn, const std::wstring& name, const std::wstring& controlId,
+                             const std::vector<VARIANT>& more, VARIANT* result);
+
 }  // namespace pelvaron::wine_host

@@ -1,13 +1,11 @@
-#include "cli/search_script.hpp"
+#include "forms/search_script.hpp"
 
 #include <charconv>
 
-#include "cli/dialog_script.hpp"
 #include "forms/search_dialog.hpp"
-#include "insert/trace_sink.hpp"
 #include "module/trace_format.hpp"
 
-namespace pelvaron::cli {
+namespace pelvaron::forms {
 namespace {
 
 constexpr const char* kCiteNames[] = {"none", "qs", "short", "arabic"};
@@ -23,23 +21,23 @@ int IndexOf(const char* const (&names)[N], std::string_view name, std::string_vi
 
 int ModeIndex(std::string_view name) {
   std::string known;
-  for (std::size_t i = 0; i < std::size(forms::kInsertChoices); ++i) {
-    if (name == forms::kInsertChoices[i].name) return static_cast<int>(i);
-    known += (known.empty() ? "" : ", ") + std::string(forms::kInsertChoices[i].name);
+  for (std::size_t i = 0; i < std::size(kInsertChoices); ++i) {
+    if (name == kInsertChoices[i].name) return static_cast<int>(i);
+    known += (known.empty() ? "" : ", ") + std::string(kInsertChoices[i].name);
   }
   throw ScriptError("mode \"" + std::string(name) + "\" is none of " + known);
 }
 
-forms::Form& LoadedSearchForm(forms::FormsApp& app) {
-  forms::Form& form = app.SearchForm().form();
+Form& LoadedSearchForm(FormsApp& app) {
+  Form& form = app.SearchForm().form();
   if (!form.Loaded()) throw ScriptError("the search form is not open (\"search show\" opens it)");
   return form;
 }
 
 }  // namespace
 
-std::string SearchDialogState(forms::FormsApp& app) {
-  forms::Form& form = app.SearchForm().form();
+std::string SearchDialogState(FormsApp& app) {
+  Form& form = app.SearchForm().form();
   if (!form.Loaded()) return "State loaded=0";
   const int cite = form.Combo("cbKutip").ListIndex();
   const int mode = form.Combo("cbJenis").ListIndex();
@@ -49,11 +47,11 @@ std::string SearchDialogState(forms::FormsApp& app) {
                       " picked=" + std::to_string(form.Combo("cbHasil").ListIndex()) +
                       " results=" + std::to_string(results.size());
   for (std::size_t i = 0; i < results.size(); ++i)
-    state += "\nResult " + std::to_string(i) + " " + QuoteTraceString(forms::SearchResultEntry(results[i]));
+    state += "\nResult " + std::to_string(i) + " " + QuoteTraceString(SearchResultEntry(results[i]));
   return state;
 }
 
-void RunSearchLine(forms::FormsApp& app, forms::HeadlessRuntime& runtime, std::string_view rest) {
+void RunSearchLine(FormsApp& app, ScriptedUser& user, std::string_view rest) {
   const std::size_t blank = rest.find(' ');
   const std::string_view action = rest.substr(0, blank);
   const std::string_view argument = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
@@ -66,17 +64,17 @@ void RunSearchLine(forms::FormsApp& app, forms::HeadlessRuntime& runtime, std::s
   }
   if (action == "state") {
     noArgument();
-    return runtime.Write(SearchDialogState(app));
+    return user.Write(SearchDialogState(app));
   }
-  forms::Form& form = LoadedSearchForm(app);
+  Form& form = LoadedSearchForm(app);
   if (action == "query") {
     form.Combo("txtCari").SetText(std::string(argument));
-    return runtime.UserPressEnter(form, "txtCari");
+    return user.PressEnter(form, "txtCari");
   }
   if (action == "pick") {
     int index = -2;
     const auto [end, ec] = std::from_chars(argument.data(), argument.data() + argument.size(), index);
-    forms::ComboBox& list = form.Combo("cbHasil");
+    ComboBox& list = form.Combo("cbHasil");
     if (ec != std::errc() || end != argument.data() + argument.size() || index < 0 || index >= list.ListCount())
       throw ScriptError("search pick takes a result number from 0 to " + std::to_string(list.ListCount() - 1) + ", not \"" +
                         std::string(argument) + "\"");
@@ -85,9 +83,9 @@ void RunSearchLine(forms::FormsApp& app, forms::HeadlessRuntime& runtime, std::s
   if (action == "cite") return form.Combo("cbKutip").SetListIndex(IndexOf(kCiteNames, argument, "citation style"));
   if (action == "mode") return form.Combo("cbJenis").SetListIndex(ModeIndex(argument));
   noArgument();
-  if (action == "insert") return runtime.UserClick(form, "cmdSisipkan");
+  if (action == "insert") return user.Click(form, "cmdSisipkan");
   if (action == "close") return form.Unload();
   throw ScriptError("\"search " + std::string(rest) + "\": search takes show, query, pick, cite, mode, insert, close, state");
 }
 
-}  // namespace pelvaron::cli
+}  // namespace pelvaron::forms
