@@ -342,8 +342,9 @@ void JoinNasals(std::vector<Word>& words) {
 // The pause at the verse's end: the last short vowel or tanwin goes in brackets, a tanwin
 // after a is said ā (yusrā(n)), and tā’ marbūṭah is said h with what it would be in brackets,
 // as is the pronoun's long vowel (yarah(ū)).
-// The Ministry's editions print the bracketed ending as "(tun)" after such an h
-// (ḥāmiyah(tan)), which the guideline's own examples do not show.
+// Printed editions over the guideline here: the 1987 guideline writes a pause form alone
+// (ḥāmiyah); the Ministry's Quran editions add the continued reading in brackets, "(tan)"
+// after such an h, and that is followed.
 void Pause(std::vector<Word>& words) {
   if (words.empty() || words.back().sounds.empty() || !words.back().spelled.empty()) return;
   Sound& last = words.back().sounds.back();

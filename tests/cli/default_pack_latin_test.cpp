@@ -16,18 +16,6 @@ TEST(DefaultPackLatin, InsertTypesThePacksLatinNumberedLikeTheTranslation) {
   EXPECT_EQ(r.out, "1. Qul huwallāhu aḥad(un).\n2. Allāhuṣ-ṣamad(u).\n\n");  // and the paragraph after
 }
 
-TEST(DefaultPackLatin, PerVerseTextIsArabicLatinTranslationForEachVerse) {
-  const auto r = RunProgram(PELVARON_EXE, {"insert", "--app-path", PELVARON_PACK_DIR, "--surah", "1", "--first", "1",
-                                           "--last", "2", "--latin", "--per-verse", "--cite", "short"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  const std::size_t latin1 = r.out.find("\n1. Bismillāhir-raḥmānir-raḥīm(i).\n1.  Dengan nama Allah");
-  const std::size_t latin2 = r.out.find("\n2. Al-ḥamdu lillāhi rabbil-‘ālamīn(a).\n2.  Segala puji");
-  EXPECT_NE(latin1, std::string::npos) << r.out;
-  EXPECT_NE(latin2, std::string::npos) << r.out;
-  EXPECT_LT(latin1, latin2);
-  EXPECT_TRUE(r.out.ends_with("\n(QS 1:1\u20132)\n\n")) << r.out;
-}
-
 TEST(DefaultPackLatin, TheLatinCommandReadsTextCopiedInTheHafsFontsEncoding) {
   // 94:6 as quran-json has it, the open fathatan at U+0657.
   const auto r = RunProgram(PELVARON_EXE, {"latin", "\u0625\u0650\u0646\u0651\u064e", "\u0645\u064e\u0639\u064e",

@@ -13,6 +13,7 @@
 
 #include "data/surah_index.hpp"
 #include "insert/arabic_insert.hpp"
+#include "tests/font/load_font.hpp"
 #include "tests/support/typed_text_sink.hpp"
 
 namespace pelvaron::testing {
@@ -26,14 +27,8 @@ struct Faults {
 
 class QuranFontShaper {
  public:
-  explicit QuranFontShaper(const char* file) {
-    hb_blob_t* blob = hb_blob_create_from_file_or_fail(file);
-    if (!blob) return;
-    hb_face_t* face = hb_face_create(blob, 0);
-    font_ = hb_font_create(face);
-    hb_face_destroy(face);
-    hb_blob_destroy(blob);
-    if (!hb_font_get_nominal_glyph(font_, 0x25CC, &dottedCircle_)) dottedCircle_ = 0;
+  explicit QuranFontShaper(const char* file) : font_(LoadFont(file)) {
+    if (font_ && !hb_font_get_nominal_glyph(font_, 0x25CC, &dottedCircle_)) dottedCircle_ = 0;
   }
   ~QuranFontShaper() { hb_font_destroy(font_); }
   bool loaded() const { return font_ != nullptr; }

@@ -12,20 +12,14 @@
 
 #include "data/latin_text.hpp"
 #include "data/surah_index.hpp"
+#include "tests/font/load_font.hpp"
 
 namespace pelvaron::testing {
 namespace {
 
 class LatinShaper {
  public:
-  explicit LatinShaper(const char* file) {
-    hb_blob_t* blob = hb_blob_create_from_file_or_fail(file);
-    if (!blob) return;
-    hb_face_t* face = hb_face_create(blob, 0);
-    font_ = hb_font_create(face);
-    hb_face_destroy(face);
-    hb_blob_destroy(blob);
-  }
+  explicit LatinShaper(const char* file) : font_(LoadFont(file)) {}
   ~LatinShaper() { hb_font_destroy(font_); }
   LatinShaper(const LatinShaper&) = delete;
   LatinShaper& operator=(const LatinShaper&) = delete;
