@@ -177,7 +177,7 @@ bool TakeVowelLetter(const ArabicLetter& l, std::vector<Sound>& sounds) {
       if (l.Has(ar::kSmallHighNoon)) {
         sounds.emplace_back();
         sounds.back().letter = ar::kNoon;
-        sounds.back().consonant = "n";
+        sounds.back().consonant.assign(1, 'n');
       }
       return true;
     case ar::kWaw:
@@ -256,7 +256,7 @@ Word BuildWord(const ArabicWord& w) {
     s.letter = l.base;
     const bool hamza = IsHamza(l.base) || l.Has(ar::kHamzaAbove) || l.Has(ar::kHamzaBelow);
     s.consonant = hamza ? "’" : std::string(Consonant(l.base));
-    if (l.base == ar::kSad && l.Has(ar::kSmallHighSeen)) s.consonant = "s";
+    if (l.base == ar::kSad && l.Has(ar::kSmallHighSeen)) s.consonant.assign(1, 's');
     // A hamza is not written at a word's start, nor after the article (al-ākhirah).
     if (hamza && (j == 0 || (!word.sounds.empty() && word.sounds.back().hyphenAfter))) s.consonant.clear();
     s.vowel = VowelOf(l, &s.tanwin);
@@ -278,10 +278,10 @@ Word BuildWord(const ArabicWord& w) {
     // makes a tanwin (عَلِيمُۢ بِ, ‘alīmum bi).
     if (l.Has(ar::kSmallHighMeem) || l.Has(ar::kSmallLowMeem)) {
       if (l.base == ar::kNoon && s.vowel == Vowel::None) {
-        s.consonant = "m";
+        s.consonant.assign(1, 'm');
       } else if (s.vowel != Vowel::None) {
         s.tanwin = true;
-        s.nasal = "m";
+        s.nasal.assign(1, 'm');
       }
     }
     if (l.Has(ar::kDaggerAlef) && s.vowel == Vowel::A) s.isLong = true;
@@ -357,11 +357,11 @@ void Pause(std::vector<Word>& words) {
   const std::string vowel = VowelText(last.vowel, false);
   if (last.taMarbuta) {
     last.pause = "t" + vowel + (last.tanwin ? "n" : "");
-    last.consonant = "h";
+    last.consonant.assign(1, 'h');
     last.vowel = Vowel::None;
     last.tanwin = false;
   } else if (last.tanwin && last.vowel == Vowel::A) {
-    last.pause = "n";
+    last.pause.assign(1, 'n');
     last.isLong = true;
     last.tanwin = false;
   } else {
