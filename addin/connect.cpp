@@ -16,9 +16,11 @@ namespace pelvaron::addin {
 namespace {
 
 // The same handler for a menu button and the ribbon button at the same position.
-// The ribbon applies the user's citation choice; the Word 2003 menu leaves it out.
-void RunCommand(int index, CiteStyle cite = CiteStyle::None) {
-  Forms().SetCitation(cite);
+// The ribbon applies the user's choices (citation, Latin, verse by verse); the Word 2003
+// menu leaves them out.
+void RunCommand(int index, bool ribbon = false) {
+  Forms().SetCitation(ribbon ? forms::kCiteChoices[StoredCitation()] : CiteStyle::None);
+  Forms().SetLatinLayout(ribbon && StoredToggle(kLatinToggle.value), ribbon && StoredToggle(kPerVerseToggle.value));
   static constexpr void (forms::FormsApp::*kHandlers[kMenuButtonCount])() = {
       &forms::FormsApp::OnGetAllClicked, &forms::FormsApp::OnGetAyatClicked, &forms::FormsApp::OnGetTerjemahClicked,
       &forms::FormsApp::OnAboutClicked, &forms::FormsApp::OnSearchClicked};
@@ -86,6 +88,10 @@ HRESULT Connect::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID
     ids[0] = kDispidRibbonCitation;
     return S_OK;
   }
+  if (count == 1 && lstrcmpiW(names[0], kRibbonPressedName) == 0) {
+    ids[0] = kDispidRibbonPressed;
+    return S_OK;
+  }
   try {
     return DispGetIDsOfNames(ConnectTypeInfo().get(), names, count, ids);
   }
@@ -94,9 +100,20 @@ HRESULT Connect::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID
 
 HRESULT Connect::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
                         UINT* argErr) {
-  if (id == kDispidRibbonAction || id == kDispidRibbonCitation) {
+  if (id == kDispidRibbonAction || id == kDispidRibbonCitation || id == kDispidRibbonPressed) {
     try {
       const std::wstring control = RibbonControlId(params);
+      for (const RibbonToggle& toggle : {kLatinToggle, kPerVerseToggle}) {
+        if (control != toggle.id) continue;
+        if (id == kDispidRibbonAction) {
+          StoreToggle(toggle.value, RibbonPressed(params));
+        } else if (id == kDispidRibbonPressed && result) {
+          VariantInit(result);
+          result->vt = VT_BOOL;
+          result->boolVal = StoredToggle(toggle.value) ? VARIANT_TRUE : VARIANT_FALSE;
+        }
+        return S_OK;
+      }
       if (control == kCitationDropDownId) {
         if (id == kDispidRibbonAction) {
           StoreCitation(RibbonSelectedIndex(params));
@@ -109,7 +126,7 @@ HRESULT Connect::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
       }
       const int index = RibbonButtonIndex(control);
       if (index < 0 || id != kDispidRibbonAction) return DISP_E_MEMBERNOTFOUND;
-      RunCommand(index, forms::kCiteChoices[StoredCitation()]);
+      RunCommand(index, true);
       return S_OK;
     } catch (...) {
       return ExcepInfoFromCaught(excep);

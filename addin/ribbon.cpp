@@ -30,10 +30,11 @@ int RibbonButtonIndex(const std::wstring& controlId) {
 }
 
 std::wstring RibbonControlId(const DISPPARAMS* params) {
-  // A button's onAction and getSelectedItemIndex pass the control alone, a drop-down's
-  // onAction the selected item's id and index after it.
-  if (!params || (params->cArgs != 1 && params->cArgs != 3))
-    throw Error(ErrorKind::HostCall, "a ribbon callback: expected the control, or the control, an id and an index");
+  // A button's onAction, getSelectedItemIndex and getPressed pass the control alone, a
+  // drop-down's onAction the selected item's id and index after it, a toggle's whether it is
+  // pressed.
+  if (!params || params->cArgs < 1 || params->cArgs > 3)
+    throw Error(ErrorKind::HostCall, "a ribbon callback: expected the control and at most two values after it");
   const VARIANT& arg = params->rgvarg[params->cArgs - 1];
   IDispatch* control = arg.vt == VT_DISPATCH                 ? arg.pdispVal
                        : arg.vt == (VT_DISPATCH | VT_BYREF) ? *arg.ppdispVal
@@ -50,6 +51,15 @@ int RibbonSelectedIndex(const DISPPARAMS* params) {
   if (FAILED(VariantChangeType(&index, &params->rgvarg[0], 0, VT_I4)))
     throw Error(ErrorKind::HostCall, "a drop-down's onAction: the selected index is no number");
   return index.lVal;
+}
+
+bool RibbonPressed(const DISPPARAMS* params) {
+  if (!params || params->cArgs != 2) throw Error(ErrorKind::HostCall, "a toggle button's onAction: expected two arguments");
+  VARIANT pressed;
+  VariantInit(&pressed);
+  if (FAILED(VariantChangeType(&pressed, &params->rgvarg[0], 0, VT_BOOL)))
+    throw Error(ErrorKind::HostCall, "a toggle button's onAction: pressed is no truth value");
+  return pressed.boolVal != VARIANT_FALSE;
 }
 
 }  // namespace pelvaron::addin

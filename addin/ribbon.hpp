@@ -16,6 +16,15 @@ inline constexpr DISPID kDispidRibbonAction = 0x5E0;
 inline constexpr const wchar_t* kRibbonCitationName = L"GetRibbonCitation";
 inline constexpr DISPID kDispidRibbonCitation = 0x5E1;
 inline constexpr const wchar_t* kCitationDropDownId = L"PelvaronRujukan";
+// The toggle buttons' getPressed, their ids and the registry values they are kept in.
+inline constexpr const wchar_t* kRibbonPressedName = L"GetRibbonPressed";
+inline constexpr DISPID kDispidRibbonPressed = 0x5E2;
+struct RibbonToggle {
+  const wchar_t* id;
+  const wchar_t* value;
+};
+inline constexpr RibbonToggle kLatinToggle{L"PelvaronLatin", L"Latin"};
+inline constexpr RibbonToggle kPerVerseToggle{L"PelvaronPerAyat", L"PerAyat"};
 // The only ribbon Word asks a document-level add-in for.
 inline constexpr const wchar_t* kWordRibbonId = L"Microsoft.Word.Document";
 
@@ -30,5 +39,8 @@ std::wstring RibbonControlId(const DISPPARAMS* params);
 
 // A drop-down's onAction(control, selectedId, selectedIndex): the index chosen.
 int RibbonSelectedIndex(const DISPPARAMS* params);
+
+// A toggle button's onAction(control, pressed): whether it is now pressed.
+bool RibbonPressed(const DISPPARAMS* params);
 
 }  // namespace pelvaron::addin

@@ -35,4 +35,19 @@ void StoreCitation(int index) {
     throw Error(ErrorKind::HostCall, "Rujukan: the registry refused the choice (error " + std::to_string(status) + ")");
 }
 
+bool StoredToggle(const wchar_t* name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  return RegGetValueW(HKEY_CURRENT_USER, kWordAddInKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+             ERROR_SUCCESS &&
+         value != 0;
+}
+
+void StoreToggle(const wchar_t* name, bool on) {
+  const DWORD value = on ? 1 : 0;
+  const LSTATUS status = RegSetKeyValueW(HKEY_CURRENT_USER, kWordAddInKey, name, REG_DWORD, &value, sizeof value);
+  if (status != ERROR_SUCCESS)
+    throw Error(ErrorKind::HostCall, "the registry refused the ribbon's choice (error " + std::to_string(status) + ")");
+}
+
 }  // namespace pelvaron::addin

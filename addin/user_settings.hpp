@@ -10,4 +10,8 @@ namespace pelvaron::addin {
 int StoredCitation();
 void StoreCitation(int index);
 
+// A toggle button's state ("Latin", "PerAyat"), off when nothing is kept.
+bool StoredToggle(const wchar_t* name);
+void StoreToggle(const wchar_t* name, bool on);
+
 }  // namespace pelvaron::addin

@@ -164,7 +164,8 @@ void WordSession::Yield() {
 }
 
 void WordSession::TranslationStep(int done, int total) {
-  versesDone_ = done;
+  // Verse by verse each translation is one verse long: the Arabic's count goes on.
+  if (total > 1) versesDone_ = done;
   Pump(total > 1 ? L"Al-Quran: terjemah " + std::to_wstring(done) + L" dari " + std::to_wstring(total) : std::wstring());
 }
 

@@ -11,7 +11,7 @@ FormsApp::FormsApp(ModuleState& state, FormsRuntime& runtime) : state_(state), r
 FormsApp::~FormsApp() = default;
 
 VerseDialog& FormsApp::VerseForm() {
-  if (!verseDialog_) verseDialog_ = std::make_unique<VerseDialog>(state_, runtime_, citation_);
+  if (!verseDialog_) verseDialog_ = std::make_unique<VerseDialog>(state_, runtime_, choices_);
   return *verseDialog_;
 }
 
@@ -21,7 +21,7 @@ AboutBox& FormsApp::AboutForm() {
 }
 
 SearchDialog& FormsApp::SearchForm() {
-  if (!searchDialog_) searchDialog_ = std::make_unique<SearchDialog>(state_, runtime_, citation_);
+  if (!searchDialog_) searchDialog_ = std::make_unique<SearchDialog>(state_, runtime_, choices_);
   return *searchDialog_;
 }
 

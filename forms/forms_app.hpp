@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "forms/forms_runtime.hpp"
+#include "forms/host_choices.hpp"
 #include "insert/insert_request.hpp"
 #include "module/state.hpp"
 
@@ -35,7 +36,13 @@ class FormsApp {
   // The citation the user chose where the host keeps such a choice (Word's ribbon): typed
   // after every insertion of the verse dialog, and the search form's first choice when it
   // loads. None (the default) leaves both as they were.
-  void SetCitation(CiteStyle cite) { citation_ = cite; }
+  void SetCitation(CiteStyle cite) { choices_.cite = cite; }
+  // The Latin reading and the verse-by-verse layout the user chose there, for the same
+  // insertions; both off by default.
+  void SetLatinLayout(bool latin, bool perVerse) {
+    choices_.latin = latin;
+    choices_.perVerse = perVerse;
+  }
 
   // The single instances, created (unloaded) on first use.
   VerseDialog& VerseForm();
@@ -50,7 +57,7 @@ class FormsApp {
   std::unique_ptr<VerseDialog> verseDialog_;
   std::unique_ptr<AboutBox> aboutBox_;
   std::unique_ptr<SearchDialog> searchDialog_;
-  CiteStyle citation_ = CiteStyle::None;
+  HostChoices choices_;
 };
 
 }  // namespace pelvaron::forms

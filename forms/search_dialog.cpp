@@ -23,10 +23,10 @@ std::string SearchResultEntry(const search::SearchResult& result) {
   return search::VerseLabel(result) + "  " + result.snippet;
 }
 
-SearchDialog::SearchDialog(const ModuleState& state, FormsRuntime& runtime, const CiteStyle& citation)
+SearchDialog::SearchDialog(const ModuleState& state, FormsRuntime& runtime, const HostChoices& choices)
     : state_(state),
       runtime_(runtime),
-      citation_(citation),
+      choices_(choices),
       engine_(state),
       form_(runtime.CreateForm(SearchDialogLayout(), *this)) {}
 
@@ -53,13 +53,14 @@ void SearchDialog::Form_Load() {
   results_.clear();
   ComboBox& cite = form_->Combo("cbKutip");
   for (const char* entry : kCiteEntries) cite.AddItem(entry);
-  cite.SetListIndex(static_cast<int>(std::find(std::begin(kCiteChoices), std::end(kCiteChoices), citation_) -
+  cite.SetListIndex(static_cast<int>(std::find(std::begin(kCiteChoices), std::end(kCiteChoices), choices_.cite) -
                                      std::begin(kCiteChoices)));
   ComboBox& what = form_->Combo("cbJenis");
   for (const InsertChoice& choice : kInsertChoices) what.AddItem(choice.entry);
   // The menu button last clicked chose what to insert; "both" before any.
   const auto mode = InsertWhatFromMode(state_.InsertMode);
-  what.SetListIndex(mode ? static_cast<int>(*mode) - 1 : 0);
+  // With the Latin chosen, the same parts with the Latin (the entries after the first three).
+  what.SetListIndex((mode ? static_cast<int>(*mode) - 1 : 0) + (choices_.latin ? 3 : 0));
   MakeFormTopmost(runtime_, *form_, -1);
 }
 
@@ -93,6 +94,7 @@ void SearchDialog::OnInsertClicked() {
     request.what = kInsertChoices[what].what;
     request.latin = kInsertChoices[what].latin;
   }
+  request.perVerse = choices_.perVerse;
   const int cite = form_->Combo("cbKutip").ListIndex();
   request.cite = cite >= 0 && cite < static_cast<int>(std::size(kCiteChoices)) ? kCiteChoices[cite] : CiteStyle::None;
   struct Busy {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/forms_runtime.hpp"
+#include "forms/host_choices.hpp"
 #include "insert/insert_request.hpp"
 #include "module/state.hpp"
 #include "search/search_engine.hpp"
@@ -44,8 +45,9 @@ std::string SearchResultEntry(const search::SearchResult& result);
 class SearchDialog : public FormEvents {
  public:
   // The index is built on the first search and kept while the dialog lives.
-  // `citation` (FormsApp::SetCitation) is cbKutip's choice at every load.
-  SearchDialog(const ModuleState& state, FormsRuntime& runtime, const CiteStyle& citation);
+  // `choices` (FormsApp): the citation is cbKutip's choice at every load, the Latin reading
+  // picks the Latin entries of cbJenis, the verse-by-verse layout applies to the insertion.
+  SearchDialog(const ModuleState& state, FormsRuntime& runtime, const HostChoices& choices);
 
   Form& form() { return *form_; }
   const std::vector<search::SearchResult>& results() const { return results_; }
@@ -66,7 +68,7 @@ class SearchDialog : public FormEvents {
 
   const ModuleState& state_;
   FormsRuntime& runtime_;
-  const CiteStyle& citation_;
+  const HostChoices& choices_;
   search::SearchEngine engine_;
   std::unique_ptr<Form> form_;
   std::vector<search::SearchResult> results_;

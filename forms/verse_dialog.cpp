@@ -37,8 +37,8 @@ std::string SurahEntryText(int surah, const SurahRecord& record) {
   return std::string(number) + ". " + TrimmedName(record);
 }
 
-VerseDialog::VerseDialog(const ModuleState& state, FormsRuntime& runtime, const CiteStyle& citation)
-    : state_(state), runtime_(runtime), citation_(citation), form_(runtime.CreateForm(VerseDialogLayout(), *this)) {}
+VerseDialog::VerseDialog(const ModuleState& state, FormsRuntime& runtime, const HostChoices& choices)
+    : state_(state), runtime_(runtime), choices_(choices), form_(runtime.CreateForm(VerseDialogLayout(), *this)) {}
 
 void VerseDialog::Click(std::string_view control) {
   if (control == "cbSurat") OnSurahChosen();
@@ -133,7 +133,9 @@ void VerseDialog::OnOkClicked() {
   const std::optional<InsertWhat> what = InsertWhatFromMode(state_.InsertMode);
   if (!what) return form_->Unload();
   range->what = *what;
-  range->cite = citation_;
+  range->cite = choices_.cite;
+  range->latin = choices_.latin;
+  range->perVerse = choices_.perVerse;
   struct Busy {
     bool& flag;
     explicit Busy(bool& f) : flag(f) { flag = true; }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "forms/forms_runtime.hpp"
+#include "forms/host_choices.hpp"
 #include "insert/insert_request.hpp"
 #include "module/state.hpp"
 
@@ -21,8 +22,8 @@ std::string SurahEntryText(int surah, const SurahRecord& record);
 
 class VerseDialog : public FormEvents {
  public:
-  // `citation` (FormsApp::SetCitation) is read at every OK.
-  VerseDialog(const ModuleState& state, FormsRuntime& runtime, const CiteStyle& citation);
+  // `choices` (FormsApp::SetCitation, SetLatinLayout) are read at every OK.
+  VerseDialog(const ModuleState& state, FormsRuntime& runtime, const HostChoices& choices);
 
   Form& form() { return *form_; }
 
@@ -43,7 +44,7 @@ class VerseDialog : public FormEvents {
 
   const ModuleState& state_;
   FormsRuntime& runtime_;
-  const CiteStyle& citation_;
+  const HostChoices& choices_;
   std::unique_ptr<Form> form_;
   bool inserting_ = false;
 };

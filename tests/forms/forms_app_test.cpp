@@ -51,6 +51,26 @@ TEST_F(MenuButtons, TheChosenCitationFollowsTheVerseDialogsInsertionAndIsTheSear
   EXPECT_EQ(app.SearchForm().form().Combo("cbKutip").ListIndex(), 2);  // "(QS 2:255)"
 }
 
+TEST_F(MenuButtons, TheChosenLayoutAndLatinFollowTheVerseDialogAndTheSearchForm) {
+  app.SetLatinLayout(false, true);
+  app.OnGetAllClicked();
+  combo("cbSurat").SetListIndex(2);
+  PressOk();
+  const InsertRequest perVerse{3, 1, 1, InsertWhat::All, true, CiteStyle::None, false, true};
+  EXPECT_EQ(TakeDocument(), Expected([&](DocumentOps& doc) { RunInsertRequest(state, doc, perVerse); }));
+  // The Latin asked of a pack without latin.txt: refused with the file named, nothing typed.
+  app.SetLatinLayout(true, false);
+  app.OnGetAyatClicked();
+  combo("cbSurat").SetListIndex(2);
+  TakeLines();
+  PressOk();
+  const Lines shown = TakeLines();
+  EXPECT_TRUE(!shown.empty() && shown[0].find("latin.txt") != std::string::npos) << (shown.empty() ? "" : shown[0]);
+  EXPECT_TRUE(TakeDocument().empty());
+  app.OnSearchClicked();
+  EXPECT_EQ(app.SearchForm().form().Combo("cbJenis").ListIndex(), 4);  // "Arab dan Latin" after Get Ayat
+}
+
 class BrokenScreen : public DialogTest {
  protected:
   BrokenScreen() : DialogTest(forms::HeadlessScreen{15360, 11520, 0, 0}) {}

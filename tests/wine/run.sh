@@ -164,6 +164,15 @@ scenarios() {
   compare_trace menu-uncited --surah 2 --first 3 --last 5 --mode arabic
   host_run rujukan --cite 0
 
+  # Latin and Per ayat on the ribbon, kept per user: the ribbon's insertions type the Latin
+  # verse by verse, the menu's do not.
+  host_run toggles --on 1
+  host_run insert --ribbon --button 1 --surah 2 --first 3 --last 5 --per-verse --trace "C:\\$folder\\ribbon-latin.trace"
+  compare_trace ribbon-latin --surah 2 --first 3 --last 5 --mode all --latin --per-verse
+  host_run insert --button 1 --surah 2 --first 3 --last 5 --trace "C:\\$folder\\menu-no-latin.trace"
+  compare_trace menu-no-latin --surah 2 --first 3 --last 5 --mode all
+  host_run toggles --on 0
+
   mv "$dir/DataQuran/AQO2.TXT" "$dir/AQO2.away"
   host_run insert --button 2 --surah 2 --first 1 --last 3 --trace "C:\\$folder\\failing.trace" \
     --expect-open --expect-message 'AQO2.TXT'

@@ -8,6 +8,7 @@
 //                      [--type-last TEXT] [--then-button N] --trace FILE [--expect-open] [--expect-message TEXT]
 //                      [--screenshot FILE] [--ribbon] [--word2003] [--runs] [--max-invokes-per-verse N]
 //   pelvaron_wine_host soak --cycles N
+//   pelvaron_wine_host toggles --on 0|1
 //   pelvaron_wine_host about [--screenshot FILE]
 //   pelvaron_wine_host search --query TEXT [--enter] --expect-first TEXT --cite N [--double-click]
 //                      --trace FILE [--screenshot FILE]
@@ -85,7 +86,7 @@ Options ParseOptions(int argc, wchar_t** argv) {
     const std::wstring name = argv[i];
     const bool flag = name == L"--check" || name == L"--expect-open" || name == L"--enter" || name == L"--double-click" ||
                       name == L"--ribbon" || name == L"--word2003" || name == L"--retry" || name == L"--shutdown-before-ok" ||
-                      name == L"--runs";
+                      name == L"--runs" || name == L"--per-verse";
     o.values[name] = !flag && i + 1 < argc ? argv[++i] : L"";
   }
   return o;
@@ -356,6 +357,48 @@ int Rujukan(const Options& o) {
   return check.failed();
 }
 
+// The value of attribute `name` of the ribbon element whose id is `id`; empty when there is none.
+std::wstring AttributeOf(const std::wstring& xml, const std::wstring& id, const std::wstring& name) {
+  const std::size_t at = xml.find(L"id=\"" + id + L"\"");
+  if (at == std::wstring::npos) return L"";
+  const std::size_t end = xml.find(L'>', at);
+  const std::size_t value = xml.find(L" " + name + L"=\"", at);
+  if (value == std::wstring::npos || value > end) return L"";
+  const std::size_t from = value + name.size() + 3;
+  return xml.substr(from, xml.find(L'"', from) - from);
+}
+
+// The ribbon's "Latin" and "Per ayat" toggle buttons: set by onAction(control, pressed), read
+// back by getPressed, kept across a new connection.
+int Toggles(const Options& o) {
+  AddWordMenus();
+  const bool on = o.Number(L"--on") != 0;
+  for (int connection = 1; connection <= 2; ++connection) {
+    ComPtr<IDTExtensibility2> addIn = CreateAddIn();
+    if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
+    HRESULT hr = E_FAIL;
+    const std::wstring xml = AskRibbonXml(addIn.get(), hr);
+    for (const std::wstring id : {L"PelvaronLatin", L"PelvaronPerAyat"}) {
+      const std::wstring getPressed = AttributeOf(xml, id, L"getPressed"), onAction = AttributeOf(xml, id, L"onAction");
+      if (!check(!getPressed.empty() && !onAction.empty(), "the ribbon has the toggle button " + Narrow(id))) return 1;
+      if (connection == 1) {
+        VARIANT pressed;
+        pressed.vt = VT_BOOL;
+        pressed.boolVal = on ? VARIANT_TRUE : VARIANT_FALSE;
+        check(InvokeRibbonCallback(addIn.get(), onAction, id, {pressed}, nullptr) == S_OK,
+              Narrow(id) + ": onAction(control, " + (on ? "true" : "false") + ") succeeds");
+      }
+      VARIANT state;
+      VariantInit(&state);
+      hr = InvokeRibbonCallback(addIn.get(), getPressed, id, {}, &state);
+      check(hr == S_OK && state.vt == VT_BOOL && (state.boolVal != VARIANT_FALSE) == on,
+            Narrow(id) + (connection == 1 ? ": getPressed gives the state chosen" : ": after a new connection getPressed still gives it"));
+    }
+    Disconnect(addIn.get(), ext_dm_HostShutdown);
+  }
+  return check.failed();
+}
+
 // What the OK click asked for, for the frame checks.
 InsertedRange RangeOf(const Options& o) {
   InsertedRange range{o.Number(L"--surah"), o.Number(L"--first"),
@@ -364,7 +407,8 @@ InsertedRange RangeOf(const Options& o) {
   const int button = o.Has(L"--then-button") ? o.Number(L"--then-button") : o.Number(L"--button");
   const bool stops = o.Has(L"--expect-message") || o.Has(L"--close-at-yield") || o.Has(L"--switch-at-yield") ||
                      o.Has(L"--shutdown-at-yield");
-  range.translated = button == 2 ? 0 : stops ? -1 : range.last - range.first + 1;
+  // Verse by verse, each translation is one verse long and shows no progress of its own.
+  range.translated = button == 2 || o.Has(L"--per-verse") ? 0 : stops ? -1 : range.last - range.first + 1;
   return range;
 }
 
@@ -817,6 +861,7 @@ int wmain(int argc, wchar_t** argv) {
   else if (scenario == L"search") failed = Search(options);
   else if (scenario == L"soak") failed = Soak(options);
   else if (scenario == L"rujukan") failed = Rujukan(options);
+  else if (scenario == L"toggles") failed = Toggles(options);
   else if (scenario == L"font")
     failed = CheckInstalledFont(check, options.Get(L"--family"), options.Get(L"--text-file"), options.Get(L"--screenshot"));
   else failed = 1;
