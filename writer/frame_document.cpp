@@ -38,11 +38,16 @@ void FrameDocument::End() noexcept {
   progress_.clear();
 }
 
-void FrameDocument::TranslationStep(int done, int) {
-  // The Arabic's progress ends where the translation's begins.
-  if (done == 1) versesDone_ = 0;
+void FrameDocument::TranslationStep(int done, int total) {
   Do([](WriterDocument& d) { d.Yield(); });
-  Step(++versesDone_);
+  // The translation of a range shows its own progress; verse by verse each translation is one
+  // verse long and the Arabic's count goes on.
+  if (total > 1) {
+    versesDone_ = done;
+    Step(done);
+  } else {
+    Step(versesDone_);
+  }
 }
 
 void FrameDocument::Step(int done) {

@@ -103,7 +103,8 @@ void Session::Shutdown() noexcept {
 
 bool Session::Knows(const std::string& command) {
   return command == "Insert" || command == "GetAll" || command == "GetAyat" || command == "GetTerjemah" ||
-         command == "About" || command == "CariAyat" || command == "Rujukan";
+         command == "About" || command == "CariAyat" || command == "Rujukan" || command == "Latin" ||
+         command == "PerAyat";
 }
 
 void Session::Log(const std::string& line) const {
@@ -167,8 +168,14 @@ void Session::RunCommand(const std::string& command, const std::string& query, c
     if (query.rfind("cite=", 0) != 0) throw Error(ErrorKind::Input, "Rujukan needs cite=none|qs|short|arabic");
     return StoreCitation(context_, query.substr(5));
   }
-  // The menu's commands type the citation the user chose there; the Insert URL names its own.
+  if (command == "Latin" || command == "PerAyat") {
+    if (query != "on=0" && query != "on=1") throw Error(ErrorKind::Input, command + " needs on=0 or on=1");
+    return StoreToggle(context_, command.c_str(), query == "on=1");
+  }
+  // The menu's commands type the citation, the Latin and the layout the user chose there; the
+  // Insert URL names its own.
   app_.SetCitation(StoredCitation(context_));
+  app_.SetLatinLayout(StoredToggle(context_, "Latin"), StoredToggle(context_, "PerAyat"));
   Reference<css::frame::XController> controller = frame->getController();
   Reference<css::frame::XModel> model = controller.is() ? controller->getModel() : nullptr;
   if (!Reference<css::text::XTextDocument>(model, UNO_QUERY).is())

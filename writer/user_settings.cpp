@@ -40,12 +40,31 @@ CiteStyle StoredCitation(const Reference<css::uno::XComponentContext>& context) 
   }
 }
 
+void Store(const Reference<css::uno::XComponentContext>& context, const char* name, const Any& value) {
+  const Reference<css::uno::XInterface> settings = Settings(context, "com.sun.star.configuration.ConfigurationUpdateAccess");
+  Reference<css::container::XNameReplace>(settings, UNO_QUERY_THROW)->replaceByName(rtl::OUString::createFromAscii(name), value);
+  Reference<css::util::XChangesBatch>(settings, UNO_QUERY_THROW)->commitChanges();
+}
+
 void StoreCitation(const Reference<css::uno::XComponentContext>& context, const std::string& name) {
   ParseCiteStyle(name);
-  const Reference<css::uno::XInterface> settings = Settings(context, "com.sun.star.configuration.ConfigurationUpdateAccess");
-  Reference<css::container::XNameReplace>(settings, UNO_QUERY_THROW)
-      ->replaceByName(rtl::OUString::createFromAscii(kCitation), Any(ToOUString(name)));
-  Reference<css::util::XChangesBatch>(settings, UNO_QUERY_THROW)->commitChanges();
+  Store(context, kCitation, Any(ToOUString(name)));
+}
+
+bool StoredToggle(const Reference<css::uno::XComponentContext>& context, const char* name) {
+  try {
+    const Reference<css::container::XNameAccess> settings(
+        Settings(context, "com.sun.star.configuration.ConfigurationAccess"), UNO_QUERY_THROW);
+    bool on = false;
+    settings->getByName(rtl::OUString::createFromAscii(name)) >>= on;
+    return on;
+  } catch (...) {
+    return false;
+  }
+}
+
+void StoreToggle(const Reference<css::uno::XComponentContext>& context, const char* name, bool on) {
+  Store(context, name, Any(on));
 }
 
 }  // namespace pelvaron::writer

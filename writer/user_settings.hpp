@@ -13,4 +13,8 @@ CiteStyle StoredCitation(const css::uno::Reference<css::uno::XComponentContext>&
 // `name` as the URL gives it: none, qs, short, arabic (anything else is an input error).
 void StoreCitation(const css::uno::Reference<css::uno::XComponentContext>& context, const std::string& name);
 
+// A toggle of the menu ("Latin", "PerAyat"); off when nothing valid is kept.
+bool StoredToggle(const css::uno::Reference<css::uno::XComponentContext>& context, const char* name);
+void StoreToggle(const css::uno::Reference<css::uno::XComponentContext>& context, const char* name, bool on);
+
 }  // namespace pelvaron::writer

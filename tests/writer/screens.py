@@ -71,7 +71,8 @@ if menu:
     settle()
     items = [menu.getAccessibleChild(i).getAccessibleContext().getAccessibleName()
              for i in range(menu.getAccessibleChildCount())]
-    check(items == WORD_MENU + ["Rujukan"], "Al-Quran holds the Word menu's commands in its order, then Rujukan: %s" % items)
+    check(items == WORD_MENU + ["Rujukan", "Latin", "Per ayat"],
+          "Al-Quran holds the Word menu's commands in its order, then Rujukan, Latin, Per ayat: %s" % items)
     shoot("menu.png")
     subprocess.run(["xdotool", "key", "Escape"], check=True)
     settle()

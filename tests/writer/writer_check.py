@@ -161,6 +161,24 @@ check(messages == [] and [p[0] for p in got] == lines and got == want,
 doc.close(True)
 run_command("Rujukan?cite=none")[0].close(True)
 
+# Latin and Per ayat in the menu: kept in the configuration and applied to the menu's insertions.
+for command in ("Latin?on=1", "PerAyat?on=1"):
+    run_command(command)[0].close(True)
+settings = office.ctx.ServiceManager.createInstanceWithContext(
+    "com.sun.star.configuration.ConfigurationProvider", office.ctx).createInstanceWithArguments(
+    "com.sun.star.configuration.ConfigurationAccess", (prop("nodepath", "/org.pelvaron.writer.Settings"),))
+check(settings.getByName("Latin") is True and settings.getByName("PerAyat") is True,
+      "Latin and Per ayat: the choices are kept in the configuration")
+IKHLAS = ["--surah", "112", "--first", "1", "--last", "4", "--mode", "arabic", "--latin", "--per-verse"]
+lines, want = expected(IKHLAS, "default")
+doc, messages, _ = run_command("GetAyat", "surah select 111\nfrom select 0\nto select 3\nok\n")
+got = read(doc)
+check(messages == [] and [p[0] for p in got] == lines and got == want,
+      "GetAyat with Latin and Per ayat: what pelvaron insert --latin --per-verse types (%s)" % messages)
+doc.close(True)
+for command in ("Latin?on=0", "PerAyat?on=0"):
+    run_command(command)[0].close(True)
+
 # The About box opens and a click on it closes it.
 office.use_pack("default")
 doc, messages, _ = run_command("About", "about state\nabout click form\nabout state\n")
