@@ -53,8 +53,8 @@ class ClickSink final : public IDispatch {
     }
     return hr;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO* excep,
-                                   UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
+                                   EXCEPINFO* excep, UINT*) override {
     if (id != kDispidClick) return DISP_E_MEMBERNOTFOUND;
     if (!params || params->cArgs != 2) return DISP_E_BADPARAMCOUNT;
     // Ctrl is held by the caller for the call; CancelDefault is left as it is.

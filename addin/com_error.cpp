@@ -1,6 +1,5 @@
 #include "addin/com_error.hpp"
 
-
 #include <cstdio>
 #include <new>
 

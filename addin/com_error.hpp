@@ -26,7 +26,7 @@ void CheckHr(HRESULT hr, const std::string& what);
 }  // namespace pelvaron::addin
 
 // Body of a COM method that returns HRESULT: try { ... } PELVARON_CATCH_RETURN
-#define PELVARON_CATCH_RETURN                     \
-  catch (...) {                                   \
+#define PELVARON_CATCH_RETURN                      \
+  catch (...) {                                    \
     return ::pelvaron::addin::HResultFromCaught(); \
   }

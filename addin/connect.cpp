@@ -20,10 +20,12 @@ namespace {
 // menu leaves them out.
 void RunCommand(int index, bool ribbon = false) {
   Forms().SetCitation(ribbon ? forms::kCiteChoices[StoredCitation()] : CiteStyle::None);
-  Forms().SetLatinLayout(ribbon && StoredToggle(kLatinToggle.value), ribbon && StoredToggle(kPerVerseToggle.value));
+  Forms().SetLatinLayout(ribbon && StoredToggle(kLatinToggle.value),
+                         ribbon && StoredToggle(kPerVerseToggle.value));
   static constexpr void (forms::FormsApp::*kHandlers[kMenuButtonCount])() = {
-      &forms::FormsApp::OnGetAllClicked, &forms::FormsApp::OnGetAyatClicked, &forms::FormsApp::OnGetTerjemahClicked,
-      &forms::FormsApp::OnAboutClicked, &forms::FormsApp::OnSearchClicked};
+      &forms::FormsApp::OnGetAllClicked, &forms::FormsApp::OnGetAyatClicked,
+      &forms::FormsApp::OnGetTerjemahClicked, &forms::FormsApp::OnAboutClicked,
+      &forms::FormsApp::OnSearchClicked};
   (Forms().*kHandlers[index])();
 }
 
@@ -39,7 +41,8 @@ Connect::~Connect() {
 HRESULT Connect::QueryInterface(REFIID riid, void** out) {
   if (!out) return E_POINTER;
   // _Connect has no members of its own, so the IDispatch part of this vtable serves it.
-  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IDTExtensibility2 || riid == IID__Connect) {
+  if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IDTExtensibility2 ||
+      riid == IID__Connect) {
     *out = static_cast<IDTExtensibility2*>(this);
     AddRef();
     return S_OK;
@@ -98,8 +101,8 @@ HRESULT Connect::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID
   PELVARON_CATCH_RETURN
 }
 
-HRESULT Connect::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
-                        UINT* argErr) {
+HRESULT Connect::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* excep, UINT* argErr) {
   if (id == kDispidRibbonAction || id == kDispidRibbonCitation || id == kDispidRibbonPressed) {
     try {
       const std::wstring control = RibbonControlId(params);
@@ -133,8 +136,8 @@ HRESULT Connect::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
     }
   }
   try {
-    return DispInvoke(static_cast<IDTExtensibility2*>(this), ConnectTypeInfo().get(), id, flags, params, result, excep,
-                      argErr);
+    return DispInvoke(static_cast<IDTExtensibility2*>(this), ConnectTypeInfo().get(), id, flags, params,
+                      result, excep, argErr);
   }
   PELVARON_CATCH_RETURN
 }

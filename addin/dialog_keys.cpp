@@ -15,7 +15,8 @@ int g_loadedForms = 0;
 HWND ComboOfEdit(HWND window, HWND root) {
   HWND combo = GetParent(window);
   wchar_t cls[16] = {};
-  if (!combo || GetParent(combo) != root || !GetClassNameW(combo, cls, 16) || lstrcmpiW(cls, L"ComboBox") != 0)
+  if (!combo || GetParent(combo) != root || !GetClassNameW(combo, cls, 16) ||
+      lstrcmpiW(cls, L"ComboBox") != 0)
     return nullptr;
   return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) ? nullptr : combo;
 }
@@ -26,7 +27,8 @@ LRESULT CALLBACK DialogKeysHook(int code, WPARAM wParam, LPARAM lParam) {
     if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && msg->hwnd) {
       HWND root = GetAncestor(msg->hwnd, GA_ROOT);
       if (IsFormWindow(root)) {
-        HWND combo = msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN ? ComboOfEdit(msg->hwnd, root) : nullptr;
+        HWND combo =
+            msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN ? ComboOfEdit(msg->hwnd, root) : nullptr;
         if (combo) {
           // Enter in a combo box is the form's (a search, say), not a default button's; the
           // form runs it from its own message, outside this hook.

@@ -7,11 +7,12 @@ namespace pelvaron::addin {
 
 HFONT CreateStyleFont(const forms::FontStyle& style, float points) {
   HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(static_cast<int>(points * 100.0f + 0.5f), GetDeviceCaps(screen, LOGPIXELSY), 7200);
+  const int height =
+      -MulDiv(static_cast<int>(points * 100.0f + 0.5f), GetDeviceCaps(screen, LOGPIXELSY), 7200);
   ReleaseDC(nullptr, screen);
   return CreateFontW(height, 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE, style.underline, FALSE,
-                     static_cast<BYTE>(style.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, Widen(style.name).c_str());
+                     static_cast<BYTE>(style.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Widen(style.name).c_str());
 }
 
 int TextWidthPixels(HFONT font, const std::wstring& text) {

@@ -9,7 +9,9 @@
 namespace pelvaron::addin {
 
 Arg::Arg() { VariantInit(&v_); }
-Arg::Arg(const Arg& other) : Arg() { CheckHr(VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)), "copying an argument"); }
+Arg::Arg(const Arg& other) : Arg() {
+  CheckHr(VariantCopy(&v_, const_cast<VARIANT*>(&other.v_)), "copying an argument");
+}
 Arg::~Arg() { VariantClear(&v_); }
 
 Arg Arg::Int(int32_t value) {
@@ -42,7 +44,7 @@ Arg Arg::Text(const std::wstring& value) {
 }
 
 const std::vector<DISPID>& DispidCache::Ids(IDispatch* object, const std::wstring& member,
-                                             const std::vector<std::wstring>& namedArgs) {
+                                            const std::vector<std::wstring>& namedArgs) {
   std::wstring key = member;
   for (const auto& n : namedArgs) key += L"|" + n;
   if (auto found = ids_.find(key); found != ids_.end()) return found->second;
@@ -59,16 +61,18 @@ const std::vector<DISPID>& DispidCache::Ids(IDispatch* object, const std::wstrin
 
 std::string ObjectKind::Where(const std::wstring& member) const { return Narrow(name_ + L"." + member); }
 
-void ObjectKind::Invoke(IDispatch* object, const std::wstring& member, DISPID id, WORD flags, DISPPARAMS& params,
-                        VARIANT* result) {
+void ObjectKind::Invoke(IDispatch* object, const std::wstring& member, DISPID id, WORD flags,
+                        DISPPARAMS& params, VARIANT* result) {
   if (!object) throw Error(ErrorKind::HostCall, Where(member) + ": there is no " + Narrow(name_) + " object");
   EXCEPINFO excep{};
   UINT argErr = 0;
-  const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &excep, &argErr);
+  const HRESULT hr =
+      object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &excep, &argErr);
   if (hr == DISP_E_EXCEPTION) {
     if (excep.pfnDeferredFillIn) excep.pfnDeferredFillIn(&excep);
     std::string message = Where(member) + " failed";
-    if (excep.bstrDescription) message += ": " + Narrow(std::wstring(excep.bstrDescription, SysStringLen(excep.bstrDescription)));
+    if (excep.bstrDescription)
+      message += ": " + Narrow(std::wstring(excep.bstrDescription, SysStringLen(excep.bstrDescription)));
     SysFreeString(excep.bstrSource);
     SysFreeString(excep.bstrDescription);
     SysFreeString(excep.bstrHelpFile);

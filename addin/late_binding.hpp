@@ -59,7 +59,8 @@ class ObjectKind {
   ComPtr<IDispatch> CallNamed(IDispatch* object, const std::wstring& method,
                               const std::vector<std::pair<std::wstring, Arg>>& namedArgs);
   // A method or indexed property with positional arguments, returning an object.
-  ComPtr<IDispatch> CallForObject(IDispatch* object, const std::wstring& method, std::initializer_list<Arg> args);
+  ComPtr<IDispatch> CallForObject(IDispatch* object, const std::wstring& method,
+                                  std::initializer_list<Arg> args);
 
  private:
   void Invoke(IDispatch* object, const std::wstring& member, DISPID id, WORD flags, DISPPARAMS& params,

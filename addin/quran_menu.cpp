@@ -69,9 +69,10 @@ void BuildQuranMenu(WordSession& word, IDispatch* addInInst, const StoreButton& 
   NormalTemplateKept normal(word);
   ComPtr<IDispatch> menuBar = ActiveMenuBar(word);
   ComPtr<IDispatch> barControls = word.Kind(L"CommandBar").Get(menuBar.get(), L"Controls");
-  ComPtr<IDispatch> popup = word.Kind(L"CommandBarControls")
-                                .CallNamed(barControls.get(), L"Add",
-                                           {{L"Type", Arg::Int(kControlPopup)}, {L"Temporary", Arg::Bool(true)}});
+  ComPtr<IDispatch> popup =
+      word.Kind(L"CommandBarControls")
+          .CallNamed(barControls.get(), L"Add",
+                     {{L"Type", Arg::Int(kControlPopup)}, {L"Temporary", Arg::Bool(true)}});
   ObjectKind& popupKind = word.Kind(L"CommandBarPopup");
   popupKind.Put(popup.get(), L"Caption", Arg::Text(kMenuCaption));
 
@@ -80,7 +81,8 @@ void BuildQuranMenu(WordSession& word, IDispatch* addInInst, const StoreButton& 
   ObjectKind addInKind(L"AddIn");
   for (int i = 0; i < kMenuButtonCount; ++i) {
     ComPtr<IDispatch> button =
-        word.Kind(L"CommandBarControls").CallNamed(popupControls.get(), L"Add", {{L"Type", Arg::Int(kControlButton)}});
+        word.Kind(L"CommandBarControls")
+            .CallNamed(popupControls.get(), L"Add", {{L"Type", Arg::Int(kControlButton)}});
     store(i, button);
     buttonKind.Put(button.get(), L"Caption", Arg::Text(kButtons[static_cast<std::size_t>(i)].caption));
     buttonKind.Put(button.get(), L"TooltipText", Arg::Text(kButtons[static_cast<std::size_t>(i)].tooltip));

@@ -66,7 +66,8 @@ class RegKey {
     Check(RegSetValueExW(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes), name);
   }
   void SetNumber(const wchar_t* name, DWORD value) {
-    Check(RegSetValueExW(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value), name);
+    Check(RegSetValueExW(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value),
+          name);
   }
 
  private:
@@ -147,9 +148,11 @@ void UnregisterAddIn(RegistrationScope scope) {
   };
   step([] { DeleteTree(HKEY_CURRENT_USER, kWordAddInKey); });
   step([scope] {
-    const HRESULT hr = scope == RegistrationScope::Machine
-                           ? UnRegisterTypeLib(LIBID_Pelvaron, kTypeLibMajor, kTypeLibMinor, LOCALE_NEUTRAL, OwnSysKind())
-                           : UnRegisterTypeLibForUser(LIBID_Pelvaron, kTypeLibMajor, kTypeLibMinor, LOCALE_NEUTRAL, OwnSysKind());
+    const HRESULT hr =
+        scope == RegistrationScope::Machine
+            ? UnRegisterTypeLib(LIBID_Pelvaron, kTypeLibMajor, kTypeLibMinor, LOCALE_NEUTRAL, OwnSysKind())
+            : UnRegisterTypeLibForUser(LIBID_Pelvaron, kTypeLibMajor, kTypeLibMinor, LOCALE_NEUTRAL,
+                                       OwnSysKind());
     // Not registered (any more) is no failure: Windows says so with TYPE_E_*, Wine with E_INVALIDARG.
     if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED && hr != E_INVALIDARG)
       CheckHr(hr, "removing the type library's registration");

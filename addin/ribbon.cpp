@@ -22,8 +22,8 @@ std::wstring RibbonXml() {
 
 int RibbonButtonIndex(const std::wstring& controlId) {
   // In the order of the menu's buttons, whose handlers they share.
-  static constexpr std::array<const wchar_t*, 5> kIds = {L"PelvaronGetAll", L"PelvaronGetAyat", L"PelvaronGetTerjemah",
-                                                         L"PelvaronAbout", L"PelvaronCariAyat"};
+  static constexpr std::array<const wchar_t*, 5> kIds = {
+      L"PelvaronGetAll", L"PelvaronGetAyat", L"PelvaronGetTerjemah", L"PelvaronAbout", L"PelvaronCariAyat"};
   for (std::size_t i = 0; i < kIds.size(); ++i)
     if (controlId == kIds[i]) return static_cast<int>(i);
   return -1;
@@ -34,18 +34,20 @@ std::wstring RibbonControlId(const DISPPARAMS* params) {
   // drop-down's onAction the selected item's id and index after it, a toggle's whether it is
   // pressed.
   if (!params || params->cArgs < 1 || params->cArgs > 3)
-    throw Error(ErrorKind::HostCall, "a ribbon callback: expected the control and at most two values after it");
+    throw Error(ErrorKind::HostCall,
+                "a ribbon callback: expected the control and at most two values after it");
   const VARIANT& arg = params->rgvarg[params->cArgs - 1];
-  IDispatch* control = arg.vt == VT_DISPATCH                 ? arg.pdispVal
+  IDispatch* control = arg.vt == VT_DISPATCH                ? arg.pdispVal
                        : arg.vt == (VT_DISPATCH | VT_BYREF) ? *arg.ppdispVal
-                                                             : nullptr;
+                                                            : nullptr;
   if (!control) throw Error(ErrorKind::HostCall, "OnRibbonAction: the argument is no IRibbonControl");
   ObjectKind kind(L"IRibbonControl");
   return kind.GetString(control, L"Id");
 }
 
 int RibbonSelectedIndex(const DISPPARAMS* params) {
-  if (!params || params->cArgs != 3) throw Error(ErrorKind::HostCall, "a drop-down's onAction: expected three arguments");
+  if (!params || params->cArgs != 3)
+    throw Error(ErrorKind::HostCall, "a drop-down's onAction: expected three arguments");
   VARIANT index;
   VariantInit(&index);
   if (FAILED(VariantChangeType(&index, &params->rgvarg[0], 0, VT_I4)))
@@ -54,7 +56,8 @@ int RibbonSelectedIndex(const DISPPARAMS* params) {
 }
 
 bool RibbonPressed(const DISPPARAMS* params) {
-  if (!params || params->cArgs != 2) throw Error(ErrorKind::HostCall, "a toggle button's onAction: expected two arguments");
+  if (!params || params->cArgs != 2)
+    throw Error(ErrorKind::HostCall, "a toggle button's onAction: expected two arguments");
   VARIANT pressed;
   VariantInit(&pressed);
   if (FAILED(VariantChangeType(&pressed, &params->rgvarg[0], 0, VT_BOOL)))

@@ -8,7 +8,8 @@ namespace pelvaron::addin {
 ComPtr<ITypeLib> AddInTypeLib() {
   static const ComPtr<ITypeLib> lib = [] {
     ComPtr<ITypeLib> loaded;
-    CheckHr(LoadTypeLibEx(LibraryPath().c_str(), REGKIND_NONE, loaded.put()), "loading the add-in's type library");
+    CheckHr(LoadTypeLibEx(LibraryPath().c_str(), REGKIND_NONE, loaded.put()),
+            "loading the add-in's type library");
     return loaded;
   }();
   return lib;
@@ -17,7 +18,8 @@ ComPtr<ITypeLib> AddInTypeLib() {
 ComPtr<ITypeInfo> ConnectTypeInfo() {
   static const ComPtr<ITypeInfo> info = [] {
     ComPtr<ITypeInfo> found;
-    CheckHr(AddInTypeLib()->GetTypeInfoOfGuid(IID__Connect, found.put()), "finding _Connect in the type library");
+    CheckHr(AddInTypeLib()->GetTypeInfoOfGuid(IID__Connect, found.put()),
+            "finding _Connect in the type library");
     return found;
   }();
   return info;

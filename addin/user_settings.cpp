@@ -18,8 +18,8 @@ constexpr int kCitationCount = static_cast<int>(std::size(forms::kCiteChoices));
 int StoredCitation() {
   DWORD value = 0;
   DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_CURRENT_USER, kWordAddInKey, kCitationValue, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-      ERROR_SUCCESS)
+  if (RegGetValueW(HKEY_CURRENT_USER, kWordAddInKey, kCitationValue, RRF_RT_REG_DWORD, nullptr, &value,
+                   &size) != ERROR_SUCCESS)
     return 0;
   return value < static_cast<DWORD>(kCitationCount) ? static_cast<int>(value) : 0;
 }
@@ -32,7 +32,8 @@ void StoreCitation(int index) {
   const LSTATUS status =
       RegSetKeyValueW(HKEY_CURRENT_USER, kWordAddInKey, kCitationValue, REG_DWORD, &value, sizeof value);
   if (status != ERROR_SUCCESS)
-    throw Error(ErrorKind::HostCall, "Rujukan: the registry refused the choice (error " + std::to_string(status) + ")");
+    throw Error(ErrorKind::HostCall,
+                "Rujukan: the registry refused the choice (error " + std::to_string(status) + ")");
 }
 
 bool StoredToggle(const wchar_t* name) {
@@ -45,9 +46,11 @@ bool StoredToggle(const wchar_t* name) {
 
 void StoreToggle(const wchar_t* name, bool on) {
   const DWORD value = on ? 1 : 0;
-  const LSTATUS status = RegSetKeyValueW(HKEY_CURRENT_USER, kWordAddInKey, name, REG_DWORD, &value, sizeof value);
+  const LSTATUS status =
+      RegSetKeyValueW(HKEY_CURRENT_USER, kWordAddInKey, name, REG_DWORD, &value, sizeof value);
   if (status != ERROR_SUCCESS)
-    throw Error(ErrorKind::HostCall, "the registry refused the ribbon's choice (error " + std::to_string(status) + ")");
+    throw Error(ErrorKind::HostCall,
+                "the registry refused the ribbon's choice (error " + std::to_string(status) + ")");
 }
 
 }  // namespace pelvaron::addin

@@ -24,7 +24,8 @@ void Win32Combo::Clear() {
 
 void Win32Combo::AddItem(const std::string& text) {
   const LRESULT r = SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
-  if (r == CB_ERR || r == CB_ERRSPACE) throw Error(ErrorKind::HostCall, name_ + ": cannot add \"" + text + "\"");
+  if (r == CB_ERR || r == CB_ERRSPACE)
+    throw Error(ErrorKind::HostCall, name_ + ": cannot add \"" + text + "\"");
 }
 
 int Win32Combo::ListCount() const { return static_cast<int>(SendMessageW(window_, CB_GETCOUNT, 0, 0)); }
@@ -75,9 +76,7 @@ void Win32Combo::OnSelectionChanged() {
   form_.Click(name_);
 }
 
-int Win32Check::Value() const {
-  return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-}
+int Win32Check::Value() const { return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
 
 void Win32Check::SetValue(int value) {
   if (value != 0 && value != 1)

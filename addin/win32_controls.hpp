@@ -24,7 +24,8 @@ class Win32ChildControl : public Win32Control {};
 
 class Win32Combo : public Win32Control, public forms::ComboBox {
  public:
-  Win32Combo(HWND window, std::string name, Win32Form& form) : window_(window), name_(std::move(name)), form_(form) {}
+  Win32Combo(HWND window, std::string name, Win32Form& form)
+      : window_(window), name_(std::move(name)), form_(form) {}
   forms::ComboBox* AsCombo() override { return this; }
 
   void Clear() override;

@@ -51,8 +51,8 @@ void Win32Form::Load() {
   AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
   // Top-level and without owner: nothing ties the form to Word's window.
   window_ = CreateWindowExW(0, FormClassName(), Widen(layout_.caption).c_str(), kFormStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                            AddInInstance(), this);
+                            CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                            nullptr, AddInInstance(), this);
   if (!window_) throw Error(ErrorKind::HostCall, layout_.name + ": cannot create its window");
   // A loaded form keeps the library in memory: its window procedure lives here.
   AddModuleRef();
@@ -69,7 +69,8 @@ void Win32Form::Load() {
       ordered.push_back(&c);
     }
   }
-  std::stable_sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+  std::stable_sort(ordered.begin(), ordered.end(),
+                   [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
   for (const forms::ControlLayout* c : ordered) {
     const RECT r = PixelRect(*c);
     const auto id = static_cast<INT_PTR>(kFirstControlId + (c - layout_.controls.data()));
@@ -91,8 +92,8 @@ void Win32Form::Load() {
     } else {
       style |= BS_PUSHBUTTON;
     }
-    HWND child = CreateWindowExW(0, cls, Widen(c->caption).c_str(), style, r.left, r.top, r.right - r.left, height,
-                                 window_, reinterpret_cast<HMENU>(id), AddInInstance(), nullptr);
+    HWND child = CreateWindowExW(0, cls, Widen(c->caption).c_str(), style, r.left, r.top, r.right - r.left,
+                                 height, window_, reinterpret_cast<HMENU>(id), AddInInstance(), nullptr);
     if (!child) throw Error(ErrorKind::HostCall, layout_.name + ": cannot create " + c->name);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font(c->font)), FALSE);
     if (c->kind == forms::ControlKind::ComboBox)

@@ -153,7 +153,8 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       [[fallthrough]];
     case WM_SETFOCUS: {
-      HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window_, nullptr, FALSE);
+      HWND target =
+          lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window_, nullptr, FALSE);
       if (target) SetFocus(target);
       return 0;
     }

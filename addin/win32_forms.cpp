@@ -40,8 +40,8 @@ float Win32FormsRuntime::TwipsPerPixelY() const { return TwipsPerPixel(LOGPIXELS
 
 void Win32FormsRuntime::SetWindowPos(intptr_t window, int32_t insertAfter, int32_t x, int32_t y, int32_t cx,
                                      int32_t cy, uint32_t flags) {
-  ::SetWindowPos(reinterpret_cast<HWND>(window), reinterpret_cast<HWND>(static_cast<intptr_t>(insertAfter)), x, y,
-                 cx, cy, flags);
+  ::SetWindowPos(reinterpret_cast<HWND>(window), reinterpret_cast<HWND>(static_cast<intptr_t>(insertAfter)),
+                 x, y, cx, cy, flags);
 }
 
 void Win32FormsRuntime::MsgBox(const std::string& text, int32_t style) {

@@ -12,7 +12,8 @@ namespace pelvaron::addin {
 
 class Win32FormsRuntime : public forms::FormsRuntime {
  public:
-  std::unique_ptr<forms::Form> CreateForm(const forms::FormLayout& layout, forms::FormEvents& events) override;
+  std::unique_ptr<forms::Form> CreateForm(const forms::FormLayout& layout,
+                                          forms::FormEvents& events) override;
   float ScreenWidth() const override;
   float ScreenHeight() const override;
   float TwipsPerPixelX() const override;

@@ -8,15 +8,16 @@ namespace pelvaron::addin {
 namespace {
 
 // {000209F0-0000-0000-C000-000000000046}: Word.Global; {000209B9-...}: its _Global interface.
-constexpr CLSID kClsidWordGlobal = {0x000209F0, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr CLSID kClsidWordGlobal = {
+    0x000209F0, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kIidWordGlobal = {0x000209B9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 }  // namespace
 
 ComPtr<IDispatch> CreateWordGlobal() {
   ComPtr<IDispatch> global;
-  CheckHr(CoCreateInstance(kClsidWordGlobal, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kIidWordGlobal,
-                           global.put_void()),
+  CheckHr(CoCreateInstance(kClsidWordGlobal, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                           kIidWordGlobal, global.put_void()),
           "creating Word's Global object");
   return global;
 }
@@ -30,7 +31,9 @@ std::shared_ptr<WordSession> WordSession::Connect() {
   return session;
 }
 
-ObjectKind& WordSession::Kind(const std::wstring& name) { return kinds_.try_emplace(name, name).first->second; }
+ObjectKind& WordSession::Kind(const std::wstring& name) {
+  return kinds_.try_emplace(name, name).first->second;
+}
 
 ComPtr<IDispatch> WordSession::Selection() {
   if (!selection_) selection_ = Kind(L"Application").Get(app_.get(), L"Selection");
@@ -52,7 +55,9 @@ void WordSession::SelectionCall(const std::wstring& method, std::initializer_lis
   Kind(L"Selection").Call(Selection().get(), method, args);
 }
 
-void WordSession::SetScreenUpdating(bool on) { Kind(L"Application").Put(app_.get(), L"ScreenUpdating", Arg::Bool(on)); }
+void WordSession::SetScreenUpdating(bool on) {
+  Kind(L"Application").Put(app_.get(), L"ScreenUpdating", Arg::Bool(on));
+}
 
 void WordSession::SetFontSize(float points) {
   Kind(L"Font").Put(SelectionPart(font_, L"Font").get(), L"Size", Arg::Float(points));
@@ -81,9 +86,7 @@ void WordSession::InsertSymbol(int32_t characterNumber, const std::string& font,
 
 void WordSession::TypeText(const std::string& text) { SelectionCall(L"TypeText", {Arg::Text(Widen(text))}); }
 
-void WordSession::ResetFont() {
-  Kind(L"Font").Call(SelectionPart(font_, L"Font").get(), L"Reset");
-}
+void WordSession::ResetFont() { Kind(L"Font").Call(SelectionPart(font_, L"Font").get(), L"Reset"); }
 
 void WordSession::TypeParagraph() { SelectionCall(L"TypeParagraph"); }
 
@@ -96,7 +99,8 @@ void WordSession::TypeParagraphThroughGlobal() {
 void WordSession::EndKey(int32_t unit) { SelectionCall(L"EndKey", {Arg::Int(unit)}); }
 
 void WordSession::SetAlignment(int32_t alignment) {
-  Kind(L"ParagraphFormat").Put(SelectionPart(paragraphFormat_, L"ParagraphFormat").get(), L"Alignment", Arg::Int(alignment));
+  Kind(L"ParagraphFormat")
+      .Put(SelectionPart(paragraphFormat_, L"ParagraphFormat").get(), L"Alignment", Arg::Int(alignment));
 }
 
 void WordSession::RtlPara() { SelectionCall(L"RtlPara"); }
@@ -118,9 +122,10 @@ ComPtr<IUnknown> WordSession::ActiveDocument() noexcept {
 void WordSession::CheckStillWanted() {
   if (closing_) throw Error(ErrorKind::HostCall, "Word is closing: the insertion stopped");
   if (!document_ || ActiveDocument().get() == document_.get()) return;
-  throw Error(ErrorKind::HostCall, "The insertion stopped after verse " + std::to_string(versesDone_) + " of " +
-                                       std::to_string(verseCount_) +
-                                       ": the document it typed into was closed or is no longer the active one.");
+  throw Error(ErrorKind::HostCall,
+              "The insertion stopped after verse " + std::to_string(versesDone_) + " of " +
+                  std::to_string(verseCount_) +
+                  ": the document it typed into was closed or is no longer the active one.");
 }
 
 void WordSession::Begin(const std::string& name, int verseCount) noexcept {
@@ -159,14 +164,16 @@ void WordSession::End() noexcept {
 
 void WordSession::Yield() {
   if (verseCount_ > 0 && versesDone_ < verseCount_) ++versesDone_;
-  Pump(verseCount_ > 1 ? L"Al-Quran: ayat " + std::to_wstring(versesDone_) + L" dari " + std::to_wstring(verseCount_)
-                       : std::wstring());
+  Pump(verseCount_ > 1
+           ? L"Al-Quran: ayat " + std::to_wstring(versesDone_) + L" dari " + std::to_wstring(verseCount_)
+           : std::wstring());
 }
 
 void WordSession::TranslationStep(int done, int total) {
   // Verse by verse each translation is one verse long: the Arabic's count goes on.
   if (total > 1) versesDone_ = done;
-  Pump(total > 1 ? L"Al-Quran: terjemah " + std::to_wstring(done) + L" dari " + std::to_wstring(total) : std::wstring());
+  Pump(total > 1 ? L"Al-Quran: terjemah " + std::to_wstring(done) + L" dari " + std::to_wstring(total)
+                 : std::wstring());
 }
 
 void WordSession::Pump(const std::wstring& status) {

@@ -67,8 +67,8 @@ const ModuleState& Source(const benchmark::State& state) {
 
 void Label(benchmark::State& state, int surah) {
   const auto& record = Source(state).SurahTable[static_cast<std::size_t>(surah)];
-  state.SetLabel(std::string(state.range(0) == 0 ? "disk" : "memory") + ", surah " + std::to_string(surah) + " " +
-                 TrimmedName(record) + ", " + std::to_string(record.VerseCount) + " verses");
+  state.SetLabel(std::string(state.range(0) == 0 ? "disk" : "memory") + ", surah " + std::to_string(surah) +
+                 " " + TrimmedName(record) + ", " + std::to_string(record.VerseCount) + " verses");
 }
 
 void RunTraced(benchmark::State& state, int surah, InsertWhat what) {
@@ -78,15 +78,19 @@ void RunTraced(benchmark::State& state, int surah, InsertWhat what) {
   std::ostream out(&buffer);
   TraceSink sink(out);
   for (auto _ : state) RunInsertRequest(data, sink, {surah, 1, verses, what, true});
-  state.counters["verses/s"] = benchmark::Counter(static_cast<double>(verses) * static_cast<double>(state.iterations()),
-                                                  benchmark::Counter::kIsRate);
+  state.counters["verses/s"] = benchmark::Counter(
+      static_cast<double>(verses) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   Label(state, surah);
 }
 
 void BM_AlBaqarahArabic(benchmark::State& state) { RunTraced(state, kAlBaqarah, InsertWhat::Arabic); }
-void BM_AlBaqarahTranslation(benchmark::State& state) { RunTraced(state, kAlBaqarah, InsertWhat::Translation); }
+void BM_AlBaqarahTranslation(benchmark::State& state) {
+  RunTraced(state, kAlBaqarah, InsertWhat::Translation);
+}
 void BM_AlBaqarahAll(benchmark::State& state) { RunTraced(state, kAlBaqarah, InsertWhat::All); }
-void BM_WorstScanSurahArabic(benchmark::State& state) { RunTraced(state, GetPacks().worstSurah, InsertWhat::Arabic); }
+void BM_WorstScanSurahArabic(benchmark::State& state) {
+  RunTraced(state, GetPacks().worstSurah, InsertWhat::Arabic);
+}
 
 // Mode all into the document model, written out as a .docx file each time.
 void BM_AlBaqarahAllToDocx(benchmark::State& state) {
@@ -111,7 +115,8 @@ void BM_TraceSinkOperations(benchmark::State& state) {
     sink.SetFontName(font);
     sink.InsertSymbol(1575, font, true, 0);
   }
-  state.counters["ops/s"] = benchmark::Counter(2.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["ops/s"] =
+      benchmark::Counter(2.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 BENCHMARK(BM_AlBaqarahArabic)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -46,14 +46,19 @@ BENCHMARK(BM_SearchIndexBuild)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RunQuery, reference, std::string("QS. Al-Baqarah [2]: 255"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RunQuery, surah_name, std::string("al baqoroh 255"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RunQuery, well_known, std::string("ayat kursi"))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RunQuery, words, std::string("tidak mengantuk dan tidak tidur"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunQuery, words, std::string("tidak mengantuk dan tidak tidur"))
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RunQuery, phrase, std::string("\"tidak tidur\""))->Unit(benchmark::kMicrosecond);
 // One letter: its prefix matches a large part of the vocabulary, the slowest word query there is.
 BENCHMARK_CAPTURE(RunQuery, one_letter, std::string("a"))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RunQuery, typo, std::string("allah tidak membebani seseorang melainkan sesuai dengan kesangupannya"))
+BENCHMARK_CAPTURE(RunQuery, typo,
+                  std::string("allah tidak membebani seseorang melainkan sesuai dengan kesangupannya"))
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RunQuery, latin, std::string("robbana atina fiddunya hasanah wa fil akhirati hasanah"))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RunQuery, arabic, std::string("\u0627\u0644\u0644\u0647 \u0644\u0627 \u0627\u0644\u0647 \u0627\u0644\u0627 \u0647\u0648 \u0627\u0644\u062d\u064a \u0627\u0644\u0642\u064a\u0648\u0645"))
+BENCHMARK_CAPTURE(RunQuery, latin, std::string("robbana atina fiddunya hasanah wa fil akhirati hasanah"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunQuery, arabic,
+                  std::string("\u0627\u0644\u0644\u0647 \u0644\u0627 \u0627\u0644\u0647 \u0627\u0644\u0627 "
+                              "\u0647\u0648 \u0627\u0644\u062d\u064a \u0627\u0644\u0642\u064a\u0648\u0645"))
     ->Unit(benchmark::kMicrosecond);
 
 // Each query of the set timed alone (best of 5, the index built), then the median and the slowest.
@@ -74,14 +79,15 @@ void TimeQuerySet() {
         benchmark::DoNotOptimize(engine.Find(query, 10));
       } catch (const std::exception&) {
       }
-      best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+      best = std::min(
+          best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     times.emplace_back(best, query);
   }
   if (times.empty()) return;
   std::sort(times.begin(), times.end());
-  std::cout << "query set (" << times.size() << " queries): median " << times[times.size() / 2].first << " ms, slowest "
-            << times.back().first << " ms (" << times.back().second << ")\n";
+  std::cout << "query set (" << times.size() << " queries): median " << times[times.size() / 2].first
+            << " ms, slowest " << times.back().first << " ms (" << times.back().second << ")\n";
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ struct DialogOptions {
 
 void RunDialog(const DialogOptions& options) {
   ModuleState state;
-  const std::filesystem::path folder = options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
+  const std::filesystem::path folder =
+      options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
   LoadModuleState(state, folder);
 
   auto sink = std::make_shared<TraceSink>(std::cout);
@@ -51,8 +52,10 @@ void RunDialog(const DialogOptions& options) {
 
 void AddDialogCommand(CLI::App& app) {
   auto options = std::make_shared<DialogOptions>();
-  CLI::App* cmd = app.add_subcommand("dialog", "Drive the verse dialog, the search form and the About box from a script");
-  cmd->add_option("--app-path", options->appPath, "Folder that holds DataQuran (default: the program's own folder)");
+  CLI::App* cmd =
+      app.add_subcommand("dialog", "Drive the verse dialog, the search form and the About box from a script");
+  cmd->add_option("--app-path", options->appPath,
+                  "Folder that holds DataQuran (default: the program's own folder)");
   cmd->add_option("--mode", options->mode, "The menu button \"show\" clicks: all, arabic, translation")
       ->check(CLI::IsMember({"all", "arabic", "translation"}))
       ->capture_default_str();

@@ -17,7 +17,9 @@ namespace {
 class HeadlessUser : public forms::ScriptedUser {
  public:
   explicit HeadlessUser(forms::HeadlessRuntime& runtime) : runtime_(runtime) {}
-  void PressEnter(forms::Form& form, std::string_view control) override { runtime_.UserPressEnter(form, control); }
+  void PressEnter(forms::Form& form, std::string_view control) override {
+    runtime_.UserPressEnter(form, control);
+  }
   void Click(forms::Form& form, std::string_view control) override { runtime_.UserClick(form, control); }
   void Write(const std::string& line) override { runtime_.Write(line); }
 
@@ -42,7 +44,8 @@ std::optional<int> WholeNumber(std::string_view text) {
 
 int RequireNumber(std::string_view text, std::string_view what) {
   const auto value = WholeNumber(text);
-  if (!value) throw ScriptError(std::string(what) + " takes a whole number, not \"" + std::string(text) + "\"");
+  if (!value)
+    throw ScriptError(std::string(what) + " takes a whole number, not \"" + std::string(text) + "\"");
   return *value;
 }
 
@@ -88,10 +91,14 @@ DialogScript::DialogScript(forms::FormsApp& app, forms::HeadlessRuntime& runtime
 
 void DialogScript::ClickMenuButton(int16_t mode) {
   switch (mode) {
-    case 1: return app_.OnGetAllClicked();
-    case 2: return app_.OnGetAyatClicked();
-    case 3: return app_.OnGetTerjemahClicked();
-    default: throw ScriptError("mode " + std::to_string(mode) + " has no menu button (modes are 1, 2, 3)");
+    case 1:
+      return app_.OnGetAllClicked();
+    case 2:
+      return app_.OnGetAyatClicked();
+    case 3:
+      return app_.OnGetTerjemahClicked();
+    default:
+      throw ScriptError("mode " + std::to_string(mode) + " has no menu button (modes are 1, 2, 3)");
   }
 }
 

@@ -24,7 +24,8 @@ std::unique_ptr<files::ReplacingFile> OpenFile(const std::string& path) {
 
 void FlushStandardOutput(const char* what) {
   std::cout.flush();
-  if (!std::cout) throw Error(ErrorKind::File, std::string(what) + " could not be written completely to standard output");
+  if (!std::cout)
+    throw Error(ErrorKind::File, std::string(what) + " could not be written completely to standard output");
 }
 
 class TraceOutput : public DocumentOutput {
@@ -56,8 +57,8 @@ std::string FontToEmbed(const DocumentOutputOptions& options, const std::string&
   if (options.noEmbedFont) return {};
   if (!options.embedFont.empty()) return ReadFontFile(options.embedFont);
   if (arabicFont != docx::DocxOptions{}.arabicFont) return {};
-  for (const std::filesystem::path& file : {ExecutableFolder() / "fonts" / "AmiriQuran.ttf",
-                                            std::filesystem::path(PELVARON_QURAN_FONT_FILE)}) {
+  for (const std::filesystem::path& file :
+       {ExecutableFolder() / "fonts" / "AmiriQuran.ttf", std::filesystem::path(PELVARON_QURAN_FONT_FILE)}) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(file, ec)) return ReadFontFile(file);
   }
@@ -120,9 +121,10 @@ bool IsStandardOutput(const std::string& path) { return path.empty() || path == 
 
 std::string DefaultFormatFor(const std::string& path) {
   const std::string extension = std::filesystem::path(path).extension().string();
-  const bool docx = extension.size() == 5 && std::equal(extension.begin(), extension.end(), ".docx", [](char a, char b) {
-                      return std::tolower(static_cast<unsigned char>(a)) == b;
-                    });
+  const bool docx =
+      extension.size() == 5 && std::equal(extension.begin(), extension.end(), ".docx", [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+      });
   return docx ? "docx" : "text";
 }
 

@@ -22,7 +22,8 @@ struct FindOptions {
 void PrintJson(const std::vector<search::SearchResult>& results) {
   nlohmann::ordered_json out = nlohmann::ordered_json::array();
   for (const auto& r : results) {
-    nlohmann::ordered_json item = {{"surah", r.surah}, {"verse", r.verse}, {"score", r.score}, {"snippet", r.snippet}};
+    nlohmann::ordered_json item = {
+        {"surah", r.surah}, {"verse", r.verse}, {"score", r.score}, {"snippet", r.snippet}};
     if (r.lastVerse != r.verse) item["last_verse"] = r.lastVerse;
     out.push_back(std::move(item));
   }
@@ -37,7 +38,8 @@ class NothingFound : public std::exception {
 
 void RunFind(const FindOptions& options) {
   ModuleState state;
-  LoadModuleState(state, options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath));
+  LoadModuleState(state,
+                  options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath));
   std::string query;
   for (const std::string& word : options.words) query += (query.empty() ? "" : " ") + word;
   search::SearchEngine engine(state);
@@ -54,9 +56,13 @@ void RunFind(const FindOptions& options) {
 
 void AddFindCommand(CLI::App& app) {
   auto options = std::make_shared<FindOptions>();
-  CLI::App* cmd = app.add_subcommand("find", "Find verses by reference, name, Arabic words or translation words");
-  cmd->add_option("--app-path", options->appPath, "Folder that holds DataQuran (default: the program's own folder)");
-  cmd->add_option("--limit", options->limit, "Results at most")->check(CLI::PositiveNumber)->capture_default_str();
+  CLI::App* cmd =
+      app.add_subcommand("find", "Find verses by reference, name, Arabic words or translation words");
+  cmd->add_option("--app-path", options->appPath,
+                  "Folder that holds DataQuran (default: the program's own folder)");
+  cmd->add_option("--limit", options->limit, "Results at most")
+      ->check(CLI::PositiveNumber)
+      ->capture_default_str();
   cmd->add_option("--format", options->format, "Output: text (S:V, tab, snippet) or json")
       ->check(CLI::IsMember({"text", "json"}))
       ->capture_default_str();

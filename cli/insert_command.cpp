@@ -39,7 +39,8 @@ void RunInsert(const InsertOptions& options) {
   request.runOn = !options.linePerVerse;
   request.cite = ParseCiteStyle(options.cite);
 
-  const std::filesystem::path appFolder = options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
+  const std::filesystem::path appFolder =
+      options.appPath.empty() ? ExecutableFolder() : std::filesystem::path(options.appPath);
   RefuseOutputsOverInputs({options.output}, DataQuranReads(appFolder));
 
   ModuleState state;
@@ -64,7 +65,8 @@ void RunInsert(const InsertOptions& options) {
 void AddInsertCommand(CLI::App& app) {
   auto options = std::make_shared<InsertOptions>();
   CLI::App* cmd = app.add_subcommand("insert", "Insert a verse range of one surah into a document");
-  cmd->add_option("--app-path", options->appPath, "Folder that holds DataQuran (default: the program's own folder)");
+  cmd->add_option("--app-path", options->appPath,
+                  "Folder that holds DataQuran (default: the program's own folder)");
   cmd->add_option("--surah", options->request.surah, "Surah number, 1 to 114")->required();
   cmd->add_option("--first", options->request.firstVerse, "First verse of the range")->required();
   cmd->add_option("--last", options->request.lastVerse, "Last verse of the range")->required();
@@ -75,7 +77,8 @@ void AddInsertCommand(CLI::App& app) {
       ->check(CLI::IsMember({"none", "qs", "short", "arabic"}))
       ->capture_default_str();
   cmd->add_flag("--line-per-verse", options->linePerVerse, "End every Arabic verse with a paragraph mark");
-  cmd->add_flag("--latin", options->request.latin, "Add the Latin reading (the pack's latin.txt) after the Arabic");
+  cmd->add_flag("--latin", options->request.latin,
+                "Add the Latin reading (the pack's latin.txt) after the Arabic");
   cmd->add_flag("--per-verse", options->request.perVerse,
                 "Verse by verse: each verse's Arabic, its Latin, its translation, instead of blocks");
   cmd->add_option("--format", options->format,
@@ -83,7 +86,8 @@ void AddInsertCommand(CLI::App& app) {
       ->check(CLI::IsMember({"trace", "docx", "text"}));
   cmd->add_option("--arabic-font", options->outputOptions.arabicFont,
                   "Font for Arabic in the normal text of a .docx (default: the pack's, else Amiri Quran)");
-  cmd->add_option("--embed-font", options->outputOptions.embedFont, "Font file a .docx carries for its Arabic font");
+  cmd->add_option("--embed-font", options->outputOptions.embedFont,
+                  "Font file a .docx carries for its Arabic font");
   cmd->add_flag("--no-embed-font", options->outputOptions.noEmbedFont, "A .docx carries no font");
   cmd->add_option("-o,--output", options->output, "Output file; - or none: standard output");
   cmd->callback([options] { RunInsert(*options); });

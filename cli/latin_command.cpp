@@ -10,7 +10,8 @@ namespace pelvaron::cli {
 
 void AddLatinCommand(CLI::App& app) {
   auto words = std::make_shared<std::vector<std::string>>();
-  CLI::App* cmd = app.add_subcommand("latin", "Print the Latin reading of vowelled Arabic (the words read as one verse)");
+  CLI::App* cmd =
+      app.add_subcommand("latin", "Print the Latin reading of vowelled Arabic (the words read as one verse)");
   cmd->add_option("arabic", *words, "Vowelled Arabic; the words are joined by blanks")->required();
   cmd->callback([words] {
     std::string text;

@@ -32,7 +32,8 @@ std::string SubcommandNames(const CLI::App& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"Puts verses of the Quran, Arabic text and word-by-word translation, into documents", "pelvaron"};
+  CLI::App app{"Puts verses of the Quran, Arabic text and word-by-word translation, into documents",
+               "pelvaron"};
   app.set_version_flag("--version", "pelvaron " PELVARON_VERSION);
   app.require_subcommand(1);
   pelvaron::cli::AddInsertCommand(app);
@@ -41,8 +42,8 @@ int main(int argc, char** argv) {
   pelvaron::cli::AddFindCommand(app);
   pelvaron::cli::AddLatinCommand(app);
   if (IsUnknownSubcommand(app, argc, argv)) {
-    std::cerr << "pelvaron: unknown subcommand \"" << argv[1] << "\"; the subcommands are " << SubcommandNames(app)
-              << '\n';
+    std::cerr << "pelvaron: unknown subcommand \"" << argv[1] << "\"; the subcommands are "
+              << SubcommandNames(app) << '\n';
     return 2;
   }
   try {

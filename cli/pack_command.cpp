@@ -24,10 +24,12 @@ void PrintSummary(const pack::PackRequest& request, const pack::PackSummary& sum
   out << "DataQuran written to " << request.out.string() << ":\n";
   for (const auto& [name, size] : summary.files) out << "  " << name << "  " << size << " bytes\n";
   out << "verses " << summary.verses << ", word groups " << summary.groups << ", notes " << summary.notes
-      << ", note markers " << summary.markersWritten << " written and " << summary.markersRemoved << " removed\n";
+      << ", note markers " << summary.markersWritten << " written and " << summary.markersRemoved
+      << " removed\n";
   out << "Arabic marks mapped to standard code points: " << summary.arabicMarksMapped << '\n';
   out << "characters mapped to Windows-1252: " << summary.mappedCharacters;
-  if (summary.unmappableCharacters > 0) out << " (" << summary.unmappableCharacters << " of them became \"?\")";
+  if (summary.unmappableCharacters > 0)
+    out << " (" << summary.unmappableCharacters << " of them became \"?\")";
   out << '\n';
 }
 
@@ -38,7 +40,8 @@ void RefuseOutputsOverSource(const PackOptions& options) {
   std::vector<std::filesystem::path> outputs{out};
   for (const std::string& name : DataFileNames()) outputs.push_back(out / name);
   for (const char* name : {"LICENSE.txt", "ATTRIBUTION.txt"}) outputs.push_back(out / name);
-  ReadSet reads{{source / "package.json", source / "dist" / "quran_id.json", source / "LICENSE.txt"}, {source}};
+  ReadSet reads{{source / "package.json", source / "dist" / "quran_id.json", source / "LICENSE.txt"},
+                {source}};
   if (!options.notes.empty()) reads.files.push_back(options.notes);
   RefuseOutputsOverInputs(outputs, reads);
 }
@@ -66,16 +69,18 @@ void RunPack(const PackOptions& options) {
 void AddPackCommand(CLI::App& app) {
   auto options = std::make_shared<PackOptions>();
   CLI::App* cmd = app.add_subcommand("pack", "Build a DataQuran folder from the quran-json package");
-  cmd->add_option("--source", options->source, "The unpacked quran-json 3.1.2 package (holds dist/quran_id.json)")
+  cmd->add_option("--source", options->source,
+                  "The unpacked quran-json 3.1.2 package (holds dist/quran_id.json)")
       ->required()
       ->check(CLI::ExistingDirectory);
   cmd->add_option("--out", options->out, "The DataQuran folder to write")->required();
   cmd->add_option("--notes", options->notes, "Notes file: one note a line, its number, a tab, its text")
       ->check(CLI::ExistingFile);
   const std::map<std::string, pack::VerseEnd> verseEnds{{"ayah-sign", pack::VerseEnd::AyahSign},
-                                                         {"brackets", pack::VerseEnd::Brackets}};
-  cmd->add_option("--verse-end", options->verseEnd,
-                  "How a verse ends: ayah-sign (U+06DD and the number) or brackets (the number in U+FD3F U+FD3E)")
+                                                        {"brackets", pack::VerseEnd::Brackets}};
+  cmd->add_option(
+         "--verse-end", options->verseEnd,
+         "How a verse ends: ayah-sign (U+06DD and the number) or brackets (the number in U+FD3F U+FD3E)")
       ->transform(CLI::CheckedTransformer(verseEnds, CLI::ignore_case))
       ->option_text("brackets|ayah-sign (default: brackets)");
   cmd->add_option("--arabic-font", options->arabicFont,

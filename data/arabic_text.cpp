@@ -11,13 +11,20 @@ namespace pelvaron {
 
 std::string_view FontForSelector(char selector) {
   switch (selector) {
-    case '1': return "HQPB1";
-    case '2': return "HQPB2";
-    case '3': return "HQPB3";
-    case '4': return "HQPB4";
-    case '5': return "HQPB5";
-    case kNormalTextSelector: return kNormalTextFont;
-    default: return {};
+    case '1':
+      return "HQPB1";
+    case '2':
+      return "HQPB2";
+    case '3':
+      return "HQPB3";
+    case '4':
+      return "HQPB4";
+    case '5':
+      return "HQPB5";
+    case kNormalTextSelector:
+      return kNormalTextFont;
+    default:
+      return {};
   }
 }
 
@@ -31,7 +38,9 @@ std::string_view GlyphPiece::SelectedFont() const {
   return selector ? FontForSelector(*selector) : std::string_view{};
 }
 
-double GlyphPiece::Number() const { return Text.size() > 2 ? NumberAtStart(std::string_view(Text).substr(2)) : 0.0; }
+double GlyphPiece::Number() const {
+  return Text.size() > 2 ? NumberAtStart(std::string_view(Text).substr(2)) : 0.0;
+}
 
 int32_t GlyphPiece::CharacterNumber() const {
   return ToInt32(Number() - kGlyphOffset, "character number of glyph piece \"" + Text + "\"");
@@ -68,7 +77,8 @@ std::vector<ArabicWord> ParseArabicLine(std::string_view line) {
       std::size_t start = 0;
       while (true) {
         const std::size_t sep = part.find(kPieceSeparator, start);
-        word.push_back(GlyphPiece{std::string(part.substr(start, sep == std::string_view::npos ? sep : sep - start))});
+        word.push_back(
+            GlyphPiece{std::string(part.substr(start, sep == std::string_view::npos ? sep : sep - start))});
         if (sep == std::string_view::npos) break;
         start = sep + 1;
       }

@@ -15,7 +15,8 @@ void InMemoryFiles::LoadFolder(const std::filesystem::path& folder) {
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
     std::ifstream in(entry.path(), std::ios::binary);
-    if (!in) throw Error(ErrorKind::File, entry.path().filename().string() + ": cannot be opened for reading");
+    if (!in)
+      throw Error(ErrorKind::File, entry.path().filename().string() + ": cannot be opened for reading");
     // One read of the size the folder lists; whatever the file holds beyond it is read after.
     std::string bytes(static_cast<std::size_t>(entry.file_size()), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));

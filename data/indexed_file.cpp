@@ -15,11 +15,13 @@ std::string PairFile(IndexedPair pair, std::string_view extension) {
 int32_t ReadEntry(ReadOnlyFile& index, int32_t k) {
   const int64_t offset = kIndexEntrySize * (int64_t{k} - 1);
   if (offset + kIndexEntrySize > index.size())
-    throw Error(ErrorKind::Index, index.name() + ": record " + std::to_string(k) + " is past the last entry (" +
+    throw Error(ErrorKind::Index, index.name() + ": record " + std::to_string(k) +
+                                      " is past the last entry (" +
                                       std::to_string(index.size() / kIndexEntrySize) + " entries)");
   const std::string bytes = index.ReadAt(offset, kIndexEntrySize);
   uint32_t value = 0;
-  for (int i = kIndexEntrySize - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
+  for (int i = kIndexEntrySize - 1; i >= 0; --i)
+    value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
   return static_cast<int32_t>(value);
 }
 
@@ -27,9 +29,12 @@ int32_t ReadEntry(ReadOnlyFile& index, int32_t k) {
 
 std::string_view PairName(IndexedPair pair) {
   switch (pair) {
-    case IndexedPair::AyatPerKata: return kVerseWordsPair;
-    case IndexedPair::NotePerKata: return kNoteWordsPair;
-    case IndexedPair::GroupKata: return kGroupTextsPair;
+    case IndexedPair::AyatPerKata:
+      return kVerseWordsPair;
+    case IndexedPair::NotePerKata:
+      return kNoteWordsPair;
+    case IndexedPair::GroupKata:
+      return kGroupTextsPair;
   }
   return "?";
 }
@@ -41,7 +46,8 @@ IndexedFile::IndexedFile(const ModuleState& state, IndexedPair pair)
 std::string ReadIndexedRecord(IndexedFile& file, int32_t k) {
   ReadOnlyFile& index = file.index();
   ReadOnlyFile& data = file.data();
-  if (k < 1) throw Error(ErrorKind::BadRecord, index.name() + ": record number " + std::to_string(k) + " is below 1");
+  if (k < 1)
+    throw Error(ErrorKind::BadRecord, index.name() + ": record number " + std::to_string(k) + " is below 1");
   const int32_t start = ReadEntry(index, k);
   // The next entry bounds the record only while k + 1 is below the entry count, taken as
   // size / 4 without rounding; otherwise the record runs to the end of the data file.
@@ -52,18 +58,20 @@ std::string ReadIndexedRecord(IndexedFile& file, int32_t k) {
   } else {
     end = data.size() + 1;
     if (end > INT32_MAX)
-      throw Error(ErrorKind::Overflow, data.name() + ": the file is larger than 2 GB, past what an index can address");
+      throw Error(ErrorKind::Overflow,
+                  data.name() + ": the file is larger than 2 GB, past what an index can address");
   }
   const std::string where = index.name() + ": record " + std::to_string(k);
-  if (start < 1) throw Error(ErrorKind::BadRecord, where + " starts at position " + std::to_string(start) + ", below 1");
+  if (start < 1)
+    throw Error(ErrorKind::BadRecord, where + " starts at position " + std::to_string(start) + ", below 1");
   const int64_t length = end - start;
   if (length < 0)
-    throw Error(ErrorKind::BadRecord, where + " has a negative length (start " + std::to_string(start) + ", end " +
-                                          std::to_string(end) + ")");
+    throw Error(ErrorKind::BadRecord, where + " has a negative length (start " + std::to_string(start) +
+                                          ", end " + std::to_string(end) + ")");
   if (start - 1 + length > data.size())
     throw Error(ErrorKind::PastEnd, where + " reaches past the end of " + data.name() + " (start " +
-                                        std::to_string(start) + ", length " + std::to_string(length) + ", file " +
-                                        std::to_string(data.size()) + " bytes)");
+                                        std::to_string(start) + ", length " + std::to_string(length) +
+                                        ", file " + std::to_string(data.size()) + " bytes)");
   return data.ReadAt(start - 1, length);
 }
 

@@ -26,9 +26,11 @@ bool LineReader::Consume(std::string* line) {
     const char* begin = block_.data() + pos_;
     const char* end = block_.data() + len_;
     // Two vectorised searches beat a byte loop by far on the long Arabic lines.
-    const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)));
+    const auto* lf =
+        static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)));
     const char* stop = lf ? lf : end;
-    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', static_cast<std::size_t>(stop - begin)));
+    const auto* cr =
+        static_cast<const char*>(std::memchr(begin, '\r', static_cast<std::size_t>(stop - begin)));
     const char* p = cr ? cr : stop;
     if (line) line->append(begin, p);
     pos_ = static_cast<std::size_t>(p - block_.data());

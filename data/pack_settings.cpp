@@ -17,8 +17,10 @@ std::map<std::string, std::string, std::less<>> ParseSettings(std::string_view t
     const std::string_view line = TrimSpaces(text.substr(pos, end - pos));
     pos = end + 1;
     const std::size_t equals = line.find('=');
-    if (line.empty() || line.front() == ';' || line.front() == '[' || equals == std::string_view::npos) continue;
-    settings[std::string(TrimSpaces(line.substr(0, equals)))] = std::string(TrimSpaces(line.substr(equals + 1)));
+    if (line.empty() || line.front() == ';' || line.front() == '[' || equals == std::string_view::npos)
+      continue;
+    settings[std::string(TrimSpaces(line.substr(0, equals)))] =
+        std::string(TrimSpaces(line.substr(equals + 1)));
   }
   return settings;
 }

@@ -26,7 +26,8 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, const InMemoryFile
   // a whole buffer for each; the line reader brings its own large blocks.
   stream_.rdbuf()->pubsetbuf(nullptr, 0);
   stream_.open(path, std::ios::in | std::ios::binary);
-  if (!stream_) throw Error(ErrorKind::File, name() + ": cannot be opened for reading (" + path.string() + ")");
+  if (!stream_)
+    throw Error(ErrorKind::File, name() + ": cannot be opened for reading (" + path.string() + ")");
   stream_.seekg(0, std::ios::end);
   const auto end = stream_.tellg();
   stream_.seekg(0, std::ios::beg);

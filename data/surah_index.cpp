@@ -28,9 +28,10 @@ void LoadSurahRecords(ModuleState& state, const std::filesystem::path& path) {
   for (int s = 1; s <= kSurahCount; ++s) {
     const std::size_t offset = static_cast<std::size_t>(s - 1) * kSurahRecordSize;
     if (offset + kSurahRecordSize > bytes.size())
-      throw Error(ErrorKind::PastEnd, file.name() + ": record " + std::to_string(s) + " lies past the end of the file (" +
-                                          std::to_string(file.size()) + " bytes, " + std::to_string(kSurahCount) +
-                                          " records of " + std::to_string(kSurahRecordSize) + " bytes needed)");
+      throw Error(ErrorKind::PastEnd, file.name() + ": record " + std::to_string(s) +
+                                          " lies past the end of the file (" + std::to_string(file.size()) +
+                                          " bytes, " + std::to_string(kSurahCount) + " records of " +
+                                          std::to_string(kSurahRecordSize) + " bytes needed)");
     const std::string_view record = std::string_view(bytes).substr(offset, kSurahRecordSize);
     SurahRecord& entry = state.SurahTable[static_cast<std::size_t>(s)];
     entry.SurahName = DecodeWindows1252(record.substr(0, kSurahNameSize));
@@ -48,8 +49,8 @@ void LoadVersePositions(ModuleState& state, const std::filesystem::path& path) {
     ++n;
     if (!lines.Next(line)) throw Error(ErrorKind::PastEnd, file.name() + ": the file is empty");
     if (n > kSurahCount)
-      throw Error(ErrorKind::Index,
-                  file.name() + ": line " + std::to_string(n) + " is one more than the 114 surahs (an extra line end at the end?)");
+      throw Error(ErrorKind::Index, file.name() + ": line " + std::to_string(n) +
+                                        " is one more than the 114 surahs (an extra line end at the end?)");
     state.VersePos[static_cast<std::size_t>(n)] =
         ToInt16(NumberAtStart(line), file.name() + ": line " + std::to_string(n) + " value");
   } while (!lines.AtEnd());

@@ -17,7 +17,8 @@ std::array<std::string, kSurahCount + 1> ReadArabicSurahNames(const ModuleState&
       throw Error(ErrorKind::PastEnd, file.name() + ": " + std::to_string(s - 1) + " names, 114 needed");
     if (s == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);  // a byte order mark from an editor
     const std::string_view name = TrimSpaces(line);
-    if (name.empty()) throw Error(ErrorKind::BadRecord, file.name() + ": line " + std::to_string(s) + " is empty");
+    if (name.empty())
+      throw Error(ErrorKind::BadRecord, file.name() + ": line " + std::to_string(s) + " is empty");
     names[static_cast<std::size_t>(s)] = std::string(name);
   }
   return names;

@@ -10,7 +10,7 @@ namespace pelvaron::docx {
 
 // What Word keeps per character, as far as the insertions set it.
 struct RunFormat {
-  std::string font;  // empty: no font of its own, the document's default
+  std::string font;    // empty: no font of its own, the document's default
   int halfPoints = 0;  // 0: the document's default size
   bool rtl = false;
   bool italic = false;

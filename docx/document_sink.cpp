@@ -23,10 +23,18 @@ bool IsWordAlignment(int32_t alignment) {
 
 void DocumentSink::Append(char32_t c, const RunFormat& format) {
   switch (c) {
-    case U'\t': AppendInline(Inline::Tab, format); return;
-    case U'\r': TypeParagraph(); return;          // Word: a CR in typed text is a paragraph mark
-    case U'\n': case U'\v': AppendInline(Inline::Break, format); return;
-    default: break;
+    case U'\t':
+      AppendInline(Inline::Tab, format);
+      return;
+    case U'\r':
+      TypeParagraph();
+      return;  // Word: a CR in typed text is a paragraph mark
+    case U'\n':
+    case U'\v':
+      AppendInline(Inline::Break, format);
+      return;
+    default:
+      break;
   }
   if (!IsXmlCharacter(c)) c = kReplacementCharacter;
   std::vector<Run>& runs = current().runs;
@@ -35,14 +43,17 @@ void DocumentSink::Append(char32_t c, const RunFormat& format) {
   AppendUtf8(runs.back().text, c);
 }
 
-void DocumentSink::AppendInline(Inline kind, const RunFormat& format) { current().runs.push_back(Run{format, kind, {}}); }
+void DocumentSink::AppendInline(Inline kind, const RunFormat& format) {
+  current().runs.push_back(Run{format, kind, {}});
+}
 
 void DocumentSink::SetScreenUpdating(bool) {}
 void DocumentSink::Yield() {}
 
 void DocumentSink::SetFontSize(float points) {
   if (!(points >= 1.0f && points <= 1638.0f))
-    throw Error(ErrorKind::HostCall, "Font.Size " + FormatTraceFloat(points) + ": sizes run from 1 to 1638 points");
+    throw Error(ErrorKind::HostCall,
+                "Font.Size " + FormatTraceFloat(points) + ": sizes run from 1 to 1638 points");
   selection_.halfPoints = static_cast<int>(std::lround(points * 2.0f));
 }
 
@@ -87,7 +98,8 @@ void DocumentSink::EndKey(int32_t) {}
 
 void DocumentSink::SetAlignment(int32_t alignment) {
   if (!IsWordAlignment(alignment))
-    throw Error(ErrorKind::HostCall, "ParagraphFormat.Alignment " + std::to_string(alignment) + ": no such alignment");
+    throw Error(ErrorKind::HostCall,
+                "ParagraphFormat.Alignment " + std::to_string(alignment) + ": no such alignment");
   current().format.alignment = alignment;
 }
 

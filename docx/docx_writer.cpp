@@ -17,9 +17,12 @@ constexpr const char* kWordNs = "http://schemas.openxmlformats.org/wordprocessin
 constexpr const char* kRelNs = "http://schemas.openxmlformats.org/package/2006/relationships";
 constexpr const char* kOfficeDocumentRel =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
-constexpr const char* kStylesRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
-constexpr const char* kFontTableRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable";
-constexpr const char* kSettingsRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings";
+constexpr const char* kStylesRel =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
+constexpr const char* kFontTableRel =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable";
+constexpr const char* kSettingsRel =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings";
 constexpr const char* kFontRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/font";
 constexpr const char* kCorePropertiesRel =
     "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties";
@@ -48,16 +51,26 @@ void SetVal(pugi::xml_node parent, const char* name, const std::string& value) {
 // Word's alignment numbers as w:jc values.
 const char* Justification(int alignment) {
   switch (alignment) {
-    case 0: return "left";
-    case 1: return "center";
-    case 2: return "right";
-    case 3: return "both";
-    case 4: return "distribute";
-    case 5: return "mediumKashida";
-    case 7: return "highKashida";
-    case 8: return "lowKashida";
-    case 9: return "thaiDistribute";
-    default: throw Error(ErrorKind::HostCall, "alignment " + std::to_string(alignment) + " has no .docx form");
+    case 0:
+      return "left";
+    case 1:
+      return "center";
+    case 2:
+      return "right";
+    case 3:
+      return "both";
+    case 4:
+      return "distribute";
+    case 5:
+      return "mediumKashida";
+    case 7:
+      return "highKashida";
+    case 8:
+      return "lowKashida";
+    case 9:
+      return "thaiDistribute";
+    default:
+      throw Error(ErrorKind::HostCall, "alignment " + std::to_string(alignment) + " has no .docx form");
   }
 }
 
@@ -101,8 +114,12 @@ void AddParagraph(pugi::xml_node body, const Paragraph& paragraph) {
         t.text().set(run.text.c_str());
         break;
       }
-      case Inline::Tab: r.append_child("w:tab"); break;
-      case Inline::Break: r.append_child("w:br"); break;
+      case Inline::Tab:
+        r.append_child("w:tab");
+        break;
+      case Inline::Break:
+        r.append_child("w:br");
+        break;
     }
   }
 }
@@ -199,7 +216,8 @@ std::string SettingsXml(bool embedsFonts) {
 std::string CorePropertiesXml(const DocxOptions& options) {
   pugi::xml_document xml = NewXml();
   pugi::xml_node root = xml.append_child("cp:coreProperties");
-  root.append_attribute("xmlns:cp") = "http://schemas.openxmlformats.org/package/2006/metadata/core-properties";
+  root.append_attribute("xmlns:cp") =
+      "http://schemas.openxmlformats.org/package/2006/metadata/core-properties";
   root.append_attribute("xmlns:dc") = "http://purl.org/dc/elements/1.1/";
   if (!options.title.empty()) root.append_child("dc:title").text().set(options.title.c_str());
   root.append_child("dc:creator").text().set("Pelvaron");
@@ -225,9 +243,12 @@ std::string ContentTypes() {
   };
   addOverride("/word/document.xml",
               "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
-  addOverride("/word/styles.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml");
-  addOverride("/word/fontTable.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml");
-  addOverride("/word/settings.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml");
+  addOverride("/word/styles.xml",
+              "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml");
+  addOverride("/word/fontTable.xml",
+              "application/vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml");
+  addOverride("/word/settings.xml",
+              "application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml");
   addOverride("/docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml");
   return ToXml(xml);
 }
@@ -279,7 +300,8 @@ std::vector<PackagePart> BuildDocxParts(const Document& document, const DocxOpti
       {"word/settings.xml", SettingsXml(embeds)},
   };
   if (embeds) {
-    parts.push_back({"word/_rels/fontTable.xml.rels", Relationships({{"rId1", kFontRel, "fonts/font1.odttf"}})});
+    parts.push_back(
+        {"word/_rels/fontTable.xml.rels", Relationships({{"rId1", kFontRel, "fonts/font1.odttf"}})});
     parts.push_back({kFontPart, ObfuscateFont(options.embeddedArabicFont, fontKey)});
   }
   return parts;
@@ -318,7 +340,8 @@ std::string DocxBytes(const Document& document, const DocxOptions& options) {
   std::string bytes;
   char chunk[1 << 16];
   zip_int64_t n = 0;
-  while ((n = zip_source_read(buffer, chunk, sizeof chunk)) > 0) bytes.append(chunk, static_cast<std::size_t>(n));
+  while ((n = zip_source_read(buffer, chunk, sizeof chunk)) > 0)
+    bytes.append(chunk, static_cast<std::size_t>(n));
   const bool failed = n < 0;
   zip_source_close(buffer);
   if (failed) Fail(where, "cannot be read back", zip_source_error(buffer));
@@ -327,7 +350,8 @@ std::string DocxBytes(const Document& document, const DocxOptions& options) {
 
 std::string DocumentTitle(int surah, int firstVerse, int lastVerse) {
   std::string title = "Al-Quran ";
-  for (const auto& [number, after] : {std::pair{surah, ":"}, std::pair{firstVerse, "\u2013"}, std::pair{lastVerse, ""}}) {
+  for (const auto& [number, after] :
+       {std::pair{surah, ":"}, std::pair{firstVerse, "\u2013"}, std::pair{lastVerse, ""}}) {
     title += std::to_string(number);
     title += after;
   }

@@ -20,7 +20,8 @@ int HexValue(char c) {
 }  // namespace
 
 std::string FontKeyFor(const std::string& fontBytes) {
-  const uint64_t halves[2] = {Fnv1a(fontBytes, 0xcbf29ce484222325ULL), Fnv1a(fontBytes, 0x84222325cbf29ce4ULL)};
+  const uint64_t halves[2] = {Fnv1a(fontBytes, 0xcbf29ce484222325ULL),
+                              Fnv1a(fontBytes, 0x84222325cbf29ce4ULL)};
   std::string hex;
   for (uint64_t half : halves)
     for (int shift = 60; shift >= 0; shift -= 4) hex += "0123456789ABCDEF"[(half >> shift) & 0xF];
@@ -38,7 +39,8 @@ std::array<uint8_t, 16> FontKeyBytes(const std::string& fontKey) {
   std::string hex;
   for (char c : fontKey)
     if (HexValue(c) >= 0) hex += c;
-  if (hex.size() != 32) throw Error(ErrorKind::Input, "font key \"" + fontKey + "\" does not hold 32 hex digits");
+  if (hex.size() != 32)
+    throw Error(ErrorKind::Input, "font key \"" + fontKey + "\" does not hold 32 hex digits");
   std::array<uint8_t, 16> key{};
   for (std::size_t i = 0; i < 16; ++i) {
     const std::size_t pair = 30 - 2 * i;  // from the last pair to the first

@@ -6,21 +6,34 @@ namespace {
 void AppendEscaped(std::string& out, const std::string& text) {
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
 }
 
 const char* TextAlign(int alignment) {
   switch (alignment) {
-    case 0: return "left";
-    case 1: return "center";
-    case 2: return "right";
-    default: return "justify";  // Word's 3 and its kashida and distribute forms
+    case 0:
+      return "left";
+    case 1:
+      return "center";
+    case 2:
+      return "right";
+    default:
+      return "justify";  // Word's 3 and its kashida and distribute forms
   }
 }
 
@@ -28,7 +41,8 @@ const char* TextAlign(int alignment) {
 // is the Quran font: right-to-left text names that one first.
 std::string FontFamily(const RunFormat& format, bool rtl, const HtmlFonts& fonts) {
   if (!format.font.empty()) return "'" + format.font + "'";
-  return rtl ? "'" + fonts.arabic + "','" + fonts.latin + "',serif" : "'" + fonts.latin + "','" + fonts.arabic + "',serif";
+  return rtl ? "'" + fonts.arabic + "','" + fonts.latin + "',serif"
+             : "'" + fonts.latin + "','" + fonts.arabic + "',serif";
 }
 
 }  // namespace
@@ -36,7 +50,8 @@ std::string FontFamily(const RunFormat& format, bool rtl, const HtmlFonts& fonts
 std::string HtmlText(const Document& document, const HtmlFonts& fonts) {
   std::string out;
   for (const Paragraph& paragraph : document.paragraphs) {
-    out += paragraph.format.rtl ? "<p dir=\"rtl\" style=\"margin:0 0 6pt;" : "<p dir=\"ltr\" style=\"margin:0 0 6pt;";
+    out += paragraph.format.rtl ? "<p dir=\"rtl\" style=\"margin:0 0 6pt;"
+                                : "<p dir=\"ltr\" style=\"margin:0 0 6pt;";
     if (paragraph.format.alignment) (out += "text-align:") += TextAlign(*paragraph.format.alignment);
     out += "\">";
     for (const Run& run : paragraph.runs) {
@@ -48,9 +63,15 @@ std::string HtmlText(const Document& document, const HtmlFonts& fonts) {
       if (run.format.italic) out += ";font-style:italic";
       out += "\">";
       switch (run.kind) {
-        case Inline::Text: AppendEscaped(out, run.text); break;
-        case Inline::Tab: out += "&#9;"; break;
-        case Inline::Break: out += "<br>"; break;
+        case Inline::Text:
+          AppendEscaped(out, run.text);
+          break;
+        case Inline::Tab:
+          out += "&#9;";
+          break;
+        case Inline::Break:
+          out += "<br>";
+          break;
       }
       out += "</span>";
     }

@@ -41,7 +41,9 @@ mode_t NewFileMode() {
 // Keeps the first write error's errno, which std::ofstream would lose.
 class ReplacingFile::FdBuffer : public std::streambuf {
  public:
-  explicit FdBuffer(int fd) : fd_(fd), buffer_(1 << 16) { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+  explicit FdBuffer(int fd) : fd_(fd), buffer_(1 << 16) {
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+  }
   ~FdBuffer() override {
     if (fd_ >= 0) ::close(fd_);
   }
@@ -68,8 +70,10 @@ class ReplacingFile::FdBuffer : public std::streambuf {
     while (error_ == 0 && p < pptr()) {
       const ssize_t n = ::write(fd_, p, static_cast<std::size_t>(pptr() - p));
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0) error_ = errno;
-      else p += n;
+      if (n < 0)
+        error_ = errno;
+      else
+        p += n;
     }
     setp(buffer_.data(), buffer_.data() + buffer_.size());
     return error_ == 0;
@@ -80,7 +84,8 @@ class ReplacingFile::FdBuffer : public std::streambuf {
   std::vector<char> buffer_;
 };
 
-ReplacingFile::ReplacingFile(const std::filesystem::path& given) : name_(given), target_(ResolvedTarget(given)) {
+ReplacingFile::ReplacingFile(const std::filesystem::path& given)
+    : name_(given), target_(ResolvedTarget(given)) {
   const std::filesystem::path& target = target_;
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
@@ -98,12 +103,14 @@ ReplacingFile::ReplacingFile(const std::filesystem::path& given) : name_(given),
       return;
     }
     // Replacing needs only the folder's permission; a file marked read-only is kept anyway.
-    if (access(target.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0) Fail(given, "is read-only; it was left as it was");
+    if (access(target.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0)
+      Fail(given, "is read-only; it was left as it was");
     mode = info.st_mode & 07777;
     owner.emplace(info.st_uid, info.st_gid);
   } else if (errno == ENOENT || errno == ENOTDIR) {
     struct stat folderInfo {};
-    if (stat(folder.c_str(), &folderInfo) != 0) Fail(given, "the folder " + folder.string() + " does not exist");
+    if (stat(folder.c_str(), &folderInfo) != 0)
+      Fail(given, "the folder " + folder.string() + " does not exist");
     if (!S_ISDIR(folderInfo.st_mode)) Fail(given, folder.string() + " is not a folder");
   } else {
     Fail(given, "cannot be written: " + Reason(errno));
@@ -149,7 +156,8 @@ void ReplacingFile::WriteOut() {
   // Durable before it is visible under the name, so a crash cannot leave an empty file there.
   if (!temp_.empty() && buffer_->fd() >= 0) fsync(buffer_->fd());
   if (const int error = buffer_->Close(); error != 0)
-    Fail(name_, "could not be written completely (" + Reason(error) + ")" + (temp_.empty() ? "" : "; it was left as it was"));
+    Fail(name_, "could not be written completely (" + Reason(error) + ")" +
+                    (temp_.empty() ? "" : "; it was left as it was"));
 }
 
 // Called with the signals held.

@@ -35,8 +35,8 @@ class ReplacingFile {
   void PutInPlace();
   std::filesystem::path name_;    // as given, for messages
   std::filesystem::path target_;  // symbolic links followed
-  std::string temp_;  // empty when writing the target directly
-  int slot_ = -1;     // the temporary file's cleanup registration
+  std::string temp_;              // empty when writing the target directly
+  int slot_ = -1;                 // the temporary file's cleanup registration
   std::unique_ptr<FdBuffer> buffer_;
   std::unique_ptr<std::ostream> stream_;
   bool committed_ = false;

@@ -6,7 +6,8 @@
 
 namespace pelvaron::forms {
 
-AboutBox::AboutBox(FormsRuntime& runtime) : runtime_(runtime), form_(runtime.CreateForm(AboutBoxLayout(), *this)) {}
+AboutBox::AboutBox(FormsRuntime& runtime)
+    : runtime_(runtime), form_(runtime.CreateForm(AboutBoxLayout(), *this)) {}
 
 void AboutBox::Form_Load() {
   form_->SetLeft((runtime_.ScreenWidth() - form_->Width()) / 2);

@@ -10,7 +10,8 @@ constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kRed{255, 0, 0};
 
 ControlLayout AboutLabel(std::string name, std::string text, float left, float top, float width, float height,
-                         FontStyle font, Rgb colour, Alignment alignment, Pointer pointer = Pointer::Default) {
+                         FontStyle font, Rgb colour, Alignment alignment,
+                         Pointer pointer = Pointer::Default) {
   ControlLayout label;
   label.name = std::move(name);
   label.kind = ControlKind::Label;

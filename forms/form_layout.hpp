@@ -48,10 +48,10 @@ struct ControlLayout {
   std::string caption;  // labels, check boxes, buttons; empty for combo boxes and shapes
   // Within the client area, in twips.
   float left = 0, top = 0, width = 0, height = 0;
-  int tabIndex = -1;               // -1: not a tab stop
-  std::optional<FontStyle> font;    // none: the form's default font
-  std::optional<Rgb> foreColor;    // none: the system's text colour
-  bool transparent = false;        // labels: no background of their own
+  int tabIndex = -1;              // -1: not a tab stop
+  std::optional<FontStyle> font;  // none: the form's default font
+  std::optional<Rgb> foreColor;   // none: the system's text colour
+  bool transparent = false;       // labels: no background of their own
   Alignment alignment = Alignment::Left;
   Pointer pointer = Pointer::Default;
   // Combo boxes: the list stays open below the edit field, filling the layout's height. Only
@@ -64,11 +64,14 @@ struct ControlLayout {
 
 // Labels and shapes have no window of their own in any runtime: their form draws them (in
 // layout order, later over earlier) and takes their clicks.
-inline bool Windowless(const ControlLayout& c) { return c.kind == ControlKind::Label || c.kind == ControlKind::Shape; }
+inline bool Windowless(const ControlLayout& c) {
+  return c.kind == ControlKind::Label || c.kind == ControlKind::Shape;
+}
 
 // A control of a layout with the fields every control has; the rest keep their defaults.
-inline ControlLayout MakeControl(std::string name, ControlKind kind, std::string caption, float left, float top,
-                                 float width, float height, int tabIndex, std::optional<FontStyle> font) {
+inline ControlLayout MakeControl(std::string name, ControlKind kind, std::string caption, float left,
+                                 float top, float width, float height, int tabIndex,
+                                 std::optional<FontStyle> font) {
   ControlLayout control;
   control.name = std::move(name);
   control.kind = kind;

@@ -133,8 +133,8 @@ class FormsRuntime {
 
   // user32's SetWindowPos with these arguments, all in pixels; its result is ignored, so
   // a runtime reports no failure of the call itself.
-  virtual void SetWindowPos(intptr_t window, int32_t insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
-                            uint32_t flags) = 0;
+  virtual void SetWindowPos(intptr_t window, int32_t insertAfter, int32_t x, int32_t y, int32_t cx,
+                            int32_t cy, uint32_t flags) = 0;
 
   // A message box with an OK button and the style's icon (kMsgBoxInformation,
   // kMsgBoxCritical), the application's default title, modal to nothing; returns when the

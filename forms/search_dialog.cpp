@@ -31,8 +31,10 @@ SearchDialog::SearchDialog(const ModuleState& state, FormsRuntime& runtime, cons
       form_(runtime.CreateForm(SearchDialogLayout(), *this)) {}
 
 void SearchDialog::Click(std::string_view control) {
-  if (control == "cmdCari") OnSearchClicked();
-  else if (control == "cmdSisipkan") OnInsertClicked();
+  if (control == "cmdCari")
+    OnSearchClicked();
+  else if (control == "cmdSisipkan")
+    OnInsertClicked();
 }
 
 void SearchDialog::EnterPressed(std::string_view control) {
@@ -53,8 +55,8 @@ void SearchDialog::Form_Load() {
   results_.clear();
   ComboBox& cite = form_->Combo("cbKutip");
   for (const char* entry : kCiteEntries) cite.AddItem(entry);
-  cite.SetListIndex(static_cast<int>(std::find(std::begin(kCiteChoices), std::end(kCiteChoices), choices_.cite) -
-                                     std::begin(kCiteChoices)));
+  cite.SetListIndex(static_cast<int>(
+      std::find(std::begin(kCiteChoices), std::end(kCiteChoices), choices_.cite) - std::begin(kCiteChoices)));
   ComboBox& what = form_->Combo("cbJenis");
   for (const InsertChoice& choice : kInsertChoices) what.AddItem(choice.entry);
   // The menu button last clicked chose what to insert; "both" before any.
@@ -96,7 +98,8 @@ void SearchDialog::OnInsertClicked() {
   }
   request.perVerse = choices_.perVerse;
   const int cite = form_->Combo("cbKutip").ListIndex();
-  request.cite = cite >= 0 && cite < static_cast<int>(std::size(kCiteChoices)) ? kCiteChoices[cite] : CiteStyle::None;
+  request.cite =
+      cite >= 0 && cite < static_cast<int>(std::size(kCiteChoices)) ? kCiteChoices[cite] : CiteStyle::None;
   struct Busy {
     bool& flag;
     explicit Busy(bool& f) : flag(f) { flag = true; }

@@ -18,7 +18,8 @@ namespace pelvaron::forms {
 FormLayout SearchDialogLayout();
 
 // The citation styles in the order of cbKutip's entries.
-inline constexpr CiteStyle kCiteChoices[] = {CiteStyle::None, CiteStyle::Qs, CiteStyle::Short, CiteStyle::Arabic};
+inline constexpr CiteStyle kCiteChoices[] = {CiteStyle::None, CiteStyle::Qs, CiteStyle::Short,
+                                             CiteStyle::Arabic};
 // cbJenis's entries ("Sisipkan"): the first three are the menu buttons' InsertMode 1..3, the
 // rest add the Latin reading. `name` is the choice's name in `pelvaron dialog` scripts.
 struct InsertChoice {

@@ -3,8 +3,8 @@
 namespace pelvaron::forms {
 namespace {
 
-ControlLayout Control(std::string name, ControlKind kind, std::string caption, float left, float top, float width,
-                      float height, int tabIndex) {
+ControlLayout Control(std::string name, ControlKind kind, std::string caption, float left, float top,
+                      float width, float height, int tabIndex) {
   // Labels and buttons bold, as in the verse dialog.
   const bool bold = kind == ControlKind::Label || kind == ControlKind::Button;
   return MakeControl(std::move(name), kind, std::move(caption), left, top, width, height, tabIndex,

@@ -43,7 +43,8 @@ std::string SearchDialogState(FormsApp& app) {
   const int mode = form.Combo("cbJenis").ListIndex();
   const auto& results = app.SearchForm().results();
   std::string state = "State loaded=1 query=" + QuoteTraceString(form.Combo("txtCari").Text()) +
-                      " cite=" + (cite >= 0 ? kCiteNames[cite] : "?") + " mode=" + (mode >= 0 ? forms::kInsertChoices[mode].name : "?") +
+                      " cite=" + (cite >= 0 ? kCiteNames[cite] : "?") +
+                      " mode=" + (mode >= 0 ? forms::kInsertChoices[mode].name : "?") +
                       " picked=" + std::to_string(form.Combo("cbHasil").ListIndex()) +
                       " results=" + std::to_string(results.size());
   for (std::size_t i = 0; i < results.size(); ++i)
@@ -54,7 +55,8 @@ std::string SearchDialogState(FormsApp& app) {
 void RunSearchLine(FormsApp& app, ScriptedUser& user, std::string_view rest) {
   const std::size_t blank = rest.find(' ');
   const std::string_view action = rest.substr(0, blank);
-  const std::string_view argument = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+  const std::string_view argument =
+      blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
   const auto noArgument = [&] {
     if (!argument.empty()) throw ScriptError("search " + std::string(action) + " takes nothing after it");
   };
@@ -75,17 +77,20 @@ void RunSearchLine(FormsApp& app, ScriptedUser& user, std::string_view rest) {
     int index = -2;
     const auto [end, ec] = std::from_chars(argument.data(), argument.data() + argument.size(), index);
     ComboBox& list = form.Combo("cbHasil");
-    if (ec != std::errc() || end != argument.data() + argument.size() || index < 0 || index >= list.ListCount())
-      throw ScriptError("search pick takes a result number from 0 to " + std::to_string(list.ListCount() - 1) + ", not \"" +
-                        std::string(argument) + "\"");
+    if (ec != std::errc() || end != argument.data() + argument.size() || index < 0 ||
+        index >= list.ListCount())
+      throw ScriptError("search pick takes a result number from 0 to " +
+                        std::to_string(list.ListCount() - 1) + ", not \"" + std::string(argument) + "\"");
     return list.SetListIndex(index);
   }
-  if (action == "cite") return form.Combo("cbKutip").SetListIndex(IndexOf(kCiteNames, argument, "citation style"));
+  if (action == "cite")
+    return form.Combo("cbKutip").SetListIndex(IndexOf(kCiteNames, argument, "citation style"));
   if (action == "mode") return form.Combo("cbJenis").SetListIndex(ModeIndex(argument));
   noArgument();
   if (action == "insert") return user.Click(form, "cmdSisipkan");
   if (action == "close") return form.Unload();
-  throw ScriptError("\"search " + std::string(rest) + "\": search takes show, query, pick, cite, mode, insert, close, state");
+  throw ScriptError("\"search " + std::string(rest) +
+                    "\": search takes show, query, pick, cite, mode, insert, close, state");
 }
 
 }  // namespace pelvaron::forms

@@ -38,12 +38,18 @@ std::string SurahEntryText(int surah, const SurahRecord& record) {
 }
 
 VerseDialog::VerseDialog(const ModuleState& state, FormsRuntime& runtime, const HostChoices& choices)
-    : state_(state), runtime_(runtime), choices_(choices), form_(runtime.CreateForm(VerseDialogLayout(), *this)) {}
+    : state_(state),
+      runtime_(runtime),
+      choices_(choices),
+      form_(runtime.CreateForm(VerseDialogLayout(), *this)) {}
 
 void VerseDialog::Click(std::string_view control) {
-  if (control == "cbSurat") OnSurahChosen();
-  else if (control == "cbFrom") OnFirstVerseChosen();
-  else if (control == "Command1") OnOkClicked();
+  if (control == "cbSurat")
+    OnSurahChosen();
+  else if (control == "cbFrom")
+    OnFirstVerseChosen();
+  else if (control == "Command1")
+    OnOkClicked();
 }
 
 void VerseDialog::Centre() {

@@ -13,7 +13,8 @@ namespace {
 // The words of the verse's line. No line for this verse (a line number below 1, which
 // damaged positions can give): the previous verse's line is typed again rather than
 // nothing, as the add-in always has.
-std::vector<ArabicWord> VerseWords(const ModuleState& state, int16_t surah, int16_t verse, std::string& currentLine) {
+std::vector<ArabicWord> VerseWords(const ModuleState& state, int16_t surah, int16_t verse,
+                                   std::string& currentLine) {
   if (auto line = ReadArabicLine(state, surah, verse)) currentLine = std::move(*line);
   return ParseArabicLine(currentLine);
 }
@@ -43,8 +44,8 @@ bool IsTypable(int32_t n) { return n >= 0x20 && n <= 0x10FFFF && !(n >= 0xD800 &
 
 // One verse as runs: consecutive pieces of one font, the blanks between words included, are
 // typed as one text.
-void InsertVerseRuns(const ModuleState& state, RunFonts& fonts, DocumentOps& doc, int16_t surah, int16_t verse,
-                     std::string& currentFont, std::string& currentLine) {
+void InsertVerseRuns(const ModuleState& state, RunFonts& fonts, DocumentOps& doc, int16_t surah,
+                     int16_t verse, std::string& currentFont, std::string& currentLine) {
   fonts.Size(kArabicFontSize);
   doc.RtlRun();
   doc.RtlPara();

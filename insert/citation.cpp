@@ -33,17 +33,21 @@ CiteStyle ParseCiteStyle(const std::string& text) {
   throw Error(ErrorKind::Input, "citation style \"" + text + "\" is none of none, qs, short, arabic");
 }
 
-std::string CitationText(const ModuleState& state, CiteStyle style, int surah, int firstVerse, int lastVerse) {
+std::string CitationText(const ModuleState& state, CiteStyle style, int surah, int firstVerse,
+                         int lastVerse) {
   switch (style) {
-    case CiteStyle::None: return {};
+    case CiteStyle::None:
+      return {};
     case CiteStyle::Qs:
-      return "(QS. " + TrimmedName(state.Surah(surah)) + " [" + std::to_string(surah) + "]: " +
-             Verses(firstVerse, lastVerse, Decimal) + ")";
-    case CiteStyle::Short: return "(QS " + std::to_string(surah) + ":" + Verses(firstVerse, lastVerse, Decimal) + ")";
+      return "(QS. " + TrimmedName(state.Surah(surah)) + " [" + std::to_string(surah) +
+             "]: " + Verses(firstVerse, lastVerse, Decimal) + ")";
+    case CiteStyle::Short:
+      return "(QS " + std::to_string(surah) + ":" + Verses(firstVerse, lastVerse, Decimal) + ")";
     case CiteStyle::Arabic: {
       const auto names = ReadArabicSurahNames(state);
       state.Surah(surah);  // the index check
-      return "[" + names[static_cast<std::size_t>(surah)] + ": " + Verses(firstVerse, lastVerse, ArabicIndicDigits) + "]";
+      return "[" + names[static_cast<std::size_t>(surah)] + ": " +
+             Verses(firstVerse, lastVerse, ArabicIndicDigits) + "]";
     }
   }
   return {};

@@ -23,7 +23,8 @@ std::optional<InsertWhat> InsertWhatFromMode(int16_t mode) {
 
 void CheckInsertRequest(const ModuleState& state, const InsertRequest& request) {
   if (request.surah < 1 || request.surah > kSurahCount)
-    throw Error(ErrorKind::Input, "surah " + std::to_string(request.surah) + " does not exist (surahs are 1 to 114)");
+    throw Error(ErrorKind::Input,
+                "surah " + std::to_string(request.surah) + " does not exist (surahs are 1 to 114)");
   const int count = state.Surah(request.surah).VerseCount;
   const auto outside = [count](int verse) { return verse < 1 || verse > count; };
   if (outside(request.firstVerse) || outside(request.lastVerse)) throw Error(ErrorKind::Input, kVerseMissing);
@@ -58,12 +59,14 @@ bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRe
   const bool translated = request.what == InsertWhat::All || request.what == InsertWhat::Translation;
   const bool latin = request.latin || request.what == InsertWhat::Latin;
   const std::vector<std::string> latinLines =
-      latin ? ReadLatinRange(state, surah(request), first(request), last(request)) : std::vector<std::string>{};
+      latin ? ReadLatinRange(state, surah(request), first(request), last(request))
+            : std::vector<std::string>{};
   if (request.perVerse) {
     for (int v = request.firstVerse; v <= request.lastVerse; ++v) {
       const auto verse = static_cast<int16_t>(v);
       if (arabic) InsertArabicRange(state, doc, surah(request), verse, verse, request.runOn);
-      if (latin) InsertLatinLines(state, doc, verse, {latinLines[static_cast<std::size_t>(v - request.firstVerse)]});
+      if (latin)
+        InsertLatinLines(state, doc, verse, {latinLines[static_cast<std::size_t>(v - request.firstVerse)]});
       if (translated) InsertTranslationRange(state, doc, surah(request), verse, verse);
     }
     InsertCitation(state, doc, request.cite, cited);
@@ -80,7 +83,8 @@ bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRe
     if (beforeTranslation) translation = beforeTranslation(request);
     if (!translation) return false;
   }
-  if (request.what == InsertWhat::Translation && latin) InsertLatinLines(state, doc, first(request), latinLines);
+  if (request.what == InsertWhat::Translation && latin)
+    InsertLatinLines(state, doc, first(request), latinLines);
   InsertTranslationRange(state, doc, surah(*translation), first(*translation), last(*translation));
   InsertCitation(state, doc, request.cite, citation(*translation));
   return true;

@@ -14,9 +14,9 @@ std::vector<std::string> ReadLatinRange(const ModuleState& state, int16_t surah,
   const int64_t before = state.VersePosOf(surah);
   if (before + lastVerse > static_cast<int64_t>(all.size()))
     throw Error(ErrorKind::PastEnd, (state.DataFile(std::string(kLatinFile))).string() + ": " +
-                                        std::to_string(all.size()) + " lines, surah " + std::to_string(surah) +
-                                        " verse " + std::to_string(lastVerse) + " is line " +
-                                        std::to_string(before + lastVerse));
+                                        std::to_string(all.size()) + " lines, surah " +
+                                        std::to_string(surah) + " verse " + std::to_string(lastVerse) +
+                                        " is line " + std::to_string(before + lastVerse));
   return {all.begin() + before + firstVerse - 1, all.begin() + before + lastVerse};
 }
 

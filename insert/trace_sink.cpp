@@ -9,19 +9,21 @@ const char* Bool(bool value) { return value ? "True" : "False"; }
 
 }  // namespace
 
-void TraceSink::Line(std::string_view text) {
-  out_ << text << '\n';
-}
+void TraceSink::Line(std::string_view text) { out_ << text << '\n'; }
 
 void TraceSink::SetScreenUpdating(bool on) { out_ << "ScreenUpdating " << Bool(on) << '\n'; }
 void TraceSink::SetFontSize(float points) { out_ << "Font.Size " << FormatTraceFloat(points) << '\n'; }
-void TraceSink::SetFontName(const std::string& name) { out_ << "Font.Name " << QuoteTraceString(name) << '\n'; }
-void TraceSink::SetFontNameBi(const std::string& name) { out_ << "Font.NameBi " << QuoteTraceString(name) << '\n'; }
+void TraceSink::SetFontName(const std::string& name) {
+  out_ << "Font.Name " << QuoteTraceString(name) << '\n';
+}
+void TraceSink::SetFontNameBi(const std::string& name) {
+  out_ << "Font.NameBi " << QuoteTraceString(name) << '\n';
+}
 void TraceSink::SetFontSizeBi(float points) { out_ << "Font.SizeBi " << FormatTraceFloat(points) << '\n'; }
 void TraceSink::SetItalic(bool on) { out_ << "Font.Italic " << Bool(on) << '\n'; }
 void TraceSink::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
-  out_ << "InsertSymbol " << characterNumber << ' ' << QuoteTraceString(font) << ' ' << Bool(unicode) << ' ' << bias
-       << '\n';
+  out_ << "InsertSymbol " << characterNumber << ' ' << QuoteTraceString(font) << ' ' << Bool(unicode) << ' '
+       << bias << '\n';
 }
 void TraceSink::TypeText(const std::string& text) { out_ << "TypeText " << QuoteTraceString(text) << '\n'; }
 void TraceSink::ResetFont() { out_ << "Font.Reset\n"; }

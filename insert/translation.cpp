@@ -13,7 +13,8 @@ namespace pelvaron {
 namespace {
 
 // Group numbers of `record` of `pair`, expanded into text; errors say which lookup failed.
-std::string ExpandRecord(const ModuleState& state, IndexedPair pair, int32_t record, const std::string& what) {
+std::string ExpandRecord(const ModuleState& state, IndexedPair pair, int32_t record,
+                         const std::string& what) {
   try {
     IndexedFile main(state, pair);
     IndexedFile groups(state, IndexedPair::GroupKata);
@@ -33,9 +34,11 @@ void CollectNoteMarkers(std::string_view line, std::vector<int16_t>& notes, cons
       throw Error(ErrorKind::Index, where + ": more than 2000 note markers in one insertion");
     const std::size_t close = line.find(']', open);
     if (close == std::string_view::npos)
-      throw Error(ErrorKind::BadRecord, where + ": note marker \"" + std::string(line.substr(open)) + "\" has no \"]\"");
+      throw Error(ErrorKind::BadRecord,
+                  where + ": note marker \"" + std::string(line.substr(open)) + "\" has no \"]\"");
     const std::string_view content = line.substr(open + 1, close - open - 1);
-    notes.push_back(ToInt16(HostNumericPrefix(content), where + ": note marker [" + std::string(content) + "]"));
+    notes.push_back(
+        ToInt16(HostNumericPrefix(content), where + ": note marker [" + std::string(content) + "]"));
     line = line.substr(close + 1);
   }
 }

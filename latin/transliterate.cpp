@@ -67,7 +67,8 @@ std::vector<ArabicWord> SplitParticles(std::vector<ArabicWord> words) {
   std::vector<ArabicWord> out;
   for (ArabicWord& w : words) {
     std::size_t split = 0;
-    const bool conjunction = w.size() > 2 && (w[0].base == ar::kWaw || w[0].base == ar::kFeh) && w[0].Has(ar::kFatha);
+    const bool conjunction =
+        w.size() > 2 && (w[0].base == ar::kWaw || w[0].base == ar::kFeh) && w[0].Has(ar::kFatha);
     if (conjunction && IsHamza(w[1].base) && HasVowel(w[1]) && !w[1].Has(ar::kSukun)) split = 1;
     // يَٰ (after an optional wa) is always the vocative in the text: yā qaumi, wayā samā’u.
     const std::size_t ya = w.size() > 2 && w[0].base == ar::kWaw && w[0].Has(ar::kFatha) ? 1 : 0;
@@ -89,39 +90,44 @@ std::vector<ArabicWord> SplitParticles(std::vector<ArabicWord> words) {
 enum class Vowel { None, A, I, U, E };
 
 struct Sound {
-  char32_t letter = 0;     // the Arabic consonant
-  std::string consonant;   // its Latin; empty when not written
-  bool shadda = false;     // as written
-  bool doubled = false;    // written twice
+  char32_t letter = 0;        // the Arabic consonant
+  std::string consonant;      // its Latin; empty when not written
+  bool shadda = false;        // as written
+  bool doubled = false;       // written twice
   bool hyphenInside = false;  // the article assimilated: "r-r" of ar-raḥmān
   bool hyphenAfter = false;   // the article before a moon letter: "l-" of al-ḥamdu
   Vowel vowel = Vowel::None;
   bool isLong = false;
-  bool silah = false;         // the pronoun's vowel made long by a small waw or yeh (lahū)
-  char glide = 0;             // 'i' or 'u': the diphthongs ai, au
+  bool silah = false;  // the pronoun's vowel made long by a small waw or yeh (lahū)
+  char glide = 0;      // 'i' or 'u': the diphthongs ai, au
   bool tanwin = false;
-  std::string nasal = "n";    // the tanwin's n, or the sound it takes (joins)
-  bool sukunMarked = false;   // a written sukun: the n is said as it is
+  std::string nasal = "n";   // the tanwin's n, or the sound it takes (joins)
+  bool sukunMarked = false;  // a written sukun: the n is said as it is
   bool taMarbuta = false;
-  char helper = 0;            // a vowel said before hamzat waṣl after a tanwin
-  std::string pause;          // written in brackets at a pause: "(un)"
+  char helper = 0;    // a vowel said before hamzat waṣl after a tanwin
+  std::string pause;  // written in brackets at a pause: "(un)"
 };
 
 struct Word {
   std::vector<Sound> sounds;
-  bool wasl = false;     // begins with hamzat waṣl
+  bool wasl = false;           // begins with hamzat waṣl
   Vowel waslVowel = Vowel::A;  // said when nothing goes before
-  bool joined = false;   // written on to the word before (the waṣl elided)
-  std::string spelled;   // the letters at a surah's head, by name
+  bool joined = false;         // written on to the word before (the waṣl elided)
+  std::string spelled;         // the letters at a surah's head, by name
 };
 
 std::string VowelText(Vowel v, bool isLong) {
   switch (v) {
-    case Vowel::A: return isLong ? "ā" : "a";
-    case Vowel::I: return isLong ? "ī" : "i";
-    case Vowel::U: return isLong ? "ū" : "u";
-    case Vowel::E: return isLong ? "ē" : "e";
-    case Vowel::None: break;
+    case Vowel::A:
+      return isLong ? "ā" : "a";
+    case Vowel::I:
+      return isLong ? "ī" : "i";
+    case Vowel::U:
+      return isLong ? "ū" : "u";
+    case Vowel::E:
+      return isLong ? "ē" : "e";
+    case Vowel::None:
+      break;
   }
   return "";
 }
@@ -129,14 +135,28 @@ std::string VowelText(Vowel v, bool isLong) {
 Vowel VowelOf(const ArabicLetter& l, bool* tanwin) {
   for (char32_t m : l.marks) {
     switch (m) {
-      case ar::kFatha: return Vowel::A;
-      case ar::kKasra: return Vowel::I;
-      case ar::kDamma: return Vowel::U;
-      case ar::kImalaDot: return Vowel::E;
-      case ar::kFathatan: case ar::kOpenFathatan: *tanwin = true; return Vowel::A;
-      case ar::kKasratan: case ar::kOpenKasratan: *tanwin = true; return Vowel::I;
-      case ar::kDammatan: case ar::kOpenDammatan: *tanwin = true; return Vowel::U;
-      default: break;
+      case ar::kFatha:
+        return Vowel::A;
+      case ar::kKasra:
+        return Vowel::I;
+      case ar::kDamma:
+        return Vowel::U;
+      case ar::kImalaDot:
+        return Vowel::E;
+      case ar::kFathatan:
+      case ar::kOpenFathatan:
+        *tanwin = true;
+        return Vowel::A;
+      case ar::kKasratan:
+      case ar::kOpenKasratan:
+        *tanwin = true;
+        return Vowel::I;
+      case ar::kDammatan:
+      case ar::kOpenDammatan:
+        *tanwin = true;
+        return Vowel::U;
+      default:
+        break;
     }
   }
   return Vowel::None;
@@ -192,7 +212,8 @@ bool TakeVowelLetter(const ArabicLetter& l, std::vector<Sound>& sounds) {
       }
       return false;
     }
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -237,8 +258,10 @@ Word BuildWord(const ArabicWord& w) {
         word.wasl = true;
         // al- for the article, else u when the third letter has u (unẓur), else i (ihdinā).
         bool tanwin = false;
-        if (ArticleAt(w, 1) != Article::None) word.waslVowel = Vowel::A;
-        else word.waslVowel = w.size() > 2 && VowelOf(w[2], &tanwin) == Vowel::U ? Vowel::U : Vowel::I;
+        if (ArticleAt(w, 1) != Article::None)
+          word.waslVowel = Vowel::A;
+        else
+          word.waslVowel = w.size() > 2 && VowelOf(w[2], &tanwin) == Vowel::U ? Vowel::U : Vowel::I;
       }
       continue;
     }
@@ -323,8 +346,8 @@ void JoinNasals(std::vector<Word>& words) {
     if (words[k].sounds.empty() || words[k + 1].joined || words[k + 1].sounds.empty()) continue;
     Sound& last = words[k].sounds.back();
     const char32_t next = words[k + 1].sounds.front().letter;
-    if (words[k + 1].sounds.front().shadda && !last.tanwin && last.vowel == Vowel::None && !last.sukunMarked &&
-        !last.doubled && last.glide == 0 && !Consonant(next).empty()) {
+    if (words[k + 1].sounds.front().shadda && !last.tanwin && last.vowel == Vowel::None &&
+        !last.sukunMarked && !last.doubled && last.glide == 0 && !Consonant(next).empty()) {
       last.consonant = Consonant(next);
       continue;
     }
@@ -411,8 +434,10 @@ std::string TransliterateVerse(std::string_view arabicUtf8) {
   Pause(words);
   std::string out;
   for (const Word& word : words) {
-    if (out.empty() && word.wasl) out += VowelText(word.waslVowel, false);
-    else if (!out.empty() && !word.joined) out += ' ';
+    if (out.empty() && word.wasl)
+      out += VowelText(word.waslVowel, false);
+    else if (!out.empty() && !word.joined)
+      out += ' ';
     out += word.spelled;
     for (const Sound& s : word.sounds) out += Render(s);
   }

@@ -90,14 +90,19 @@ double ParseRadix(std::string_view digits, int radix) {
   bool any = false;
   for (char c : digits) {
     int d;
-    if (IsDigit(c)) d = c - '0';
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    else break;
+    if (IsDigit(c))
+      d = c - '0';
+    else if (c >= 'a' && c <= 'f')
+      d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+      d = c - 'A' + 10;
+    else
+      break;
     if (d >= radix) break;
     value = value * static_cast<uint64_t>(radix) + static_cast<uint64_t>(d);
     any = true;
-    if (value > 0xFFFFFFFFull) throw Error(ErrorKind::Overflow, "number \"" + std::string(digits) + "\" does not fit in 32 bits");
+    if (value > 0xFFFFFFFFull)
+      throw Error(ErrorKind::Overflow, "number \"" + std::string(digits) + "\" does not fit in 32 bits");
   }
   if (!any) return 0.0;
   if (value <= 0xFFFF) return static_cast<int16_t>(static_cast<uint16_t>(value));
@@ -129,7 +134,8 @@ double RoundHalfEven(double value) { return std::nearbyint(value); }
 int16_t ToInt16(double value, std::string_view what) {
   double rounded = RoundHalfEven(value);
   if (!(rounded >= -32768.0 && rounded <= 32767.0))
-    throw Error(ErrorKind::Overflow, std::string(what) + " " + std::to_string(value) + " is outside -32768..32767");
+    throw Error(ErrorKind::Overflow,
+                std::string(what) + " " + std::to_string(value) + " is outside -32768..32767");
   return static_cast<int16_t>(rounded);
 }
 

@@ -27,7 +27,9 @@ std::filesystem::path DataFilePath(const std::filesystem::path& appFolder, std::
   return appFolder / kDataFolderName / std::filesystem::path(name);
 }
 
-std::filesystem::path ModuleState::DataFile(const std::string& name) const { return DataFilePath(AppPath, name); }
+std::filesystem::path ModuleState::DataFile(const std::string& name) const {
+  return DataFilePath(AppPath, name);
+}
 
 std::string TrimmedName(const SurahRecord& record) { return std::string(TrimSpaces(record.SurahName)); }
 

@@ -71,8 +71,7 @@ char32_t DecodeUtf8At(std::string_view text, std::size_t pos, std::size_t* lengt
   *length = 1;
   if (lead < 0x80) return lead;
   std::size_t need = (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : 0;
-  if (need == 0 || pos + need >= text.size())
-    return 0xFFFD;
+  if (need == 0 || pos + need >= text.size()) return 0xFFFD;
   char32_t cp = lead & (0x3F >> need);
   for (std::size_t k = 1; k <= need; ++k) {
     if ((byte(pos + k) & 0xC0) != 0x80) return 0xFFFD;
@@ -86,11 +85,16 @@ char32_t UpperCase(char32_t cp) {
   if (cp >= 'a' && cp <= 'z') return cp - 0x20;
   if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 0x20;
   switch (cp) {
-    case 0xFF: return 0x178;   // ÿ
-    case 0x161: return 0x160;  // š
-    case 0x153: return 0x152;  // œ
-    case 0x17E: return 0x17D;  // ž
-    default: return cp;
+    case 0xFF:
+      return 0x178;  // ÿ
+    case 0x161:
+      return 0x160;  // š
+    case 0x153:
+      return 0x152;  // œ
+    case 0x17E:
+      return 0x17D;  // ž
+    default:
+      return cp;
   }
 }
 

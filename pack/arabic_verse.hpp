@@ -10,7 +10,8 @@ namespace pelvaron::pack {
 
 enum class VerseEnd {
   AyahSign,  // U+06DD, then the number: one ornament where the font and the program join them
-  Brackets,  // the number in ornate parentheses U+FD3F U+FD3E, drawn by any Arabic font; one left-to-right run
+  Brackets,  // the number in ornate parentheses U+FD3F U+FD3E, drawn by any Arabic font; one left-to-right
+             // run
 };
 
 // `arabic` is the verse's text as the pack stores it (see standard_arabic.hpp).

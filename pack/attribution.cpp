@@ -2,7 +2,8 @@
 
 namespace pelvaron::pack {
 
-std::string AttributionText(const QuranSource& source, const PackSummary& summary, const PackRequest& request) {
+std::string AttributionText(const QuranSource& source, const PackSummary& summary,
+                            const PackRequest& request) {
   std::string text =
       "The Quran text in this folder (Uthmani script), the surah names and verse counts and the\r\n"
       "Indonesian translation (by the Indonesian Islamic Affairs Ministry) come from the npm\r\n"
@@ -26,8 +27,9 @@ std::string AttributionText(const QuranSource& source, const PackSummary& summar
   text += "; the translation was split into words and\r\nre-encoded as Windows-1252, ";
   text += std::to_string(summary.mappedCharacters);
   text += " characters that code page lacks replaced by their nearest\r\nform; ";
-  text += request.notes ? "footnote numbers written as [n] markers, with the notes' texts from a separate file.\r\n"
-                        : "footnote numbers removed (the package does not carry the notes' texts).\r\n";
+  text += request.notes
+              ? "footnote numbers written as [n] markers, with the notes' texts from a separate file.\r\n"
+              : "footnote numbers removed (the package does not carry the notes' texts).\r\n";
   text +=
       "latin.txt, each verse's Latin reading, was made by `pelvaron pack` from the Arabic text by\r\n"
       "the Indonesian Arab-Latin transliteration guideline; the package's own transliteration is\r\n"

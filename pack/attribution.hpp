@@ -8,6 +8,7 @@
 
 namespace pelvaron::pack {
 
-std::string AttributionText(const QuranSource& source, const PackSummary& summary, const PackRequest& request);
+std::string AttributionText(const QuranSource& source, const PackSummary& summary,
+                            const PackRequest& request);
 
 }  // namespace pelvaron::pack

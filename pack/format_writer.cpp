@@ -20,7 +20,8 @@ std::string EncodeSurahIndex(const std::vector<SurahEntry>& surahs) {
   std::string out;
   for (const SurahEntry& s : surahs) {
     if (s.name.size() > static_cast<std::size_t>(kSurahNameSize))
-      throw Error(ErrorKind::BadRecord, "surah name longer than " + std::to_string(kSurahNameSize) + " bytes: " + s.name);
+      throw Error(ErrorKind::BadRecord,
+                  "surah name longer than " + std::to_string(kSurahNameSize) + " bytes: " + s.name);
     out += s.name;
     out.append(kSurahNameSize - s.name.size(), ' ');
     AppendLittle16(out, s.verseCount);
@@ -42,7 +43,8 @@ std::string EncodeIndexEntries(const std::vector<int32_t>& entries) {
   std::string out;
   for (int32_t entry : entries) {
     const auto bits = static_cast<uint32_t>(entry);
-    for (int shift = 0; shift < 8 * kIndexEntrySize; shift += 8) out += static_cast<char>((bits >> shift) & 0xFF);
+    for (int shift = 0; shift < 8 * kIndexEntrySize; shift += 8)
+      out += static_cast<char>((bits >> shift) & 0xFF);
   }
   return out;
 }
@@ -76,7 +78,8 @@ std::string EncodeGroupNumbers(const std::vector<int>& groups) {
 std::string EncodeSettings(const std::vector<std::pair<std::string, std::string>>& settings) {
   std::vector<std::string> lines;
   for (const auto& [key, value] : settings) {
-    if (key.empty() || key.find_first_of("=\r\n") != std::string::npos || value.find_first_of("\r\n") != std::string::npos)
+    if (key.empty() || key.find_first_of("=\r\n") != std::string::npos ||
+        value.find_first_of("\r\n") != std::string::npos)
       throw Error(ErrorKind::BadRecord, "setting \"" + key + "\" cannot be written as one Key=Value line");
     std::string line = key;
     line += '=';

@@ -11,8 +11,9 @@ int GroupStore::Number(const std::string& text) {
   const auto [it, added] = numbers_.try_emplace(text, static_cast<int>(texts_.size()) + 1);
   if (added) {
     if (it->second > kMaxGroupNumber)
-      throw Error(ErrorKind::Overflow, "more than " + std::to_string(kMaxGroupNumber) + " distinct words: \"" +
-                                           DecodeWindows1252(text) + "\" has no number");
+      throw Error(ErrorKind::Overflow, "more than " + std::to_string(kMaxGroupNumber) +
+                                           " distinct words: \"" + DecodeWindows1252(text) +
+                                           "\" has no number");
     texts_.push_back(text);
   }
   return it->second;

@@ -48,7 +48,8 @@ PackSummary BuildPack(const PackRequest& request) {
   const std::string settings =
       request.arabicFont.empty() ? "" : EncodeSettings({{std::string(kArabicFontKey), request.arabicFont}});
   const QuranSource source = LoadQuranSource(request.source);
-  const std::map<int, std::string> notes = request.notes ? ReadNotesFile(*request.notes) : std::map<int, std::string>{};
+  const std::map<int, std::string> notes =
+      request.notes ? ReadNotesFile(*request.notes) : std::map<int, std::string>{};
   PackSummary summary;
   Windows1252Mapper mapper;
   GroupStore groups;
@@ -64,14 +65,16 @@ PackSummary BuildPack(const PackRequest& request) {
     const std::string name = mapper.Map(surah.latinName);
     if (name.size() > static_cast<std::size_t>(kSurahNameSize))
       throw Error(ErrorKind::BadRecord, "surah " + std::to_string(s + 1) + ": name \"" + surah.latinName +
-                                            "\" longer than " + std::to_string(kSurahNameSize) + " characters");
+                                            "\" longer than " + std::to_string(kSurahNameSize) +
+                                            " characters");
     surahs.push_back({name, static_cast<int16_t>(surah.verses.size()), 0});
     positions.push_back(std::to_string(globalVerse));
     for (std::size_t v = 0; v < surah.verses.size(); ++v) {
       const SourceVerse& verse = surah.verses[v];
       if (verse.translation.find_first_of("[]") != std::string::npos)
         throw Error(ErrorKind::BadRecord,
-                    Where(s + 1, v + 1) + ": the translation holds \"[\" or \"]\", which would read as a note marker");
+                    Where(s + 1, v + 1) +
+                        ": the translation holds \"[\" or \"]\", which would read as a note marker");
       const std::string translation = RewriteNoteMarkers(verse.translation, [&](int note) -> std::string {
         if (!notes.contains(note)) {
           ++summary.markersRemoved;
@@ -117,7 +120,8 @@ PackSummary BuildPack(const PackRequest& request) {
   if (!request.arabicFont.empty())
     writer.Write(std::string(kSettingsFile), settings);
   else
-    writer.Remove(std::string(kSettingsFile));  // a settings file from an earlier build would outlive its choice
+    writer.Remove(
+        std::string(kSettingsFile));  // a settings file from an earlier build would outlive its choice
   if (auto names = EncodeSurahNames(source)) writer.Write(std::string(kSurahNamesFile), *names);
   writer.Write("LICENSE.txt", ReadWhole(request.source / "LICENSE.txt"));
   writer.Write("ATTRIBUTION.txt", AttributionText(source, summary, request));

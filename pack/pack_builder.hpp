@@ -15,8 +15,8 @@
 namespace pelvaron::pack {
 
 struct PackRequest {
-  std::filesystem::path source;  // the unpacked quran-json package
-  std::filesystem::path out;     // the DataQuran folder, created when missing
+  std::filesystem::path source;                // the unpacked quran-json package
+  std::filesystem::path out;                   // the DataQuran folder, created when missing
   std::optional<std::filesystem::path> notes;  // one note a line: number, tab, text (UTF-8)
   // Brackets by default: LibreOffice draws the ayah sign and its number side by side.
   VerseEnd verseEnd = VerseEnd::Brackets;
@@ -30,9 +30,9 @@ struct PackSummary {
   std::vector<std::pair<std::string, std::uintmax_t>> files;  // name and size in bytes
   int verses = 0;
   int groups = 0;
-  int notes = 0;            // notes written to "Note Per Kata"
-  int markersWritten = 0;   // "[n]" markers in the translation
-  int markersRemoved = 0;   // footnote numbers dropped: no notes given, or no such note
+  int notes = 0;                 // notes written to "Note Per Kata"
+  int markersWritten = 0;        // "[n]" markers in the translation
+  int markersRemoved = 0;        // footnote numbers dropped: no notes given, or no such note
   int arabicMarksMapped = 0;     // Arabic marks moved to their standard code points
   int mappedCharacters = 0;      // characters Windows-1252 lacks, replaced by a near form
   int unmappableCharacters = 0;  // of those, the ones that became "?"

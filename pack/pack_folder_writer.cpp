@@ -1,6 +1,5 @@
 #include "pack/pack_folder_writer.hpp"
 
-
 #include "data/format.hpp"
 #include "module/error.hpp"
 

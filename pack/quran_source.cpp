@@ -51,7 +51,8 @@ SourceSurah ReadSurah(const json& entry, int number, const std::string& file) {
     if (!verses[i].is_object()) throw Error(ErrorKind::BadRecord, at + ": not an object");
     if (Member<int>(verses[i], "id", at) != static_cast<int>(i + 1))
       throw Error(ErrorKind::BadRecord, at + ": its \"id\" is " + verses[i]["id"].dump());
-    surah.verses.push_back({Member<std::string>(verses[i], "text", at), Member<std::string>(verses[i], "translation", at)});
+    surah.verses.push_back(
+        {Member<std::string>(verses[i], "text", at), Member<std::string>(verses[i], "translation", at)});
   }
   return surah;
 }

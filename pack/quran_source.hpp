@@ -15,14 +15,14 @@ struct SourceVerse {
 };
 
 struct SourceSurah {
-  std::string latinName;  // UTF-8, e.g. "Al-Fatihah"
+  std::string latinName;   // UTF-8, e.g. "Al-Fatihah"
   std::string arabicName;  // UTF-8, e.g. "الفاتحة"; empty when the source has none
   std::vector<SourceVerse> verses;
 };
 
 struct QuranSource {
-  std::string packageName;     // from package.json
-  std::string packageVersion;  // from package.json
+  std::string packageName;          // from package.json
+  std::string packageVersion;       // from package.json
   std::vector<SourceSurah> surahs;  // surah 1 first, all 114
 };
 

@@ -6,10 +6,14 @@ namespace pelvaron::pack {
 
 char32_t StandardArabic(char32_t c) {
   switch (c) {
-    case U'\u0657': return U'\u08F0';
-    case U'\u065E': return U'\u08F1';
-    case U'\u0656': return U'\u08F2';
-    default: return c;
+    case U'\u0657':
+      return U'\u08F0';
+    case U'\u065E':
+      return U'\u08F1';
+    case U'\u0656':
+      return U'\u08F2';
+    default:
+      return c;
   }
 }
 

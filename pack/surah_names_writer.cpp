@@ -10,7 +10,8 @@ std::optional<std::string> EncodeSurahNames(const QuranSource& source) {
     const std::string& name = source.surahs[s].arabicName;
     if (name.empty()) return std::nullopt;
     if (name.find_first_of("\r\n") != std::string::npos)
-      throw Error(ErrorKind::BadRecord, "surah " + std::to_string(s + 1) + ": Arabic name \"" + name + "\" spans lines");
+      throw Error(ErrorKind::BadRecord,
+                  "surah " + std::to_string(s + 1) + ": Arabic name \"" + name + "\" spans lines");
     out += name;
     out += '\n';
   }

@@ -15,7 +15,8 @@ namespace {
 const std::map<char32_t, unsigned char>& ByteTable() {
   static const auto table = [] {
     std::map<char32_t, unsigned char> bytes;
-    for (int b = 0; b < 256; ++b) bytes.emplace(Windows1252ToCodePoint(static_cast<unsigned char>(b)), static_cast<unsigned char>(b));
+    for (int b = 0; b < 256; ++b)
+      bytes.emplace(Windows1252ToCodePoint(static_cast<unsigned char>(b)), static_cast<unsigned char>(b));
     return bytes;
   }();
   return table;
@@ -25,7 +26,8 @@ const icu::Normalizer2& Normalizer(bool decompose) {
   UErrorCode status = U_ZERO_ERROR;
   const icu::Normalizer2* normalizer =
       decompose ? icu::Normalizer2::getNFDInstance(status) : icu::Normalizer2::getNFCInstance(status);
-  if (U_FAILURE(status)) throw Error(ErrorKind::File, std::string("Unicode normalization data: ") + u_errorName(status));
+  if (U_FAILURE(status))
+    throw Error(ErrorKind::File, std::string("Unicode normalization data: ") + u_errorName(status));
   return *normalizer;
 }
 
@@ -37,7 +39,8 @@ int NearestByte(char32_t c) {
       Normalizer(true).normalize(icu::UnicodeString(static_cast<UChar32>(c)), decomposing);
   if (U_FAILURE(decomposing)) return -1;
   std::vector<UChar32> parts;
-  for (int32_t i = 0; i < decomposed.length(); i = decomposed.moveIndex32(i, 1)) parts.push_back(decomposed.char32At(i));
+  for (int32_t i = 0; i < decomposed.length(); i = decomposed.moveIndex32(i, 1))
+    parts.push_back(decomposed.char32At(i));
   for (std::size_t keep = parts.size(); keep >= 1; --keep) {
     icu::UnicodeString candidate;
     for (std::size_t i = 0; i < keep; ++i) candidate.append(parts[i]);

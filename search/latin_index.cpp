@@ -10,8 +10,9 @@ namespace pelvaron::search {
 namespace {
 
 constexpr int kAlphabet = 26;
-constexpr std::size_t kCandidates = 300;  // verses checked letter by letter, those sharing most trigrams first
-constexpr std::size_t kMinimumKey = 5;    // shorter queries say too little to be read as Latin
+constexpr std::size_t kCandidates =
+    300;                                // verses checked letter by letter, those sharing most trigrams first
+constexpr std::size_t kMinimumKey = 5;  // shorter queries say too little to be read as Latin
 
 int TrigramCode(const std::string& key, std::size_t i) {
   return ((key[i] - 'a') * kAlphabet + (key[i + 1] - 'a')) * kAlphabet + (key[i + 2] - 'a');
@@ -28,8 +29,10 @@ std::pair<int, std::size_t> BestStretch(std::string_view pattern, std::string_vi
   for (std::size_t i = 1; i <= text.size(); ++i) {
     row[0] = 0;  // a stretch may start anywhere
     for (std::size_t j = 1; j <= m; ++j) {
-      int cost = std::min({previous[j] + 1, row[j - 1] + 1, previous[j - 1] + (text[i - 1] == pattern[j - 1] ? 0 : 1)});
-      if (i > 1 && j > 1 && text[i - 1] == pattern[j - 2] && text[i - 2] == pattern[j - 1]) cost = std::min(cost, before[j - 2] + 1);
+      int cost = std::min(
+          {previous[j] + 1, row[j - 1] + 1, previous[j - 1] + (text[i - 1] == pattern[j - 1] ? 0 : 1)});
+      if (i > 1 && j > 1 && text[i - 1] == pattern[j - 2] && text[i - 2] == pattern[j - 1])
+        cost = std::min(cost, before[j - 2] + 1);
       row[j] = cost;
     }
     if (row[m] < best) {
@@ -50,13 +53,24 @@ std::string LatinKey(std::string_view text) {
   int depth = 0;
   for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) {
     const char32_t c = DecodeUtf8At(text, pos, &length);
-    if (c == U'(') ++depth;
-    else if (c == U')') depth = std::max(0, depth - 1);
+    if (c == U'(')
+      ++depth;
+    else if (c == U')')
+      depth = std::max(0, depth - 1);
     if (depth > 0) continue;
     switch (c) {
-      case U'\u1E61': case U'\u1E60': letters += 's'; continue;  // ṡ (tsa)
-      case U'\u1E0D': case U'\u1E0C': case U'\u1E93': case U'\u1E92': letters += 'z'; continue;  // ḍ, ẓ
-      default: break;
+      case U'\u1E61':
+      case U'\u1E60':
+        letters += 's';
+        continue;  // ṡ (tsa)
+      case U'\u1E0D':
+      case U'\u1E0C':
+      case U'\u1E93':
+      case U'\u1E92':
+        letters += 'z';
+        continue;  // ḍ, ẓ
+      default:
+        break;
     }
     if (const char folded = FoldLatin(c); folded >= 'a' && folded <= 'z') letters += folded;
   }
@@ -69,18 +83,30 @@ std::string LatinKey(std::string_view text) {
       key += out;
       ++i;
     };
-    if ((c == 's' && (next == 'y' || next == 'h')) || (c == 't' && next == 's')) pair('s');
-    else if ((c == 'd' && (next == 'z' || next == 'h')) || (c == 'z' && next == 'h')) pair('z');
-    else if (c == 't' && next == 'h') pair('t');
-    else if ((c == 'g' && next == 'h')) pair('g');
-    else if (c == 'k' && next == 'h') pair('k');
-    else if (c == 'd' && next == 'j') pair('j');
-    else if (c == 'q') key += 'k';
-    else if (c == 'o') key += 'a';
-    else if (c == 'e') key += 'i';
-    else if (c == 'w') key += 'u';
-    else if (c == 'y') key += 'i';
-    else key += c;
+    if ((c == 's' && (next == 'y' || next == 'h')) || (c == 't' && next == 's'))
+      pair('s');
+    else if ((c == 'd' && (next == 'z' || next == 'h')) || (c == 'z' && next == 'h'))
+      pair('z');
+    else if (c == 't' && next == 'h')
+      pair('t');
+    else if ((c == 'g' && next == 'h'))
+      pair('g');
+    else if (c == 'k' && next == 'h')
+      pair('k');
+    else if (c == 'd' && next == 'j')
+      pair('j');
+    else if (c == 'q')
+      key += 'k';
+    else if (c == 'o')
+      key += 'a';
+    else if (c == 'e')
+      key += 'i';
+    else if (c == 'w')
+      key += 'u';
+    else if (c == 'y')
+      key += 'i';
+    else
+      key += c;
   }
   std::string single;
   for (char c : key)
@@ -146,7 +172,9 @@ std::vector<LatinHit> LatinIndex::Search(std::string_view query) const {
   std::vector<std::pair<int, int32_t>> candidates;
   for (std::size_t d = 0; d < shared.size(); ++d)
     if (shared[d] > 0 && shared[d] >= needed) candidates.emplace_back(shared[d], static_cast<int32_t>(d));
-  const auto byShared = [](const auto& a, const auto& b) { return a.first > b.first || (a.first == b.first && a.second < b.second); };
+  const auto byShared = [](const auto& a, const auto& b) {
+    return a.first > b.first || (a.first == b.first && a.second < b.second);
+  };
   if (candidates.size() > kCandidates) {
     std::nth_element(candidates.begin(), candidates.begin() + kCandidates, candidates.end(), byShared);
     candidates.resize(kCandidates);
@@ -164,9 +192,12 @@ std::vector<LatinHit> LatinIndex::Search(std::string_view query) const {
     if (edits > allowed) continue;
     const auto& starts = wordStarts_[static_cast<std::size_t>(doc)];
     const std::size_t begin = end > key.size() ? end - key.size() : 0;
-    const int word = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), begin) - starts.begin()) - 1;
-    found.push_back({{doc, 1.0 - static_cast<double>(edits) / static_cast<double>(key.size()), std::max(word, 0)}, edits,
-                     static_cast<double>(key.size()) / static_cast<double>(std::max(text.size(), key.size()))});
+    const int word =
+        static_cast<int>(std::upper_bound(starts.begin(), starts.end(), begin) - starts.begin()) - 1;
+    found.push_back(
+        {{doc, 1.0 - static_cast<double>(edits) / static_cast<double>(key.size()), std::max(word, 0)},
+         edits,
+         static_cast<double>(key.size()) / static_cast<double>(std::max(text.size(), key.size()))});
   }
   std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
     if (a.edits != b.edits) return a.edits < b.edits;

@@ -10,7 +10,8 @@ int AllowedEdits(std::size_t letters) { return letters < 5 ? 0 : letters < 8 ? 1
 
 std::u32string CodePoints(std::string_view text) {
   std::u32string out;
-  for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) out += DecodeUtf8At(text, pos, &length);
+  for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length)
+    out += DecodeUtf8At(text, pos, &length);
   return out;
 }
 
@@ -20,7 +21,8 @@ void NearWords::Build(const std::vector<std::string>& sortedWords) {
   for (const std::string& w : sortedWords) words_.push_back(CodePoints(w));
 }
 
-void NearWords::Find(std::u32string_view word, int maxEdits, const std::function<void(std::size_t, int)>& found) const {
+void NearWords::Find(std::u32string_view word, int maxEdits,
+                     const std::function<void(std::size_t, int)>& found) const {
   const std::size_t m = word.size();
   // rows[d]: edit distances between the first d letters of the vocabulary word and each prefix of `word`.
   std::vector<std::vector<int>> rows(1, std::vector<int>(m + 1));
@@ -41,7 +43,8 @@ void NearWords::Find(std::u32string_view word, int maxEdits, const std::function
       int best = row[0];
       for (std::size_t j = 1; j <= m; ++j) {
         int cost = std::min({up[j] + 1, row[j - 1] + 1, up[j - 1] + (term[d] == word[j - 1] ? 0 : 1)});
-        if (d > 0 && j > 1 && term[d] == word[j - 2] && term[d - 1] == word[j - 1]) cost = std::min(cost, rows[d - 1][j - 2] + 1);
+        if (d > 0 && j > 1 && term[d] == word[j - 2] && term[d - 1] == word[j - 1])
+          cost = std::min(cost, rows[d - 1][j - 2] + 1);
         row[j] = cost;
         best = std::min(best, cost);
       }
@@ -55,9 +58,11 @@ void NearWords::Find(std::u32string_view word, int maxEdits, const std::function
     if (dead) {
       // Every following word that starts with term[0..d] is out of reach too.
       const std::u32string_view prefix = term.substr(0, d + 1);
-      i = static_cast<std::size_t>(std::partition_point(words_.begin() + static_cast<std::ptrdiff_t>(i), words_.end(),
-                                                        [&](const std::u32string& w) { return std::u32string_view(w).starts_with(prefix); }) -
-                                   words_.begin());
+      i = static_cast<std::size_t>(
+          std::partition_point(
+              words_.begin() + static_cast<std::ptrdiff_t>(i), words_.end(),
+              [&](const std::u32string& w) { return std::u32string_view(w).starts_with(prefix); }) -
+          words_.begin());
       continue;
     }
     if (rows[term.size()][m] <= maxEdits) found(i, rows[term.size()][m]);

@@ -44,11 +44,13 @@ bool StartsWithWord(std::string_view text, std::string_view lowerWord) {
 void DropLeadingWords(std::string_view& head) {
   for (bool dropped = true; dropped;) {
     dropped = false;
-    for (std::string_view word : {"q.s.", "qs.", "q.s", "qs", "al-qur'an", "al-quran", "alqur'an", "alquran", "al qur'an",
-                                  "al quran", "qur'an", "quran", "surat", "surah", "sura", "ke"}) {
+    for (std::string_view word :
+         {"q.s.", "qs.", "q.s", "qs", "al-qur'an", "al-quran", "alqur'an", "alquran", "al qur'an", "al quran",
+          "qur'an", "quran", "surat", "surah", "sura", "ke"}) {
       if (StartsWithWord(head, word)) {
         head.remove_prefix(word.size());
-        while (!head.empty() && (IsBlank(head.front()) || head.front() == '.' || head.front() == ':')) head.remove_prefix(1);
+        while (!head.empty() && (IsBlank(head.front()) || head.front() == '.' || head.front() == ':'))
+          head.remove_prefix(1);
         dropped = true;
         break;
       }
@@ -71,7 +73,9 @@ bool AllDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-int NumberOf(std::string_view digits) { return digits.size() > 5 ? kTooLarge : std::stoi(std::string(digits)); }
+int NumberOf(std::string_view digits) {
+  return digits.size() > 5 ? kTooLarge : std::stoi(std::string(digits));
+}
 
 // The surah of what stands before the verse: a name, a number, or a name with its number after
 // it ("Al-Baqarah (2)", "An-Nisa/4"), where the number wins.
@@ -94,8 +98,9 @@ std::string WithoutBrackets(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    const bool dashBeforeNumber = c == '-' && i + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[i + 1])) &&
-                                  i > 0 && std::isalpha(static_cast<unsigned char>(text[i - 1]));
+    const bool dashBeforeNumber = c == '-' && i + 1 < text.size() &&
+                                  std::isdigit(static_cast<unsigned char>(text[i + 1])) && i > 0 &&
+                                  std::isalpha(static_cast<unsigned char>(text[i - 1]));
     out += std::string_view("()[]{}/").find(c) != std::string_view::npos || dashBeforeNumber ? ' ' : c;
   }
   return out;

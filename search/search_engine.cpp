@@ -36,7 +36,9 @@ std::string Snippet(const std::string& text, int position) {
   const std::size_t start = from == 0 ? 0 : tokens[static_cast<std::size_t>(from)].begin;
   std::size_t end = start;
   for (std::size_t i = static_cast<std::size_t>(from); i < tokens.size(); ++i) {
-    if (CodePointCount(std::string_view(text).substr(start, tokens[i].end - start)) > kSnippetLength && end > start) break;
+    if (CodePointCount(std::string_view(text).substr(start, tokens[i].end - start)) > kSnippetLength &&
+        end > start)
+      break;
     end = tokens[i].end;
   }
   std::string out = start > 0 ? "\u2026" : "";
@@ -61,7 +63,8 @@ SurahNameMatcher SurahNamesOf(const ModuleState& state) {
     // a pack from before surahnames.txt: Arabic surah names are then not understood
   }
   for (const WellKnownName& entry : ParseWellKnownNames(WellKnownNamesText(), "well_known_verses.txt"))
-    if (entry.ranges.size() == 1 && entry.ranges[0].firstVerse == 0) names.Add(entry.name, entry.ranges[0].surah);
+    if (entry.ranges.size() == 1 && entry.ranges[0].firstVerse == 0)
+      names.Add(entry.name, entry.ranges[0].surah);
   return names;
 }
 
@@ -93,7 +96,8 @@ void SearchEngine::BuildIndex() {
     index->translation.Add(Tokenize(verse.translation));
     index->arabic.Add(Tokenize(verse.arabic));
   }
-  if (std::any_of(index->verses.begin(), index->verses.end(), [](const VerseText& v) { return !v.latin.empty(); })) {
+  if (std::any_of(index->verses.begin(), index->verses.end(),
+                  [](const VerseText& v) { return !v.latin.empty(); })) {
     for (const VerseText& verse : index->verses) index->latin.Add(verse.latin);
     index->latin.Finish();
   }
@@ -109,13 +113,15 @@ void SearchEngine::BuildIndex() {
 std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) {
   if (TrimSpaces(query).empty()) throw Error(ErrorKind::Input, "the query is empty");
   if (Tokenize(AsciiDigitsAndDashes(query)).empty())
-    throw Error(ErrorKind::Input, "the query \"" + std::string(query) + "\" has no letters or digits to search for");
+    throw Error(ErrorKind::Input,
+                "the query \"" + std::string(query) + "\" has no letters or digits to search for");
   BuildIndex();
   const Index& index = *index_;
   std::vector<SearchResult> results;
   const auto limited = [&] { return static_cast<int>(results.size()) >= limit; };
   const auto verseOf = [&](int surah, int verse) -> const VerseText& {
-    return index.verses[static_cast<std::size_t>(index.firstDocument[static_cast<std::size_t>(surah)] + verse - 1)];
+    return index
+        .verses[static_cast<std::size_t>(index.firstDocument[static_cast<std::size_t>(surah)] + verse - 1)];
   };
   const auto addRange = [&](int surah, int first, int last) {
     results.push_back({surah, first, last, 1.0, Snippet(verseOf(surah, first).translation, 0)});
@@ -125,7 +131,8 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
   };
   const auto checkSurah = [&](int surah) {
     if (surah < 1 || surah > kSurahCount)
-      throw Error(ErrorKind::Input, "surah " + std::to_string(surah) + " does not exist (surahs are 1 to 114)");
+      throw Error(ErrorKind::Input,
+                  "surah " + std::to_string(surah) + " does not exist (surahs are 1 to 114)");
   };
 
   if (const auto named = index.wellKnown.find(NormaliseSurahName(query)); named != index.wellKnown.end()) {
@@ -138,7 +145,8 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
         // A pack whose surah is shorter than the name says (a test pack) gives what it holds.
         const int count = state_.Surah(r.surah).VerseCount;
         const int first = r.firstVerse == 0 ? 1 : r.firstVerse;
-        if (first <= count) addRange(r.surah, first, r.firstVerse == 0 ? count : std::min(r.lastVerse, count));
+        if (first <= count)
+          addRange(r.surah, first, r.firstVerse == 0 ? count : std::min(r.lastVerse, count));
       }
     }
     return results;
@@ -152,11 +160,13 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
     }
     const int count = state_.Surah(reference->surah).VerseCount;
     const auto outside = [count](int v) { return v < 1 || v > count; };
-    if (outside(reference->firstVerse) || outside(reference->lastVerse) || reference->firstVerse > reference->lastVerse) {
+    if (outside(reference->firstVerse) || outside(reference->lastVerse) ||
+        reference->firstVerse > reference->lastVerse) {
       std::string asked = std::to_string(reference->surah) + ":" + std::to_string(reference->firstVerse);
-      if (reference->lastVerse != reference->firstVerse) asked += "\u2013" + std::to_string(reference->lastVerse);
-      throw Error(ErrorKind::Input, SurahLabel(state_, reference->surah) + " has verses 1\u2013" + std::to_string(count) +
-                                        ": " + asked + " is not among them");
+      if (reference->lastVerse != reference->firstVerse)
+        asked += "\u2013" + std::to_string(reference->lastVerse);
+      throw Error(ErrorKind::Input, SurahLabel(state_, reference->surah) + " has verses 1\u2013" +
+                                        std::to_string(count) + ": " + asked + " is not among them");
     }
     addRange(reference->surah, reference->firstVerse, reference->lastVerse);
     return results;
@@ -185,12 +195,13 @@ std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int li
   const auto bucket = [](double coverage) { return static_cast<int>(coverage * 20 + 1e-9); };
   const std::vector<WordHit> wordHits = (arabic ? index.arabic : index.translation).Search(words);
   const std::vector<LatinHit> latinHits = arabic ? std::vector<LatinHit>{} : index.latin.Search(query);
-  const bool latinFirst = !latinHits.empty() && (wordHits.empty() || latinHits[0].coverage > wordHits[0].coverage);
+  const bool latinFirst =
+      !latinHits.empty() && (wordHits.empty() || latinHits[0].coverage > wordHits[0].coverage);
   for (std::size_t i = 0; i < wordHits.size(); ++i) {
     const WordHit& hit = wordHits[i];
     const VerseText& verse = index.verses[static_cast<std::size_t>(hit.document)];
-    ranked.push_back({bucket(hit.coverage), latinFirst ? 1 : 0, i, hit.document, hit.score, arabic ? &verse.arabic : &verse.translation,
-                      hit.firstPosition});
+    ranked.push_back({bucket(hit.coverage), latinFirst ? 1 : 0, i, hit.document, hit.score,
+                      arabic ? &verse.arabic : &verse.translation, hit.firstPosition});
   }
   for (std::size_t i = 0; i < latinHits.size(); ++i) {
     const LatinHit& hit = latinHits[i];
@@ -198,7 +209,9 @@ std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int li
                       &index.verses[static_cast<std::size_t>(hit.document)].latin, hit.firstPosition});
   }
   std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
-    return a.bucket != b.bucket ? a.bucket > b.bucket : a.source != b.source ? a.source < b.source : a.rank < b.rank;
+    return a.bucket != b.bucket   ? a.bucket > b.bucket
+           : a.source != b.source ? a.source < b.source
+                                  : a.rank < b.rank;
   });
   std::vector<SearchResult> results;
   std::vector<bool> listed(index.verses.size(), false);

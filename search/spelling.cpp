@@ -15,10 +15,10 @@ constexpr std::array<std::string_view, 8> kSuffixes = {"lah", "kah", "mu", "ku",
 // Words of a translation sentence that carry little of what a verse says, or that the
 // editions use and drop freely ("sesungguhnya", "maka").
 constexpr std::array<std::string_view, 40> kStopWords = {
-    "dan",     "yang",   "di",     "ke",     "dari",  "itu",     "ini",   "pada",   "untuk",   "dengan",
-    "atau",    "juga",   "ada",    "adalah", "ialah", "oleh",    "bagi",  "pun",    "lah",     "maka",
-    "akan",    "telah",  "sudah",  "agar",   "supaya", "karena", "sebab", "jika",   "apabila", "bila",
-    "niscaya", "pula",   "amat",   "sangat", "hai",   "wahai",   "ya",    "sungguh", "sesungguhnya", "bahwa"};
+    "dan",     "yang",  "di",    "ke",     "dari",   "itu",    "ini",   "pada",    "untuk",        "dengan",
+    "atau",    "juga",  "ada",   "adalah", "ialah",  "oleh",   "bagi",  "pun",     "lah",          "maka",
+    "akan",    "telah", "sudah", "agar",   "supaya", "karena", "sebab", "jika",    "apabila",      "bila",
+    "niscaya", "pula",  "amat",  "sangat", "hai",    "wahai",  "ya",    "sungguh", "sesungguhnya", "bahwa"};
 
 std::vector<std::string> Folded(std::string_view text) {
   std::vector<std::string> words;
@@ -28,18 +28,22 @@ std::vector<std::string> Folded(std::string_view text) {
 
 }  // namespace
 
-bool IsStopWord(std::string_view folded) { return std::find(kStopWords.begin(), kStopWords.end(), folded) != kStopWords.end(); }
+bool IsStopWord(std::string_view folded) {
+  return std::find(kStopWords.begin(), kStopWords.end(), folded) != kStopWords.end();
+}
 
 SpellingVariants::SpellingVariants(std::string_view text, const std::string& source) {
   ForEachDataLine(text, [&](std::string_view line, int lineNumber) {
     const std::size_t tab = line.find('\t');
     const std::size_t tab2 = tab == std::string_view::npos ? tab : line.find('\t', tab + 1);
     const std::vector<std::string> typed = Folded(line.substr(0, tab));
-    const std::vector<std::string> standard =
-        tab2 == std::string_view::npos ? std::vector<std::string>{} : Folded(line.substr(tab + 1, tab2 - tab - 1));
+    const std::vector<std::string> standard = tab2 == std::string_view::npos
+                                                  ? std::vector<std::string>{}
+                                                  : Folded(line.substr(tab + 1, tab2 - tab - 1));
     if (typed.size() != 1 || standard.empty() || TrimSpaces(line.substr(tab2 + 1)).empty())
-      throw Error(ErrorKind::BadRecord, source + " line " + std::to_string(lineNumber) +
-                                            ": not one typed word, a tab, the standard spelling, a tab and where it comes from");
+      throw Error(ErrorKind::BadRecord,
+                  source + " line " + std::to_string(lineNumber) +
+                      ": not one typed word, a tab, the standard spelling, a tab and where it comes from");
     standard_.try_emplace(typed[0], standard);
   });
 }
@@ -60,7 +64,8 @@ void SpellingVariants::Apply(WordQuery& query) const {
       for (const std::string& w : found->second) words.push_back({w, {}, IsStopWord(w)});
       continue;
     }
-    if (found != standard_.end() && found->second.size() == 1) word.alternates.push_back(found->second[0] + suffix);
+    if (found != standard_.end() && found->second.size() == 1)
+      word.alternates.push_back(found->second[0] + suffix);
     word.stop = IsStopWord(word.text);
     words.push_back(std::move(word));
   }

@@ -24,7 +24,8 @@ class SpellingVariants {
   void Apply(WordQuery& query) const;
 
  private:
-  std::unordered_map<std::string, std::vector<std::string>> standard_;  // folded typed spelling → folded words
+  std::unordered_map<std::string, std::vector<std::string>>
+      standard_;  // folded typed spelling → folded words
 };
 
 // Indonesian function words: and, which, in, to, from, that, truly, … .

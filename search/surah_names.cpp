@@ -12,8 +12,8 @@ namespace pelvaron::search {
 namespace {
 
 constexpr std::array<std::string_view, 23> kLeadingWords = {
-    "qs", "q", "s", "surah", "surat", "al", "el", "an", "ar", "as", "asy", "ash", "at", "ats", "ath",
-    "ad", "adz", "adh", "az", "ali", "aal", "aali", "sy"};
+    "qs", "q",   "s",   "surah", "surat", "al",  "el", "an",  "ar",  "as",   "asy", "ash",
+    "at", "ats", "ath", "ad",    "adz",   "adh", "az", "ali", "aal", "aali", "sy"};
 
 bool IsVowel(char c) { return c == 'a' || c == 'i' || c == 'u' || c == 'e' || c == 'o'; }
 
@@ -22,9 +22,12 @@ std::vector<std::string> LatinWords(std::string_view name) {
   std::vector<std::string> words(1);
   for (std::size_t pos = 0, length = 1; pos < name.size(); pos += length) {
     const char32_t c = DecodeUtf8At(name, pos, &length);
-    if (const char folded = FoldLatin(c)) words.back() += folded;
-    else if (c == U'\'' || c == U'\u2019' || c == U'\u2018' || c == U'`' || c == U'\u02BF' || c == U'\u02BC') continue;
-    else if (!words.back().empty()) words.emplace_back();
+    if (const char folded = FoldLatin(c))
+      words.back() += folded;
+    else if (c == U'\'' || c == U'\u2019' || c == U'\u2018' || c == U'`' || c == U'\u02BF' || c == U'\u02BC')
+      continue;
+    else if (!words.back().empty())
+      words.emplace_back();
   }
   if (words.back().empty()) words.pop_back();
   return words;
@@ -35,20 +38,33 @@ std::string FoldSpelling(const std::string& joined) {
   for (std::size_t i = 0; i < joined.size(); ++i) {
     const char c = joined[i];
     const char next = i + 1 < joined.size() ? joined[i + 1] : 0;
-    if ((c == 'd' && (next == 'z' || next == 'h'))) { s += 'z'; ++i; }
-    else if (c == 's' && (next == 'y' || next == 'h')) { s += 's'; ++i; }
-    else if (c == 't' && (next == 's' || next == 'h')) { s += 't'; ++i; }
-    else if (c == 'q') s += 'k';
-    else if (c == 'o') s += 'a';
-    else s += c;
+    if ((c == 'd' && (next == 'z' || next == 'h'))) {
+      s += 'z';
+      ++i;
+    } else if (c == 's' && (next == 'y' || next == 'h')) {
+      s += 's';
+      ++i;
+    } else if (c == 't' && (next == 's' || next == 'h')) {
+      s += 't';
+      ++i;
+    } else if (c == 'q')
+      s += 'k';
+    else if (c == 'o')
+      s += 'a';
+    else
+      s += c;
   }
   std::string t;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const char prev = t.empty() ? 0 : t.back();
-    if (prev == 'a' && s[i] == 'w') t += 'u';
-    else if (prev == 'a' && s[i] == 'y') t += 'i';
-    else if (prev == 'i' && s[i] == 'y') t.back() = 'y';
-    else t += s[i];
+    if (prev == 'a' && s[i] == 'w')
+      t += 'u';
+    else if (prev == 'a' && s[i] == 'y')
+      t += 'i';
+    else if (prev == 'i' && s[i] == 'y')
+      t.back() = 'y';
+    else
+      t += s[i];
   }
   std::string u;
   for (char c : t)
@@ -64,7 +80,8 @@ bool DropJoinedArticle(std::string& word) {
     word.erase(0, 2);
     return true;
   }
-  if (word.size() > 4 && word[0] == 'a' && word[1] == word[2] && std::string_view("tsdzrnl").find(word[1]) != std::string_view::npos) {
+  if (word.size() > 4 && word[0] == 'a' && word[1] == word[2] &&
+      std::string_view("tsdzrnl").find(word[1]) != std::string_view::npos) {
     word.erase(0, 2);
     return true;
   }
@@ -112,7 +129,8 @@ std::optional<int> SurahNameMatcher::Find(std::string_view name, bool typos) con
   if (key.empty()) return std::nullopt;
   if (const auto it = surahs_.find(key); it != surahs_.end()) return it->second;
   const std::string withoutArticle = HasArabicLetter(name) ? std::string() : NormaliseLatin(name, true);
-  if (const auto it = surahs_.find(withoutArticle); !withoutArticle.empty() && it != surahs_.end()) return it->second;
+  if (const auto it = surahs_.find(withoutArticle); !withoutArticle.empty() && it != surahs_.end())
+    return it->second;
   if (!typos) return std::nullopt;
   std::vector<std::string> keys;
   for (const auto& entry : surahs_) keys.push_back(entry.first);

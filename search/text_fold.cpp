@@ -9,7 +9,8 @@ namespace {
 
 // Base letters of U+00C0..U+017F; blank for × and ÷.
 constexpr std::string_view kLatinBase =
-    "aaaaaaaceeeeiiiidnooooo ouuuuytsaaaaaaaceeeeiiiidnooooo ouuuuytyaaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiii"
+    "aaaaaaaceeeeiiiidnooooo ouuuuytsaaaaaaaceeeeiiiidnooooo "
+    "ouuuuytyaaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiii"
     "iiiiiijjkkkllllllllllnnnnnnnnnoooooooorrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
 static_assert(kLatinBase.size() == 0x180 - 0xC0);
 
@@ -23,12 +24,21 @@ bool IsJoiner(char32_t c) {
 // Latin letters of the Latin Extended Additional block that transliterations use.
 char DottedLatin(char32_t c) {
   switch (c | 1) {  // upper and lower case differ in the lowest bit there
-    case U'\u1E0D': case U'\u1E0F': return 'd';
-    case U'\u1E25': case U'\u1E2B': return 'h';
-    case U'\u1E63': return 's';
-    case U'\u1E6D': case U'\u1E6F': return 't';
-    case U'\u1E93': return 'z';
-    default: return 0;
+    case U'\u1E0D':
+    case U'\u1E0F':
+      return 'd';
+    case U'\u1E25':
+    case U'\u1E2B':
+      return 'h';
+    case U'\u1E63':
+      return 's';
+    case U'\u1E6D':
+    case U'\u1E6F':
+      return 't';
+    case U'\u1E93':
+      return 'z';
+    default:
+      return 0;
   }
 }
 
@@ -46,7 +56,9 @@ char FoldLatin(char32_t c) {
   return 0;
 }
 
-bool IsArabicLetter(char32_t c) { return (c >= 0x621 && c <= 0x64A && c != 0x640) || (c >= 0x671 && c <= 0x6D3); }
+bool IsArabicLetter(char32_t c) {
+  return (c >= 0x621 && c <= 0x64A && c != 0x640) || (c >= 0x671 && c <= 0x6D3);
+}
 
 bool IsArabicMark(char32_t c) {
   return (c >= 0x64B && c <= 0x65F) || c == kSuperscriptAlef || (c >= 0x6D6 && c <= 0x6ED) || c == 0x640 ||
@@ -55,10 +67,17 @@ bool IsArabicMark(char32_t c) {
 
 char32_t UnifyArabicLetter(char32_t c) {
   switch (c) {
-    case U'\u0623': case U'\u0625': case U'\u0622': case U'\u0671': return U'\u0627';
-    case U'\u0649': return U'\u064A';
-    case U'\u0629': return U'\u0647';
-    default: return c;
+    case U'\u0623':
+    case U'\u0625':
+    case U'\u0622':
+    case U'\u0671':
+      return U'\u0627';
+    case U'\u0649':
+      return U'\u064A';
+    case U'\u0629':
+      return U'\u0647';
+    default:
+      return c;
   }
 }
 
@@ -66,10 +85,14 @@ std::string AsciiDigitsAndDashes(std::string_view text) {
   std::string out;
   for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) {
     const char32_t c = DecodeUtf8At(text, pos, &length);
-    if (c >= 0x660 && c <= 0x669) out += static_cast<char>('0' + (c - 0x660));
-    else if (c >= 0x6F0 && c <= 0x6F9) out += static_cast<char>('0' + (c - 0x6F0));
-    else if (c == U'\u2013' || c == U'\u2014' || c == U'\u2212') out += '-';
-    else out.append(text.substr(pos, length));
+    if (c >= 0x660 && c <= 0x669)
+      out += static_cast<char>('0' + (c - 0x660));
+    else if (c >= 0x6F0 && c <= 0x6F9)
+      out += static_cast<char>('0' + (c - 0x6F0));
+    else if (c == U'\u2013' || c == U'\u2014' || c == U'\u2212')
+      out += '-';
+    else
+      out.append(text.substr(pos, length));
   }
   return out;
 }
@@ -89,8 +112,10 @@ constexpr char32_t kHamza = U'\u0621';
 // Appends an Arabic letter; alef maksura stays itself until the word is closed.
 void AppendArabic(std::u32string& word, char32_t c) {
   c = c == kAlefMaksura ? c : UnifyArabicLetter(c);
-  if (c == kAlef && !word.empty() && word.back() == kHamza) word.back() = kAlef;  // ءا as آ, which is ا
-  else word += c;
+  if (c == kAlef && !word.empty() && word.back() == kHamza)
+    word.back() = kAlef;  // ءا as آ, which is ا
+  else
+    word += c;
 }
 
 // The forms of an Arabic word the index holds: alef maksura as yeh, and when it ends the word also as alef.
@@ -127,7 +152,8 @@ std::vector<Token> Tokenize(std::string_view text) {
         AddArabicForms(plain, forms);
         if (read != plain) AddArabicForms(read, forms);
         word.term = std::move(forms.front());
-        word.variants.assign(std::make_move_iterator(forms.begin() + 1), std::make_move_iterator(forms.end()));
+        word.variants.assign(std::make_move_iterator(forms.begin() + 1),
+                             std::make_move_iterator(forms.end()));
       }
       tokens.push_back(std::move(word));
     }

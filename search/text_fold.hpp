@@ -38,7 +38,8 @@ struct Token {
 };
 
 // The words of `text`: runs of Latin letters and digits, or of Arabic letters (marks inside a
-// word are skipped; hamza and alef, ءا, read as the alef آ is folded to). A hyphen or apostrophe between two word characters joins them
+// word are skipped; hamza and alef, ءا, read as the alef آ is folded to). A hyphen or apostrophe between two
+// word characters joins them
 // ("Kursi-Nya" is "kursinya"); any other character ends a word.
 std::vector<Token> Tokenize(std::string_view text);
 

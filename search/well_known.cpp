@@ -46,7 +46,8 @@ std::vector<WellKnownName> ParseWellKnownNames(std::string_view text, const std:
   ForEachDataLine(text, [&](std::string_view line, int lineNumber) {
     const std::string where = source + " line " + std::to_string(lineNumber);
     const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos) throw Error(ErrorKind::BadRecord, where + ": no tab between name and verses");
+    if (tab == std::string_view::npos)
+      throw Error(ErrorKind::BadRecord, where + ": no tab between name and verses");
     WellKnownName entry{std::string(TrimSpaces(line.substr(0, tab))), {}};
     std::string_view refs = line.substr(tab + 1);
     refs = refs.substr(0, refs.find('\t'));  // a third column says where the name is used
@@ -54,7 +55,8 @@ std::vector<WellKnownName> ParseWellKnownNames(std::string_view text, const std:
       const std::size_t comma = std::min(refs.find(','), refs.size());
       VerseRange range;
       if (!ParseRange(refs.substr(0, comma), range))
-        throw Error(ErrorKind::BadRecord, where + ": \"" + std::string(refs.substr(0, comma)) + "\" is not S, S:V or S:V-W");
+        throw Error(ErrorKind::BadRecord,
+                    where + ": \"" + std::string(refs.substr(0, comma)) + "\" is not S, S:V or S:V-W");
       entry.ranges.push_back(range);
       if (comma == refs.size()) break;
       refs.remove_prefix(comma + 1);

@@ -36,7 +36,8 @@ Window SmallestWindow(const std::vector<std::vector<int32_t>>& positions) {
   for (std::size_t lo = 0, hi = 0; hi < all.size(); ++hi) {
     if (inWindow[all[hi].second]++ == 0) ++covered;
     while (covered == positions.size()) {
-      if (all[hi].first - all[lo].first + 1 < best.length) best = {all[lo].first, all[hi].first - all[lo].first + 1};
+      if (all[hi].first - all[lo].first + 1 < best.length)
+        best = {all[lo].first, all[hi].first - all[lo].first + 1};
       if (--inWindow[all[lo].second] == 0) --covered;
       ++lo;
     }
@@ -83,7 +84,8 @@ void WordIndex::Add(const std::vector<Token>& tokens) {
 void WordIndex::Finish() {
   sorted_.resize(vocabulary_.size());
   for (std::size_t i = 0; i < sorted_.size(); ++i) sorted_[i] = static_cast<int32_t>(i);
-  std::sort(sorted_.begin(), sorted_.end(), [this](int32_t a, int32_t b) { return vocabulary_[a] < vocabulary_[b]; });
+  std::sort(sorted_.begin(), sorted_.end(),
+            [this](int32_t a, int32_t b) { return vocabulary_[a] < vocabulary_[b]; });
   std::vector<std::string> words;
   words.reserve(sorted_.size());
   for (int32_t id : sorted_) words.push_back(vocabulary_[id]);
@@ -138,28 +140,32 @@ std::vector<WordHit> WordIndex::Search(const WordQuery& query, double minCoverag
 
   const std::size_t documentCount = documents_.size();
   const auto n = static_cast<double>(documentCount);
-  std::vector<std::vector<float>> quality(words.size());      // by word, by term
-  std::vector<std::vector<float>> inDocument(words.size());   // by word, by document: the best match
+  std::vector<std::vector<float>> quality(words.size());     // by word, by term
+  std::vector<std::vector<float>> inDocument(words.size());  // by word, by document: the best match
   std::vector<double> idf(words.size(), 0.0);
   for (std::size_t w = 0; w < words.size(); ++w) {
     std::vector<float>& q = quality[w];
     q.assign(vocabulary_.size(), 0.0f);
     bool exact = MatchTerms(*words[w].text, kPrefixWeight, q);
     // Phrases stay exact: no other spelling, no typo.
-    for (const std::string& alternate : *words[w].alternates) exact = MatchTerms(alternate, kPrefixWeight, q) || exact;
+    for (const std::string& alternate : *words[w].alternates)
+      exact = MatchTerms(alternate, kPrefixWeight, q) || exact;
     if (!exact && !words[w].inPhrase) MatchTypos(*words[w].text, q);
     std::vector<float>& best = inDocument[w];
     best.assign(documentCount, 0.0f);
     for (std::size_t id = 0; id < q.size(); ++id)
       if (q[id] > 0)
-        for (int32_t doc : postings_[id]) best[static_cast<std::size_t>(doc)] = std::max(best[static_cast<std::size_t>(doc)], q[id]);
-    const auto df = static_cast<double>(std::count_if(best.begin(), best.end(), [](float b) { return b > 0; }));
+        for (int32_t doc : postings_[id])
+          best[static_cast<std::size_t>(doc)] = std::max(best[static_cast<std::size_t>(doc)], q[id]);
+    const auto df =
+        static_cast<double>(std::count_if(best.begin(), best.end(), [](float b) { return b > 0; }));
     if (df > 0) idf[w] = std::log(1.0 + (n - df + 0.5) / (df + 0.5));
   }
 
   // The share of the informative words' weight each document holds; when every word is a stop
   // word, they all inform.
-  const bool anyInformative = std::any_of(words.begin(), words.end(), [&](const Word& w) { return !w.stop && idf[&w - words.data()] > 0; });
+  const bool anyInformative = std::any_of(
+      words.begin(), words.end(), [&](const Word& w) { return !w.stop && idf[&w - words.data()] > 0; });
   // A word no document holds weighs as much as the others on average: it was typed, so a
   // verse covering only the rest covers only part of the query.
   std::vector<double> weight(words.size(), 0.0);
@@ -171,7 +177,8 @@ std::vector<WordHit> WordIndex::Search(const WordQuery& query, double minCoverag
     total += idf[w];
     absent += idf[w] == 0;
   }
-  const int present = static_cast<int>(std::count_if(weight.begin(), weight.end(), [](double x) { return x > 0; }));
+  const int present =
+      static_cast<int>(std::count_if(weight.begin(), weight.end(), [](double x) { return x > 0; }));
   if (present > 0) total += absent * total / present;
   if (total <= 0) return {};
   std::vector<std::pair<double, int32_t>> covered;
@@ -180,7 +187,9 @@ std::vector<WordHit> WordIndex::Search(const WordQuery& query, double minCoverag
     for (std::size_t w = 0; w < words.size(); ++w) sum += weight[w] * inDocument[w][d];
     if (sum / total >= minCoverage - 1e-9) covered.emplace_back(sum / total, static_cast<int32_t>(d));
   }
-  const auto byCoverage = [](const auto& a, const auto& b) { return a.first > b.first || (a.first == b.first && a.second < b.second); };
+  const auto byCoverage = [](const auto& a, const auto& b) {
+    return a.first > b.first || (a.first == b.first && a.second < b.second);
+  };
   if (covered.size() > kRankedDocuments) {
     std::nth_element(covered.begin(), covered.begin() + kRankedDocuments, covered.end(), byCoverage);
     covered.resize(kRankedDocuments);
@@ -197,22 +206,27 @@ std::vector<WordHit> WordIndex::Search(const WordQuery& query, double minCoverag
         const float m = quality[w][static_cast<std::size_t>(o.term)];
         if (m <= 0 || (!positions[w].empty() && positions[w].back() == o.position)) continue;
         positions[w].push_back(o.position);
-        frequency[w] = ranking_.countRepeats ? frequency[w] + m : std::max(frequency[w], static_cast<double>(m));
+        frequency[w] =
+            ranking_.countRepeats ? frequency[w] + m : std::max(frequency[w], static_cast<double>(m));
       }
     }
     const auto inPhraseAt = [&](const std::vector<std::size_t>& phrase) {
       for (int32_t start : positions[phrase[0]]) {
         bool all = true;
         for (std::size_t k = 1; k < phrase.size() && all; ++k)
-          all = std::binary_search(positions[phrase[k]].begin(), positions[phrase[k]].end(), start + static_cast<int32_t>(k));
+          all = std::binary_search(positions[phrase[k]].begin(), positions[phrase[k]].end(),
+                                   start + static_cast<int32_t>(k));
         if (all) return true;
       }
       return false;
     };
     if (!std::all_of(phraseWords.begin(), phraseWords.end(), inPhraseAt)) continue;
-    const double norm = kK1 * (1 - ranking_.lengthWeight + ranking_.lengthWeight * lengths_[static_cast<std::size_t>(doc)] / averageLength_);
+    const double norm =
+        kK1 * (1 - ranking_.lengthWeight +
+               ranking_.lengthWeight * lengths_[static_cast<std::size_t>(doc)] / averageLength_);
     double bm25 = 0;
-    for (std::size_t w = 0; w < words.size(); ++w) bm25 += idf[w] * frequency[w] * (kK1 + 1) / (frequency[w] + norm);
+    for (std::size_t w = 0; w < words.size(); ++w)
+      bm25 += idf[w] * frequency[w] * (kK1 + 1) / (frequency[w] + norm);
     // Closeness: the matched words in as few positions as can be; order: neighbours in the
     // query standing in that order, a few words apart at most.
     std::vector<std::vector<int32_t>> matched;
@@ -222,13 +236,19 @@ std::vector<WordHit> WordIndex::Search(const WordQuery& query, double minCoverag
     double proximity = 1;
     if (matched.size() > 1) {
       int inOrder = 0;
-      for (std::size_t k = 0; k + 1 < matched.size(); ++k) inOrder += FollowsClosely(matched[k], matched[k + 1]);
-      proximity = (static_cast<double>(matched.size()) / window.length + static_cast<double>(inOrder) / static_cast<double>(matched.size() - 1)) / 2;
+      for (std::size_t k = 0; k + 1 < matched.size(); ++k)
+        inOrder += FollowsClosely(matched[k], matched[k + 1]);
+      proximity = (static_cast<double>(matched.size()) / window.length +
+                   static_cast<double>(inOrder) / static_cast<double>(matched.size() - 1)) /
+                  2;
     }
-    const double score = std::floor(coverage * kCoverageSteps + 1e-9) * 1000 + std::floor(proximity * 10 + 1e-9) * 50 + 49 * bm25 / (bm25 + 10);
+    const double score = std::floor(coverage * kCoverageSteps + 1e-9) * 1000 +
+                         std::floor(proximity * 10 + 1e-9) * 50 + 49 * bm25 / (bm25 + 10);
     hits.push_back({doc, score, coverage, matched.empty() ? 0 : window.start});
   }
-  std::sort(hits.begin(), hits.end(), [](const WordHit& a, const WordHit& b) { return a.score > b.score || (a.score == b.score && a.document < b.document); });
+  std::sort(hits.begin(), hits.end(), [](const WordHit& a, const WordHit& b) {
+    return a.score > b.score || (a.score == b.score && a.document < b.document);
+  });
   return hits;
 }
 

@@ -95,7 +95,8 @@ std::string Load() {
 std::vector<SurahInfo> Surahs() {
   const ModuleState& state = TheEngine().state;
   std::vector<SurahInfo> list;
-  for (int s = 1; s <= kSurahCount; ++s) list.push_back({s, TrimmedName(state.Surah(s)), state.Surah(s).VerseCount});
+  for (int s = 1; s <= kSurahCount; ++s)
+    list.push_back({s, TrimmedName(state.Surah(s)), state.Surah(s).VerseCount});
   return list;
 }
 
@@ -141,10 +142,12 @@ emscripten::val Docx(const WebRequest& web) {
     docx::DocxOptions options;
     options.arabicFont = ArabicFont();
     // As the command line: the font file is carried for the default Quran font only.
-    if (options.arabicFont == docx::DocxOptions{}.arabicFont) options.embeddedArabicFont = TheEngine().embeddedFont;
+    if (options.arabicFont == docx::DocxOptions{}.arabicFont)
+      options.embeddedArabicFont = TheEngine().embeddedFont;
     options.title = docx::DocumentTitle(web.surah, web.first, web.last);
     const std::string bytes = docx::DocxBytes(sink.document(), options);
-    const auto view = emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()));
+    const auto view =
+        emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()));
     return emscripten::val::global("Uint8Array").new_(view);  // a copy: `bytes` goes away
   } catch (const std::exception& e) {
     return emscripten::val(std::string(e.what()));
@@ -191,7 +194,9 @@ EMSCRIPTEN_BINDINGS(pelvaron) {
       .field("verse", &Found::verse)
       .field("lastVerse", &Found::lastVerse)
       .field("snippet", &Found::snippet);
-  value_object<FindResult>("FindResult").field("message", &FindResult::message).field("results", &FindResult::results);
+  value_object<FindResult>("FindResult")
+      .field("message", &FindResult::message)
+      .field("results", &FindResult::results);
   register_vector<SurahInfo>("SurahList");
   register_vector<Found>("FoundList");
   function("putFile", &PutFile);

@@ -47,12 +47,15 @@ using css::uno::UNO_QUERY_THROW;
 namespace awt = css::awt;
 
 // Routes a control's toolkit events to its form; forgets the form once it is unloaded.
-class AwtListener : public cppu::WeakImplHelper5<awt::XActionListener, awt::XItemListener, awt::XMouseListener,
-                                                awt::XTopWindowListener, awt::XKeyListener> {
+class AwtListener
+    : public cppu::WeakImplHelper5<awt::XActionListener, awt::XItemListener, awt::XMouseListener,
+                                   awt::XTopWindowListener, awt::XKeyListener> {
  public:
   explicit AwtListener(AwtForm* form) : form_(form) {}
   void Forget() { form_ = nullptr; }
-  void Name(const Reference<css::uno::XInterface>& source, std::string name) { names_[source.get()] = std::move(name); }
+  void Name(const Reference<css::uno::XInterface>& source, std::string name) {
+    names_[source.get()] = std::move(name);
+  }
 
   // A combo box reports a double-click on its list entry as an action; a button its click.
   void SAL_CALL actionPerformed(const awt::ActionEvent& e) override {
@@ -87,7 +90,8 @@ class AwtListener : public cppu::WeakImplHelper5<awt::XActionListener, awt::XIte
   // The form's window, or the document window it belongs to, went away under it (the
   // document was closed with the dialog open): the form is unloaded.
   void SAL_CALL disposing(const css::lang::EventObject& e) override {
-    if (form_ && watched_.count(Reference<css::uno::XInterface>(e.Source, UNO_QUERY).get())) form_->OnWindowGone();
+    if (form_ && watched_.count(Reference<css::uno::XInterface>(e.Source, UNO_QUERY).get()))
+      form_->OnWindowGone();
   }
   void Watch(const Reference<css::lang::XComponent>& window) {
     if (!window.is()) return;
@@ -112,14 +116,20 @@ class AwtListener : public cppu::WeakImplHelper5<awt::XActionListener, awt::XIte
 
 namespace {
 
-int32_t Pixels(float twips, float twipsPerPixel) { return static_cast<int32_t>(std::lround(twips / twipsPerPixel)); }
+int32_t Pixels(float twips, float twipsPerPixel) {
+  return static_cast<int32_t>(std::lround(twips / twipsPerPixel));
+}
 
 sal_Int32 Colour(const forms::Rgb& rgb) { return (sal_Int32{rgb.r} << 16) | (sal_Int32{rgb.g} << 8) | rgb.b; }
 
 class AwtCombo : public forms::ComboBox {
  public:
-  AwtCombo(const Reference<awt::XWindowPeer>& peer, std::string name, std::string where, forms::FormEvents& events)
-      : box_(peer, UNO_QUERY_THROW), edit_(peer, UNO_QUERY_THROW), name_(std::move(name)), where_(std::move(where)),
+  AwtCombo(const Reference<awt::XWindowPeer>& peer, std::string name, std::string where,
+           forms::FormEvents& events)
+      : box_(peer, UNO_QUERY_THROW),
+        edit_(peer, UNO_QUERY_THROW),
+        name_(std::move(name)),
+        where_(std::move(where)),
         events_(events) {}
 
   void Clear() override {
@@ -172,7 +182,8 @@ class AwtCombo : public forms::ComboBox {
 
 class AwtCheck : public forms::CheckBox {
  public:
-  AwtCheck(const Reference<awt::XWindowPeer>& peer, std::string where) : box_(peer, UNO_QUERY_THROW), where_(std::move(where)) {}
+  AwtCheck(const Reference<awt::XWindowPeer>& peer, std::string where)
+      : box_(peer, UNO_QUERY_THROW), where_(std::move(where)) {}
   int Value() const override { return box_->getState() == 1 ? 1 : 0; }
   void SetValue(int value) override {
     if (value != 0 && value != 1)
@@ -198,11 +209,16 @@ class AwtLabel : public forms::Label {
 
 const char* ServiceName(forms::ControlKind kind) {
   switch (kind) {
-    case forms::ControlKind::Label: return "fixedtext";
-    case forms::ControlKind::ComboBox: return "combobox";
-    case forms::ControlKind::CheckBox: return "checkbox";
-    case forms::ControlKind::Button: return "pushbutton";
-    case forms::ControlKind::Shape: return "groupbox";
+    case forms::ControlKind::Label:
+      return "fixedtext";
+    case forms::ControlKind::ComboBox:
+      return "combobox";
+    case forms::ControlKind::CheckBox:
+      return "checkbox";
+    case forms::ControlKind::Button:
+      return "pushbutton";
+    case forms::ControlKind::Shape:
+      return "groupbox";
   }
   return "fixedtext";
 }
@@ -296,8 +312,8 @@ void AwtForm::Load() {
   width_ = Pixels(layout_.clientWidth, tpp);
   height_ = Pixels(layout_.clientHeight, tpp);
   descriptor.Bounds = awt::Rectangle(x_, y_, width_, height_);
-  descriptor.WindowAttributes = awt::WindowAttribute::BORDER | awt::WindowAttribute::MOVEABLE |
-                                awt::WindowAttribute::CLOSEABLE;
+  descriptor.WindowAttributes =
+      awt::WindowAttribute::BORDER | awt::WindowAttribute::MOVEABLE | awt::WindowAttribute::CLOSEABLE;
   peer_ = runtime_.toolkit()->createWindow(descriptor);
   window_.set(peer_, UNO_QUERY_THROW);
   Reference<awt::XDialog>(peer_, UNO_QUERY_THROW)->setTitle(ToOUString(layout_.caption));
@@ -305,7 +321,8 @@ void AwtForm::Load() {
   listener_ = new AwtListener(this);
   listener_->Name(window_, "");
   window_->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
-  Reference<awt::XTopWindow>(peer_, UNO_QUERY_THROW)->addTopWindowListener(Reference<awt::XTopWindowListener>(listener_.get()));
+  Reference<awt::XTopWindow>(peer_, UNO_QUERY_THROW)
+      ->addTopWindowListener(Reference<awt::XTopWindowListener>(listener_.get()));
   listener_->Watch(Reference<css::lang::XComponent>(peer_, UNO_QUERY));
   listener_->Watch(Reference<css::lang::XComponent>(runtime_.parent(), UNO_QUERY));
   runtime_.Register(WindowHandle(), this);
@@ -347,8 +364,9 @@ void AwtForm::AddWindowless(const forms::ControlLayout& control) {
   };
   if (control.kind == forms::ControlKind::Shape) {
     const sal_Int32 colour = control.foreColor ? Colour(*control.foreColor) : 0;
-    for (const awt::Rectangle& line : {awt::Rectangle(x, y, width, 1), awt::Rectangle(x, y + height - 1, width, 1),
-                                       awt::Rectangle(x, y, 1, height), awt::Rectangle(x + width - 1, y, 1, height)})
+    for (const awt::Rectangle& line :
+         {awt::Rectangle(x, y, width, 1), awt::Rectangle(x, y + height - 1, width, 1),
+          awt::Rectangle(x, y, 1, height), awt::Rectangle(x + width - 1, y, 1, height)})
       window("fixedtext", line)->setBackground(colour);
     controls_.emplace(control.name, std::move(slot));
     return;
@@ -356,8 +374,10 @@ void AwtForm::AddWindowless(const forms::ControlLayout& control) {
   Reference<awt::XWindowPeer> peer = window("fixedtext", awt::Rectangle(x, y, width, height));
   Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
   Reference<awt::XFixedText>(peer, UNO_QUERY_THROW)->setText(ToOUString(control.caption));
-  if (control.font) slot->font = SetLabelFont(peer, *control.font, control, width);
-  else PeerProperty(vcl, "FontDescriptor") >>= slot->font;
+  if (control.font)
+    slot->font = SetLabelFont(peer, *control.font, control, width);
+  else
+    PeerProperty(vcl, "FontDescriptor") >>= slot->font;
   if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
   if (layout_.backColor) peer->setBackground(Colour(*layout_.backColor));
   const awt::Size text = TextSize(peer);
@@ -380,7 +400,9 @@ void AwtForm::AddWindowless(const forms::ControlLayout& control) {
   controls_.emplace(control.name, std::move(slot));
 }
 
-awt::FontDescriptor AwtForm::LabelFont(std::string_view name) { return Find(name, forms::ControlKind::Label, "label").font; }
+awt::FontDescriptor AwtForm::LabelFont(std::string_view name) {
+  return Find(name, forms::ControlKind::Label, "label").font;
+}
 
 void AwtForm::CreateControl(const forms::ControlLayout& control) {
   const float tpp = runtime_.TwipsPerPixelX();
@@ -388,17 +410,19 @@ void AwtForm::CreateControl(const forms::ControlLayout& control) {
   descriptor.Type = awt::WindowClass_SIMPLE;
   descriptor.WindowServiceName = rtl::OUString::createFromAscii(ServiceName(control.kind));
   descriptor.Parent = peer_;
-  descriptor.Bounds = awt::Rectangle(Pixels(control.left, tpp), Pixels(control.top, tpp), Pixels(control.width, tpp),
-                                     Pixels(control.height, tpp));
+  descriptor.Bounds = awt::Rectangle(Pixels(control.left, tpp), Pixels(control.top, tpp),
+                                     Pixels(control.width, tpp), Pixels(control.height, tpp));
   descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
   // An open list stays below the edit field (and reports double-clicks); else a drop-down.
   if (control.kind == forms::ControlKind::ComboBox)
-    descriptor.WindowAttributes |= awt::WindowAttribute::BORDER | (control.listOpen ? 0 : awt::VclWindowPeerAttribute::DROPDOWN);
+    descriptor.WindowAttributes |=
+        awt::WindowAttribute::BORDER | (control.listOpen ? 0 : awt::VclWindowPeerAttribute::DROPDOWN);
   Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
   Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
   if (control.font) SetPeerProperty(vcl, "FontDescriptor", Any(Font(*control.font)));
   if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
-  if (layout_.backColor && control.kind != forms::ControlKind::ComboBox) peer->setBackground(Colour(*layout_.backColor));
+  if (layout_.backColor && control.kind != forms::ControlKind::ComboBox)
+    peer->setBackground(Colour(*layout_.backColor));
   Reference<awt::XWindow> window(peer, UNO_QUERY_THROW);
   listener_->Name(window, control.name);
   auto slot = std::make_unique<Slot>();
@@ -461,7 +485,8 @@ void AwtForm::Unload() {
 
 void AwtForm::RequireLoaded(std::string_view what) const {
   if (!loaded_)
-    throw Error(ErrorKind::HostCall, layout_.name + " is not loaded: its " + std::string(what) + " cannot be reached");
+    throw Error(ErrorKind::HostCall,
+                layout_.name + " is not loaded: its " + std::string(what) + " cannot be reached");
 }
 
 intptr_t AwtForm::WindowHandle() const {
@@ -512,9 +537,15 @@ AwtForm::Slot& AwtForm::Find(std::string_view name, forms::ControlKind kind, con
   return *found->second;
 }
 
-forms::ComboBox& AwtForm::Combo(std::string_view name) { return *Find(name, forms::ControlKind::ComboBox, "combo box").combo; }
-forms::CheckBox& AwtForm::Check(std::string_view name) { return *Find(name, forms::ControlKind::CheckBox, "check box").check; }
-forms::Label& AwtForm::LabelNamed(std::string_view name) { return *Find(name, forms::ControlKind::Label, "label").label; }
+forms::ComboBox& AwtForm::Combo(std::string_view name) {
+  return *Find(name, forms::ControlKind::ComboBox, "combo box").combo;
+}
+forms::CheckBox& AwtForm::Check(std::string_view name) {
+  return *Find(name, forms::ControlKind::CheckBox, "check box").check;
+}
+forms::Label& AwtForm::LabelNamed(std::string_view name) {
+  return *Find(name, forms::ControlKind::Label, "label").label;
+}
 
 void AwtForm::OnClick(const std::string& control) {
   runtime_.RunEvent([&] { events_.Click(control); });

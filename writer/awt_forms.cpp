@@ -37,15 +37,20 @@ void AwtRuntime::SetLog(std::function<void(const std::string&)> log, bool showMe
   showMessageBoxes_ = showMessageBoxes;
 }
 
-std::unique_ptr<forms::Form> AwtRuntime::CreateForm(const forms::FormLayout& layout, forms::FormEvents& events) {
+std::unique_ptr<forms::Form> AwtRuntime::CreateForm(const forms::FormLayout& layout,
+                                                    forms::FormEvents& events) {
   return std::make_unique<AwtForm>(*this, layout, events);
 }
 
-float AwtRuntime::ScreenWidth() const { return static_cast<float>(toolkit_->getWorkArea().Width) * twipsPerPixel_; }
-float AwtRuntime::ScreenHeight() const { return static_cast<float>(toolkit_->getWorkArea().Height) * twipsPerPixel_; }
+float AwtRuntime::ScreenWidth() const {
+  return static_cast<float>(toolkit_->getWorkArea().Width) * twipsPerPixel_;
+}
+float AwtRuntime::ScreenHeight() const {
+  return static_cast<float>(toolkit_->getWorkArea().Height) * twipsPerPixel_;
+}
 
-void AwtRuntime::SetWindowPos(intptr_t window, int32_t insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
-                              uint32_t) {
+void AwtRuntime::SetWindowPos(intptr_t window, int32_t insertAfter, int32_t x, int32_t y, int32_t cx,
+                              int32_t cy, uint32_t) {
   const auto found = forms_.find(window);
   if (found == forms_.end()) return;  // as user32 does for a stale handle: the call fails quietly
   try {

@@ -34,7 +34,8 @@ class AwtRuntime : public forms::FormsRuntime {
   // Runs after every event a control reports, whatever it did (ends an open insertion).
   void SetAfterEvent(std::function<void()> afterEvent) { afterEvent_ = std::move(afterEvent); }
 
-  std::unique_ptr<forms::Form> CreateForm(const forms::FormLayout& layout, forms::FormEvents& events) override;
+  std::unique_ptr<forms::Form> CreateForm(const forms::FormLayout& layout,
+                                          forms::FormEvents& events) override;
   float ScreenWidth() const override;
   float ScreenHeight() const override;
   float TwipsPerPixelX() const override { return twipsPerPixel_; }

@@ -20,8 +20,8 @@ void FrameDocument::Begin(const std::string& name, int verseCount) noexcept {
   versesDone_ = 0;
   if (verseCount < 2 || !model_.is()) return;
   try {
-    css::uno::Reference<css::task::XStatusIndicatorFactory> factory(model_->getCurrentController()->getFrame(),
-                                                                     css::uno::UNO_QUERY_THROW);
+    css::uno::Reference<css::task::XStatusIndicatorFactory> factory(
+        model_->getCurrentController()->getFrame(), css::uno::UNO_QUERY_THROW);
     progress_ = factory->createStatusIndicator();
     progress_->start(ToOUString(name), verseCount);
   } catch (...) {
@@ -54,7 +54,8 @@ void FrameDocument::Step(int done) {
   if (!progress_.is()) return;
   progress_->setValue(done);
   // The published XReschedule is deprecated for this.
-  css::uno::Reference<css::awt::XToolkitExperimental>(css::awt::Toolkit::create(context_), css::uno::UNO_QUERY_THROW)
+  css::uno::Reference<css::awt::XToolkitExperimental>(css::awt::Toolkit::create(context_),
+                                                      css::uno::UNO_QUERY_THROW)
       ->processEventsToIdle();
 }
 
@@ -87,25 +88,58 @@ void FrameDocument::Do(const std::function<void(WriterDocument&)>& op) {
   }
 }
 
-void FrameDocument::SetScreenUpdating(bool on) { Do([&](WriterDocument& d) { d.SetScreenUpdating(on); }); }
-void FrameDocument::SetFontSize(float points) { Do([&](WriterDocument& d) { d.SetFontSize(points); }); }
-void FrameDocument::SetFontName(const std::string& name) { Do([&](WriterDocument& d) { d.SetFontName(name); }); }
-void FrameDocument::SetFontNameBi(const std::string& name) { Do([&](WriterDocument& d) { d.SetFontNameBi(name); }); }
-void FrameDocument::SetFontSizeBi(float points) { Do([&](WriterDocument& d) { d.SetFontSizeBi(points); }); }
-void FrameDocument::SetItalic(bool on) { Do([&](WriterDocument& d) { d.SetItalic(on); }); }
-void FrameDocument::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode, int32_t bias) {
+void FrameDocument::SetScreenUpdating(bool on) {
+  Do([&](WriterDocument& d) { d.SetScreenUpdating(on); });
+}
+void FrameDocument::SetFontSize(float points) {
+  Do([&](WriterDocument& d) { d.SetFontSize(points); });
+}
+void FrameDocument::SetFontName(const std::string& name) {
+  Do([&](WriterDocument& d) { d.SetFontName(name); });
+}
+void FrameDocument::SetFontNameBi(const std::string& name) {
+  Do([&](WriterDocument& d) { d.SetFontNameBi(name); });
+}
+void FrameDocument::SetFontSizeBi(float points) {
+  Do([&](WriterDocument& d) { d.SetFontSizeBi(points); });
+}
+void FrameDocument::SetItalic(bool on) {
+  Do([&](WriterDocument& d) { d.SetItalic(on); });
+}
+void FrameDocument::InsertSymbol(int32_t characterNumber, const std::string& font, bool unicode,
+                                 int32_t bias) {
   Do([&](WriterDocument& d) { d.InsertSymbol(characterNumber, font, unicode, bias); });
 }
-void FrameDocument::TypeText(const std::string& text) { Do([&](WriterDocument& d) { d.TypeText(text); }); }
-void FrameDocument::ResetFont() { Do([](WriterDocument& d) { d.ResetFont(); }); }
-void FrameDocument::TypeParagraph() { Do([](WriterDocument& d) { d.TypeParagraph(); }); }
-void FrameDocument::TypeParagraphThroughGlobal() { Do([](WriterDocument& d) { d.TypeParagraphThroughGlobal(); }); }
-void FrameDocument::EndKey(int32_t unit) { Do([&](WriterDocument& d) { d.EndKey(unit); }); }
-void FrameDocument::SetAlignment(int32_t alignment) { Do([&](WriterDocument& d) { d.SetAlignment(alignment); }); }
-void FrameDocument::RtlPara() { Do([](WriterDocument& d) { d.RtlPara(); }); }
-void FrameDocument::LtrPara() { Do([](WriterDocument& d) { d.LtrPara(); }); }
-void FrameDocument::RtlRun() { Do([](WriterDocument& d) { d.RtlRun(); }); }
-void FrameDocument::LtrRun() { Do([](WriterDocument& d) { d.LtrRun(); }); }
+void FrameDocument::TypeText(const std::string& text) {
+  Do([&](WriterDocument& d) { d.TypeText(text); });
+}
+void FrameDocument::ResetFont() {
+  Do([](WriterDocument& d) { d.ResetFont(); });
+}
+void FrameDocument::TypeParagraph() {
+  Do([](WriterDocument& d) { d.TypeParagraph(); });
+}
+void FrameDocument::TypeParagraphThroughGlobal() {
+  Do([](WriterDocument& d) { d.TypeParagraphThroughGlobal(); });
+}
+void FrameDocument::EndKey(int32_t unit) {
+  Do([&](WriterDocument& d) { d.EndKey(unit); });
+}
+void FrameDocument::SetAlignment(int32_t alignment) {
+  Do([&](WriterDocument& d) { d.SetAlignment(alignment); });
+}
+void FrameDocument::RtlPara() {
+  Do([](WriterDocument& d) { d.RtlPara(); });
+}
+void FrameDocument::LtrPara() {
+  Do([](WriterDocument& d) { d.LtrPara(); });
+}
+void FrameDocument::RtlRun() {
+  Do([](WriterDocument& d) { d.RtlRun(); });
+}
+void FrameDocument::LtrRun() {
+  Do([](WriterDocument& d) { d.LtrRun(); });
+}
 void FrameDocument::Yield() {
   Do([](WriterDocument& d) { d.Yield(); });
   Step(++versesDone_);

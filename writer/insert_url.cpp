@@ -21,7 +21,8 @@ int WholeNumber(std::string_view key, std::string_view value) {
 // A switch: 0 or 1.
 bool Switch(std::string_view key, std::string_view value) {
   const int on = WholeNumber(key, value);
-  if (on != 0 && on != 1) throw Error(ErrorKind::Input, std::string(key) + "=" + std::string(value) + ": 0 or 1");
+  if (on != 0 && on != 1)
+    throw Error(ErrorKind::Input, std::string(key) + "=" + std::string(value) + ": 0 or 1");
   return on == 1;
 }
 
@@ -38,20 +39,30 @@ InsertRequest ParseInsertQuery(std::string_view query) {
     const std::size_t eq = pair.find('=');
     const std::string_view key = pair.substr(0, eq);
     const std::string_view value = eq == std::string_view::npos ? std::string_view() : pair.substr(eq + 1);
-    if (key == "surah") request.surah = WholeNumber(key, value), surah = true;
-    else if (key == "first") request.firstVerse = WholeNumber(key, value), first = true;
-    else if (key == "last") request.lastVerse = WholeNumber(key, value), last = true;
-    else if (key == "mode") request.what = ParseInsertWhat(std::string(value)), mode = true;
-    else if (key == "cite") request.cite = ParseCiteStyle(std::string(value));
-    else if (key == "linePerVerse") request.runOn = !Switch(key, value);
-    else if (key == "latin") request.latin = Switch(key, value);
-    else if (key == "perVerse") request.perVerse = Switch(key, value);
+    if (key == "surah")
+      request.surah = WholeNumber(key, value), surah = true;
+    else if (key == "first")
+      request.firstVerse = WholeNumber(key, value), first = true;
+    else if (key == "last")
+      request.lastVerse = WholeNumber(key, value), last = true;
+    else if (key == "mode")
+      request.what = ParseInsertWhat(std::string(value)), mode = true;
+    else if (key == "cite")
+      request.cite = ParseCiteStyle(std::string(value));
+    else if (key == "linePerVerse")
+      request.runOn = !Switch(key, value);
+    else if (key == "latin")
+      request.latin = Switch(key, value);
+    else if (key == "perVerse")
+      request.perVerse = Switch(key, value);
     else {
       throw Error(ErrorKind::Input, "Insert has no parameter \"" + std::string(key) + "\"");
     }
   }
   if (!surah || !first || !last || !mode)
-    throw Error(ErrorKind::Input, "Insert needs surah, first, last and mode (vnd.pelvaron:Insert?surah=1&first=1&last=7&mode=all)");
+    throw Error(
+        ErrorKind::Input,
+        "Insert needs surah, first, last and mode (vnd.pelvaron:Insert?surah=1&first=1&last=7&mode=all)");
   return request;
 }
 

@@ -82,9 +82,8 @@ Session& TheSession(const Reference<css::uno::XComponentContext>& context) {
 }
 
 namespace {
-class ProtocolHandler
-    : public cppu::WeakImplHelper4<css::frame::XDispatchProvider, css::frame::XDispatch, css::lang::XInitialization,
-                                  css::lang::XServiceInfo> {
+class ProtocolHandler : public cppu::WeakImplHelper4<css::frame::XDispatchProvider, css::frame::XDispatch,
+                                                     css::lang::XInitialization, css::lang::XServiceInfo> {
  public:
   explicit ProtocolHandler(const Reference<css::uno::XComponentContext>& context) : context_(context) {}
 
@@ -127,13 +126,16 @@ class ProtocolHandler
     } catch (...) {
     }
   }
-  void SAL_CALL removeStatusListener(const Reference<css::frame::XStatusListener>&, const css::util::URL&) override {}
+  void SAL_CALL removeStatusListener(const Reference<css::frame::XStatusListener>&,
+                                     const css::util::URL&) override {}
 
-  rtl::OUString SAL_CALL getImplementationName() override { return rtl::OUString::createFromAscii(kImplementationName); }
-  sal_Bool SAL_CALL supportsService(const rtl::OUString& name) override { return cppu::supportsService(this, name); }
-  Sequence<rtl::OUString> SAL_CALL getSupportedServiceNames() override {
-    return ServiceNames();
+  rtl::OUString SAL_CALL getImplementationName() override {
+    return rtl::OUString::createFromAscii(kImplementationName);
   }
+  sal_Bool SAL_CALL supportsService(const rtl::OUString& name) override {
+    return cppu::supportsService(this, name);
+  }
+  Sequence<rtl::OUString> SAL_CALL getSupportedServiceNames() override { return ServiceNames(); }
 
  private:
   Reference<css::uno::XComponentContext> context_;
@@ -145,15 +147,16 @@ class ProtocolHandler
 
 namespace {
 
-css::uno::Reference<css::uno::XInterface> SAL_CALL CreateHandler(
-    const css::uno::Reference<css::uno::XComponentContext>& context) {
+css::uno::Reference<css::uno::XInterface> SAL_CALL
+CreateHandler(const css::uno::Reference<css::uno::XComponentContext>& context) {
   return static_cast<cppu::OWeakObject*>(new pelvaron::writer::ProtocolHandler(context));
 }
 
 }  // namespace
 
 // The shared-library loader's entry point: the factory of our one implementation.
-extern "C" SAL_DLLPUBLIC_EXPORT void* SAL_CALL component_getFactory(const char* implementationName, void*, void*) {
+extern "C" SAL_DLLPUBLIC_EXPORT void* SAL_CALL component_getFactory(const char* implementationName, void*,
+                                                                    void*) {
   if (rtl::OString(implementationName) != pelvaron::writer::kImplementationName) return nullptr;
   css::uno::Reference<css::lang::XSingleComponentFactory> factory = cppu::createSingleComponentFactory(
       CreateHandler, rtl::OUString::createFromAscii(pelvaron::writer::kImplementationName),

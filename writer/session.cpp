@@ -113,11 +113,12 @@ void Session::Log(const std::string& line) const {
 }
 
 std::string Session::ExtensionFolder() const {
-  const rtl::OUString url =
-      css::deployment::PackageInformationProvider::get(context_)->getPackageLocation(ToOUString(kExtensionId));
+  const rtl::OUString url = css::deployment::PackageInformationProvider::get(context_)->getPackageLocation(
+      ToOUString(kExtensionId));
   rtl::OUString path;
   if (url.isEmpty() || osl::FileBase::getSystemPathFromFileURL(url, path) != osl::FileBase::E_None)
-    throw Error(ErrorKind::File, std::string("the extension ") + kExtensionId + " cannot find its own folder");
+    throw Error(ErrorKind::File,
+                std::string("the extension ") + kExtensionId + " cannot find its own folder");
   return ToUtf8(path);
 }
 
@@ -128,8 +129,8 @@ void Session::ProvideQuranFont() {
   for (const css::awt::FontDescriptor& font : device->getFontDescriptors())
     if (ToUtf8(font.Name) == kQuranFont) return;
   rtl::OUString url;
-  if (osl::FileBase::getFileURLFromSystemPath(ToOUString(ExtensionFolder() + "/fonts/quran-font.fodt"), url) !=
-      osl::FileBase::E_None)
+  if (osl::FileBase::getFileURLFromSystemPath(ToOUString(ExtensionFolder() + "/fonts/quran-font.fodt"),
+                                              url) != osl::FileBase::E_None)
     return;
   css::uno::Sequence<css::beans::PropertyValue> hidden(1);
   hidden[0].Name = "Hidden";
@@ -151,7 +152,8 @@ void Session::LoadData() {
   }
 }
 
-void Session::Run(const std::string& command, const std::string& query, const Reference<css::frame::XFrame>& frame) {
+void Session::Run(const std::string& command, const std::string& query,
+                  const Reference<css::frame::XFrame>& frame) {
   logPath_ = Environment("PELVARON_WRITER_LOG");
   const std::string script = Environment("PELVARON_WRITER_SCRIPT");
   runtime_.SetLog([this](const std::string& line) { Log(line); }, script.empty());
@@ -160,12 +162,14 @@ void Session::Run(const std::string& command, const std::string& query, const Re
   if (!script.empty() && command != "Insert") runtime_.RunEvent([&] { PlayScript(script); });
 }
 
-void Session::RunCommand(const std::string& command, const std::string& query, const Reference<css::frame::XFrame>& frame) {
+void Session::RunCommand(const std::string& command, const std::string& query,
+                         const Reference<css::frame::XFrame>& frame) {
   if (!frame.is()) throw Error(ErrorKind::HostCall, "the command came from no window");
   runtime_.SetParent(Reference<css::awt::XWindowPeer>(frame->getContainerWindow(), UNO_QUERY));
   if (command == "About") return app_.OnAboutClicked();
   if (command == "Rujukan") {
-    if (query.rfind("cite=", 0) != 0) throw Error(ErrorKind::Input, "Rujukan needs cite=none|qs|short|arabic");
+    if (query.rfind("cite=", 0) != 0)
+      throw Error(ErrorKind::Input, "Rujukan needs cite=none|qs|short|arabic");
     return StoreCitation(context_, query.substr(5));
   }
   if (command == "Latin" || command == "PerAyat") {
@@ -253,16 +257,18 @@ void Session::PlayLine(const std::string& line) {
     const std::string target = rest.substr(6);
     return static_cast<AwtForm&>(about).OnClick(target == "form" ? std::string() : target);
   }
-  if (command == "about" && rest == "state") return Log(std::string("About loaded=") + (app_.AboutForm().form().Loaded() ? "1" : "0"));
+  if (command == "about" && rest == "state")
+    return Log(std::string("About loaded=") + (app_.AboutForm().form().Loaded() ? "1" : "0"));
   if (command == "about" && rest == "labels") {
     // What each label is drawn with, for a test to measure with AWT's font metrics.
     auto& about = static_cast<AwtForm&>(app_.AboutForm().form());
     for (const forms::ControlLayout& c : forms::AboutBoxLayout().controls) {
       if (c.kind != forms::ControlKind::Label) continue;
       const css::awt::FontDescriptor font = about.LabelFont(c.name);
-      Log("Label " + c.name + " font=" + QuoteTraceString(ToUtf8(font.Name)) + " height=" + std::to_string(font.Height) +
-          " weight=" + std::to_string(static_cast<int>(font.Weight)) + " box=" +
-          std::to_string(std::lround(c.width / runtime_.TwipsPerPixelX())) + " caption=" + QuoteTraceString(c.caption));
+      Log("Label " + c.name + " font=" + QuoteTraceString(ToUtf8(font.Name)) + " height=" +
+          std::to_string(font.Height) + " weight=" + std::to_string(static_cast<int>(font.Weight)) +
+          " box=" + std::to_string(std::lround(c.width / runtime_.TwipsPerPixelX())) +
+          " caption=" + QuoteTraceString(c.caption));
     }
     return;
   }

@@ -23,7 +23,8 @@ class Session {
   explicit Session(const css::uno::Reference<css::uno::XComponentContext>& context);
 
   // "Insert" (with `query`), "GetAll", "GetAyat", "GetTerjemah" or "About", for `frame`.
-  void Run(const std::string& command, const std::string& query, const css::uno::Reference<css::frame::XFrame>& frame);
+  void Run(const std::string& command, const std::string& query,
+           const css::uno::Reference<css::frame::XFrame>& frame);
 
   static bool Knows(const std::string& command);
 
@@ -31,7 +32,8 @@ class Session {
   void Shutdown() noexcept;
 
  private:
-  void RunCommand(const std::string& command, const std::string& query, const css::uno::Reference<css::frame::XFrame>& frame);
+  void RunCommand(const std::string& command, const std::string& query,
+                  const css::uno::Reference<css::frame::XFrame>& frame);
   // The extension's own folder, from LibreOffice's package registry.
   std::string ExtensionFolder() const;
   void LoadData();

@@ -19,7 +19,8 @@ using css::uno::UNO_QUERY_THROW;
 constexpr const char* kNode = "/org.pelvaron.writer.Settings";
 constexpr const char* kCitation = "Rujukan";
 
-Reference<css::uno::XInterface> Settings(const Reference<css::uno::XComponentContext>& context, const char* service) {
+Reference<css::uno::XInterface> Settings(const Reference<css::uno::XComponentContext>& context,
+                                         const char* service) {
   css::uno::Sequence<Any> arguments(1);
   arguments[0] <<= css::beans::NamedValue("nodepath", Any(rtl::OUString::createFromAscii(kNode)));
   return css::configuration::theDefaultProvider::get(context)->createInstanceWithArguments(
@@ -41,8 +42,10 @@ CiteStyle StoredCitation(const Reference<css::uno::XComponentContext>& context) 
 }
 
 void Store(const Reference<css::uno::XComponentContext>& context, const char* name, const Any& value) {
-  const Reference<css::uno::XInterface> settings = Settings(context, "com.sun.star.configuration.ConfigurationUpdateAccess");
-  Reference<css::container::XNameReplace>(settings, UNO_QUERY_THROW)->replaceByName(rtl::OUString::createFromAscii(name), value);
+  const Reference<css::uno::XInterface> settings =
+      Settings(context, "com.sun.star.configuration.ConfigurationUpdateAccess");
+  Reference<css::container::XNameReplace>(settings, UNO_QUERY_THROW)
+      ->replaceByName(rtl::OUString::createFromAscii(name), value);
   Reference<css::util::XChangesBatch>(settings, UNO_QUERY_THROW)->commitChanges();
 }
 

@@ -47,13 +47,23 @@ void AppendUtf16(std::u16string& out, char32_t c) {
 std::pair<css::style::ParagraphAdjust, bool> WriterAdjust(int32_t alignment) {
   using namespace css::style;
   switch (alignment) {
-    case 0: return {ParagraphAdjust_LEFT, false};
-    case 1: return {ParagraphAdjust_CENTER, false};
-    case 2: return {ParagraphAdjust_RIGHT, false};
-    case 4: return {ParagraphAdjust_BLOCK, true};
-    case 3: case 5: case 7: case 8: case 9: return {ParagraphAdjust_BLOCK, false};
+    case 0:
+      return {ParagraphAdjust_LEFT, false};
+    case 1:
+      return {ParagraphAdjust_CENTER, false};
+    case 2:
+      return {ParagraphAdjust_RIGHT, false};
+    case 4:
+      return {ParagraphAdjust_BLOCK, true};
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 9:
+      return {ParagraphAdjust_BLOCK, false};
     default:
-      throw Error(ErrorKind::HostCall, "ParagraphFormat.Alignment " + std::to_string(alignment) + ": no such alignment");
+      throw Error(ErrorKind::HostCall,
+                  "ParagraphFormat.Alignment " + std::to_string(alignment) + ": no such alignment");
   }
 }
 
@@ -111,7 +121,8 @@ void WriterDocument::Flush() {
   if (pending_.empty()) return;
   const std::u16string text = std::exchange(pending_, {});
   // A collapsed cursor given a string spans it afterwards: format it, then move past it.
-  cursor_->setString(rtl::OUString(reinterpret_cast<const sal_Unicode*>(text.data()), static_cast<sal_Int32>(text.size())));
+  cursor_->setString(
+      rtl::OUString(reinterpret_cast<const sal_Unicode*>(text.data()), static_cast<sal_Int32>(text.size())));
   ApplyCharacterFormat(pendingFormat_);
   cursor_->collapseToEnd();
 }
@@ -123,7 +134,8 @@ void WriterDocument::Yield() { Flush(); }
 
 void WriterDocument::SetFontSize(float points) {
   if (!(points >= 1.0f && points <= 1638.0f))
-    throw Error(ErrorKind::HostCall, "Font.Size " + FormatTraceFloat(points) + ": sizes run from 1 to 1638 points");
+    throw Error(ErrorKind::HostCall,
+                "Font.Size " + FormatTraceFloat(points) + ": sizes run from 1 to 1638 points");
   // Half points, as a .docx keeps them.
   points_ = static_cast<float>(std::lround(points * 2.0f)) / 2.0f;
 }
@@ -189,7 +201,8 @@ void WriterDocument::TypeText(const std::string& text) {
 void WriterDocument::TypeParagraph() {
   Flush();
   // The new paragraph carries the direction and adjustment of the one it splits from.
-  text_->insertControlCharacter(Reference<css::text::XTextRange>(cursor_.get()), css::text::ControlCharacter::PARAGRAPH_BREAK, false);
+  text_->insertControlCharacter(Reference<css::text::XTextRange>(cursor_.get()),
+                                css::text::ControlCharacter::PARAGRAPH_BREAK, false);
 }
 
 void WriterDocument::TypeParagraphThroughGlobal() { TypeParagraph(); }
@@ -200,7 +213,8 @@ void WriterDocument::EndKey(int32_t) {}
 
 void WriterDocument::SetParagraphProperty(const char* name, const Any& value) {
   Flush();
-  Reference<css::beans::XPropertySet>(cursor_, UNO_QUERY_THROW)->setPropertyValue(rtl::OUString::createFromAscii(name), value);
+  Reference<css::beans::XPropertySet>(cursor_, UNO_QUERY_THROW)
+      ->setPropertyValue(rtl::OUString::createFromAscii(name), value);
 }
 
 void WriterDocument::SetAlignment(int32_t alignment) {
@@ -218,7 +232,8 @@ void WriterDocument::LtrPara() { SetParagraphProperty("WritingMode", Any(css::te
 void WriterDocument::RtlRun() {}
 void WriterDocument::LtrRun() {}
 
-WriterInsertion::WriterInsertion(const Reference<css::frame::XModel>& model, const std::string& title) : model_(model) {
+WriterInsertion::WriterInsertion(const Reference<css::frame::XModel>& model, const std::string& title)
+    : model_(model) {
   model_->lockControllers();
   try {
     Reference<css::document::XUndoManager> undo =

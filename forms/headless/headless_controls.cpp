@@ -14,8 +14,8 @@ void HeadlessCombo::AddItem(const std::string& text) { list_.push_back(text); }
 
 std::string HeadlessCombo::List(int index) const {
   if (index < 0 || index >= ListCount())
-    throw Error(ErrorKind::Index, where_ + ": list entry " + std::to_string(index) + " does not exist (the list has " +
-                                      std::to_string(ListCount()) + ")");
+    throw Error(ErrorKind::Index, where_ + ": list entry " + std::to_string(index) +
+                                      " does not exist (the list has " + std::to_string(ListCount()) + ")");
   return list_[static_cast<std::size_t>(index)];
 }
 

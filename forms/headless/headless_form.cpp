@@ -9,11 +9,16 @@ namespace {
 
 const char* KindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Label: return "label";
-    case ControlKind::ComboBox: return "combo box";
-    case ControlKind::CheckBox: return "check box";
-    case ControlKind::Button: return "button";
-    case ControlKind::Shape: return "shape";
+    case ControlKind::Label:
+      return "label";
+    case ControlKind::ComboBox:
+      return "combo box";
+    case ControlKind::CheckBox:
+      return "check box";
+    case ControlKind::Button:
+      return "button";
+    case ControlKind::Shape:
+      return "shape";
   }
   return "control";
 }
@@ -38,7 +43,8 @@ void HeadlessForm::Load() {
   for (const ControlLayout& control : layout_.controls) {
     Slot slot{control.kind, nullptr, nullptr, nullptr};
     const std::string where = layout_.name + "." + control.name;
-    if (control.kind == ControlKind::ComboBox) slot.combo = std::make_shared<HeadlessCombo>(control.name, where, events_);
+    if (control.kind == ControlKind::ComboBox)
+      slot.combo = std::make_shared<HeadlessCombo>(control.name, where, events_);
     if (control.kind == ControlKind::CheckBox) slot.check = std::make_shared<HeadlessCheck>(where);
     if (control.kind == ControlKind::Label) slot.label = std::make_shared<HeadlessLabel>(control.caption);
     controls_.emplace(control.name, std::move(slot));
@@ -61,7 +67,9 @@ void HeadlessForm::Unload() {
 }
 
 void HeadlessForm::RequireLoaded(std::string_view what) const {
-  if (!loaded_) throw Error(ErrorKind::HostCall, layout_.name + " is not loaded: its " + std::string(what) + " cannot be reached");
+  if (!loaded_)
+    throw Error(ErrorKind::HostCall,
+                layout_.name + " is not loaded: its " + std::string(what) + " cannot be reached");
 }
 
 intptr_t HeadlessForm::WindowHandle() const {
@@ -105,8 +113,8 @@ HeadlessForm::Slot& HeadlessForm::Find(std::string_view name, ControlKind kind) 
   if (found == controls_.end())
     throw Error(ErrorKind::HostCall, layout_.name + " has no control " + std::string(name));
   if (found->second.kind != kind)
-    throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(name) + " is a " + KindName(found->second.kind) +
-                                         ", not a " + KindName(kind));
+    throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(name) + " is a " +
+                                         KindName(found->second.kind) + ", not a " + KindName(kind));
   return found->second;
 }
 
@@ -153,7 +161,8 @@ void HeadlessForm::UserDoubleClick(std::string_view combo) {
     throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(combo) +
                                          " drops its list down: a double-click never reaches it");
   if (Combo(combo).ListIndex() < 0)
-    throw Error(ErrorKind::HostCall, layout_.name + "." + std::string(combo) + " has no entry selected to double-click");
+    throw Error(ErrorKind::HostCall,
+                layout_.name + "." + std::string(combo) + " has no entry selected to double-click");
   events_.DoubleClick(std::string(combo));
 }
 

@@ -9,7 +9,8 @@ namespace {
 
 HeadlessForm& AsHeadless(Form& form) {
   auto* headless = dynamic_cast<HeadlessForm*>(&form);
-  if (headless == nullptr) throw Error(ErrorKind::HostCall, form.Name() + " is not a form of the headless runtime");
+  if (headless == nullptr)
+    throw Error(ErrorKind::HostCall, form.Name() + " is not a form of the headless runtime");
   return *headless;
 }
 
@@ -36,7 +37,8 @@ void HeadlessRuntime::SetWindowPos(intptr_t window, int32_t insertAfter, int32_t
     line += '?';
     line += std::to_string(window);
   }
-  for (const int64_t value : {int64_t{insertAfter}, int64_t{x}, int64_t{y}, int64_t{cx}, int64_t{cy}, int64_t{flags}}) {
+  for (const int64_t value :
+       {int64_t{insertAfter}, int64_t{x}, int64_t{y}, int64_t{cx}, int64_t{cy}, int64_t{flags}}) {
     line += ' ';
     line += std::to_string(value);
   }
@@ -48,8 +50,12 @@ void HeadlessRuntime::MsgBox(const std::string& text, int32_t style) {
 }
 
 void HeadlessRuntime::UserClick(Form& form, std::string_view control) { AsHeadless(form).UserClick(control); }
-void HeadlessRuntime::UserDoubleClick(Form& form, std::string_view combo) { AsHeadless(form).UserDoubleClick(combo); }
-void HeadlessRuntime::UserPressEnter(Form& form, std::string_view combo) { AsHeadless(form).UserPressEnter(combo); }
+void HeadlessRuntime::UserDoubleClick(Form& form, std::string_view combo) {
+  AsHeadless(form).UserDoubleClick(combo);
+}
+void HeadlessRuntime::UserPressEnter(Form& form, std::string_view combo) {
+  AsHeadless(form).UserPressEnter(combo);
+}
 
 bool HeadlessRuntime::Visible(const Form& form) const {
   auto* headless = dynamic_cast<const HeadlessForm*>(&form);

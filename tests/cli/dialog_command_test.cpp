@@ -56,22 +56,26 @@ TEST_F(DialogCommand, AScriptFileAndAModeSwitchedOnTheWay) {
   const Outcome insert = Insert("--surah 3 --first 2 --last 4 --mode arabic --line-per-verse");
   ASSERT_EQ(insert.status, 0) << insert.err;
   const auto script = temp.path() / "script.txt";
-  std::ofstream(script, std::ios::binary) << "show\r\nsurah select 2\nfrom select 1\nto select 2\ncheck 1\nmode 2\nok\n";
-  const Outcome dialog = Pelvaron({"dialog", "--app-path", temp.path().string(), "--mode", "translation", "--script", script.string()});
+  std::ofstream(script, std::ios::binary)
+      << "show\r\nsurah select 2\nfrom select 1\nto select 2\ncheck 1\nmode 2\nok\n";
+  const Outcome dialog = Pelvaron(
+      {"dialog", "--app-path", temp.path().string(), "--mode", "translation", "--script", script.string()});
   EXPECT_EQ(dialog.status, 0) << dialog.err;
   EXPECT_EQ(dialog.out, kLoaded + insert.out + "Unload frmPilih\n");
 }
 
 TEST_F(DialogCommand, StatePrintsTheControlsOpenAndClosed) {
-  const Outcome run = Dialog("state\nshow\nstate\nsurah select 4\nfrom select 2\nstate\nsurah text 0051 x\nstate\nclose\nstate\n");
+  const Outcome run = Dialog(
+      "state\nshow\nstate\nsurah select 4\nfrom select 2\nstate\nsurah text 0051 x\nstate\nclose\nstate\n");
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "State loaded=0 surah=\"\" from=\"\" to=\"\" from.list= to.list= check=0\n" + kLoaded +
-                "State loaded=1 surah=\"001. Surah1\" from=\"1\" to=\"1\" from.list=1..7 to.list=1..7 check=0\n"
-                "State loaded=1 surah=\"005. Surah5\" from=\"3\" to=\"3\" from.list=1..120 to.list=3..120 check=0\n"
-                "State loaded=1 surah=\"0051 x\" from=\"3\" to=\"3\" from.list=1..120 to.list=3..120 check=0\n"
-                "Unload frmPilih\n"
-                "State loaded=0 surah=\"\" from=\"\" to=\"\" from.list= to.list= check=0\n");
+  EXPECT_EQ(
+      run.out,
+      "State loaded=0 surah=\"\" from=\"\" to=\"\" from.list= to.list= check=0\n" + kLoaded +
+          "State loaded=1 surah=\"001. Surah1\" from=\"1\" to=\"1\" from.list=1..7 to.list=1..7 check=0\n"
+          "State loaded=1 surah=\"005. Surah5\" from=\"3\" to=\"3\" from.list=1..120 to.list=3..120 check=0\n"
+          "State loaded=1 surah=\"0051 x\" from=\"3\" to=\"3\" from.list=1..120 to.list=3..120 check=0\n"
+          "Unload frmPilih\n"
+          "State loaded=0 surah=\"\" from=\"\" to=\"\" from.list= to.list= check=0\n");
 }
 
 TEST_F(DialogCommand, ARefusedRangeClosesThenTellsAndTheRunSucceeds) {
@@ -101,7 +105,8 @@ TEST_F(DialogCommand, AFailingInsertionIsShownAndTheRunGoesOn) {
 }
 
 TEST_F(DialogCommand, TheAboutBoxOpensAndClosesOnClicks) {
-  const Outcome run = Dialog("about show\nabout click Label4\nabout click Shape1\nabout show\nabout click form\n");
+  const Outcome run =
+      Dialog("about show\nabout click Label4\nabout click Shape1\nabout show\nabout click form\n");
   EXPECT_EQ(run.status, 0) << run.err;
   const std::string shown = "Load frmabout\nSetWindowPos frmabout -1 431 318 162 132 0\n";
   EXPECT_EQ(run.out, shown + "Unload frmabout\n" + shown + "Unload frmabout\n");

@@ -93,7 +93,8 @@ TEST_F(DocxOutput, ArabicCitationIsARightToLeftParagraphOfItsOwn) {
 
 TEST_F(DocxOutput, ArabicFontNamesTheDefaultFontsComplexScriptSlot) {
   const auto path = dir_.path() / "font.docx";
-  const ProgramResult run = Run("--surah 1 --first 1 --last 1 --format docx", {"--arabic-font", "Noto Naskh Arabic", "-o", path.string()});
+  const ProgramResult run = Run("--surah 1 --first 1 --last 1 --format docx",
+                                {"--arabic-font", "Noto Naskh Arabic", "-o", path.string()});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(PackagePart(path, "word/styles.xml").find("w:cs=\"Noto Naskh Arabic\""), std::string::npos);
 }
@@ -114,7 +115,8 @@ TEST_F(DocxOutput, ArabicFontComesFromTheOptionThenThePackAndTheFontFileTravels)
   ASSERT_EQ(run({"--no-embed-font"}), 0);
   EXPECT_EQ(arabicFont(), "Amiri Quran");
   EXPECT_EQ(PackagePart(path, "word/fonts/font1.odttf"), "");
-  EXPECT_NE(PackagePart(path, "docProps/core.xml").find("<dc:title>Al-Quran 1:1\u20131</dc:title>"), std::string::npos);
+  EXPECT_NE(PackagePart(path, "docProps/core.xml").find("<dc:title>Al-Quran 1:1\u20131</dc:title>"),
+            std::string::npos);
   folder_.Write("pelvaron.ini", "ArabicFont=KFGQPC HAFS\r\n");
   ASSERT_EQ(run({"--embed-font", fontFile.string()}), 0);
   EXPECT_EQ(arabicFont(), "KFGQPC HAFS");
@@ -147,7 +149,8 @@ TEST_F(DocxOutput, FailurePartWayStillWritesWhatWasTyped) {
   const ProgramResult run = Run("--surah 1 --first 1 --last 3", {"-o", path.string()});
   EXPECT_EQ(run.status, 1);
   const std::string xml = DocumentXml(path);
-  for (const char* digit : {"\u0661", "\u0662", "\u0663"}) EXPECT_NE(xml.find(digit), std::string::npos) << xml;
+  for (const char* digit : {"\u0661", "\u0662", "\u0663"})
+    EXPECT_NE(xml.find(digit), std::string::npos) << xml;
   EXPECT_NE(xml.find("1.  Word1"), std::string::npos) << xml;
   EXPECT_EQ(xml.find("Word3"), std::string::npos) << xml;
 }

@@ -36,17 +36,19 @@ TEST_F(DefaultPack, FindFormatsExitStatusAndMessages) {
     std::string outStart;
     std::string errHas;
   };
-  for (const Case& c : std::vector<Case>{
-           {{"tidak", "mengantuk", "dan", "tidak", "tidur"}, 0, "2:255\t\u2026mengurus (makhluk-Nya), tidak mengantuk", ""},
-           {{"2:255-257"}, 0, "2:255-257\t", ""},
-           {{"--limit", "2", "Yasin"}, 0, "36:1\tYa Sin\n36:2\t", ""},
-           {{"zzzzqx"}, 1, "", "tidak ditemukan"},
-           {{"2:300"}, 1, "", "verses 1\u2013286"},
-           {{"?!"}, 1, "", "no letters or digits"},
-           {{""}, 1, "", "empty"},
-           {{}, 2, "", "query"},
-           {{"--limit", "0", "x"}, 2, "", "limit"},
-           {{"--format", "xml", "x"}, 2, "", "format"}}) {
+  for (const Case& c : std::vector<Case>{{{"tidak", "mengantuk", "dan", "tidak", "tidur"},
+                                          0,
+                                          "2:255\t\u2026mengurus (makhluk-Nya), tidak mengantuk",
+                                          ""},
+                                         {{"2:255-257"}, 0, "2:255-257\t", ""},
+                                         {{"--limit", "2", "Yasin"}, 0, "36:1\tYa Sin\n36:2\t", ""},
+                                         {{"zzzzqx"}, 1, "", "tidak ditemukan"},
+                                         {{"2:300"}, 1, "", "verses 1\u2013286"},
+                                         {{"?!"}, 1, "", "no letters or digits"},
+                                         {{""}, 1, "", "empty"},
+                                         {{}, 2, "", "query"},
+                                         {{"--limit", "0", "x"}, 2, "", "limit"},
+                                         {{"--format", "xml", "x"}, 2, "", "format"}}) {
     const auto r = find(c.args);
     const std::string what = c.args.empty() ? "(no query)" : c.args.back();
     EXPECT_EQ(r.status, c.status) << what << ": " << r.err;
@@ -74,19 +76,23 @@ TEST_F(DefaultPack, FindFormatsExitStatusAndMessages) {
 // `pelvaron insert` does for the same range and citation.
 TEST_F(DefaultPack, SearchFormInsertsWhatInsertDoes) {
   for (const char* cite : {"qs", "arabic"}) {
-    const auto insert = RunProgram(PELVARON_EXE, {"insert", "--app-path", app, "--surah", "2", "--first", "285", "--last",
-                                                  "286", "--mode", "all", "--cite", cite, "--format", "trace"});
+    const auto insert =
+        RunProgram(PELVARON_EXE, {"insert", "--app-path", app, "--surah", "2", "--first", "285", "--last",
+                                  "286", "--mode", "all", "--cite", cite, "--format", "trace"});
     ASSERT_EQ(insert.status, 0) << insert.err;
-    const auto dialog = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app},
-                                   std::string("search show\nsearch query akhir al-baqarah\nsearch pick 0\nsearch cite ") +
-                                       cite + "\nsearch insert\n");
+    const auto dialog =
+        RunProgram(PELVARON_EXE, {"dialog", "--app-path", app},
+                   std::string("search show\nsearch query akhir al-baqarah\nsearch pick 0\nsearch cite ") +
+                       cite + "\nsearch insert\n");
     ASSERT_EQ(dialog.status, 0) << dialog.err;
     const std::string opened = "Load frmCari\nSetWindowPos frmCari -1 272 240 480 288 0\n";
     EXPECT_EQ(dialog.out, opened + insert.out + "Unload frmCari\n");
   }
-  const auto state = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app}, "search show\nsearch query tiga qul\nsearch state\n");
+  const auto state = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app},
+                                "search show\nsearch query tiga qul\nsearch state\n");
   EXPECT_NE(state.out.find("results=3\nResult 0 \"112:1-4  Katakanlah"), std::string::npos) << state.out;
-  for (const char* bad : {"search query x\n", "search show\nsearch pick 0\n", "search show\nsearch cite apa\n"}) {
+  for (const char* bad :
+       {"search query x\n", "search show\nsearch pick 0\n", "search show\nsearch cite apa\n"}) {
     const auto refused = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app}, bad);
     EXPECT_EQ(refused.status, 2) << bad;
   }
@@ -95,16 +101,20 @@ TEST_F(DefaultPack, SearchFormInsertsWhatInsertDoes) {
 // The search form and `find` share one engine: a half-remembered query of each kind lists the
 // same verses in the same order in both.
 TEST_F(DefaultPack, SearchFormListsWhatFindDoes) {
-  for (const char* query : {"jadikanlah sabar dan sholat sebagai penolongmu", "tidak mengantk dan tidak tidur",
-                            "(QS. Luqman: 14)", "doa nabi yunus", "\u0648\u0644\u0627 \u062A\u0642\u0631\u0628\u0648\u0627 \u0627\u0644\u0632\u0646\u0627",
-                            "qul huwallahu ahad"}) {
+  for (const char* query :
+       {"jadikanlah sabar dan sholat sebagai penolongmu", "tidak mengantk dan tidak tidur",
+        "(QS. Luqman: 14)", "doa nabi yunus",
+        "\u0648\u0644\u0627 \u062A\u0642\u0631\u0628\u0648\u0627 \u0627\u0644\u0632\u0646\u0627",
+        "qul huwallahu ahad"}) {
     const auto found = RunProgram(PELVARON_EXE, {"find", "--app-path", app, "--limit", "50", query});
-    const auto form = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app}, std::string("search show\nsearch query ") + query + "\nsearch state\n");
+    const auto form = RunProgram(PELVARON_EXE, {"dialog", "--app-path", app},
+                                 std::string("search show\nsearch query ") + query + "\nsearch state\n");
     ASSERT_EQ(form.status, 0) << form.err;
     std::string fromFind, fromForm;
     for (std::size_t at = 0; at < found.out.size(); at = found.out.find('\n', at) + 1)
       fromFind += found.out.substr(at, found.out.find('\t', at) - at) + " ";
-    for (std::size_t at = form.out.find("Result "); at != std::string::npos; at = form.out.find("\nResult ", at + 1)) {
+    for (std::size_t at = form.out.find("Result "); at != std::string::npos;
+         at = form.out.find("\nResult ", at + 1)) {
       const std::size_t label = form.out.find('"', at) + 1;
       fromForm += form.out.substr(label, form.out.find("  ", label) - label) + " ";
     }

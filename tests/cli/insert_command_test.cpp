@@ -97,14 +97,16 @@ TEST_F(InsertCommandTest, WritesToAFile) {
 }
 
 TEST_F(InsertCommandTest, VersesOutsideTheSurahAreRefused) {
-  for (auto [first, last] : {std::pair{"1", "4"}, {"4", "4"}, {"0", "1"}, {"1", "0"}, {"-1", "2"}, {"1", "70000"}}) {
+  for (auto [first, last] :
+       {std::pair{"1", "4"}, {"4", "4"}, {"0", "1"}, {"1", "0"}, {"-1", "2"}, {"1", "70000"}}) {
     auto r = Run({"--surah", "1", "--first", first, "--last", last});
     EXPECT_EQ(r.status, 1) << first << ".." << last;
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("Ayat tidak ada!!!"), std::string::npos) << r.err;
   }
   EXPECT_EQ(Run({"--surah", "1", "--first", "3", "--last", "3"}).status, 0);  // equal to the count passes
-  EXPECT_EQ(Run({"--surah", "1", "--first", "3", "--last", "1"}).status, 0);  // first above last types no verse
+  EXPECT_EQ(Run({"--surah", "1", "--first", "3", "--last", "1"}).status,
+            0);  // first above last types no verse
 }
 
 TEST_F(InsertCommandTest, SurahsOutsideTheIndexAreRefused) {
@@ -128,12 +130,14 @@ TEST_F(InsertCommandTest, UsageErrorsExitWithTwo) {
 TEST_F(InsertCommandTest, OutputFormatFollowsTheOptionOrTheFileName) {
   const std::string trace = Expected(1, 1, 1, InsertWhat::All, true);
   const auto insert = [this](std::vector<std::string> args) {
-    args.insert(args.begin(), {"insert", "--app-path", f.temp.path().string(), "--surah", "1", "--first", "1", "--last", "1"});
+    args.insert(args.begin(), {"insert", "--app-path", f.temp.path().string(), "--surah", "1", "--first", "1",
+                               "--last", "1"});
     return RunProgram(PELVARON_EXE, args);
   };
   const auto text = insert({});
   EXPECT_EQ(text.status, 0) << text.err;
-  EXPECT_EQ(text.out.rfind("1.  Word1\n"), text.out.find('\n') + 1) << text.out;  // text, not trace, by default
+  EXPECT_EQ(text.out.rfind("1.  Word1\n"), text.out.find('\n') + 1)
+      << text.out;  // text, not trace, by default
   EXPECT_EQ(insert({"-o", "-"}).out, text.out);
   EXPECT_EQ(insert({"--format", "trace", "-o", "-"}).out, trace);
 
@@ -150,7 +154,8 @@ TEST_F(InsertCommandTest, OutputFormatFollowsTheOptionOrTheFileName) {
 TEST(CommandLine, UsageErrorsComeBeforeAnyDataIsRead) {
   testing::TempDir empty;  // no DataQuran: reading it would be exit 1
   const std::vector<std::vector<std::string>> cases{
-      {"insert", "--app-path", empty.path().string(), "--surah", "1", "--first", "1", "--last", "1", "--format", "docx"},
+      {"insert", "--app-path", empty.path().string(), "--surah", "1", "--first", "1", "--last", "1",
+       "--format", "docx"},
       {"frob"},
       {},
   };
@@ -167,8 +172,8 @@ TEST(CommandLine, UsageErrorsComeBeforeAnyDataIsRead) {
 
 TEST_F(InsertCommandTest, AMissingDataFolderFailsWithNoOutput) {
   testing::TempDir empty;
-  auto r = RunProgram(PELVARON_EXE, {"insert", "--app-path", empty.path().string(), "--surah", "1", "--first", "1",
-                                     "--last", "1"});
+  auto r = RunProgram(PELVARON_EXE, {"insert", "--app-path", empty.path().string(), "--surah", "1", "--first",
+                                     "1", "--last", "1"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("pelvaron: surahindex.mtf: file not found"), std::string::npos) << r.err;

@@ -36,10 +36,15 @@ std::map<std::string, std::string> Tree(const fs::path& root) {
   std::map<std::string, std::string> tree;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     const std::string name = fs::relative(entry.path(), root).string();
-    if (entry.is_symlink()) tree[name] = "-> " + fs::read_symlink(entry.path()).string();
-    else if (entry.is_directory()) tree[name] = "<folder>";
-    else if (const std::string bytes = ReadFile(entry.path()); bytes.size() < 100) tree[name] = bytes;
-    else tree[name] = std::to_string(bytes.size()) + " bytes, hash " + std::to_string(std::hash<std::string>{}(bytes));
+    if (entry.is_symlink())
+      tree[name] = "-> " + fs::read_symlink(entry.path()).string();
+    else if (entry.is_directory())
+      tree[name] = "<folder>";
+    else if (const std::string bytes = ReadFile(entry.path()); bytes.size() < 100)
+      tree[name] = bytes;
+    else
+      tree[name] =
+          std::to_string(bytes.size()) + " bytes, hash " + std::to_string(std::hash<std::string>{}(bytes));
   }
   return tree;
 }
@@ -49,8 +54,9 @@ class OutputSafety : public ::testing::Test {
   void SetUp() override { WriteSmallPack(f.folder, {300}); }
   ProgramResult Insert(const std::string& format, const fs::path& output, const RunOptions& options,
                        const std::string& last = "300") {
-    return RunProgram(PELVARON_EXE, {"insert", "--app-path", f.temp.path().string(), "--surah", "1", "--first", "1",
-                                     "--last", last, "--format", format, "-o", output.string()},
+    return RunProgram(PELVARON_EXE,
+                      {"insert", "--app-path", f.temp.path().string(), "--surah", "1", "--first", "1",
+                       "--last", last, "--format", format, "-o", output.string()},
                       options);
   }
   fs::path Out(const std::string& name) const { return f.temp.path() / "out" / name; }
@@ -68,8 +74,8 @@ TEST_F(OutputSafety, OutputsOverWhatIsReadAreRefusedAndNothingIsTouched) {
   fs::create_directory_symlink(data, Out("linked-folder"));
   const std::string app = f.temp.path().string();
   const auto insert = [&](const fs::path& output) {
-    return std::vector<std::string>{"insert", "--app-path", app, "--surah", "1", "--first", "1", "--last", "1",
-                                    "--format", "text", "-o", output.string()};
+    return std::vector<std::string>{"insert", "--app-path", app,        "--surah", "1",  "--first",      "1",
+                                    "--last", "1",          "--format", "text",    "-o", output.string()};
   };
   const auto pack = [&](const fs::path& out, std::vector<std::string> more = {}) {
     more.insert(more.begin(), {"pack", "--source", source.string(), "--out", out.string()});
@@ -84,12 +90,13 @@ TEST_F(OutputSafety, OutputsOverWhatIsReadAreRefusedAndNothingIsTouched) {
       {"a hard link to it", insert(Out("hard-link.txt")), Out("hard-link.txt"), aqo},
       {"a symbolic link to it", insert(Out("symbolic-link.txt")), Out("symbolic-link.txt"), aqo},
       {"a new file in DataQuran", insert(data / "new.txt"), data / "new.txt", data},
-      {"DataQuran through a linked folder", insert(Out("linked-folder") / "new.txt"), Out("linked-folder") / "new.txt", data},
+      {"DataQuran through a linked folder", insert(Out("linked-folder") / "new.txt"),
+       Out("linked-folder") / "new.txt", data},
       {"DataQuran itself", insert(data), data, data},
       {"pack onto its source", pack(source), source, source},
       {"pack into its source", pack(source / "DataQuran"), source / "DataQuran", source},
-      {"pack over its notes file",
-       pack(Out("pack"), {"--notes", Out("pack/AQO2.TXT").string()}), Out("pack/AQO2.TXT"), Out("pack/AQO2.TXT")},
+      {"pack over its notes file", pack(Out("pack"), {"--notes", Out("pack/AQO2.TXT").string()}),
+       Out("pack/AQO2.TXT"), Out("pack/AQO2.TXT")},
   };
   const auto before = Tree(f.temp.path());
   for (const auto& c : cases) {
@@ -118,7 +125,8 @@ TEST_F(OutputSafety, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
   };
   fs::create_directories(Out("folder"));
   WriteFile(Out("read-only.out"), "old contents\n");
-  fs::permissions(Out("read-only.out"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(Out("read-only.out"),
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   for (const char* format : {"trace", "text", "docx"}) {
     for (const auto& c : cases) {
       const std::string what = std::string(format) + " to " + c.what;
@@ -158,12 +166,15 @@ TEST_F(OutputSafety, AFailedPackLeavesTheFolderAsItWas) {
   for (std::string name : {"surahindex.mtf", "AQO2.TXT", "GROUP_KATA.dat", "LICENSE.txt"})
     WriteFile(Out("pack") / name, "old " + name);
   const auto before = Tree(Out("pack"));
-  const auto run = RunProgram(PELVARON_EXE, {"pack", "--source", source.string(), "--out", Out("pack").string()},
-                              {"", 12000, nullptr});
+  const auto run =
+      RunProgram(PELVARON_EXE, {"pack", "--source", source.string(), "--out", Out("pack").string()},
+                 {"", 12000, nullptr});
   EXPECT_EQ(run.status, 1) << run.err;
   EXPECT_NE(run.err.find((Out("pack") / "LICENSE.txt").string()), std::string::npos) << run.err;
   EXPECT_EQ(Tree(Out("pack")), before);
-  EXPECT_EQ(RunProgram(PELVARON_EXE, {"pack", "--source", source.string(), "--out", Out("pack").string()}).status, 0);
+  EXPECT_EQ(
+      RunProgram(PELVARON_EXE, {"pack", "--source", source.string(), "--out", Out("pack").string()}).status,
+      0);
   EXPECT_NE(ReadFile(Out("pack") / "AQO2.TXT"), "old AQO2.TXT");
 }
 
@@ -195,7 +206,9 @@ TEST_F(OutputSafety, AnInterruptedRunLeavesTheOldFileAndNoTemporaryFile) {
     const ProgramResult run = Insert(format, file, {"", std::nullopt, interrupt}, "32000");
     ASSERT_TRUE(caughtMidRun) << format << ": the run ended before it could be interrupted";
     EXPECT_EQ(run.status, 128 + signal) << format << ": " << run.err;
-    EXPECT_EQ(Tree(file.parent_path()), (std::map<std::string, std::string>{{"result.out", "old contents\n"}})) << format;
+    EXPECT_EQ(Tree(file.parent_path()),
+              (std::map<std::string, std::string>{{"result.out", "old contents\n"}}))
+        << format;
   }
 }
 

@@ -55,9 +55,9 @@ class DamagedPackTest : public ::testing::Test {
   static ProgramResult Insert(const fs::path& appPath) {
     ProgramResult all;
     for (const char* surah : {"1", "2"}) {
-      auto r = RunProgram("timeout", {"60", PELVARON_EXE, "insert", "--app-path", appPath.string(), "--surah", surah,
-                                      "--first", "1", "--last", surah[0] == '1' ? "7" : "40", "--mode", "all",
-                                      "--line-per-verse", "--format", "trace"});
+      auto r = RunProgram("timeout", {"60", PELVARON_EXE, "insert", "--app-path", appPath.string(), "--surah",
+                                      surah, "--first", "1", "--last", surah[0] == '1' ? "7" : "40", "--mode",
+                                      "all", "--line-per-verse", "--format", "trace"});
       all.out += r.out;
       all.err += r.err;
       all.status = r.status;
@@ -91,7 +91,8 @@ class DamagedPackTest : public ::testing::Test {
   // screen updating switched back on when a verse fails.
   static bool IsPrefixOfClean(std::string out) {
     const std::string restored = "ScreenUpdating True\n";
-    if (out.size() >= restored.size() && out.compare(out.size() - restored.size(), restored.size(), restored) == 0)
+    if (out.size() >= restored.size() &&
+        out.compare(out.size() - restored.size(), restored.size(), restored) == 0)
       out.resize(out.size() - restored.size());
     return clean_->out.compare(0, out.size(), out) == 0;
   }
@@ -127,7 +128,8 @@ TEST_F(DamagedPackTest, FlippedIndexBytes) {
       RunDamaged(file, [&](const fs::path& path) {
         std::string bytes = Slurp(path);
         // Damage the entries the run reads: the first few hundred.
-        const auto at = std::uniform_int_distribution<std::size_t>(0, std::min<std::size_t>(bytes.size(), 400) - 1)(random);
+        const auto at = std::uniform_int_distribution<std::size_t>(
+            0, std::min<std::size_t>(bytes.size(), 400) - 1)(random);
         bytes[at] = static_cast<char>(bytes[at] ^ (1 << (flip + 4)));
         Spill(path, bytes);
       });

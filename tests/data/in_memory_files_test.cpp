@@ -38,7 +38,8 @@ TEST(InMemoryFiles, AFileNotHeldIsMissing) {
   ModuleState state;
   state.Files = std::make_shared<InMemoryFiles>(files);
   state.AppPath = "/data";
-  ExpectError(ErrorKind::File, "Note Per Kata.idx", [&] { IndexedFile pair(state, IndexedPair::NotePerKata); });
+  ExpectError(ErrorKind::File, "Note Per Kata.idx",
+              [&] { IndexedFile pair(state, IndexedPair::NotePerKata); });
   EXPECT_EQ(ReadArabicLine(state, 1, 1), "x");
 }
 

@@ -20,7 +20,8 @@ class LatinText : public ::testing::Test {
 };
 
 TEST_F(LatinText, ReadsAVerseAndAllLinesWithEitherLineEndAndABom) {
-  for (const std::string& text : {std::string("a\r\nb\r\nc\r\nd\r\ne\r\n"), std::string("\xEF\xBB\xBF" "a\nb\nc\nd\ne")}) {
+  for (const std::string& text : {std::string("a\r\nb\r\nc\r\nd\r\ne\r\n"), std::string("\xEF\xBB\xBF"
+                                                                                        "a\nb\nc\nd\ne")}) {
     f.folder.Write("latin.txt", text);
     EXPECT_EQ(ReadLatinLine(f.state, 1, 1), "a");
     EXPECT_EQ(ReadLatinLine(f.state, 2, 2), "e");

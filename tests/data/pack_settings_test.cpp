@@ -18,10 +18,8 @@ TEST(PackSettings, LinesAreKeyEqualsValue) {
   };
   for (const Case& c : {Case{"ArabicFont=Amiri Quran\r\n", "Amiri Quran"},
                         Case{"[Pelvaron]\n; a comment\n  ArabicFont =  Amiri Quran  \n", "Amiri Quran"},
-                        Case{"ArabicFont=A\nArabicFont=B", "B"},
-                        Case{"ArabicFont=x=y\r", "x=y"},
-                        Case{"ArabicFont\nOther=1\n", "-"},
-                        Case{"", "-"}}) {
+                        Case{"ArabicFont=A\nArabicFont=B", "B"}, Case{"ArabicFont=x=y\r", "x=y"},
+                        Case{"ArabicFont\nOther=1\n", "-"}, Case{"", "-"}}) {
     const auto settings = ParseSettings(c.text);
     const auto it = settings.find("ArabicFont");
     EXPECT_EQ(it == settings.end() ? "-" : it->second, c.font) << c.text;

@@ -51,7 +51,10 @@ TEST(LoadSurahIndex, Loads114RecordsAndPositions) {
 
 TEST(LoadSurahIndex, NamesAreDecodedFromWindows1252) {
   DataFixture f;
-  f.folder.WriteSurahIndex({{"Ma\xef" "dah", 1, 0}});
+  f.folder.WriteSurahIndex(
+      {{"Ma\xef"
+        "dah",
+        1, 0}});
   f.folder.WritePositions({0});
   f.Load();
   EXPECT_EQ(TrimmedName(f.state.SurahTable[1]), "Ma\u00efdah");

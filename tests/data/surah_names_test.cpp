@@ -15,7 +15,8 @@ std::string Names(int count, const std::string& lineEnd = "\n") {
 }
 
 TEST(SurahNames, ReadsEachLineEndAndABom) {
-  for (const std::string& text : {Names(114), Names(114, "\r\n"), "\xEF\xBB\xBF" + Names(114), Names(113) + "\u0633114"}) {
+  for (const std::string& text :
+       {Names(114), Names(114, "\r\n"), "\xEF\xBB\xBF" + Names(114), Names(113) + "\u0633114"}) {
     testing::DataFixture f;
     f.state.AppPath = f.temp.path();
     f.folder.Write("surahnames.txt", text);
@@ -32,9 +33,10 @@ TEST(SurahNames, MissingShortOrEmptyIsAnErrorNamingTheFileAndLine) {
     ErrorKind kind;
     std::string message;
   };
-  for (const Case& c : std::vector<Case>{{"missing", "", ErrorKind::File, "surahnames.txt"},
-                                         {"short", Names(113), ErrorKind::PastEnd, "113 names, 114 needed"},
-                                         {"blank line", Names(4) + "  \n" + Names(109), ErrorKind::BadRecord, "line 5 is empty"}}) {
+  for (const Case& c : std::vector<Case>{
+           {"missing", "", ErrorKind::File, "surahnames.txt"},
+           {"short", Names(113), ErrorKind::PastEnd, "113 names, 114 needed"},
+           {"blank line", Names(4) + "  \n" + Names(109), ErrorKind::BadRecord, "line 5 is empty"}}) {
     testing::DataFixture f;
     f.state.AppPath = f.temp.path();
     if (!c.text.empty()) f.folder.Write("surahnames.txt", c.text);

@@ -125,13 +125,17 @@ TEST(DocumentSinkParagraphs, EndKeyScreenUpdatingAndYieldChangeNothing) {
 
 TEST(DocumentSinkText, ControlCharactersBecomeTabsBreaksParagraphsOrReplacements) {
   DocumentSink sink;
-  sink.TypeText("a\tb\nc\rd\x01" "e\xff");
+  sink.TypeText(
+      "a\tb\nc\rd\x01"
+      "e\xff");
   const auto& paragraphs = sink.document().paragraphs;
   ASSERT_EQ(paragraphs.size(), 2u);
   EXPECT_EQ(paragraphs[0].PlainText(), "a\tb\nc");
   EXPECT_EQ(paragraphs[0].runs.at(1).kind, Inline::Tab);
   EXPECT_EQ(paragraphs[0].runs.at(3).kind, Inline::Break);
-  EXPECT_EQ(paragraphs[1].PlainText(), "d\uFFFD" "e\uFFFD");
+  EXPECT_EQ(paragraphs[1].PlainText(),
+            "d\uFFFD"
+            "e\uFFFD");
 }
 
 TEST(DocumentSinkFailures, BadSizeOrAlignmentFailsAndKeepsWhatWasTyped) {
@@ -152,11 +156,21 @@ TEST(DocumentSinkFailures, BadSizeOrAlignmentFailsAndKeepsWhatWasTyped) {
 
 TEST(SymbolCharacter, NumbersBecomeCharactersXmlCanCarry) {
   const std::pair<int32_t, char32_t> cases[] = {
-      {0x0627, U'\u0627'},  {0x06DD, U'\u06DD'},  {0x1F600, U'\U0001F600'},
-      {-4096, U'\uF000'},   {-4010, U'\uF056'},   {-1, kReplacementCharacter},  // U+FFFF
-      {0, kReplacementCharacter},  {1, kReplacementCharacter},  {9, U'\t'},
-      {0xD800, kReplacementCharacter}, {0xFFFE, kReplacementCharacter}, {0x110000, kReplacementCharacter},
-      {-65536, kReplacementCharacter}, {INT32_MIN, kReplacementCharacter}, {INT32_MAX, kReplacementCharacter},
+      {0x0627, U'\u0627'},
+      {0x06DD, U'\u06DD'},
+      {0x1F600, U'\U0001F600'},
+      {-4096, U'\uF000'},
+      {-4010, U'\uF056'},
+      {-1, kReplacementCharacter},  // U+FFFF
+      {0, kReplacementCharacter},
+      {1, kReplacementCharacter},
+      {9, U'\t'},
+      {0xD800, kReplacementCharacter},
+      {0xFFFE, kReplacementCharacter},
+      {0x110000, kReplacementCharacter},
+      {-65536, kReplacementCharacter},
+      {INT32_MIN, kReplacementCharacter},
+      {INT32_MAX, kReplacementCharacter},
   };
   for (const auto& [number, expected] : cases)
     EXPECT_EQ(static_cast<uint32_t>(SymbolCharacter(number)), static_cast<uint32_t>(expected)) << number;

@@ -103,14 +103,16 @@ TEST(DocxWriterXml, ItalicRunsBetweenItsSwitchesOnly) {
   const pugi::xml_node italic = xml.child("w:document").child("w:body").child("w:p").child("w:r");
   EXPECT_EQ(ChildNames(italic.child("w:rPr")), (std::vector<std::string>{"w:i", "w:iCs", "w:sz", "w:szCs"}));
   EXPECT_STREQ(italic.child("w:t").text().get(), "1. Bismillāh");
-  EXPECT_EQ(ChildNames(italic.next_sibling("w:r").child("w:rPr")), (std::vector<std::string>{"w:sz", "w:szCs"}));
+  EXPECT_EQ(ChildNames(italic.next_sibling("w:r").child("w:rPr")),
+            (std::vector<std::string>{"w:sz", "w:szCs"}));
 }
 
 TEST(DocxWriterXml, DefaultFontHasTheArabicFaceInItsComplexScriptSlot) {
   DocxOptions options;
   options.arabicFont = "Scheherazade New";
   const pugi::xml_document xml = Parse(Part(SampleDocument(), "word/styles.xml", options));
-  const pugi::xml_node rPr = xml.child("w:styles").child("w:docDefaults").child("w:rPrDefault").child("w:rPr");
+  const pugi::xml_node rPr =
+      xml.child("w:styles").child("w:docDefaults").child("w:rPrDefault").child("w:rPr");
   EXPECT_STREQ(rPr.child("w:rFonts").attribute("w:cs").value(), "Scheherazade New");
   EXPECT_STREQ(rPr.child("w:rFonts").attribute("w:ascii").value(), options.latinFont.c_str());
 }
@@ -136,13 +138,17 @@ TEST(DocxWriterXml, CarriedFontIsNamedInTheFontTableAndTheSettings) {
   options.title = "Al-Quran 2:1\u201320";
   const Document document = SampleDocument();
   const pugi::xml_document fonts = Parse(Part(document, "word/fontTable.xml", options));
-  const pugi::xml_node arabic = fonts.child("w:fonts").find_child_by_attribute("w:font", "w:name", "Amiri Quran");
+  const pugi::xml_node arabic =
+      fonts.child("w:fonts").find_child_by_attribute("w:font", "w:name", "Amiri Quran");
   const std::string key = arabic.child("w:embedRegular").attribute("w:fontKey").value();
   EXPECT_EQ(key, FontKeyFor(options.embeddedArabicFont));
   EXPECT_STREQ(arabic.child("w:embedRegular").attribute("r:id").value(), "rId1");
-  EXPECT_NE(Part(document, "word/_rels/fontTable.xml.rels", options).find("Target=\"fonts/font1.odttf\""), std::string::npos);
-  EXPECT_EQ(ObfuscateFont(Part(document, "word/fonts/font1.odttf", options), key), options.embeddedArabicFont);
-  EXPECT_TRUE(Parse(Part(document, "word/settings.xml", options)).child("w:settings").child("w:embedTrueTypeFonts"));
+  EXPECT_NE(Part(document, "word/_rels/fontTable.xml.rels", options).find("Target=\"fonts/font1.odttf\""),
+            std::string::npos);
+  EXPECT_EQ(ObfuscateFont(Part(document, "word/fonts/font1.odttf", options), key),
+            options.embeddedArabicFont);
+  EXPECT_TRUE(
+      Parse(Part(document, "word/settings.xml", options)).child("w:settings").child("w:embedTrueTypeFonts"));
   EXPECT_NE(Part(document, "[Content_Types].xml", options).find("Extension=\"odttf\""), std::string::npos);
   const pugi::xml_document core = Parse(Part(document, "docProps/core.xml", options));
   EXPECT_STREQ(core.child("cp:coreProperties").child_value("dc:title"), "Al-Quran 2:1\u201320");
@@ -151,7 +157,9 @@ TEST(DocxWriterXml, CarriedFontIsNamedInTheFontTableAndTheSettings) {
   // Without a font file: still named, not carried.
   const pugi::xml_document bare = Parse(Part(document, "word/fontTable.xml"));
   EXPECT_TRUE(bare.child("w:fonts").find_child_by_attribute("w:font", "w:name", "Amiri Quran"));
-  EXPECT_FALSE(bare.child("w:fonts").find_child_by_attribute("w:font", "w:name", "Amiri Quran").child("w:embedRegular"));
+  EXPECT_FALSE(bare.child("w:fonts")
+                   .find_child_by_attribute("w:font", "w:name", "Amiri Quran")
+                   .child("w:embedRegular"));
   EXPECT_FALSE(Parse(Part(document, "word/settings.xml")).child("w:settings").child("w:embedTrueTypeFonts"));
   for (const PackagePart& part : BuildDocxParts(document, {})) EXPECT_NE(part.name, "word/fonts/font1.odttf");
 }

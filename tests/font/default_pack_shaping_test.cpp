@@ -20,8 +20,8 @@ namespace pelvaron::testing {
 namespace {
 
 struct Faults {
-  int missing = 0;         // glyph 0
-  int dottedCircles = 0;   // the font's U+25CC glyph
+  int missing = 0;        // glyph 0
+  int dottedCircles = 0;  // the font's U+25CC glyph
   bool operator==(const Faults&) const = default;
 };
 

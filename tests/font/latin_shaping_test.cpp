@@ -54,7 +54,8 @@ TEST(DefaultPackLatinShaping, EveryLineHasAGlyphForEveryCharacter) {
   LoadModuleState(state, appPath);
   const std::vector<std::string> lines = ReadLatinLines(state);
   EXPECT_EQ(lines.size(), 6236u);
-  for (const char* file : {PELVARON_LATIN_SERIF_FILE, PELVARON_LATIN_SERIF_ITALIC_FILE, PELVARON_LATIN_SANS_FILE}) {
+  for (const char* file :
+       {PELVARON_LATIN_SERIF_FILE, PELVARON_LATIN_SERIF_ITALIC_FILE, PELVARON_LATIN_SANS_FILE}) {
     const LatinShaper shaper(file);
     ASSERT_TRUE(shaper.loaded()) << file;
     // The check sees a fault where there is one: no Latin font has a CJK ideograph.

@@ -82,8 +82,8 @@ TEST_F(AboutBoxTest, AboutTwiceUsesTheOneInstanceAndLeavesTheModeAlone) {
   forms::Form* first = &about();
   app.OnAboutClicked();
   EXPECT_EQ(first, &about());
-  EXPECT_EQ(TakeLines(), (Lines{"Load frmPilih", "SetWindowPos frmPilih -1 394 313 235 142 0", "Load frmabout",
-                                "SetWindowPos frmabout -1 431 318 162 132 0"}));
+  EXPECT_EQ(TakeLines(), (Lines{"Load frmPilih", "SetWindowPos frmPilih -1 394 313 235 142 0",
+                                "Load frmabout", "SetWindowPos frmabout -1 431 318 162 132 0"}));
   EXPECT_EQ(state.InsertMode, 2);
 }
 
@@ -91,8 +91,8 @@ TEST_F(AboutBoxTest, Label4LeavesItOpenAndEveryOtherClickClosesIt) {
   app.OnAboutClicked();
   runtime.UserClick(about(), "Label4");
   EXPECT_TRUE(about().Loaded());
-  for (const char* target : {"", "Label1", "Label2", "Label3", "Label5", "Label6", "Label7", "Label8", "Label9",
-                             "Shape1"}) {
+  for (const char* target :
+       {"", "Label1", "Label2", "Label3", "Label5", "Label6", "Label7", "Label8", "Label9", "Shape1"}) {
     SCOPED_TRACE(target);
     app.OnAboutClicked();
     ASSERT_TRUE(about().Loaded());

@@ -65,7 +65,8 @@ TEST_F(MenuButtons, TheChosenLayoutAndLatinFollowTheVerseDialogAndTheSearchForm)
   TakeLines();
   PressOk();
   const Lines shown = TakeLines();
-  EXPECT_TRUE(!shown.empty() && shown[0].find("latin.txt") != std::string::npos) << (shown.empty() ? "" : shown[0]);
+  EXPECT_TRUE(!shown.empty() && shown[0].find("latin.txt") != std::string::npos)
+      << (shown.empty() ? "" : shown[0]);
   EXPECT_TRUE(TakeDocument().empty());
   app.OnSearchClicked();
   EXPECT_EQ(app.SearchForm().form().Combo("cbJenis").ListIndex(), 4);  // "Arab dan Latin" after Get Ayat

@@ -42,15 +42,17 @@ int main(int argc, char** argv) {
     positions.push_back(std::to_string((s - 1) * 4));
   }
   Seed(root / "surah_index", "full", Escaped(EncodeSurahIndex(surahs)) + EncodeLines(positions) + "\x01");
-  Seed(root / "surah_index", "short", Escaped(EncodeSurahIndex({surahs[0]})) + "  12 abc\r\n7.5\r\n" + "\x00");
+  Seed(root / "surah_index", "short",
+       Escaped(EncodeSurahIndex({surahs[0]})) + "  12 abc\r\n7.5\r\n" + "\x00");
 
   const auto groups = EncodeIndexedPair({"in the name", "of God[3]", std::string("\x00\x01\x00\x02", 4), ""});
   for (int k = 1; k <= 4; ++k)
     Seed(root / "indexed_record", "record" + std::to_string(k),
          Escaped(groups.index) + groups.data + static_cast<char>(k + 2));
 
-  const std::string lines = EncodeLines({ArabicLine({{GlyphPieceText('1', 0x628), GlyphPieceText('2', 0x633)}}),
-                                         "6| _" + GlyphPieceText('3', 0x645) + "_6| _", "no marker"});
+  const std::string lines =
+      EncodeLines({ArabicLine({{GlyphPieceText('1', 0x628), GlyphPieceText('2', 0x633)}}),
+                   "6| _" + GlyphPieceText('3', 0x645) + "_6| _", "no marker"});
   Seed(root / "arabic_line", "verse1", lines + std::string("\x00\x80\x01\x80", 4));
   Seed(root / "arabic_line", "verse2", lines + std::string("\x00\x80\x02\x80", 4));
 
@@ -60,8 +62,13 @@ int main(int argc, char** argv) {
   Seed(root / "note_markers", "two", "in the name of God[1] and [ 2 ] more");
   Seed(root / "note_markers", "radix", "x[&H10]y] z[");
 
-  const char* queries[] = {"QS. Al-Baqarah [2]: 255", "al baqoroh 255-257", "\"tidak tidur\" kursinya",
-                           "\u0627\u0644\u0628\u0642\u0631\u0629 \u0662\u0665\u0665", "yaasiin", "2 : 9999999"};
-  for (std::size_t i = 0; i < std::size(queries); ++i) Seed(root / "search_query", "q" + std::to_string(i), queries[i]);
+  const char* queries[] = {"QS. Al-Baqarah [2]: 255",
+                           "al baqoroh 255-257",
+                           "\"tidak tidur\" kursinya",
+                           "\u0627\u0644\u0628\u0642\u0631\u0629 \u0662\u0665\u0665",
+                           "yaasiin",
+                           "2 : 9999999"};
+  for (std::size_t i = 0; i < std::size(queries); ++i)
+    Seed(root / "search_query", "q" + std::to_string(i), queries[i]);
   return 0;
 }

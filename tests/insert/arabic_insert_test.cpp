@@ -10,10 +10,10 @@
 namespace pelvaron {
 namespace {
 
-using ::testing::ElementsAre;
-using testing::ExpectError;
-using ::testing::ElementsAreArray;
 using testing::DataFixture;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using testing::ExpectError;
 
 const std::vector<std::string> kVerseStart = {"ScreenUpdating False", "Font.Size 14", "RtlRun", "RtlPara",
                                               "ParagraphFormat.Alignment 3"};
@@ -47,11 +47,14 @@ class InsertArabicTest : public ::testing::Test {
 TEST_F(InsertArabicTest, WorkedExampleOneWordOfTwoPieces) {
   Lines({"2|5000_1|6000_6| _"});
   EXPECT_THAT(Insert(1, 1, false),
-              ElementsAreArray(Join({{"RtlPara"}, kVerseStart,
-                                     {"Font.Name \"HQPB1\"", "InsertSymbol 1904 \"HQPB1\" True 0", "Font.Name \"HQPB2\"",
-                                      "InsertSymbol 904 \"HQPB2\" True 0", "Font.Name \"(normal text)\"",
-                                      "TypeText \" \""},
-                                     kVerseEnd, {"TypeParagraph"}, kClosing})));
+              ElementsAreArray(Join(
+                  {{"RtlPara"},
+                   kVerseStart,
+                   {"Font.Name \"HQPB1\"", "InsertSymbol 1904 \"HQPB1\" True 0", "Font.Name \"HQPB2\"",
+                    "InsertSymbol 904 \"HQPB2\" True 0", "Font.Name \"(normal text)\"", "TypeText \" \""},
+                   kVerseEnd,
+                   {"TypeParagraph"},
+                   kClosing})));
 }
 
 TEST_F(InsertArabicTest, AnEmptyRangeStillOpensAndClosesTheParagraph) {
@@ -100,9 +103,10 @@ TEST_F(InsertArabicTest, TheBlankPieceTypesNothingButSelectsNormalText) {
   Lines({"6| _1|5000_6| _x|5001_6| _"});
   const auto trace = Insert(1, 1, true);
   EXPECT_THAT(std::vector<std::string>(trace.begin() + 6, trace.begin() + 14),
-              ElementsAre("Font.Name \"HQPB1\"", "InsertSymbol 904 \"HQPB1\" True 0", "Font.Name \"(normal text)\"",
-                          "TypeText \" \"", "Font.Name \"(normal text)\"", "InsertSymbol 905 \"(normal text)\" True 0",
-                          "Font.Name \"(normal text)\"", "TypeText \" \""));
+              ElementsAre("Font.Name \"HQPB1\"", "InsertSymbol 904 \"HQPB1\" True 0",
+                          "Font.Name \"(normal text)\"", "TypeText \" \"", "Font.Name \"(normal text)\"",
+                          "InsertSymbol 905 \"(normal text)\" True 0", "Font.Name \"(normal text)\"",
+                          "TypeText \" \""));
 }
 
 TEST_F(InsertArabicTest, AnEmptyPieceIsCharacterMinus4096) {
@@ -158,11 +162,12 @@ namespace {
 // only when they change, "(normal text)" never given to the document as a font name, and
 // the document's own font back after the Arabic.
 TEST(QuranFontSetting, TypesEachVerseAsRunsOfOneFont) {
-  const std::vector<std::string> start = {"ScreenUpdating False", "RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"};
+  const std::vector<std::string> start = {"ScreenUpdating False", "RtlRun", "RtlPara",
+                                          "ParagraphFormat.Alignment 3"};
   const std::vector<std::string> sizes = {"Font.Size 14", "Font.SizeBi 14"};
   const std::vector<std::string> amiri = {"Font.Name \"Amiri Quran\"", "Font.NameBi \"Amiri Quran\""};
-  const std::vector<std::string> closing = {"EndKey 5", "TypeParagraph", "Font.Reset", "LtrPara", "LtrRun",
-                                            "ParagraphFormat.Alignment 3"};
+  const std::vector<std::string> closing = {"EndKey 5", "TypeParagraph", "Font.Reset",
+                                            "LtrPara",  "LtrRun",        "ParagraphFormat.Alignment 3"};
   struct Case {
     const char* what;
     std::vector<std::string> lines;
@@ -170,17 +175,36 @@ TEST(QuranFontSetting, TypesEachVerseAsRunsOfOneFont) {
   } cases[] = {
       {"two verses of normal text: one run each, fonts and sizes once",
        {"6|5673_6|5672_6| _6|5671_6| _", "6|5674_6| _"},
-       Join({{"ScreenUpdating False"}, sizes, {"RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"}, amiri,
-             {"TypeText \"بة ا \""}, kVerseEnd, start, {"TypeText \"ت \""}, kVerseEnd, closing})},
+       Join({{"ScreenUpdating False"},
+             sizes,
+             {"RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"},
+             amiri,
+             {"TypeText \"بة ا \""},
+             kVerseEnd,
+             start,
+             {"TypeText \"ت \""},
+             kVerseEnd,
+             closing})},
       {"a glyph font inside a verse is a run of its own, in both font slots",
        {"1|6000_6|5671_6| _"},
-       Join({{"ScreenUpdating False"}, sizes, {"RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"}, amiri,
+       Join({{"ScreenUpdating False"},
+             sizes,
+             {"RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"},
+             amiri,
              {"TypeText \"ا\"", "Font.Name \"HQPB1\"", "Font.NameBi \"HQPB1\"", "TypeText \"ݰ\""},
-             amiri, {"TypeText \" \""}, kVerseEnd, closing})},
+             amiri,
+             {"TypeText \" \""},
+             kVerseEnd,
+             closing})},
       {"a number text cannot carry stays a symbol, in the pack's font",
        {"6|5671_6|4109_6| _"},
-       Join({{"ScreenUpdating False"}, sizes, {"RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"}, amiri,
-             {"InsertSymbol 13 \"Amiri Quran\" True 0", "TypeText \"ا \""}, kVerseEnd, closing})},
+       Join({{"ScreenUpdating False"},
+             sizes,
+             {"RtlRun", "RtlPara", "ParagraphFormat.Alignment 3"},
+             amiri,
+             {"InsertSymbol 13 \"Amiri Quran\" True 0", "TypeText \"ا \""},
+             kVerseEnd,
+             closing})},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

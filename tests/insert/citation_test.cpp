@@ -18,7 +18,8 @@ class Citation : public ::testing::Test {
     testing::WriteSmallPack(f.folder, {3, 12});
     f.Load();
     std::string names;
-    for (int s = 1; s <= kSurahCount; ++s) names += s == 2 ? "\u0627\u0644\u0628\u0642\u0631\u0629\n" : "\u0633\u0648\u0631\u0629\n";
+    for (int s = 1; s <= kSurahCount; ++s)
+      names += s == 2 ? "\u0627\u0644\u0628\u0642\u0631\u0629\n" : "\u0633\u0648\u0631\u0629\n";
     f.folder.Write("surahnames.txt", names);
   }
   // The trace lines after the last verse's translation paragraph and the empty one after it.
@@ -39,12 +40,17 @@ TEST_F(Citation, EachStyleTypesOneParagraph) {
   };
   for (const Case& c : std::vector<Case>{
            {CiteStyle::Qs, 2, 2, {"TypeParagraph", "TypeText \"(QS. Surah2 [2]: 2)\"", "TypeParagraph"}},
-           {CiteStyle::Qs, 10, 12, {"TypeParagraph", "TypeText \"(QS. Surah2 [2]: 10\u201312)\"", "TypeParagraph"}},
+           {CiteStyle::Qs,
+            10,
+            12,
+            {"TypeParagraph", "TypeText \"(QS. Surah2 [2]: 10\u201312)\"", "TypeParagraph"}},
            {CiteStyle::Short, 1, 2, {"TypeParagraph", "TypeText \"(QS 2:1\u20132)\"", "TypeParagraph"}},
-           {CiteStyle::Arabic, 11, 12,
+           {CiteStyle::Arabic,
+            11,
+            12,
             {"RtlPara", "RtlRun", "Font.Name \"(normal text)\"",
-             "TypeText \"[\u0627\u0644\u0628\u0642\u0631\u0629: \u0661\u0661\u2013\u0661\u0662]\"", "TypeParagraph",
-             "LtrPara", "LtrRun"}}}) {
+             "TypeText \"[\u0627\u0644\u0628\u0642\u0631\u0629: \u0661\u0661\u2013\u0661\u0662]\"",
+             "TypeParagraph", "LtrPara", "LtrRun"}}}) {
     f.traceText.str("");
     EXPECT_EQ(Tail({2, c.first, c.last, InsertWhat::Translation, true, c.style}, c.tail.size()), c.tail);
   }
@@ -60,7 +66,8 @@ TEST_F(Citation, NamesTheRangeTheTranslationTookAndNothingWhenStopped) {
     changed.lastVerse = 3;
     return changed;
   };
-  EXPECT_TRUE(RunInsertRequest(f.state, f.trace, {2, 1, 2, InsertWhat::All, true, CiteStyle::Short}, narrowed));
+  EXPECT_TRUE(
+      RunInsertRequest(f.state, f.trace, {2, 1, 2, InsertWhat::All, true, CiteStyle::Short}, narrowed));
   EXPECT_EQ(f.Trace()[f.Trace().size() - 2], "TypeText \"(QS 2:1\u20133)\"");
   f.traceText.str("");
   EXPECT_FALSE(RunInsertRequest(f.state, f.trace, {2, 1, 2, InsertWhat::All, true, CiteStyle::Short},

@@ -31,7 +31,7 @@ class RecordingFrame : public InsertionFrame {
 struct FrameCase {
   const char* what;
   InsertRequest request;
-  bool removeArabic;       // the Arabic file is gone: the insertion fails after its first operations
+  bool removeArabic;  // the Arabic file is gone: the insertion fails after its first operations
   bool stopBeforeTranslation;
   const char* name;
   int verseCount;
@@ -43,7 +43,12 @@ TEST(InsertionFrame, OneBeginAndOneEndAroundEveryInsertionWhateverItsEnd) {
       {"one verse", {1, 2, 2, InsertWhat::Arabic, true}, false, false, "Al-Quran 1:2", 1},
       {"translation only", {2, 2, 3, InsertWhat::Translation, true}, false, false, "Al-Quran 2:2\u20133", 2},
       {"a failure", {2, 1, 3, InsertWhat::Arabic, true}, true, false, "Al-Quran 2:1\u20133", 3},
-      {"stopped before the translation", {2, 1, 2, InsertWhat::All, true}, false, true, "Al-Quran 2:1\u20132", 2},
+      {"stopped before the translation",
+       {2, 1, 2, InsertWhat::All, true},
+       false,
+       true,
+       "Al-Quran 2:1\u20132",
+       2},
   };
   for (const FrameCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -64,7 +69,8 @@ TEST(InsertionFrame, OneBeginAndOneEndAroundEveryInsertionWhateverItsEnd) {
     EXPECT_EQ(threw, c.removeArabic);
     const std::size_t traced = f.traceText.str().size();
     EXPECT_GT(traced, 0u);
-    std::vector<std::string> expected{"Begin " + std::string(c.name) + " " + std::to_string(c.verseCount) + " @0"};
+    std::vector<std::string> expected{"Begin " + std::string(c.name) + " " + std::to_string(c.verseCount) +
+                                      " @0"};
     // The translation reports each of its verses, whatever the Arabic before it did.
     if (c.request.what != InsertWhat::Arabic && !c.removeArabic && !c.stopBeforeTranslation)
       for (int k = 1; k <= c.verseCount; ++k)

@@ -14,8 +14,8 @@
 namespace pelvaron {
 namespace {
 
-using ::testing::ElementsAre;
 using testing::DataFixture;
+using ::testing::ElementsAre;
 using testing::ExpectError;
 
 class LatinInsertTest : public ::testing::Test {
@@ -34,7 +34,8 @@ class LatinInsertTest : public ::testing::Test {
     RunInsertRequest(f.state, f.trace, request);
     std::vector<std::string> layout;
     for (const std::string& line : f.Trace()) {
-      if (line.starts_with("InsertSymbol") && (layout.empty() || layout.back() != "arabic")) layout.push_back("arabic");
+      if (line.starts_with("InsertSymbol") && (layout.empty() || layout.back() != "arabic"))
+        layout.push_back("arabic");
       if (line.starts_with("Font.Italic")) layout.push_back(line);
       if (line.starts_with("TypeText") && line != "TypeText \" \"") layout.push_back(line.substr(9));
     }
@@ -53,11 +54,12 @@ TEST_F(LatinInsertTest, Layouts) {
   const std::string on = "Font.Italic True", off = "Font.Italic False";
   EXPECT_THAT(Layout(Request(2, 1, 2, InsertWhat::Latin, false, false)),
               ElementsAre(on, "\"1. latin 4\"", "\"2. latin 5\"", off));
-  EXPECT_THAT(Layout(Request(1, 1, 2, InsertWhat::All, true, false)),
-              ElementsAre("arabic", on, "\"1. latin 1\"", "\"2. latin 2\"", off, "\"1.  Word1\"", "\"2.  Word2\""));
+  EXPECT_THAT(
+      Layout(Request(1, 1, 2, InsertWhat::All, true, false)),
+      ElementsAre("arabic", on, "\"1. latin 1\"", "\"2. latin 2\"", off, "\"1.  Word1\"", "\"2.  Word2\""));
   EXPECT_THAT(Layout(Request(1, 2, 3, InsertWhat::All, true, true)),
-              ElementsAre("arabic", on, "\"2. latin 2\"", off, "\"2.  Word2\"", "arabic", on, "\"3. latin 3\"", off,
-                          "\"3.  Word3\""));
+              ElementsAre("arabic", on, "\"2. latin 2\"", off, "\"2.  Word2\"", "arabic", on,
+                          "\"3. latin 3\"", off, "\"3.  Word3\""));
   EXPECT_THAT(Layout(Request(1, 1, 2, InsertWhat::All, false, true)),
               ElementsAre("arabic", "\"1.  Word1\"", "arabic", "\"2.  Word2\""));
   EXPECT_THAT(Layout(Request(1, 3, 3, InsertWhat::Translation, true, false)),
@@ -69,16 +71,16 @@ TEST_F(LatinInsertTest, Layouts) {
 
 TEST_F(LatinInsertTest, ParagraphFormat) {
   InsertLatinLines(f.state, f.trace, 7, {"a"});
-  EXPECT_THAT(f.Trace(), ElementsAre("LtrPara", "LtrRun", "ParagraphFormat.Alignment 0", "Font.Name \"(normal text)\"",
-                                     "Font.Size 10", "Font.Italic True", "TypeText \"7. a\"", "TypeParagraph",
-                                     "Font.Italic False"));
+  EXPECT_THAT(f.Trace(), ElementsAre("LtrPara", "LtrRun", "ParagraphFormat.Alignment 0",
+                                     "Font.Name \"(normal text)\"", "Font.Size 10", "Font.Italic True",
+                                     "TypeText \"7. a\"", "TypeParagraph", "Font.Italic False"));
 }
 
 TEST_F(LatinInsertTest, APackWithoutTheFileRefusesBeforeTyping) {
   std::filesystem::remove(f.temp.path() / "DataQuran" / "latin.txt");
-  for (const InsertRequest& r : {Request(1, 1, 1, InsertWhat::Latin, false, false),
-                                 Request(1, 1, 1, InsertWhat::All, true, false),
-                                 Request(1, 1, 1, InsertWhat::Arabic, true, true)}) {
+  for (const InsertRequest& r :
+       {Request(1, 1, 1, InsertWhat::Latin, false, false), Request(1, 1, 1, InsertWhat::All, true, false),
+        Request(1, 1, 1, InsertWhat::Arabic, true, true)}) {
     f.traceText.str("");
     ExpectError(ErrorKind::File, "latin.txt", [&] { RunInsertRequest(f.state, f.trace, r); });
     EXPECT_EQ(f.traceText.str(), "");

@@ -33,7 +33,8 @@ TEST(TraceSink, OneLinePerOperation) {
   sink.EndKey(5);
   sink.Yield();
   EXPECT_EQ(out.str(),
-            "ScreenUpdating False\nInsertSymbol -4096 \"HQPB5\" True 0\nTypeText \"a\\nb\"\nTypeParagraph\nEndKey 5\n"
+            "ScreenUpdating False\nInsertSymbol -4096 \"HQPB5\" True 0\nTypeText "
+            "\"a\\nb\"\nTypeParagraph\nEndKey 5\n"
             "Yield\n");
 }
 

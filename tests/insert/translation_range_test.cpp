@@ -9,9 +9,9 @@
 namespace pelvaron {
 namespace {
 
+using testing::DataFixture;
 using ::testing::ElementsAre;
 using testing::ExpectError;
-using testing::DataFixture;
 
 const char* const kSetup[] = {"LtrPara", "LtrRun", "ParagraphFormat.Alignment 3", "Font.Size 10"};
 

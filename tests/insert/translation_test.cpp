@@ -20,8 +20,12 @@ class TranslationTest : public ::testing::Test {
     f.folder.WritePositions({0, 7});
     f.Load();
   }
-  void Verses(const std::vector<std::vector<int>>& records) { f.folder.WriteGroupRecords("Ayat Per Kata", records); }
-  void Notes(const std::vector<std::vector<int>>& records) { f.folder.WriteGroupRecords("Note Per Kata", records); }
+  void Verses(const std::vector<std::vector<int>>& records) {
+    f.folder.WriteGroupRecords("Ayat Per Kata", records);
+  }
+  void Notes(const std::vector<std::vector<int>>& records) {
+    f.folder.WriteGroupRecords("Note Per Kata", records);
+  }
   DataFixture f;
 };
 

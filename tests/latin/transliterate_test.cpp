@@ -23,6 +23,8 @@ void ExpectRows(const std::vector<Row>& rows) {
 
 // The examples that must come out exactly.
 TEST(TransliterateVerse, PrintedExamples) {
+  // One row a line, however long the verse.
+  // clang-format off
   ExpectRows({
       {"1:1", "بِسۡمِ ٱللَّهِ ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ", "Bismillāhir-raḥmānir-raḥīm(i)."},
       {"1:2", "ٱلۡحَمۡدُ لِلَّهِ رَبِّ ٱلۡعَٰلَمِينَ", "Al-ḥamdu lillāhi rabbil-‘ālamīn(a)."},
@@ -30,10 +32,13 @@ TEST(TransliterateVerse, PrintedExamples) {
       {"112:2", "ٱللَّهُ ٱلصَّمَدُ", "Allāhuṣ-ṣamad(u)."},
       {"94:6", "إِنَّ مَعَ ٱلۡعُسۡرِ يُسۡرࣰا", "Inna ma‘al-‘usri yusrā(n)."},
   });
+  // clang-format on
 }
 
 // One rule a row, with a verse that shows it.
 TEST(TransliterateVerse, Rules) {
+  // One row a line, however long the verse.
+  // clang-format off
   ExpectRows({
       {"108:3 hamza: not written at a word's start, ’ inside", "إِنَّ شَانِئَكَ هُوَ ٱلۡأَبۡتَرُ", "Inna syāni’aka huwal-abtar(u)."},
       {"109:2 ā ī ū from alif, yeh and waw; the madd sign", "لَآ أَعۡبُدُ مَا تَعۡبُدُونَ", "Lā a‘budu mā ta‘budūn(a)."},
@@ -65,10 +70,13 @@ TEST(TransliterateVerse, Rules) {
       {"21:88 the small high noon", "فَٱسۡتَجَبۡنَا لَهُۥ وَنَجَّيۡنَٰهُ مِنَ ٱلۡغَمِّۚ وَكَذَٰلِكَ نُـۨجِي ٱلۡمُؤۡمِنِينَ", "Fastajabnā lahū wanajjaināhu minal-gammi wakażālika nunjil-mu’minīn(a)."},
       {"2:72 the hamza on a thin space's seat", "وَإِذۡ قَتَلۡتُمۡ نَفۡسࣰا فَٱدَّـٰرَ ٰٔتُمۡ فِيهَاۖ وَٱللَّهُ مُخۡرِجࣱ مَّا كُنتُمۡ تَكۡتُمُونَ", "Wa iż qataltum nafsan faddāra’tum fīhā wallāhu mukhrijum mā kuntum taktumūn(a)."},
   });
+  // clang-format on
 }
 
 // Whole short surahs.
 TEST(TransliterateVerse, ShortSurahs) {
+  // One row a line, however long the verse.
+  // clang-format off
   ExpectRows({
       {"1:3", "ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ", "Ar-raḥmānir-raḥīm(i)."},
       {"1:4", "مَٰلِكِ يَوۡمِ ٱلدِّينِ", "Māliki yaumid-dīn(i)."},
@@ -104,6 +112,7 @@ TEST(TransliterateVerse, ShortSurahs) {
       {"114:5", "ٱلَّذِي يُوَسۡوِسُ فِي صُدُورِ ٱلنَّاسِ", "Al-lażī yuwaswisu fī ṣudūrin-nās(i)."},
       {"114:6", "مِنَ ٱلۡجِنَّةِ وَٱلنَّاسِ", "Minal-jinnati wan-nās(i)."},
   });
+  // clang-format on
 }
 
 TEST(TransliterateVerse, NothingToRead) {

@@ -13,7 +13,6 @@ namespace pelvaron {
 namespace {
 using testing::ExpectError;
 
-
 TEST(NumberAtStart, ReadsTheLeadingDecimalNumber) {
   EXPECT_EQ(NumberAtStart("  12 abc"), 12.0);
   EXPECT_EQ(NumberAtStart("-7"), -7.0);
@@ -67,7 +66,8 @@ TEST(HostNumericPrefix, RadixValuesWrapLikeTheHost) {
 TEST(Numbers, ReadTheSameUnderALocaleWithADecimalComma) {
   // Another component in the host's process may switch the C locale.
   const std::string before = std::setlocale(LC_ALL, nullptr);
-  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed (tools/install-deps.sh makes it)";
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+    GTEST_SKIP() << "de_DE.UTF-8 is not installed (tools/install-deps.sh makes it)";
   const double numbers[] = {NumberAtStart("7.5"), HostNumericPrefix("1e2"), HostNumericPrefix("-1.5E+1"),
                             HostNumericPrefix("1e999"), HostNumericPrefix("1e-999")};
   std::setlocale(LC_ALL, before.c_str());
@@ -90,7 +90,8 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
 TEST(Rounding, Int16RangeIsChecked) {
   EXPECT_EQ(ToInt16(32767.4, "v"), 32767);
   EXPECT_EQ(ToInt16(-32768.5, "v"), -32768);  // rounds to the even -32768
-  ExpectError(ErrorKind::Overflow, "pos_depag.txt: line 3", [&] { ToInt16(32767.5, "pos_depag.txt: line 3 value"); });
+  ExpectError(ErrorKind::Overflow, "pos_depag.txt: line 3",
+              [&] { ToInt16(32767.5, "pos_depag.txt: line 3 value"); });
   EXPECT_THROW(ToInt16(1e300, "v"), Error);
   EXPECT_THROW(ToInt32(2147483647.5, "v"), Error);
   EXPECT_EQ(ToInt32(-2147483648.0, "v"), INT32_MIN);

@@ -10,7 +10,6 @@ namespace pelvaron {
 namespace {
 using testing::ExpectError;
 
-
 TEST(Windows1252, DecodesTheWholeCodePage) {
   EXPECT_EQ(DecodeWindows1252("abc"), "abc");
   EXPECT_EQ(DecodeWindows1252("\x80"), "\u20ac");

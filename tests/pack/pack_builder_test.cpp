@@ -36,9 +36,12 @@ std::string ReadFile(const std::filesystem::path& path) {
 json Package(const json& firstSurahVerses) {
   json surahs = json::array();
   for (int s = 1; s <= 114; ++s) {
-    json verses = s == 1 ? firstSurahVerses : json::array({{{"id", 1}, {"text", "\u0643"}, {"translation", "kata"}}});
-    surahs.push_back({{"id", s}, {"transliteration", s == 1 ? "Al-F\u0101tihah" : "Surah " + std::to_string(s)},
-                      {"total_verses", verses.size()}, {"verses", verses}});
+    json verses =
+        s == 1 ? firstSurahVerses : json::array({{{"id", 1}, {"text", "\u0643"}, {"translation", "kata"}}});
+    surahs.push_back({{"id", s},
+                      {"transliteration", s == 1 ? "Al-F\u0101tihah" : "Surah " + std::to_string(s)},
+                      {"total_verses", verses.size()},
+                      {"verses", verses}});
   }
   return surahs;
 }
@@ -70,7 +73,9 @@ class PackBuilder : public ::testing::Test {
     return state;
   }
   std::filesystem::path source() const { return dir_.path() / "package"; }
-  std::filesystem::path data(const std::string& name) const { return dir_.path() / "app" / "DataQuran" / name; }
+  std::filesystem::path data(const std::string& name) const {
+    return dir_.path() / "app" / "DataQuran" / name;
+  }
 
   testing::TempDir dir_;
   std::vector<int> progress_;
@@ -79,7 +84,9 @@ class PackBuilder : public ::testing::Test {
 const json kFatihah = json::array({
     Verse(1, "\u0628\u0650\u0633\u06e1\u0645\u0650 \u0671\u0644\u0644\u0651\u064e\u0647\u0650",
           "dengan nama Allah,6) Yang Maha Pengasih"),
-    Verse(2, "\u0671\u0644\u06e1\u062d\u064e\u0645\u06e1\u062f\u064f\u2009\u0644\u0650\u0644\u0651\u064e\u0647\u0650",
+    Verse(2,
+          "\u0671\u0644\u06e1\u062d\u064e\u0645\u06e1\u062f\u064f\u2009\u0644\u0650\u0644\u0651\u064e\u0647"
+          "\u0650",
           "Segala puji bagi Allah, Tuhan seluruh alam 7) R\u0101hman"),
 });
 
@@ -101,8 +108,9 @@ TEST_F(PackBuilder, SurahIndexAndPositionsReadBack) {
 
 TEST_F(PackBuilder, ArabicComesBackWithStandardTanweenAndTheChosenVerseEnd) {
   // The open tanween of 2:2, 2:7 and 2:17 as quran-json writes them (U+0657, U+065E, U+0656).
-  const json verses = json::array({kFatihah[0], kFatihah[1],
-                                   Verse(3, "\u0647\u064f\u062f\u0657\u0649 \u0629\u065e \u062a\u0656\u0656", "c")});
+  const json verses =
+      json::array({kFatihah[0], kFatihah[1],
+                   Verse(3, "\u0647\u064f\u062f\u0657\u0649 \u0629\u065e \u062a\u0656\u0656", "c")});
   const std::string standard = "\u0647\u064f\u062f\u08f0\u0649 \u0629\u08f1 \u062a\u08f2\u08f2";
   struct Case {
     VerseEnd verseEnd;
@@ -110,7 +118,7 @@ TEST_F(PackBuilder, ArabicComesBackWithStandardTanweenAndTheChosenVerseEnd) {
   };
   for (const Case& c : {Case{VerseEnd::AyahSign, " \u06dd\u0661 ", " \u06dd\u0663 "},
                         Case{VerseEnd::Brackets, " \u200e\ufd3e\u200e\u0661\u200e\ufd3f\u200e ",
-                                " \u200e\ufd3e\u200e\u0663\u200e\ufd3f\u200e "}}) {
+                             " \u200e\ufd3e\u200e\u0663\u200e\ufd3f\u200e "}}) {
     WritePackage(Package(verses));
     const PackSummary summary = Build(std::nullopt, [&](PackRequest& r) { r.verseEnd = c.verseEnd; });
     const ModuleState state = Load();
@@ -124,7 +132,9 @@ TEST_F(PackBuilder, ArabicComesBackWithStandardTanweenAndTheChosenVerseEnd) {
     EXPECT_NE(ReadFile(data("ATTRIBUTION.txt")).find("4 open tanween marks"), std::string::npos);
   }
   const std::string aqo2 = ReadFile(data("AQO2.TXT"));
-  EXPECT_EQ(aqo2.substr(0, 20), "6|5712_6|5701_6|5857");  // last piece first: U+0650 U+0645 U+06E1, + 4096  // The Latin of each verse, from the standard Arabic.
+  EXPECT_EQ(aqo2.substr(0, 20),
+            "6|5712_6|5701_6|5857");  // last piece first: U+0650 U+0645 U+06E1, + 4096  // The Latin of each
+                                      // verse, from the standard Arabic.
   const std::vector<std::string> latin = ReadLatinLines(Load());
   ASSERT_GE(latin.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(latin.begin(), latin.begin() + 3),

@@ -32,7 +32,8 @@ class PackRoundTrip : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto app = FromEnvironment("PELVARON_PACK_APP_PATH", PELVARON_DEFAULT_APP_PATH);
-    const auto source = FromEnvironment("PELVARON_QURAN_JSON", PELVARON_QURAN_JSON_DIR) / "dist" / "quran_id.json";
+    const auto source =
+        FromEnvironment("PELVARON_QURAN_JSON", PELVARON_QURAN_JSON_DIR) / "dist" / "quran_id.json";
     if (!std::filesystem::exists(app / "DataQuran" / "AQO2.TXT") || !std::filesystem::exists(source)) {
       if (std::getenv("PELVARON_REQUIRE_PACK")) FAIL() << "no default pack in " << app << " or no " << source;
       GTEST_SKIP() << "no default pack in " << app << " (tools/make-default-pack.sh builds it)";
@@ -48,7 +49,8 @@ class PackRoundTrip : public ::testing::Test {
 
 std::u32string CodePoints(std::string_view utf8) {
   std::u32string out;
-  for (std::size_t pos = 0, length = 1; pos < utf8.size(); pos += length) out += DecodeUtf8At(utf8, pos, &length);
+  for (std::size_t pos = 0, length = 1; pos < utf8.size(); pos += length)
+    out += DecodeUtf8At(utf8, pos, &length);
   return out;
 }
 
@@ -84,11 +86,14 @@ TEST_F(PackRoundTrip, EveryVerseTranslationLineIsTheSourceText) {
     for (const json& verse : surah["verses"]) {
       const int v = verse["id"].get<int>();
       const std::string prefix = std::to_string(v) + ".  ";
-      const std::string line = BuildVerseTranslation(state_, static_cast<int16_t>(s), static_cast<int16_t>(v));
+      const std::string line =
+          BuildVerseTranslation(state_, static_cast<int16_t>(s), static_cast<int16_t>(v));
       ASSERT_EQ(line.substr(0, prefix.size()), prefix) << "surah " << s << " verse " << v;
       EXPECT_TRUE(SameText(line.substr(prefix.size()), WithoutFootnotes(verse["translation"])))
-          << "surah " << s << " verse " << v << "\n  pack:   " << line << "\n  source: " << verse["translation"];
-      EXPECT_EQ(line.find('['), std::string::npos) << "a marker without a note: surah " << s << " verse " << v;
+          << "surah " << s << " verse " << v << "\n  pack:   " << line
+          << "\n  source: " << verse["translation"];
+      EXPECT_EQ(line.find('['), std::string::npos)
+          << "a marker without a note: surah " << s << " verse " << v;
       ++verses;
     }
   }
@@ -98,7 +103,8 @@ TEST_F(PackRoundTrip, EveryVerseTranslationLineIsTheSourceText) {
 // The source's Arabic with its open tanween at the standard code points, as the pack must
 // store it.
 std::string WithStandardTanween(const std::string& text) {
-  static const std::map<char32_t, char32_t> standard{{U'\u0657', U'\u08F0'}, {U'\u065E', U'\u08F1'}, {U'\u0656', U'\u08F2'}};
+  static const std::map<char32_t, char32_t> standard{
+      {U'\u0657', U'\u08F0'}, {U'\u065E', U'\u08F1'}, {U'\u0656', U'\u08F2'}};
   std::string out;
   for (char32_t c : CodePoints(text)) {
     const auto it = standard.find(c);

@@ -54,7 +54,8 @@ struct Case {
   const char* first;
 };
 
-void ExpectFirst(const std::vector<Case>& cases, const std::function<std::string(const std::string&)>& first) {
+void ExpectFirst(const std::vector<Case>& cases,
+                 const std::function<std::string(const std::string&)>& first) {
   for (const Case& c : cases) EXPECT_EQ(first(c.query), c.first) << "query: " << c.query;
 }
 
@@ -91,7 +92,7 @@ TEST_F(DefaultPackSearch, ReferenceForms) {
 TEST_F(DefaultPackSearch, IndonesianWords) {
   ExpectFirst({{"tidak mengantuk dan tidak tidur", "2:255"},
                {"TIDAK MENGANTUK", "2:255"},
-               {"kursinya meliputi", "2:255"},         // "Kursi-Nya"
+               {"kursinya meliputi", "2:255"},  // "Kursi-Nya"
                {"sapi betina kuning", "2:69"},
                {"\"meliputi langit dan bumi\"", "2:255"},
                {"zzzzqx", "none"}},
@@ -106,19 +107,28 @@ TEST_F(DefaultPackSearch, IndonesianWords) {
 }
 
 TEST_F(DefaultPackSearch, ArabicWithoutMarks) {
-  ExpectFirst({{"\u0627\u0644\u0644\u0647 \u0644\u0627 \u0627\u0644\u0647 \u0627\u0644\u0627 \u0647\u0648 \u0627\u0644\u062d\u064a "
-                "\u0627\u0644\u0642\u064a\u0648\u0645", "2:255"},                       // الله لا اله الا هو الحي القيوم
-               {"\u0642\u0644 \u0647\u0648 \u0627\u0644\u0644\u0647 \u0627\u062d\u062f", "112:1"},  // قل هو الله احد
-               {"\u0627\u0644\u062d\u0645\u062f \u0644\u0644\u0647 \u0631\u0628 \u0627\u0644\u0639\u0627\u0644\u0645\u064a\u0646",
-                "1:2"},  // الحمد لله رب العالمين, written with the alef Uthmani script leaves out
-               {"\u0642\u064f\u0644\u0652 \u0623\u064e\u0639\u064f\u0648\u0630\u064f \u0628\u0650\u0631\u064e\u0628\u0651\u0650 "
-                "\u0671\u0644\u0652\u0641\u064e\u0644\u064e\u0642\u0650", "113:1"},  // with its marks and alef wasla
-               {"\u0648\u0644\u0627 \u062A\u0642\u0631\u0628\u0648\u0627 \u0627\u0644\u0632\u0646\u0627", "17:32"},  // الزنا for الزنى
-               {"\u0634\u0639\u0648\u0628\u0627 \u0648\u0642\u0628\u0627\u0626\u0644", "49:13"},  // شعوبا: open tanween U+08F0 there
-               {"\u0639\u0644\u0645 \u0627\u0644\u0642\u0631\u0622\u0646", "55:2"},  // علم القرآن: آ for ءا
-               {"\u0627\u0647\u062F\u0646\u0627 \u0627\u0644\u0635\u0631\u0627\u0637 \u0627\u0644\u0645\u0633\u062A\u0642\u0645",
-                "1:6"}},  // اهدنا الصراط المستقم: a letter dropped
-              First);
+  ExpectFirst(
+      {{"\u0627\u0644\u0644\u0647 \u0644\u0627 \u0627\u0644\u0647 \u0627\u0644\u0627 \u0647\u0648 "
+        "\u0627\u0644\u062d\u064a "
+        "\u0627\u0644\u0642\u064a\u0648\u0645",
+        "2:255"},  // الله لا اله الا هو الحي القيوم
+       {"\u0642\u0644 \u0647\u0648 \u0627\u0644\u0644\u0647 \u0627\u062d\u062f", "112:1"},  // قل هو الله احد
+       {"\u0627\u0644\u062d\u0645\u062f \u0644\u0644\u0647 \u0631\u0628 "
+        "\u0627\u0644\u0639\u0627\u0644\u0645\u064a\u0646",
+        "1:2"},  // الحمد لله رب العالمين, written with the alef Uthmani script leaves out
+       {"\u0642\u064f\u0644\u0652 \u0623\u064e\u0639\u064f\u0648\u0630\u064f "
+        "\u0628\u0650\u0631\u064e\u0628\u0651\u0650 "
+        "\u0671\u0644\u0652\u0641\u064e\u0644\u064e\u0642\u0650",
+        "113:1"},  // with its marks and alef wasla
+       {"\u0648\u0644\u0627 \u062A\u0642\u0631\u0628\u0648\u0627 \u0627\u0644\u0632\u0646\u0627",
+        "17:32"},  // الزنا for الزنى
+       {"\u0634\u0639\u0648\u0628\u0627 \u0648\u0642\u0628\u0627\u0626\u0644",
+        "49:13"},  // شعوبا: open tanween U+08F0 there
+       {"\u0639\u0644\u0645 \u0627\u0644\u0642\u0631\u0622\u0646", "55:2"},  // علم القرآن: آ for ءا
+       {"\u0627\u0647\u062F\u0646\u0627 \u0627\u0644\u0635\u0631\u0627\u0637 "
+        "\u0627\u0644\u0645\u0633\u062A\u0642\u0645",
+        "1:6"}},  // اهدنا الصراط المستقم: a letter dropped
+      First);
 }
 
 TEST_F(DefaultPackSearch, WellKnownNames) {
@@ -172,7 +182,8 @@ TEST_F(DefaultPackSearch, ArabicTextIsWhatTheInsertionTypes) {
     testing::TypedTextSink sink;
     InsertArabicRange(memory, sink, verse.surah, verse.verse, verse.verse, false);
     const std::string& typed = sink.paragraphs.front();
-    EXPECT_EQ(TrimSpaces(typed), verse.arabic) << verse.surah << ":" << verse.verse;  // the blank after the last word
+    EXPECT_EQ(TrimSpaces(typed), verse.arabic)
+        << verse.surah << ":" << verse.verse;  // the blank after the last word
   }
 }
 
@@ -221,7 +232,9 @@ TEST_F(DefaultPackSearch, QuerySet) {
       // Every answer is a verse (or range) of the pack.
       int surah = 0, verse = 0, last = 0;
       ASSERT_GE(std::sscanf(answer.c_str(), "%d:%d-%d", &surah, &verse, &last), 2) << answer;
-      ASSERT_TRUE(surah >= 1 && surah <= kSurahCount && verse >= 1 && std::max(verse, last) <= state_->Surah(surah).VerseCount) << answer;
+      ASSERT_TRUE(surah >= 1 && surah <= kSurahCount && verse >= 1 &&
+                  std::max(verse, last) <= state_->Surah(surah).VerseCount)
+          << answer;
       answers.insert(answer);
     }
     std::vector<SearchResult> results;
@@ -230,18 +243,21 @@ TEST_F(DefaultPackSearch, QuerySet) {
     } catch (const Error&) {
     }
     int rank = 0;
-    while (rank < static_cast<int>(results.size()) && !answers.contains(VerseLabel(results[static_cast<std::size_t>(rank)]))) ++rank;
+    while (rank < static_cast<int>(results.size()) &&
+           !answers.contains(VerseLabel(results[static_cast<std::size_t>(rank)])))
+      ++rank;
     for (Tally* t : {&all, &kinds[kind]}) {
       ++t->queries;
       t->top3 += rank < static_cast<int>(results.size());
       t->first += rank == 0 && !results.empty();
     }
-    if (rank >= static_cast<int>(results.size())) failures += "  not in the first three: [" + kind + "] " + query + "\n";
+    if (rank >= static_cast<int>(results.size()))
+      failures += "  not in the first three: [" + kind + "] " + query + "\n";
   }
   const auto figures = [](const Tally& t) {
     char text[120];
-    std::snprintf(text, sizeof text, "top-3: %d/%d (%.0f%%), first: %d/%d (%.0f%%)", t.top3, t.queries, 100.0 * t.top3 / t.queries,
-                  t.first, t.queries, 100.0 * t.first / t.queries);
+    std::snprintf(text, sizeof text, "top-3: %d/%d (%.0f%%), first: %d/%d (%.0f%%)", t.top3, t.queries,
+                  100.0 * t.top3 / t.queries, t.first, t.queries, 100.0 * t.first / t.queries);
     return std::string(text);
   };
   std::cout << "query set " << figures(all) << "\n";

@@ -39,28 +39,34 @@ void ExpectRefusedAtLine2(const std::function<void(std::string_view)>& read, con
 
 TEST(SearchText, TokenizeFoldsCaseAccentsJoinersAndArabicMarks) {
   using V = std::vector<std::string>;
-  EXPECT_EQ(Terms("Kursi-Nya, MENGANTUK. Mu'min \u00C9t\u00E9 R\u0101hman -- a-"), (V{"kursinya", "mengantuk", "mumin", "ete", "rahman", "a"}));
+  EXPECT_EQ(Terms("Kursi-Nya, MENGANTUK. Mu'min \u00C9t\u00E9 R\u0101hman -- a-"),
+            (V{"kursinya", "mengantuk", "mumin", "ete", "rahman", "a"}));
   // ٱلۡقَيُّومُۚ: alef wasla unified, marks and the annotation sign dropped
-  EXPECT_EQ(Terms("\u0671\u0644\u06E1\u0642\u064E\u064A\u0651\u064F\u0648\u0645\u064F\u06DA"), (V{"\u0627\u0644\u0642\u064A\u0648\u0645"}));
+  EXPECT_EQ(Terms("\u0671\u0644\u06E1\u0642\u064E\u064A\u0651\u064F\u0648\u0645\u064F\u06DA"),
+            (V{"\u0627\u0644\u0642\u064A\u0648\u0645"}));
   // إِلَٰهَ: without the superscript alef, and with it read as alef
-  EXPECT_EQ(Terms("\u0625\u0650\u0644\u064E\u0670\u0647\u064E"), (V{"\u0627\u0644\u0647|\u0627\u0644\u0627\u0647"}));
+  EXPECT_EQ(Terms("\u0625\u0650\u0644\u064E\u0670\u0647\u064E"),
+            (V{"\u0627\u0644\u0647|\u0627\u0644\u0627\u0647"}));
   // tatweel gone, alef maksura → yeh, teh marbuta → heh; Latin and Arabic side by side are two words
   // (a final alef maksura is held as alef too, as people type it)
   EXPECT_EQ(Terms("\u0639\u0644\u0640\u0649 \u0635\u0644\u0648\u0629abc"),
             (V{"\u0639\u0644\u064A|\u0639\u0644\u0627", "\u0635\u0644\u0648\u0647", "abc"}));
   // يُسۡرٗا with the open fathatan U+08F0; ءَامَنُواْ and آمنوا alike; the small high marks U+08D3-08FF
   EXPECT_EQ(Terms("\u064A\u064F\u0633\u06E1\u0631\u08F0\u0627"), (V{"\u064A\u0633\u0631\u0627"}));
-  EXPECT_EQ(Terms("\u0621\u064E\u0627\u0645\u064E\u0646\u064F\u0648\u0627\u0652 \u0622\u0645\u0646\u0648\u0627"),
-            (V{"\u0627\u0645\u0646\u0648\u0627", "\u0627\u0645\u0646\u0648\u0627"}));
+  EXPECT_EQ(
+      Terms("\u0621\u064E\u0627\u0645\u064E\u0646\u064F\u0648\u0627\u0652 \u0622\u0645\u0646\u0648\u0627"),
+      (V{"\u0627\u0645\u0646\u0648\u0627", "\u0627\u0645\u0646\u0648\u0627"}));
   EXPECT_EQ(Terms("\u0628\u08D3\u0650\u0633\u08FF\u0645"), (V{"\u0628\u0633\u0645"}));
   // ٱلزِّنَىٰٓ: the maksura with its superscript alef is read as alef, not followed by one
-  EXPECT_EQ(Terms("\u0671\u0644\u0632\u0651\u0650\u0646\u064E\u0649\u0670\u0653"), (V{"\u0627\u0644\u0632\u0646\u064A|\u0627\u0644\u0632\u0646\u0627"}));
+  EXPECT_EQ(Terms("\u0671\u0644\u0632\u0651\u0650\u0646\u064E\u0649\u0670\u0653"),
+            (V{"\u0627\u0644\u0632\u0646\u064A|\u0627\u0644\u0632\u0646\u0627"}));
   EXPECT_EQ(AsciiDigitsAndDashes("\u0662\u0665\u0665\u2013\u06F2\u06F5\u06F7"), "255-257");
 }
 
 TEST(SearchText, WordIndexMatchesPrefixesInAnyOrderAndPhrasesInOrder) {
   WordIndex index;
-  for (const char* doc : {"langit dan bumi", "bumi dan langit di atas", "langit saja", "Langit-langit dan bumi-Nya"})
+  for (const char* doc :
+       {"langit dan bumi", "bumi dan langit di atas", "langit saja", "Langit-langit dan bumi-Nya"})
     index.Add(Tokenize(doc));
   index.Finish();
   const auto documents = [&](std::string_view query) {
@@ -82,15 +88,15 @@ TEST(SearchText, WordIndexMatchesPrefixesInAnyOrderAndPhrasesInOrder) {
 
 TEST(SearchText, RankingPrefersRareWholeWordsStandingTogether) {
   WordIndex index;
-  for (const char* doc : {"tidak tidur dan tidak makan", "tidak makan tidak minum tidak tidur", "tidurnya tidak nyenyak",
-                          "tidak tidak tidak tidak"})
+  for (const char* doc : {"tidak tidur dan tidak makan", "tidak makan tidak minum tidak tidur",
+                          "tidurnya tidak nyenyak", "tidak tidak tidak tidak"})
     index.Add(Tokenize(doc));
   index.Finish();
   const auto hits = index.Search(ParseWordQuery("tidak tidur"));
   ASSERT_EQ(hits.size(), 3u);
-  EXPECT_EQ(hits[0].document, 0);  // the words side by side
-  EXPECT_EQ(hits[1].document, 1);  // both whole words, apart
-  EXPECT_EQ(hits[2].document, 2);  // "tidur" only as a prefix of "tidurnya"
+  EXPECT_EQ(hits[0].document, 0);       // the words side by side
+  EXPECT_EQ(hits[1].document, 1);       // both whole words, apart
+  EXPECT_EQ(hits[2].document, 2);       // "tidur" only as a prefix of "tidurnya"
   EXPECT_EQ(hits[1].firstPosition, 4);  // where "tidak tidur" stand together
 }
 
@@ -115,14 +121,14 @@ TEST(SearchText, ReferencesWithoutNames) {
   EXPECT_EQ(parse("2:0"), "2:0-0");        // out of range, refused by the engine, not a surah alone
   EXPECT_EQ(parse("2:9999999"), "2:99999-99999");
   // the forms people write around the numbers
-  for (const auto& [query, reference] : std::vector<std::pair<const char*, const char*>>{
-           {"surat 2 ayat 286", "2:286-286"},
-           {"[2]: 255", "2:255-255"},
-           {"(QS 4/59)", "4:59-59"},
-           {"surah ke-112 ayat 1.", "112:1-1"},
-           {"Al-Qur'an surat 3 ayat ke 7", "3:7-7"},
-           {"{\u0664:\u0665\u0669}", "4:59-59"},
-           {"Q.S. 2 (ayat 1-5)", "2:1-5"}})
+  for (const auto& [query, reference] :
+       std::vector<std::pair<const char*, const char*>>{{"surat 2 ayat 286", "2:286-286"},
+                                                        {"[2]: 255", "2:255-255"},
+                                                        {"(QS 4/59)", "4:59-59"},
+                                                        {"surah ke-112 ayat 1.", "112:1-1"},
+                                                        {"Al-Qur'an surat 3 ayat ke 7", "3:7-7"},
+                                                        {"{\u0664:\u0665\u0669}", "4:59-59"},
+                                                        {"Q.S. 2 (ayat 1-5)", "2:1-5"}})
     EXPECT_EQ(parse(query), reference) << query;
   EXPECT_EQ(parse("tidak tidur 2"), "none");
   EXPECT_EQ(parse("2-3"), "none");
@@ -142,7 +148,8 @@ TEST(SearchText, WellKnownNamesDataReadsAndRefusesBadLines) {
 }
 
 TEST(SearchText, TyposWithinOneEditFromFiveLettersAndTwoFromEight) {
-  std::vector<std::string> words = {"kesanggupannya", "kemenangan", "mengantuk", "tidur", "teladan", "mengenal", "salat"};
+  std::vector<std::string> words = {"kesanggupannya", "kemenangan", "mengantuk", "tidur",
+                                    "teladan",        "mengenal",   "salat"};
   std::sort(words.begin(), words.end());
   NearWords near;
   near.Build(words);
@@ -157,15 +164,15 @@ TEST(SearchText, TyposWithinOneEditFromFiveLettersAndTwoFromEight) {
     const char* query;
     const char* found;
   };
-  for (const Case& c : std::vector<Case>{{"kesangupannya", "kesanggupannya/1"},   // a letter dropped
+  for (const Case& c : std::vector<Case>{{"kesangupannya", "kesanggupannya/1"},  // a letter dropped
                                          {"kemengangan", "kemenangan/1"},        // one added
                                          {"mengantk", "mengantuk/1"},
-                                         {"mengnael", "mengenal/2"},             // changed and swapped, 8 letters
+                                         {"mengnael", "mengenal/2"},  // changed and swapped, 8 letters
                                          {"mengenl", "mengenal/1"},
-                                         {"tealdan", "teladan/1"},               // two swapped
-                                         {"taeldan", ""},                        // two edits in 7 letters
-                                         {"tidru", "tidur/1"},                   // 5 letters: one swap
-                                         {"tidr", ""},                           // under 5 letters: exact only
+                                         {"tealdan", "teladan/1"},  // two swapped
+                                         {"taeldan", ""},           // two edits in 7 letters
+                                         {"tidru", "tidur/1"},      // 5 letters: one swap
+                                         {"tidr", ""},              // under 5 letters: exact only
                                          {"salat", "salat/0"}}) {
     EXPECT_EQ(found(c.query), c.found) << c.query;
   }
@@ -173,7 +180,8 @@ TEST(SearchText, TyposWithinOneEditFromFiveLettersAndTwoFromEight) {
   std::vector<std::string> arabic = {"\u0627\u0644\u0635\u0627\u0628\u0631\u064A\u0646"};
   near.Build(arabic);
   int hits = 0;
-  near.Find(CodePoints("\u0627\u0644\u0635\u0628\u0631\u064A\u0646"), 1, [&](std::size_t, int edits) { hits += edits == 1; });
+  near.Find(CodePoints("\u0627\u0644\u0635\u0628\u0631\u064A\u0646"), 1,
+            [&](std::size_t, int edits) { hits += edits == 1; });
   EXPECT_EQ(hits, 1);
 }
 
@@ -186,7 +194,8 @@ TEST(SearchText, SpellingVariantsAndStopWords) {
     shown.push_back(w.text + (w.stop ? "*" : ""));
     for (const std::string& a : w.alternates) shown.back() += "|" + a;
   }
-  EXPECT_EQ(shown, (std::vector<std::string>{"sholatlah|salatlah", "tauladan|teladan", "di*", "antara", "dan*", "ruku|rukuk"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{"sholatlah|salatlah", "tauladan|teladan", "di*", "antara",
+                                             "dan*", "ruku|rukuk"}));
   for (const char* bad : {"x\n", "x\ty\n", "x y\tz\tsource\n", "x\ty\t \n"})
     ExpectRefusedAtLine2([&](std::string_view text) { SpellingVariants(text, "names.txt"); }, bad);
 }
@@ -211,20 +220,21 @@ TEST(SearchText, LatinReadingsMeetThePopularSpellings) {
     const char* query;
     const char* first;
   };
-  for (const Case& c : std::vector<Case>{{"ihdinash shirathal mustaqim", "1:6"},     // sh/ṣ, th/ṭ, q/k
-                                         {"ihdinas sirotol mustakim", "1:6"},        // o for a
-                                         {"qul huwallahu ahad", "112:1"},
-                                         {"qul huwa allahu ahad", "112:1"},          // word boundaries differ
-                                         {"qul huwallahu ahd", "112:1"},             // a typo
-                                         {"inna ma'al usri yusro", "94:6"},          // the shorter verse of two
-                                         {"robbana atina fiddunya hasanah", "2:201"},
-                                         {"la ilaha illa anta subhanaka inni kuntu minadz dzolimin", "21:87"},  // dz/ẓ
-                                         {"hasbunallah wa ni'mal wakil", "3:173"},
-                                         {"bismillahirrohmanirrohim", "1:1"},
-                                         {"alhamdulillahi robbil 'alamin", "1:2"},
-                                         {"fabiayyi ala i robbikuma tukadziban", "55:13"},  // dz/ż, yy
-                                         {"tunjukilah kami jalan yang lurus", "none"},
-                                         {"qul", "none"}})                                   // too short to be read as Latin
+  for (const Case& c :
+       std::vector<Case>{{"ihdinash shirathal mustaqim", "1:6"},  // sh/ṣ, th/ṭ, q/k
+                         {"ihdinas sirotol mustakim", "1:6"},     // o for a
+                         {"qul huwallahu ahad", "112:1"},
+                         {"qul huwa allahu ahad", "112:1"},  // word boundaries differ
+                         {"qul huwallahu ahd", "112:1"},     // a typo
+                         {"inna ma'al usri yusro", "94:6"},  // the shorter verse of two
+                         {"robbana atina fiddunya hasanah", "2:201"},
+                         {"la ilaha illa anta subhanaka inni kuntu minadz dzolimin", "21:87"},  // dz/ẓ
+                         {"hasbunallah wa ni'mal wakil", "3:173"},
+                         {"bismillahirrohmanirrohim", "1:1"},
+                         {"alhamdulillahi robbil 'alamin", "1:2"},
+                         {"fabiayyi ala i robbikuma tukadziban", "55:13"},  // dz/ż, yy
+                         {"tunjukilah kami jalan yang lurus", "none"},
+                         {"qul", "none"}})  // too short to be read as Latin
     EXPECT_EQ(first(c.query), c.first) << c.query;
   EXPECT_EQ(LatinKey("Ihdinaṣ-ṣirāṭal-mustaqīm(a)."), LatinKey("ihdinash shirothol mustaqiim"));
 }

@@ -33,7 +33,8 @@ void DataFolder::Write(const std::string& name, const std::string& bytes) const 
 
 void DataFolder::WriteSurahIndex(const std::vector<pack::SurahEntry>& surahs) const {
   std::vector<pack::SurahEntry> all = surahs;
-  while (all.size() < static_cast<std::size_t>(kSurahCount)) all.push_back({Joined({"Surah ", std::to_string(all.size() + 1)}), 0, 0});
+  while (all.size() < static_cast<std::size_t>(kSurahCount))
+    all.push_back({Joined({"Surah ", std::to_string(all.size() + 1)}), 0, 0});
   Write(std::string(kSurahIndexFile), pack::EncodeSurahIndex(all));
 }
 
@@ -59,15 +60,19 @@ void DataFolder::WritePairRaw(const std::string& pair, const std::vector<int32_t
   Write(Joined({pair, kDataExtension}), data);
 }
 
-void DataFolder::WriteGroups(const std::vector<std::string>& texts) const { WritePair(std::string(kGroupTextsPair), texts); }
+void DataFolder::WriteGroups(const std::vector<std::string>& texts) const {
+  WritePair(std::string(kGroupTextsPair), texts);
+}
 
-void DataFolder::WriteGroupRecords(const std::string& pair, const std::vector<std::vector<int>>& records) const {
+void DataFolder::WriteGroupRecords(const std::string& pair,
+                                   const std::vector<std::vector<int>>& records) const {
   std::vector<std::string> encoded;
   for (const auto& groups : records) encoded.push_back(pack::EncodeGroupNumbers(groups));
   WritePair(pair, encoded);
 }
 
-void WriteSmallPack(const DataFolder& folder, const std::vector<int>& verseCounts, const std::map<int, int>& notes) {
+void WriteSmallPack(const DataFolder& folder, const std::vector<int>& verseCounts,
+                    const std::map<int, int>& notes) {
   std::vector<pack::SurahEntry> surahs;
   std::vector<int> positions;
   int total = 0;

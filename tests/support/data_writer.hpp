@@ -25,7 +25,8 @@ class DataFolder {
   void WritePositions(const std::vector<int>& versePos) const;
   void WriteArabicLines(const std::vector<std::string>& lines) const;
   void WritePair(const std::string& pair, const std::vector<std::string>& records) const;
-  void WritePairRaw(const std::string& pair, const std::vector<int32_t>& entries, const std::string& data) const;
+  void WritePairRaw(const std::string& pair, const std::vector<int32_t>& entries,
+                    const std::string& data) const;
   // GROUP_KATA from group texts (group 1 first).
   void WriteGroups(const std::vector<std::string>& texts) const;
   // "Ayat Per Kata" / "Note Per Kata" from group-number lists (record 1 first).

@@ -54,11 +54,13 @@ std::vector<std::string> Words(const std::string& text) {
   return {std::istream_iterator<std::string>(in), {}};
 }
 
-ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input) {
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& input) {
   return RunProgram(program, args, RunOptions{input, std::nullopt, nullptr});
 }
 
-ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args, const RunOptions& options) {
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const RunOptions& options) {
   TempDir temp;
   const auto in = temp.path() / "in", out = temp.path() / "out", err = temp.path() / "err";
   std::ofstream(in, std::ios::binary) << options.input;

@@ -26,7 +26,8 @@ struct RunOptions {
 
 // The program runs without a shell, with SIGINT, SIGTERM and SIGHUP at their defaults; a
 // program ended by a signal has status 128 + the signal.
-ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args, const RunOptions& options);
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const RunOptions& options);
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& input = "");
 

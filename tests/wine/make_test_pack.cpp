@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     pelvaron::testing::DataFolder folder(argv[1]);
     pelvaron::testing::WriteSmallPack(folder, {7, 40, 5}, {{3, 1}, {10, 2}, {12, 1}});
     std::string latin;
-    for (int verse = 1; verse <= 7 + 40 + 5; ++verse) latin += "Latin \u0101 " + std::to_string(verse) + "\r\n";
+    for (int verse = 1; verse <= 7 + 40 + 5; ++verse)
+      latin += "Latin \u0101 " + std::to_string(verse) + "\r\n";
     folder.Write("latin.txt", latin);
     if (font) folder.Write("pelvaron.ini", std::string("ArabicFont=") + argv[3] + "\r\n");
   } catch (const std::exception& e) {

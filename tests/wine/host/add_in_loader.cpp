@@ -16,7 +16,8 @@ std::wstring ReadUserClassesValue(const std::wstring& key) {
   wchar_t value[MAX_PATH] = {};
   DWORD size = sizeof value;
   const std::wstring path = L"Software\\Classes\\" + key;
-  if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+  if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
+      ERROR_SUCCESS)
     return L"";
   return value;
 }

@@ -84,8 +84,8 @@ void DoubleClickEntry(HWND combo, int index) {
   info.cbSize = sizeof info;
   RECT item{};
   if (!GetComboBoxInfo(combo, &info) || !info.hwndList ||
-      SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) ==
-          LB_ERR)
+      SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&item)) == LB_ERR)
     return;
   const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
   SendMessageW(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);

@@ -70,7 +70,8 @@ const std::wstring& FakeObject::NamedArgName(DISPID id) const {
 HRESULT FakeObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   ++Counts().getIdsOfNames;
   std::string asked = typeid(*this).name();
-  for (UINT i = 0; i < count; ++i) asked += " " + Utf8(names[i], static_cast<std::size_t>(lstrlenW(names[i])));
+  for (UINT i = 0; i < count; ++i)
+    asked += " " + Utf8(names[i], static_cast<std::size_t>(lstrlenW(names[i])));
   Counts().namesAsked.insert(asked);
   HRESULT hr = S_OK;
   ids[0] = DISPID_UNKNOWN;
@@ -78,7 +79,8 @@ HRESULT FakeObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DIS
     if (lstrcmpiW(members_[i].c_str(), names[0]) == 0) ids[0] = static_cast<DISPID>(i + 1);
   if (ids[0] == DISPID_UNKNOWN) hr = DISP_E_UNKNOWNNAME;
   for (UINT i = 1; i < count; ++i) {
-    ids[i] = hr == S_OK ? NamedArgId(members_[static_cast<std::size_t>(ids[0] - 1)], names[i]) : DISPID_UNKNOWN;
+    ids[i] =
+        hr == S_OK ? NamedArgId(members_[static_cast<std::size_t>(ids[0] - 1)], names[i]) : DISPID_UNKNOWN;
     if (ids[i] == DISPID_UNKNOWN) {
       hr = DISP_E_UNKNOWNNAME;
     } else {
@@ -99,8 +101,9 @@ HRESULT FakeObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
     ++Counts().invokeOf[member];
     InjectedFault& fault = Fault();
     if (fault.at > 0 && member == fault.member && ++fault.calls == fault.at)
-      throw HostFault{L"This method or property is not available because the document is locked for editing (" +
-                      member + L" call " + std::to_wstring(fault.at) + L")."};
+      throw HostFault{
+          L"This method or property is not available because the document is locked for editing (" + member +
+          L" call " + std::to_wstring(fault.at) + L")."};
     Call(member, flags, *params, result);
     return S_OK;
   } catch (const HostFault& fault) {
@@ -116,12 +119,14 @@ HRESULT FakeObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
 
 void ExpectArgs(const std::wstring& member, const DISPPARAMS& params, UINT count) {
   if (params.cArgs != count)
-    throw HostFault{member + L": " + std::to_wstring(params.cArgs) + L" arguments, expected " + std::to_wstring(count)};
+    throw HostFault{member + L": " + std::to_wstring(params.cArgs) + L" arguments, expected " +
+                    std::to_wstring(count)};
 }
 
 const VARIANT& PositionalArg(const std::wstring& member, const DISPPARAMS& params, UINT index, VARTYPE type) {
   if (params.cNamedArgs != 0) throw HostFault{member + L": named arguments where positional ones belong"};
-  if (index >= params.cArgs) throw HostFault{member + L": argument " + std::to_wstring(index + 1) + L" missing"};
+  if (index >= params.cArgs)
+    throw HostFault{member + L": argument " + std::to_wstring(index + 1) + L" missing"};
   const VARIANT& v = params.rgvarg[params.cArgs - 1 - index];
   if (v.vt != type)
     throw HostFault{member + L": argument " + std::to_wstring(index + 1) + L" has VARIANT type " +
@@ -134,8 +139,8 @@ const VARIANT& PutValue(const std::wstring& member, WORD flags, const DISPPARAMS
       params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)
     throw HostFault{member + L": not a property put"};
   if (params.rgvarg[0].vt != type)
-    throw HostFault{member + L": value has VARIANT type " + std::to_wstring(params.rgvarg[0].vt) + L", expected " +
-                    std::to_wstring(type)};
+    throw HostFault{member + L": value has VARIANT type " + std::to_wstring(params.rgvarg[0].vt) +
+                    L", expected " + std::to_wstring(type)};
   return params.rgvarg[0];
 }
 

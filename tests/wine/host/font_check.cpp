@@ -32,7 +32,8 @@ std::wstring ReadUtf8(const std::wstring& path) {
   const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring text(static_cast<std::size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
-  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();
+  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+    text.pop_back();
   return text;
 }
 
@@ -76,21 +77,22 @@ void PumpFor(DWORD milliseconds) {
 int CheckInstalledFont(Checks& check, const std::wstring& family, const std::wstring& textFile,
                        const std::wstring& screenshot) {
   const int before = check.failed();
-  check(GdiHasFamily(family), "GDI finds the font family \"" + std::string(family.begin(), family.end()) + "\"");
+  check(GdiHasFamily(family),
+        "GDI finds the font family \"" + std::string(family.begin(), family.end()) + "\"");
   const std::wstring text = ReadUtf8(textFile);
   if (!check(!text.empty(), "a verse to draw")) return check.failed() - before;
 
-  VerseWindow verse{text, CreateFontW(-30, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                       family.c_str())};
+  VerseWindow verse{
+      text, CreateFontW(-30, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, family.c_str())};
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = PaintVerse;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   windowClass.lpszClassName = L"PelvaronVerseWindow";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP | WS_BORDER, 0, 0, 1000, 200,
-                                nullptr, nullptr, windowClass.hInstance, &verse);
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"", WS_POPUP | WS_BORDER, 0, 0,
+                                1000, 200, nullptr, nullptr, windowClass.hInstance, &verse);
   ShowWindow(window, SW_SHOW);
   // The face GDI really chose: a fallback would show as another name.
   wchar_t chosen[LF_FACESIZE] = {};
@@ -99,7 +101,8 @@ int CheckInstalledFont(Checks& check, const std::wstring& family, const std::wst
   GetTextFaceW(dc, LF_FACESIZE, chosen);
   SelectObject(dc, old);
   ReleaseDC(window, dc);
-  check(family == chosen, "the window's font is \"" + std::string(family.begin(), family.end()) + "\" itself");
+  check(family == chosen,
+        "the window's font is \"" + std::string(family.begin(), family.end()) + "\" itself");
   // Painting has no completion signal under Xvfb: give the window a moment of messages.
   PumpFor(500);
   check(SaveWindowPng(window, screenshot), "a screenshot of the verse in the font");

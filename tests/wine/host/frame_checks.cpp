@@ -10,7 +10,8 @@ namespace pelvaron::wine_host {
 void CheckFrame(Checks& check, const InsertedRange& range, std::size_t traceFrom) {
   const std::string trace = Model().trace.str().substr(traceFrom);
   std::size_t yields = 0;
-  for (std::size_t at = trace.find("Yield\n"); at != std::string::npos; at = trace.find("Yield\n", at + 1)) ++yields;
+  for (std::size_t at = trace.find("Yield\n"); at != std::string::npos; at = trace.find("Yield\n", at + 1))
+    ++yields;
   const int first = range.first, last = range.last;
   const int count = last - first + 1;
   std::vector<std::wstring> expected;
@@ -21,14 +22,17 @@ void CheckFrame(Checks& check, const InsertedRange& range, std::size_t traceFrom
     if (last != first) name += L"\u2013" + std::to_wstring(last);
     if (range.undoRecord) expected.push_back(L"StartCustomRecord " + name + L" @0");
     for (std::size_t k = 1; count > 1 && k <= yields; ++k)
-      expected.push_back(L"StatusBar Al-Quran: ayat " + std::to_wstring(k) + L" dari " + std::to_wstring(count));
+      expected.push_back(L"StatusBar Al-Quran: ayat " + std::to_wstring(k) + L" dari " +
+                         std::to_wstring(count));
     const std::wstring translation = L"Al-Quran: terjemah ";
-    const auto shownSteps = std::count_if(Model().frame.begin(), Model().frame.end(), [&](const FrameEvent& e) {
-      return e.text.compare(0, translation.size(), translation) == 0;
-    });
-    const long steps = range.translated >= 0 ? (count > 1 ? range.translated : 0) : static_cast<long>(shownSteps);
+    const auto shownSteps = std::count_if(
+        Model().frame.begin(), Model().frame.end(),
+        [&](const FrameEvent& e) { return e.text.compare(0, translation.size(), translation) == 0; });
+    const long steps =
+        range.translated >= 0 ? (count > 1 ? range.translated : 0) : static_cast<long>(shownSteps);
     for (long k = 1; k <= steps; ++k)
-      expected.push_back(L"StatusBar " + translation + std::to_wstring(k) + L" dari " + std::to_wstring(count));
+      expected.push_back(L"StatusBar " + translation + std::to_wstring(k) + L" dari " +
+                         std::to_wstring(count));
     if (count > 1) expected.push_back(L"StatusBar  @" + std::to_wstring(trace.size()));
     if (range.undoRecord) expected.push_back(L"EndCustomRecord  @" + std::to_wstring(trace.size()));
   }
@@ -44,7 +48,8 @@ void CheckFrame(Checks& check, const InsertedRange& range, std::size_t traceFrom
     if (i < 2 || i + 2 >= n) shown += (shown.empty() ? L" " : L" | ") + line;
     if (i == 2 && n > 4) shown += L" | ...";
   }
-  check(seen == expected, std::to_string(yields) + " yields; undo record and status bar as expected:" + Utf8(shown.data(), shown.size()));
+  check(seen == expected, std::to_string(yields) + " yields; undo record and status bar as expected:" +
+                              Utf8(shown.data(), shown.size()));
 }
 
 void CheckNothingTypedAfterStop(Checks& check, long at) {

@@ -5,7 +5,8 @@
 //   pelvaron_wine_host nodata
 //   pelvaron_wine_host ribbon --xml FILE
 //   pelvaron_wine_host insert --button N --surah S --first F --last L [--check]
-//                      [--type-last TEXT] [--then-button N] --trace FILE [--expect-open] [--expect-message TEXT]
+//                      [--type-last TEXT] [--then-button N] --trace FILE [--expect-open] [--expect-message
+//                      TEXT]
 //                      [--screenshot FILE] [--ribbon] [--word2003] [--runs] [--max-invokes-per-verse N]
 //   pelvaron_wine_host soak --cycles N
 //   pelvaron_wine_host toggles --on 0|1
@@ -84,9 +85,10 @@ Options ParseOptions(int argc, wchar_t** argv) {
   Options o;
   for (int i = 2; i < argc; ++i) {
     const std::wstring name = argv[i];
-    const bool flag = name == L"--check" || name == L"--expect-open" || name == L"--enter" || name == L"--double-click" ||
-                      name == L"--ribbon" || name == L"--word2003" || name == L"--retry" || name == L"--shutdown-before-ok" ||
-                      name == L"--runs" || name == L"--per-verse";
+    const bool flag = name == L"--check" || name == L"--expect-open" || name == L"--enter" ||
+                      name == L"--double-click" || name == L"--ribbon" || name == L"--word2003" ||
+                      name == L"--retry" || name == L"--shutdown-before-ok" || name == L"--runs" ||
+                      name == L"--per-verse";
     o.values[name] = !flag && i + 1 < argc ? argv[++i] : L"";
   }
   return o;
@@ -131,7 +133,8 @@ std::string FileVersionOf(HMODULE module) {
   void* text = nullptr;
   UINT length = 0;
   if (block.empty() || !GetFileVersionInfoW(path, 0, static_cast<DWORD>(block.size()), block.data()) ||
-      !VerQueryValueW(block.data(), L"\\StringFileInfo\\040904b0\\FileVersion", &text, &length) || length == 0)
+      !VerQueryValueW(block.data(), L"\\StringFileInfo\\040904b0\\FileVersion", &text, &length) ||
+      length == 0)
     return "";
   return Narrow(static_cast<const wchar_t*>(text));
 }
@@ -193,7 +196,8 @@ int Lifecycle() {
           "building the menu leaves NormalTemplate.Saved true (" + std::to_string(Model().commandBarChanges) +
               " command-bar changes would have cleared it)");
     const std::string version = FileVersionOf(GetModuleHandleW(L"Ostrevan2003.dll"));
-    check(version == PELVARON_PROJECT_VERSION, "the DLL's FileVersion \"" + version + "\" is project(VERSION)");
+    check(version == PELVARON_PROJECT_VERSION,
+          "the DLL's FileVersion \"" + version + "\" is project(VERSION)");
     check(CanUnloadNow() == S_FALSE, "DllCanUnloadNow: no while an instance lives");
     ComPtr<ControlObject> firstButton = QuranPopup() ? QuranPopup()->children().items.at(0) : nullptr;
 
@@ -202,7 +206,8 @@ int Lifecycle() {
     check(Model().normalSaved, "removing the menu leaves NormalTemplate.Saved true");
     addIn.reset();
     check(Model().removals == 1, "the end of the instance finds nothing more to remove");
-    check(!firstButton || firstButton->sinkCount() == 0, "the end of the instance disconnects its Click sinks");
+    check(!firstButton || firstButton->sinkCount() == 0,
+          "the end of the instance disconnects its Click sinks");
   }
   {
     ComPtr<IDTExtensibility2> addIn = CreateAddIn();
@@ -290,7 +295,8 @@ int Ribbon(const Options& o) {
   if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
   HRESULT hr = E_FAIL;
   const std::wstring xml = AskRibbonXml(addIn.get(), hr);
-  if (!check(hr == S_OK && !xml.empty(), "IRibbonExtensibility.GetCustomUI(\"Microsoft.Word.Document\") gives XML"))
+  if (!check(hr == S_OK && !xml.empty(),
+             "IRibbonExtensibility.GetCustomUI(\"Microsoft.Word.Document\") gives XML"))
     return 1;
   const std::string utf8 = Narrow(xml);
   std::ofstream(std::filesystem::path(o.Get(L"--xml")), std::ios::binary) << utf8;
@@ -305,18 +311,22 @@ int Ribbon(const Options& o) {
 
   const std::vector<RibbonButton> buttons = RibbonButtons(xml);
   // In the menu's order: the three insertions, About, Cari Ayat.
-  constexpr const wchar_t* kCaptions[] = {kDialogCaption, kDialogCaption, kDialogCaption, kAboutCaption, kSearchCaption};
-  check(buttons.size() == std::size(kCaptions), "the XML holds five buttons: " + std::to_string(buttons.size()));
+  constexpr const wchar_t* kCaptions[] = {kDialogCaption, kDialogCaption, kDialogCaption, kAboutCaption,
+                                          kSearchCaption};
+  check(buttons.size() == std::size(kCaptions),
+        "the XML holds five buttons: " + std::to_string(buttons.size()));
   for (std::size_t i = 0; i < buttons.size() && i < std::size(kCaptions); ++i) {
     const RibbonButton& b = buttons[i];
     const std::string name = Narrow(b.id) + " (" + Narrow(b.onAction) + ")";
     check(FireRibbonAction(addIn.get(), b) == S_OK, name + ": the callback succeeds through IDispatch");
     const wchar_t* caption = kCaptions[i];
     HWND window = FindOwnWindow(caption);
-    check(window != nullptr, name + ": shows \"" + Narrow(caption) + "\", as the menu button in its place does");
+    check(window != nullptr,
+          name + ": shows \"" + Narrow(caption) + "\", as the menu button in its place does");
     if (window) SendMessageW(window, WM_CLOSE, 0, 0);
   }
-  check(FAILED(FireRibbonAction(addIn.get(), {L"SomeoneElsesButton", buttons.empty() ? L"" : buttons[0].onAction})),
+  check(FAILED(FireRibbonAction(addIn.get(),
+                                {L"SomeoneElsesButton", buttons.empty() ? L"" : buttons[0].onAction})),
         "a control that is not Pelvaron's is refused");
   Disconnect(addIn.get(), ext_dm_HostShutdown);
   return check.failed();
@@ -379,8 +389,10 @@ int Toggles(const Options& o) {
     HRESULT hr = E_FAIL;
     const std::wstring xml = AskRibbonXml(addIn.get(), hr);
     for (const std::wstring id : {L"PelvaronLatin", L"PelvaronPerAyat"}) {
-      const std::wstring getPressed = AttributeOf(xml, id, L"getPressed"), onAction = AttributeOf(xml, id, L"onAction");
-      if (!check(!getPressed.empty() && !onAction.empty(), "the ribbon has the toggle button " + Narrow(id))) return 1;
+      const std::wstring getPressed = AttributeOf(xml, id, L"getPressed"),
+                         onAction = AttributeOf(xml, id, L"onAction");
+      if (!check(!getPressed.empty() && !onAction.empty(), "the ribbon has the toggle button " + Narrow(id)))
+        return 1;
       if (connection == 1) {
         VARIANT pressed;
         pressed.vt = VT_BOOL;
@@ -392,7 +404,8 @@ int Toggles(const Options& o) {
       VariantInit(&state);
       hr = InvokeRibbonCallback(addIn.get(), getPressed, id, {}, &state);
       check(hr == S_OK && state.vt == VT_BOOL && (state.boolVal != VARIANT_FALSE) == on,
-            Narrow(id) + (connection == 1 ? ": getPressed gives the state chosen" : ": after a new connection getPressed still gives it"));
+            Narrow(id) + (connection == 1 ? ": getPressed gives the state chosen"
+                                          : ": after a new connection getPressed still gives it"));
     }
     Disconnect(addIn.get(), ext_dm_HostShutdown);
   }
@@ -402,11 +415,12 @@ int Toggles(const Options& o) {
 // What the OK click asked for, for the frame checks.
 InsertedRange RangeOf(const Options& o) {
   InsertedRange range{o.Number(L"--surah"), o.Number(L"--first"),
-                      o.Has(L"--type-last") ? o.Number(L"--type-last") : o.Number(L"--last"), !o.Has(L"--word2003")};
+                      o.Has(L"--type-last") ? o.Number(L"--type-last") : o.Number(L"--last"),
+                      !o.Has(L"--word2003")};
   // The translation runs to its end unless a failure or a stop is part of the scenario.
   const int button = o.Has(L"--then-button") ? o.Number(L"--then-button") : o.Number(L"--button");
-  const bool stops = o.Has(L"--expect-message") || o.Has(L"--close-at-yield") || o.Has(L"--switch-at-yield") ||
-                     o.Has(L"--shutdown-at-yield");
+  const bool stops = o.Has(L"--expect-message") || o.Has(L"--close-at-yield") ||
+                     o.Has(L"--switch-at-yield") || o.Has(L"--shutdown-at-yield");
   // Verse by verse, each translation is one verse long and shows no progress of its own.
   range.translated = button == 2 || o.Has(L"--per-verse") ? 0 : stops ? -1 : range.last - range.first + 1;
   return range;
@@ -420,8 +434,9 @@ int Insert(const Options& o) {
 
   const int buttonIndex = o.Number(L"--button");
   if (!check(o.Has(L"--ribbon") || bool(Button(buttonIndex)), "the menu holds the button")) return 1;
-  check(Press(addIn.get(), o, buttonIndex) == S_OK,
-        std::string(o.Has(L"--ribbon") ? "ribbon" : "menu") + " button " + std::to_string(buttonIndex) + " succeeds");
+  check(Press(addIn.get(), o, buttonIndex) == S_OK, std::string(o.Has(L"--ribbon") ? "ribbon" : "menu") +
+                                                        " button " + std::to_string(buttonIndex) +
+                                                        " succeeds");
   HWND dialog = FindOwnWindow(kDialogCaption);
   if (!check(dialog != nullptr, "the dialog \"Pilih Surat & Ayat\" is shown")) return 1;
   check(IsTopmost(dialog), "the dialog is topmost");
@@ -435,7 +450,8 @@ int Insert(const Options& o) {
     check(SaveWindowPng(dialog, o.Get(L"--screenshot")), "screenshot of the dialog saved");
 
   const DialogControls c = FindControls(dialog);
-  if (!check(c.surah && c.from && c.to && c.check && c.ok, "three combo boxes, the check box and OK, in tab order"))
+  if (!check(c.surah && c.from && c.to && c.check && c.ok,
+             "three combo boxes, the check box and OK, in tab order"))
     return 1;
   const int first = o.Number(L"--first"), last = o.Number(L"--last");
   PickEntry(c.surah, o.Number(L"--surah") - 1);
@@ -451,7 +467,8 @@ int Insert(const Options& o) {
     GetWindowTextW(c.to, before.data(), 64);
     check(Press(addIn.get(), o, o.Number(L"--then-button")) == S_OK, "a second mode button succeeds");
     GetWindowTextW(c.to, after.data(), 64);
-    check(FindOwnWindow(kDialogCaption) == dialog && IsWindow(c.to) && std::wstring(before.data()) == after.data(),
+    check(FindOwnWindow(kDialogCaption) == dialog && IsWindow(c.to) &&
+              std::wstring(before.data()) == after.data(),
           "the open dialog is shown again unchanged, not reloaded");
   }
 
@@ -489,23 +506,25 @@ int Insert(const Options& o) {
   CheckFrame(check, RangeOf(o), 0);
   check(Model().screenUpdating, "screen updating is on after the click");
   CheckNothingTypedAfterStop(check, std::max({o.Number(L"--close-at-yield"), o.Number(L"--switch-at-yield"),
-                                             o.Number(L"--shutdown-at-yield")}));
+                                              o.Number(L"--shutdown-at-yield")}));
   const long invokes = Counts().invoke - beforeOk.invoke;
   const long names = Counts().getIdsOfNames - beforeOk.getIdsOfNames;
   const std::wstring traceName = std::filesystem::path(o.Get(L"--trace")).filename().wstring();
   // around: the Invokes the insertion's frame adds (undo record, status bar, the active
   // document's identity); the rest are the document operations' own.
   long around = 0;
-  for (const wchar_t* member : {L"UndoRecord", L"StartCustomRecord", L"EndCustomRecord", L"StatusBar",
-                                L"ActiveDocument"}) {
+  for (const wchar_t* member :
+       {L"UndoRecord", L"StartCustomRecord", L"EndCustomRecord", L"StatusBar", L"ActiveDocument"}) {
     const auto before = beforeOk.invokeOf.find(member);
     around += Counts().invokeOf[member] - (before == beforeOk.invokeOf.end() ? 0 : before->second);
   }
   const long verses = RangeOf(o).last - RangeOf(o).first + 1;
-  std::printf("COUNTS: %s verses=%ld symbols=%ld invoke=%ld per_verse=%.1f around=%ld getidsofnames=%ld "
-              "session_getidsofnames=%ld connection_invoke=%ld\n",
-              Narrow(traceName).c_str(), verses, symbols, invokes, static_cast<double>(invokes) / static_cast<double>(verses),
-              around, names, Counts().getIdsOfNames, atConnection.invoke);
+  std::printf(
+      "COUNTS: %s verses=%ld symbols=%ld invoke=%ld per_verse=%.1f around=%ld getidsofnames=%ld "
+      "session_getidsofnames=%ld connection_invoke=%ld\n",
+      Narrow(traceName).c_str(), verses, symbols, invokes,
+      static_cast<double>(invokes) / static_cast<double>(verses), around, names, Counts().getIdsOfNames,
+      atConnection.invoke);
   // A pack naming its Quran font types a verse as one run: its paragraph settings, the
   // screen updating around it, the fonts and sizes only where they change, one TypeText, the
   // progress and the yield's check come to about 12 Invokes (mode all adds the translation
@@ -513,11 +532,13 @@ int Insert(const Options& o) {
   if (o.Has(L"--max-invokes-per-verse")) {
     const long bound = o.Number(L"--max-invokes-per-verse");
     check(invokes <= bound * verses, "Invoke during the insertion: " + std::to_string(invokes) + " for " +
-                                         std::to_string(verses) + " verses, at most " + std::to_string(bound) + " a verse");
+                                         std::to_string(verses) + " verses, at most " +
+                                         std::to_string(bound) + " a verse");
   }
   if (o.Has(L"--runs")) {
     check(Model().typedInPlaceholderFont == 0, "nothing is typed in the font \"(normal text)\": " +
-                                                   std::to_string(Model().typedInPlaceholderFont) + " characters were");
+                                                   std::to_string(Model().typedInPlaceholderFont) +
+                                                   " characters were");
     check(Model().latinInSetFont == 0, "Latin text is typed in the document's own font: " +
                                            std::to_string(Model().latinInSetFont) + " texts were not");
   }
@@ -525,8 +546,9 @@ int Insert(const Options& o) {
   // Names are resolved once a session, not once a call: the lookups do not grow with the
   // glyphs inserted.
   const auto newNames = static_cast<long>(Counts().namesAsked.size() - beforeOk.namesAsked.size());
-  check(names == newNames, "GetIDsOfNames during the insertion: " + std::to_string(names) + ", each for a name not " +
-                               "asked before in the session (" + std::to_string(newNames) + ")");
+  check(names == newNames, "GetIDsOfNames during the insertion: " + std::to_string(names) +
+                               ", each for a name not " + "asked before in the session (" +
+                               std::to_string(newNames) + ")");
   // Each glyph costs 5 Invokes (Selection, Font, Name; Selection, InsertSymbol); every verse
   // adds about 17 of setup (screen updating, size, direction, alignment, the space after)
   // and 2 around it (progress, the active document's check). The test pack's verses hold 1
@@ -534,17 +556,18 @@ int Insert(const Options& o) {
   // 31 (a line per verse). 32 allows that, but not one more Invoke for every call.
   constexpr long kMaxInvokesPerGlyph = 32;
   if (symbols > 0)
-    check(invokes <= kMaxInvokesPerGlyph * symbols, "Invoke during the insertion: " + std::to_string(invokes) +
-                                                        " for " + std::to_string(symbols) + " glyphs, at most " +
-                                                        std::to_string(kMaxInvokesPerGlyph) + " a glyph");
+    check(invokes <= kMaxInvokesPerGlyph * symbols,
+          "Invoke during the insertion: " + std::to_string(invokes) + " for " + std::to_string(symbols) +
+              " glyphs, at most " + std::to_string(kMaxInvokesPerGlyph) + " a glyph");
 
   const bool open = IsWindow(dialog) && IsWindowVisible(dialog);
-  check(open == o.Has(L"--expect-open"), o.Has(L"--expect-open") ? "the dialog stays open" : "the dialog closes");
+  check(open == o.Has(L"--expect-open"),
+        o.Has(L"--expect-open") ? "the dialog stays open" : "the dialog closes");
   if (o.Has(L"--expect-message")) {
     const std::wstring expected = o.Get(L"--expect-message");
     const bool seen = boxes.size() == 1 && boxes[0].find(expected) != std::wstring::npos;
-    check(seen, "one message box with \"" + Narrow(expected) + "\": " +
-                    (boxes.empty() ? std::string("none") : Narrow(boxes[0])));
+    check(seen, "one message box with \"" + Narrow(expected) +
+                    "\": " + (boxes.empty() ? std::string("none") : Narrow(boxes[0])));
   } else {
     check(boxes.empty(), "no message box" + (boxes.empty() ? std::string() : ": " + Narrow(boxes[0])));
   }
@@ -561,13 +584,15 @@ int Insert(const Options& o) {
       SendMessageW(c.ok, BM_CLICK, 0, 0);
       again = watcher.Seen();
     }
-    check(again.empty(), "the next OK inserts without a message box" + (again.empty() ? "" : ": " + Narrow(again[0])));
+    check(again.empty(),
+          "the next OK inserts without a message box" + (again.empty() ? "" : ": " + Narrow(again[0])));
     check(!IsWindow(dialog) || !IsWindowVisible(dialog), "the next OK closes the dialog");
     InsertedRange range = RangeOf(o);
     if (range.translated < 0) range.translated = range.last - range.first + 1;
     CheckFrame(check, range, traceFrom);
   }
-  std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary) << Model().trace.str().substr(traceFrom);
+  std::ofstream(std::filesystem::path(o.Get(L"--trace")), std::ios::binary)
+      << Model().trace.str().substr(traceFrom);
   if (IsWindow(dialog) && IsWindowVisible(dialog)) PostMessageW(dialog, WM_CLOSE, 0, 0);
   Disconnect(addIn.get(), ext_dm_HostShutdown);
   return check.failed();
@@ -612,7 +637,8 @@ int About(const Options& o) {
   check(client.right == 162 && client.bottom == 132,
         "client area 162 x 132 pixels (2430 x 1980 twips): " + std::to_string(client.right) + " x " +
             std::to_string(client.bottom));
-  if (o.Has(L"--screenshot")) check(SaveWindowPng(box, o.Get(L"--screenshot")), "screenshot of the About box saved");
+  if (o.Has(L"--screenshot"))
+    check(SaveWindowPng(box, o.Get(L"--screenshot")), "screenshot of the About box saved");
 
   // The hand pointer over the e-mail label Label9 (135, 540, 2175, 240 twips).
   HCURSOR hand = LoadCursorW(GetModuleHandleW(L"Ostrevan2003.dll"), MAKEINTRESOURCEW(101));
@@ -628,7 +654,8 @@ int About(const Options& o) {
     SendMessageW(box, WM_SETCURSOR, reinterpret_cast<WPARAM>(box), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor();
   };
-  check(pointerAt((135 + 1000) / 15, (540 + 120) / 15) == hand, "the pointer over an e-mail label is the hand");
+  check(pointerAt((135 + 1000) / 15, (540 + 120) / 15) == hand,
+        "the pointer over an e-mail label is the hand");
   check(pointerAt((0 + 1000) / 15, (1665 + 120) / 15) != hand, "the pointer over Label4 is not the hand");
 
   ClickAt(box, 1222 / 15, (1665 + 120) / 15);  // Label4, the messenger id
@@ -670,7 +697,8 @@ int Search(const Options& o) {
   ComPtr<IDTExtensibility2> addIn = CreateAddIn();
   if (!check(addIn && Connect(addIn.get(), ext_cm_Startup) == S_OK, "the add-in connects")) return 1;
   ComPtr<ControlObject> button = Button(5);
-  if (!check(button && button->caption() == kSearchCaption, "the menu's fifth button is \"Cari Ayat\"")) return 1;
+  if (!check(button && button->caption() == kSearchCaption, "the menu's fifth button is \"Cari Ayat\""))
+    return 1;
   check(button->FireClick() == S_OK, "Cari Ayat: Click succeeds");
   HWND form = FindOwnWindow(kSearchCaption);
   if (!check(form != nullptr, "the form \"Cari Ayat\" is shown")) return 1;
@@ -688,8 +716,10 @@ int Search(const Options& o) {
   check((GetWindowLongW(results, GWL_STYLE) & 3) == CBS_SIMPLE, "the results list stays open (CBS_SIMPLE)");
 
   TypeInto(query, o.Get(L"--query"));
-  if (o.Has(L"--enter")) PressEnterIn(query);
-  else SendMessageW(find, BM_CLICK, 0, 0);
+  if (o.Has(L"--enter"))
+    PressEnterIn(query);
+  else
+    SendMessageW(find, BM_CLICK, 0, 0);
   const std::wstring first = EntryOf(results, 0);
   const std::wstring expected = o.Get(L"--expect-first") + L"  ";
   check(first.compare(0, expected.size(), expected) == 0,
@@ -697,8 +727,10 @@ int Search(const Options& o) {
             "...\" first: \"" + Narrow(first) + "\"");
   PickEntry(cite, o.Number(L"--cite"));
   if (o.Has(L"--what")) PickEntry(combos[3], o.Number(L"--what"));  // "Sisipkan": what to insert
-  check(TextOf(form) == kSearchCaption && IsWindowVisible(form), "picking a citation style leaves the form open");
-  if (o.Has(L"--screenshot")) check(SaveWindowPng(form, o.Get(L"--screenshot")), "screenshot of the form saved");
+  check(TextOf(form) == kSearchCaption && IsWindowVisible(form),
+        "picking a citation style leaves the form open");
+  if (o.Has(L"--screenshot"))
+    check(SaveWindowPng(form, o.Get(L"--screenshot")), "screenshot of the form saved");
 
   std::vector<std::wstring> boxes;
   {
@@ -762,9 +794,9 @@ Footprint FootprintNow() {
 }
 
 std::string Describe(const Footprint& f) {
-  return "objects=" + std::to_string(f.objects) + " gdi=" + std::to_string(f.gdi) + " user=" + std::to_string(f.user) +
-         " handles=" + std::to_string(f.handles) + " windows=" + std::to_string(f.windows) +
-         " memory_kib=" + std::to_string(f.memoryKib);
+  return "objects=" + std::to_string(f.objects) + " gdi=" + std::to_string(f.gdi) +
+         " user=" + std::to_string(f.user) + " handles=" + std::to_string(f.handles) +
+         " windows=" + std::to_string(f.windows) + " memory_kib=" + std::to_string(f.memoryKib);
 }
 
 // A day of use in one Word: --cycles times Get All -> 2:1-10 -> OK, with an About box and a
@@ -811,23 +843,25 @@ int Soak(const Options& o) {
       afterTenth = FootprintNow();
       // The memory probe must see what a leak would be: 8 MiB held for a moment.
       std::vector<char> held(8 << 20, 1);
-      check(MemoryKib() >= afterTenth.memoryKib + 7 * 1024, "the memory probe sees 8 MiB more while they are held");
+      check(MemoryKib() >= afterTenth.memoryKib + 7 * 1024,
+            "the memory probe sees 8 MiB more while they are held");
     }
   }
   const Footprint end = FootprintNow();
-  std::printf("SOAK: cycles=%d after_1 %s | after_10 %s | after_%d %s\n", cycles, Describe(afterFirst).c_str(),
-              Describe(afterTenth).c_str(), cycles, Describe(end).c_str());
+  std::printf("SOAK: cycles=%d after_1 %s | after_10 %s | after_%d %s\n", cycles,
+              Describe(afterFirst).c_str(), Describe(afterTenth).c_str(), cycles, Describe(end).c_str());
   check(!firstTrace.empty() && same == cycles && boxes == 0,
-        "every insertion types what the first typed, without a message box: " + std::to_string(same) + " of " +
-            std::to_string(cycles) + ", " + std::to_string(boxes) + " boxes");
-  check(end.objects <= afterFirst.objects, "the add-in holds no more of Word's objects than after the first cycle: " +
-                                               std::to_string(afterFirst.objects) + " then " + std::to_string(end.objects));
+        "every insertion types what the first typed, without a message box: " + std::to_string(same) +
+            " of " + std::to_string(cycles) + ", " + std::to_string(boxes) + " boxes");
+  check(end.objects <= afterFirst.objects,
+        "the add-in holds no more of Word's objects than after the first cycle: " +
+            std::to_string(afterFirst.objects) + " then " + std::to_string(end.objects));
   // A few handles and a little heap may come and go with Wine's own caches; a leak per cycle
   // would be a hundred handles or megabytes after 190 more cycles.
-  check(end.gdi <= afterTenth.gdi + 8 && end.user <= afterTenth.user + 8 && end.handles <= afterTenth.handles + 8 &&
-            end.windows <= afterTenth.windows,
-        "GDI, USER and kernel objects and windows stay where they were after cycle 10: " + Describe(afterTenth) +
-            " then " + Describe(end));
+  check(end.gdi <= afterTenth.gdi + 8 && end.user <= afterTenth.user + 8 &&
+            end.handles <= afterTenth.handles + 8 && end.windows <= afterTenth.windows,
+        "GDI, USER and kernel objects and windows stay where they were after cycle 10: " +
+            Describe(afterTenth) + " then " + Describe(end));
   check(afterTenth.memoryKib > 0 && end.memoryKib <= afterTenth.memoryKib + 4096,
         "memory grows by less than 4 MiB after cycle 10: " + Describe(afterTenth) + " then " + Describe(end));
   Disconnect(addIn.get(), ext_dm_HostShutdown);
@@ -838,7 +872,8 @@ int Soak(const Options& o) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: pelvaron_wine_host lifecycle|nodata|ribbon|insert|about|search|font [options]\n");
+    std::fprintf(stderr,
+                 "usage: pelvaron_wine_host lifecycle|nodata|ribbon|insert|about|search|font [options]\n");
     return 2;
   }
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -853,18 +888,29 @@ int wmain(int argc, wchar_t** argv) {
     Fault().at = _wtoi(fail.substr(fail.find(L':') + 1).c_str());
   }
   int failed = 0;
-  if (scenario == L"lifecycle") failed = Lifecycle();
-  else if (scenario == L"nodata") failed = NoData();
-  else if (scenario == L"ribbon") failed = Ribbon(options);
-  else if (scenario == L"insert") failed = Insert(options);
-  else if (scenario == L"about") failed = About(options);
-  else if (scenario == L"search") failed = Search(options);
-  else if (scenario == L"soak") failed = Soak(options);
-  else if (scenario == L"rujukan") failed = Rujukan(options);
-  else if (scenario == L"toggles") failed = Toggles(options);
+  if (scenario == L"lifecycle")
+    failed = Lifecycle();
+  else if (scenario == L"nodata")
+    failed = NoData();
+  else if (scenario == L"ribbon")
+    failed = Ribbon(options);
+  else if (scenario == L"insert")
+    failed = Insert(options);
+  else if (scenario == L"about")
+    failed = About(options);
+  else if (scenario == L"search")
+    failed = Search(options);
+  else if (scenario == L"soak")
+    failed = Soak(options);
+  else if (scenario == L"rujukan")
+    failed = Rujukan(options);
+  else if (scenario == L"toggles")
+    failed = Toggles(options);
   else if (scenario == L"font")
-    failed = CheckInstalledFont(check, options.Get(L"--family"), options.Get(L"--text-file"), options.Get(L"--screenshot"));
-  else failed = 1;
+    failed = CheckInstalledFont(check, options.Get(L"--family"), options.Get(L"--text-file"),
+                                options.Get(L"--screenshot"));
+  else
+    failed = 1;
   Model().menuBar.items.clear();
   RevokeWordGlobal();
   CoUninitialize();

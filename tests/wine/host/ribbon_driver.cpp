@@ -54,7 +54,8 @@ HRESULT InvokeRibbonCallback(IUnknown* addIn, const std::wstring& name, const st
   args.push_back(first);
   DISPPARAMS params{args.data(), nullptr, static_cast<UINT>(args.size()), 0};
   EXCEPINFO excep{};
-  hr = dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result, &excep, nullptr);
+  hr = dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result, &excep,
+                        nullptr);
   SysFreeString(excep.bstrSource);
   SysFreeString(excep.bstrDescription);
   SysFreeString(excep.bstrHelpFile);
@@ -70,11 +71,12 @@ RibbonDropDown RibbonDropDownOf(const std::wstring& xml) {
   std::wsmatch m;
   if (!std::regex_search(xml, m, std::wregex(L"<dropDown\\s[^>]*>([\\s\\S]*?)</dropDown>"))) return dropDown;
   const std::wstring element = m[0], items = m[1];
-  for (auto [attribute, field] : {std::pair{L"id", &dropDown.id},
-                                  std::pair{L"getSelectedItemIndex", &dropDown.getSelectedItemIndex},
-                                  std::pair{L"onAction", &dropDown.onAction}}) {
+  for (auto [attribute, field] :
+       {std::pair{L"id", &dropDown.id}, std::pair{L"getSelectedItemIndex", &dropDown.getSelectedItemIndex},
+        std::pair{L"onAction", &dropDown.onAction}}) {
     std::wsmatch value;
-    if (std::regex_search(element, value, std::wregex(std::wstring(L"<dropDown[^>]*?\\s") + attribute + L"=\"([^\"]*)\"")))
+    if (std::regex_search(element, value,
+                          std::wregex(std::wstring(L"<dropDown[^>]*?\\s") + attribute + L"=\"([^\"]*)\"")))
       *field = value[1];
   }
   const std::wregex item(L"<item\\s[^>]*?id=\"([^\"]*)\"");

@@ -60,7 +60,8 @@ class TemplateObject final : public FakeObject {
 
 class RibbonControlObject final : public FakeObject {
  public:
-  explicit RibbonControlObject(std::wstring id) : FakeObject({L"Id", L"Context", L"Tag"}), id_(std::move(id)) {}
+  explicit RibbonControlObject(std::wstring id)
+      : FakeObject({L"Id", L"Context", L"Tag"}), id_(std::move(id)) {}
 
  protected:
   void Call(const std::wstring& member, WORD flags, const DISPPARAMS&, VARIANT* result) override {
@@ -77,7 +78,9 @@ class DocumentObject final : public FakeObject {
   DocumentObject() : FakeObject({L"Name"}) {}
 
  protected:
-  void Call(const std::wstring&, WORD, const DISPPARAMS&, VARIANT* result) override { ReturnText(result, L"Dokumen1"); }
+  void Call(const std::wstring&, WORD, const DISPPARAMS&, VARIANT* result) override {
+    ReturnText(result, L"Dokumen1");
+  }
 };
 
 constexpr const wchar_t* kNoDocument = L"This command is not available because no document is open.";
@@ -95,8 +98,8 @@ ComPtr<IDispatch> ActiveDocumentObject() {
 }
 
 std::vector<std::wstring> ApplicationMembers() {
-  std::vector<std::wstring> members{L"Selection",      L"ScreenUpdating", L"CommandBars",
-                                    L"StatusBar",      L"NormalTemplate", L"ActiveDocument"};
+  std::vector<std::wstring> members{L"Selection", L"ScreenUpdating", L"CommandBars",
+                                    L"StatusBar", L"NormalTemplate", L"ActiveDocument"};
   if (Model().hasUndoRecord) members.push_back(L"UndoRecord");
   return members;
 }
@@ -117,9 +120,11 @@ class FontObject final : public FakeObject {
       Model().sink.ResetFont();
     }
     if (member == L"Size") Model().sink.SetFontSize(PutValue(member, flags, params, VT_R4).fltVal);
-    if (member == L"NameBi") Model().sink.SetFontNameBi(Utf8(PutValue(member, flags, params, VT_BSTR).bstrVal));
+    if (member == L"NameBi")
+      Model().sink.SetFontNameBi(Utf8(PutValue(member, flags, params, VT_BSTR).bstrVal));
     if (member == L"SizeBi") Model().sink.SetFontSizeBi(PutValue(member, flags, params, VT_R4).fltVal);
-    if (member == L"Italic") Model().sink.SetItalic(PutValue(member, flags, params, VT_BOOL).boolVal != VARIANT_FALSE);
+    if (member == L"Italic")
+      Model().sink.SetItalic(PutValue(member, flags, params, VT_BOOL).boolVal != VARIANT_FALSE);
   }
 };
 
@@ -151,8 +156,11 @@ class SelectionObject final : public FakeObject {
     } else if (member == L"TypeText") {
       ExpectArgs(member, params, 1);
       const std::string text = Utf8(PositionalArg(member, params, 0, VT_BSTR).bstrVal);
-      if (Model().fontName == kNormalTextFont) Model().typedInPlaceholderFont += static_cast<long>(text.size());
-      if (!Model().fontName.empty() && std::any_of(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }))
+      if (Model().fontName == kNormalTextFont)
+        Model().typedInPlaceholderFont += static_cast<long>(text.size());
+      if (!Model().fontName.empty() && std::any_of(text.begin(), text.end(), [](char c) {
+            return std::isalpha(static_cast<unsigned char>(c)) != 0;
+          }))
         ++Model().latinInSetFont;
       sink.TypeText(text);
     } else if (member == L"InsertSymbol") {
@@ -162,7 +170,8 @@ class SelectionObject final : public FakeObject {
                         PositionalArg(member, params, 2, VT_BOOL).boolVal != VARIANT_FALSE,
                         PositionalArg(member, params, 3, VT_I4).lVal);
       ++Model().insertedSymbols;
-      if (Utf8(PositionalArg(member, params, 1, VT_BSTR).bstrVal) == kNormalTextFont) ++Model().typedInPlaceholderFont;
+      if (Utf8(PositionalArg(member, params, 1, VT_BSTR).bstrVal) == kNormalTextFont)
+        ++Model().typedInPlaceholderFont;
     } else if (member == L"EndKey") {
       ExpectArgs(member, params, 1);  // Extend left out
       sink.EndKey(PositionalArg(member, params, 0, VT_I4).lVal);
@@ -192,7 +201,8 @@ class ControlsObject final : public FakeObject {
 
   void Call(const std::wstring& member, WORD flags, const DISPPARAMS& params, VARIANT* result) override {
     if (member == L"Add") {
-      if (params.cNamedArgs != params.cArgs) throw HostFault{L"Controls.Add: only named arguments are expected"};
+      if (params.cNamedArgs != params.cArgs)
+        throw HostFault{L"Controls.Add: only named arguments are expected"};
       int type = 0;
       bool temporary = false;
       for (UINT i = 0; i < params.cArgs; ++i) {
@@ -203,7 +213,8 @@ class ControlsObject final : public FakeObject {
         } else if (name == L"Temporary" && v.vt == VT_BOOL) {
           temporary = v.boolVal != VARIANT_FALSE;
         } else {
-          throw HostFault{L"Controls.Add: unexpected argument " + name + L" of type " + std::to_wstring(v.vt)};
+          throw HostFault{L"Controls.Add: unexpected argument " + name + L" of type " +
+                          std::to_wstring(v.vt)};
         }
       }
       if (type != 1 && type != 10) throw HostFault{L"Controls.Add: Type " + std::to_wstring(type)};
@@ -385,7 +396,8 @@ ControlObject::ControlObject(int type, bool temporary, ControlList* parent)
       parent_(parent) {}
 
 void* ControlObject::ExtraInterface(REFIID riid) {
-  if (type_ == 1 && riid == IID_IConnectionPointContainer) return static_cast<IConnectionPointContainer*>(this);
+  if (type_ == 1 && riid == IID_IConnectionPointContainer)
+    return static_cast<IConnectionPointContainer*>(this);
   return nullptr;
 }
 
@@ -419,7 +431,8 @@ void ControlObject::Call(const std::wstring& member, WORD flags, const DISPPARAM
 }
 
 std::size_t ControlObject::sinkCount() const {
-  return static_cast<std::size_t>(std::count_if(sinks_.begin(), sinks_.end(), [](const auto& s) { return bool(s); }));
+  return static_cast<std::size_t>(
+      std::count_if(sinks_.begin(), sinks_.end(), [](const auto& s) { return bool(s); }));
 }
 
 HRESULT ControlObject::FireClick() {
@@ -484,8 +497,7 @@ HRESULT ControlObject::EnumConnections(IEnumConnections** out) {
 }
 
 void RegisterWordGlobal() {
-  CoRegisterClassObject(kClsidGlobal, &g_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
-                        &g_factoryCookie);
+  CoRegisterClassObject(kClsidGlobal, &g_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &g_factoryCookie);
 }
 
 void RevokeWordGlobal() { CoRevokeClassObject(g_factoryCookie); }
@@ -504,8 +516,8 @@ void CreateYieldWindow() {
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = L"PelvaronHostYield";
   RegisterClassW(&wc);
-  Model().yieldWindow = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
-                                      nullptr);
+  Model().yieldWindow =
+      CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
 }
 
 }  // namespace pelvaron::wine_host

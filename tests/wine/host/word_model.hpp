@@ -39,7 +39,9 @@ class ControlObject final : public FakeObject, public IConnectionPointContainer,
   HRESULT FireClick();
 
   // IUnknown through the IDispatch part for every base.
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override { return FakeObject::QueryInterface(riid, out); }
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+    return FakeObject::QueryInterface(riid, out);
+  }
   ULONG STDMETHODCALLTYPE AddRef() override { return FakeObject::AddRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return FakeObject::Release(); }
   // IConnectionPointContainer
