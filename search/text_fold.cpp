@@ -20,7 +20,8 @@ bool IsJoiner(char32_t c) {
          c == U'\u02BF' || c == U'\u02BE';
 }
 
-// Latin letters of the Latin Extended Additional block that transliterations use.
+// Latin letters of the Latin Extended Additional block that transliterations use, every one
+// the Latin reading prints among them.
 char DottedLatin(char32_t c) {
   switch (c | 1) {  // upper and lower case differ in the lowest bit there
     case U'\u1E0D':
@@ -29,6 +30,7 @@ char DottedLatin(char32_t c) {
     case U'\u1E25':
     case U'\u1E2B':
       return 'h';
+    case U'\u1E61':  // ṡ, the Latin reading's ث
     case U'\u1E63':
       return 's';
     case U'\u1E6D':

@@ -6,7 +6,10 @@
 #include <fstream>
 #include <functional>
 
+#include "latin/letters.hpp"
+#include "module/arabic_script.hpp"
 #include "module/error.hpp"
+#include "module/text.hpp"
 #include "search/latin_index.hpp"
 #include "search/near_words.hpp"
 #include "search/reference.hpp"
@@ -198,6 +201,27 @@ TEST(SearchText, SpellingVariantsAndStopWords) {
                                              "dan*", "ruku|rukuk"}));
   for (const char* bad : {"x\n", "x\ty\n", "x y\tz\tsource\n", "x\ty\t \n"})
     ExpectRefusedAtLine2([&](std::string_view text) { SpellingVariants(text, "names.txt"); }, bad);
+}
+
+// Every letter the Latin reading prints, in both cases, is a letter to the folds: a word
+// holding it stays one word ("miṡqāla" is no "mi" and "qāla").
+TEST(SearchText, LettersTheLatinPrintsAreLettersToEveryFold) {
+  std::vector<std::string> printed{"ā", "ī", "ū", "ē"};
+  for (char32_t c = arabic::kHamza; c <= arabic::kYeh; ++c)
+    if (!latin::Consonant(c).empty()) printed.emplace_back(latin::Consonant(c));
+  for (const std::string& letter : printed) {
+    std::size_t length = 1;
+    const char32_t first = DecodeUtf8At(letter, 0, &length);
+    for (char32_t c : {first, latin::LatinUpper(first)}) {
+      std::string word = "mi";
+      AppendUtf8(word, c);
+      word += letter.substr(length) + "q\u0101la";
+      EXPECT_EQ(Tokenize(word).size(), 1u) << word;
+      const bool joiner = c == U'\u2018' || c == U'\u2019';  // ‘ and ’ join, as apostrophes do
+      EXPECT_TRUE(joiner || FoldLatin(c) != 0) << word;
+    }
+  }
+  EXPECT_EQ(Terms("mi\u1E61q\u0101la \u1E60amud"), (std::vector<std::string>{"misqala", "samud"}));
 }
 
 // A few readings in the printed style, searched as people spell them.
