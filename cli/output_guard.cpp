@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cli/document_output.hpp"
+#include "data/format.hpp"
 #include "data/indexed_file.hpp"
 #include "module/state.hpp"
 
@@ -47,9 +48,13 @@ std::vector<FileId> ItselfAndFoldersAbove(const std::filesystem::path& output) {
 }  // namespace
 
 std::vector<std::string> DataFileNames() {
-  std::vector<std::string> names{"surahindex.mtf", "pos_depag.txt", "AQO2.TXT"};
+  std::vector<std::string> names;
+  for (std::string_view name :
+       {kSurahIndexFile, kVersePositionsFile, kArabicTextFile, kSettingsFile, kSurahNamesFile, kLatinFile})
+    names.emplace_back(name);
   for (IndexedPair pair : {IndexedPair::AyatPerKata, IndexedPair::NotePerKata, IndexedPair::GroupKata})
-    for (const char* extension : {".idx", ".dat"}) names.push_back(std::string(PairName(pair)) + extension);
+    for (std::string_view extension : {kIndexExtension, kDataExtension})
+      names.push_back(std::string(PairName(pair)).append(extension));
   return names;
 }
 

@@ -70,6 +70,9 @@ TEST_F(OutputSafety, OutputsOverWhatIsReadAreRefusedAndNothingIsTouched) {
   WriteFile(source / "LICENSE.txt", "licence\n");
   WriteFile(Out("pack") / "AQO2.TXT", "notes, not data\n");
   fs::create_hard_link(aqo, Out("hard-link.txt"));
+  const fs::path latin = f.folder.file("latin.txt");  // a newer data file, read only when asked for
+  WriteFile(latin, "Bismillāhir-raḥmānir-raḥīm(i).\r\n");
+  fs::create_hard_link(latin, Out("latin-link.txt"));
   fs::create_symlink(aqo, Out("symbolic-link.txt"));
   fs::create_directory_symlink(data, Out("linked-folder"));
   const std::string app = f.temp.path().string();
@@ -89,6 +92,7 @@ TEST_F(OutputSafety, OutputsOverWhatIsReadAreRefusedAndNothingIsTouched) {
       {"the data file itself", insert(aqo), aqo, aqo},
       {"a hard link to it", insert(Out("hard-link.txt")), Out("hard-link.txt"), aqo},
       {"a symbolic link to it", insert(Out("symbolic-link.txt")), Out("symbolic-link.txt"), aqo},
+      {"a hard link to latin.txt", insert(Out("latin-link.txt")), Out("latin-link.txt"), latin},
       {"a new file in DataQuran", insert(data / "new.txt"), data / "new.txt", data},
       {"DataQuran through a linked folder", insert(Out("linked-folder") / "new.txt"),
        Out("linked-folder") / "new.txt", data},
