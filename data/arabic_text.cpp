@@ -1,13 +1,57 @@
 #include "data/arabic_text.hpp"
 
 #include <algorithm>
+#include <charconv>
 
 #include "data/line_reader.hpp"
 #include "data/read_only_file.hpp"
+#include "module/arabic_script.hpp"
 #include "module/error.hpp"
 #include "module/numeric.hpp"
+#include "module/text.hpp"
 
 namespace pelvaron {
+namespace {
+
+// Calls `word` with each word's stored run of pieces (last piece first); the part after the
+// last marker is dropped. Stops early when `word` returns false.
+template <class Word>
+void ForEachStoredWord(std::string_view line, Word&& word) {
+  for (std::size_t pos = 0;;) {
+    const std::size_t marker = line.find(kWordMarker, pos);
+    if (marker == std::string_view::npos || !word(line.substr(pos, marker - pos))) return;
+    pos = marker + kWordMarker.size();
+  }
+}
+
+// The pieces of a stored word in stored order; none for an empty word.
+std::vector<std::string_view> StoredPieces(std::string_view word) {
+  std::vector<std::string_view> pieces;
+  for (std::size_t start = 0; !word.empty();) {
+    const std::size_t sep = word.find(kPieceSeparator, start);
+    pieces.push_back(word.substr(start, sep == std::string_view::npos ? sep : sep - start));
+    if (sep == std::string_view::npos) break;
+    start = sep + 1;
+  }
+  return pieces;
+}
+
+// Appends what a word types in kNormalTextFont; `font` is the font selected so far. False when
+// the verse-end ornament ends the line.
+bool TypeNormalText(std::string_view word, std::string_view& font, std::string& typed) {
+  const std::vector<std::string_view> pieces = StoredPieces(word);
+  for (auto it = pieces.rbegin(); it != pieces.rend(); ++it) {
+    if (!it->empty())
+      if (const auto selected = FontForSelector(it->front()); !selected.empty()) font = selected;
+    if (*it == kBlankPiece || font != kNormalTextFont) continue;
+    const int32_t c = CharacterNumberOf(*it);
+    if (c == int32_t{arabic::kEndOfAyah}) return false;
+    if (c > 0 && c < 0x110000) AppendUtf8(typed, static_cast<char32_t>(c));
+  }
+  return true;
+}
+
+}  // namespace
 
 std::string_view FontForSelector(char selector) {
   switch (selector) {
@@ -67,27 +111,34 @@ std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t sura
 
 std::vector<ArabicWord> ParseArabicLine(std::string_view line) {
   std::vector<ArabicWord> words;
-  std::size_t pos = 0;
-  while (true) {
-    const std::size_t marker = line.find(kWordMarker, pos);
-    if (marker == std::string_view::npos) break;  // the part after the last marker is dropped
-    const std::string_view part = line.substr(pos, marker - pos);
-    ArabicWord word;
-    if (!part.empty()) {
-      std::size_t start = 0;
-      while (true) {
-        const std::size_t sep = part.find(kPieceSeparator, start);
-        word.push_back(
-            GlyphPiece{std::string(part.substr(start, sep == std::string_view::npos ? sep : sep - start))});
-        if (sep == std::string_view::npos) break;
-        start = sep + 1;
-      }
-    }
+  ForEachStoredWord(line, [&](std::string_view stored) {
+    ArabicWord& word = words.emplace_back();
+    for (std::string_view piece : StoredPieces(stored)) word.push_back(GlyphPiece{std::string(piece)});
     std::reverse(word.begin(), word.end());
-    words.push_back(std::move(word));
-    pos = marker + kWordMarker.size();
-  }
+    return true;
+  });
   return words;
+}
+
+int32_t CharacterNumberOf(std::string_view piece) {
+  int32_t stored = 0;
+  if (piece.size() > 2 && piece.size() < 12) {
+    const auto [end, ec] = std::from_chars(piece.data() + 2, piece.data() + piece.size(), stored);
+    if (ec == std::errc() && end == piece.data() + piece.size()) return stored - kGlyphOffset;
+  }
+  return GlyphPiece{std::string(piece)}.CharacterNumber();
+}
+
+std::string NormalTextOfLine(std::string_view line) {
+  std::string text, typed;
+  std::string_view font;
+  ForEachStoredWord(line, [&](std::string_view word) {
+    typed.clear();
+    if (!TypeNormalText(word, font, typed)) return false;
+    if (!typed.empty()) text.append(text.empty() ? "" : " ").append(typed);
+    return true;
+  });
+  return text;
 }
 
 }  // namespace pelvaron

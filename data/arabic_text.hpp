@@ -41,4 +41,14 @@ std::vector<ArabicWord> ParseArabicLine(std::string_view line);
 // The font for a selector digit, or empty when the digit selects none.
 std::string_view FontForSelector(char selector);
 
+// The character number of a stored piece, as GlyphPiece::CharacterNumber reads it; a piece of
+// plain digits (every piece a pack builder writes) is read without a copy.
+int32_t CharacterNumberOf(std::string_view piece);
+
+// What a line types in kNormalTextFont as UTF-8, words joined by a blank, read as
+// ParseArabicLine and the Arabic insertion read it: the glyph fonts' numbers are positions in
+// those fonts and say nothing as text. The verse-end ornament closes the text (it, the verse
+// number after it and the word it stands in are left out).
+std::string NormalTextOfLine(std::string_view line);
+
 }  // namespace pelvaron
