@@ -192,7 +192,6 @@ std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int li
     int position;
   };
   std::vector<Ranked> ranked;
-  const auto bucket = [](double coverage) { return static_cast<int>(coverage * 20 + 1e-9); };
   const std::vector<WordHit> wordHits = (arabic ? index.arabic : index.translation).Search(words);
   const std::vector<LatinHit> latinHits = arabic ? std::vector<LatinHit>{} : index.latin.Search(query);
   const bool latinFirst =
@@ -200,12 +199,12 @@ std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int li
   for (std::size_t i = 0; i < wordHits.size(); ++i) {
     const WordHit& hit = wordHits[i];
     const VerseText& verse = index.verses[static_cast<std::size_t>(hit.document)];
-    ranked.push_back({bucket(hit.coverage), latinFirst ? 1 : 0, i, hit.document, hit.score,
+    ranked.push_back({CoverageStep(hit.coverage), latinFirst ? 1 : 0, i, hit.document, hit.coverage,
                       arabic ? &verse.arabic : &verse.translation, hit.firstPosition});
   }
   for (std::size_t i = 0; i < latinHits.size(); ++i) {
     const LatinHit& hit = latinHits[i];
-    ranked.push_back({bucket(hit.coverage), latinFirst ? 0 : 1, i, hit.document, hit.coverage,
+    ranked.push_back({CoverageStep(hit.coverage), latinFirst ? 0 : 1, i, hit.document, hit.coverage,
                       &index.verses[static_cast<std::size_t>(hit.document)].latin, hit.firstPosition});
   }
   std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {

@@ -19,6 +19,10 @@ struct SearchResult {
   int surah = 0;
   int verse = 0;
   int lastVerse = 0;  // equal to verse unless the result is a range
+  // How much of the query the result answers, 0 to 1: 1 for a reference or a well-known name;
+  // for words, the share of the query's informative words (weighted by rarity) the verse
+  // holds; for a Latin reading, 1 less the share of the query's letters that needed an edit.
+  // Results come in 5% steps of it, best first; within a step closeness and BM25 decide.
   double score = 0;
   std::string snippet;  // the verse's text with the matched words, about 100 characters
 };

@@ -117,74 +117,136 @@ void WordIndex::MatchTypos(const std::string& word, std::vector<float>& quality)
   });
 }
 
-std::vector<WordHit> WordIndex::Search(const WordQuery& query, double minCoverage) const {
-  // Every word, phrase words included, in one list; phrases keep their words' indexes.
-  struct Word {
-    const std::string* text;
-    const std::vector<std::string>* alternates;
-    bool stop;
-    bool inPhrase;
-  };
+// ---- Search, phase by phase -----------------------------------------------------------------
+
+// A query word as the search weighs it; phrase words are words too, kept exact.
+struct WordIndex::Term {
+  const std::string* text;
+  const std::vector<std::string>* alternates;
+  bool stop;
+  bool inPhrase;
+};
+
+// What every term matches: by term, the vocabulary's words and how well; by term, each
+// document's best match; by term, its inverse document frequency (0 when no document holds it).
+struct WordIndex::Matches {
+  std::vector<std::vector<float>> quality;
+  std::vector<std::vector<float>> inDocument;
+  std::vector<double> idf;
+};
+
+// Where the matched words of one document stand, and how often (weighted by match quality).
+struct WordIndex::Found {
+  std::vector<std::vector<int32_t>> positions;  // by term, ascending
+  std::vector<double> frequency;                // by term
+};
+
+namespace {
+
+// The terms of a query, phrase words after the plain ones; `phrases` gets each phrase's term indexes.
+std::vector<WordIndex::Term> TermsOf(const WordQuery& query, std::vector<std::vector<std::size_t>>& phrases) {
   static const std::vector<std::string> kNone;
-  std::vector<Word> words;
-  for (const QueryWord& w : query.words) words.push_back({&w.text, &w.alternates, w.stop, false});
-  std::vector<std::vector<std::size_t>> phraseWords;
+  std::vector<WordIndex::Term> terms;
+  for (const QueryWord& w : query.words) terms.push_back({&w.text, &w.alternates, w.stop, false});
   for (const auto& phrase : query.phrases) {
-    phraseWords.emplace_back();
+    phrases.emplace_back();
     for (const std::string& w : phrase) {
-      phraseWords.back().push_back(words.size());
-      words.push_back({&w, &kNone, false, true});
+      phrases.back().push_back(terms.size());
+      terms.push_back({&w, &kNone, false, true});
     }
   }
-  if (words.empty() || documents_.empty()) return {};
+  return terms;
+}
 
+// Each term's weight in the coverage: its idf, nothing for a stop word unless every word is
+// one. A term no document holds weighs the average of the others: it was typed, so a verse
+// covering only the rest covers only part of the query. The weights, and their total.
+std::pair<std::vector<double>, double> CoverageWeights(const std::vector<WordIndex::Term>& terms,
+                                                       const std::vector<double>& idf) {
+  bool anyInformative = false;
+  for (std::size_t t = 0; t < terms.size(); ++t)
+    anyInformative = anyInformative || (!terms[t].stop && idf[t] > 0);
+  std::vector<double> weight(terms.size(), 0.0);
+  double total = 0;
+  int absent = 0, present = 0;
+  for (std::size_t t = 0; t < terms.size(); ++t) {
+    if (terms[t].stop && anyInformative) continue;
+    weight[t] = idf[t];
+    total += idf[t];
+    absent += idf[t] == 0;
+    present += idf[t] > 0;
+  }
+  if (present > 0) total += absent * total / present;
+  return {std::move(weight), total};
+}
+
+// True when the terms of `phrase` stand side by side, in order, somewhere.
+bool HoldsPhrase(const std::vector<std::vector<int32_t>>& positions, const std::vector<std::size_t>& phrase) {
+  for (int32_t start : positions[phrase[0]]) {
+    bool all = true;
+    for (std::size_t k = 1; k < phrase.size() && all; ++k)
+      all = std::binary_search(positions[phrase[k]].begin(), positions[phrase[k]].end(),
+                               start + static_cast<int32_t>(k));
+    if (all) return true;
+  }
+  return false;
+}
+
+// Closeness, 0 to 1, of the matched words' positions (each list ascending, in query order):
+// half how few positions hold them all, half how many query neighbours stand in that order, a
+// few words apart at most. `window` gets the smallest span holding them all.
+double Proximity(const std::vector<std::vector<int32_t>>& matched, Window& window) {
+  window = SmallestWindow(matched);
+  if (matched.size() < 2) return 1;
+  int inOrder = 0;
+  for (std::size_t k = 0; k + 1 < matched.size(); ++k) inOrder += FollowsClosely(matched[k], matched[k + 1]);
+  return (static_cast<double>(matched.size()) / window.length +
+          static_cast<double>(inOrder) / static_cast<double>(matched.size() - 1)) /
+         2;
+}
+
+}  // namespace
+
+int CoverageStep(double coverage) { return static_cast<int>(std::floor(coverage * kCoverageSteps + 1e-9)); }
+
+WordRank WordRank::Of(double coverage, double proximity, double bm25) {
+  return {CoverageStep(coverage), static_cast<int>(std::floor(proximity * 10 + 1e-9)),
+          49 * bm25 / (bm25 + 10)};
+}
+
+WordIndex::Matches WordIndex::Match(const std::vector<Term>& terms) const {
   const std::size_t documentCount = documents_.size();
   const auto n = static_cast<double>(documentCount);
-  std::vector<std::vector<float>> quality(words.size());     // by word, by term
-  std::vector<std::vector<float>> inDocument(words.size());  // by word, by document: the best match
-  std::vector<double> idf(words.size(), 0.0);
-  for (std::size_t w = 0; w < words.size(); ++w) {
-    std::vector<float>& q = quality[w];
-    q.assign(vocabulary_.size(), 0.0f);
-    bool exact = MatchTerms(*words[w].text, kPrefixWeight, q);
+  Matches m{std::vector<std::vector<float>>(terms.size(), std::vector<float>(vocabulary_.size(), 0.0f)),
+            std::vector<std::vector<float>>(terms.size(), std::vector<float>(documentCount, 0.0f)),
+            std::vector<double>(terms.size(), 0.0)};
+  for (std::size_t t = 0; t < terms.size(); ++t) {
+    std::vector<float>& q = m.quality[t];
+    bool exact = MatchTerms(*terms[t].text, kPrefixWeight, q);
     // Phrases stay exact: no other spelling, no typo.
-    for (const std::string& alternate : *words[w].alternates)
+    for (const std::string& alternate : *terms[t].alternates)
       exact = MatchTerms(alternate, kPrefixWeight, q) || exact;
-    if (!exact && !words[w].inPhrase) MatchTypos(*words[w].text, q);
-    std::vector<float>& best = inDocument[w];
-    best.assign(documentCount, 0.0f);
+    if (!exact && !terms[t].inPhrase) MatchTypos(*terms[t].text, q);
+    std::vector<float>& best = m.inDocument[t];
     for (std::size_t id = 0; id < q.size(); ++id)
       if (q[id] > 0)
         for (int32_t doc : postings_[id])
           best[static_cast<std::size_t>(doc)] = std::max(best[static_cast<std::size_t>(doc)], q[id]);
     const auto df =
         static_cast<double>(std::count_if(best.begin(), best.end(), [](float b) { return b > 0; }));
-    if (df > 0) idf[w] = std::log(1.0 + (n - df + 0.5) / (df + 0.5));
+    if (df > 0) m.idf[t] = std::log(1.0 + (n - df + 0.5) / (df + 0.5));
   }
+  return m;
+}
 
-  // The share of the informative words' weight each document holds; when every word is a stop
-  // word, they all inform.
-  const bool anyInformative = std::any_of(
-      words.begin(), words.end(), [&](const Word& w) { return !w.stop && idf[&w - words.data()] > 0; });
-  // A word no document holds weighs as much as the others on average: it was typed, so a
-  // verse covering only the rest covers only part of the query.
-  std::vector<double> weight(words.size(), 0.0);
-  double total = 0;
-  int absent = 0;
-  for (std::size_t w = 0; w < words.size(); ++w) {
-    if (words[w].stop && anyInformative) continue;
-    weight[w] = idf[w];
-    total += idf[w];
-    absent += idf[w] == 0;
-  }
-  const int present =
-      static_cast<int>(std::count_if(weight.begin(), weight.end(), [](double x) { return x > 0; }));
-  if (present > 0) total += absent * total / present;
-  if (total <= 0) return {};
+std::vector<std::pair<double, int32_t>> WordIndex::Covered(const std::vector<Term>& terms, const Matches& m,
+                                                           double minCoverage) const {
+  const auto [weight, total] = CoverageWeights(terms, m.idf);
   std::vector<std::pair<double, int32_t>> covered;
-  for (std::size_t d = 0; d < documentCount; ++d) {
+  if (total <= 0) return covered;
+  for (std::size_t d = 0; d < documents_.size(); ++d) {
     double sum = 0;
-    for (std::size_t w = 0; w < words.size(); ++w) sum += weight[w] * inDocument[w][d];
+    for (std::size_t t = 0; t < terms.size(); ++t) sum += weight[t] * m.inDocument[t][d];
     if (sum / total >= minCoverage - 1e-9) covered.emplace_back(sum / total, static_cast<int32_t>(d));
   }
   const auto byCoverage = [](const auto& a, const auto& b) {
@@ -194,60 +256,57 @@ std::vector<WordHit> WordIndex::Search(const WordQuery& query, double minCoverag
     std::nth_element(covered.begin(), covered.begin() + kRankedDocuments, covered.end(), byCoverage);
     covered.resize(kRankedDocuments);
   }
+  return covered;
+}
 
+void WordIndex::Locate(int32_t doc, const Matches& m, Found& found) const {
+  for (auto& p : found.positions) p.clear();
+  std::fill(found.frequency.begin(), found.frequency.end(), 0.0);
+  for (const Occurrence& o : documents_[static_cast<std::size_t>(doc)]) {
+    for (std::size_t t = 0; t < found.positions.size(); ++t) {
+      const float q = m.quality[t][static_cast<std::size_t>(o.term)];
+      std::vector<int32_t>& at = found.positions[t];
+      if (q <= 0 || (!at.empty() && at.back() == o.position)) continue;
+      at.push_back(o.position);
+      double& f = found.frequency[t];
+      f = ranking_.countRepeats ? f + q : std::max(f, static_cast<double>(q));
+    }
+  }
+}
+
+double WordIndex::Bm25(int32_t doc, const Matches& m, const Found& found) const {
+  const double norm =
+      kK1 * (1 - ranking_.lengthWeight +
+             ranking_.lengthWeight * lengths_[static_cast<std::size_t>(doc)] / averageLength_);
+  double bm25 = 0;
+  for (std::size_t t = 0; t < found.frequency.size(); ++t)
+    bm25 += m.idf[t] * found.frequency[t] * (kK1 + 1) / (found.frequency[t] + norm);
+  return bm25;
+}
+
+std::vector<WordHit> WordIndex::Search(const WordQuery& query, double minCoverage) const {
+  std::vector<std::vector<std::size_t>> phrases;
+  const std::vector<Term> terms = TermsOf(query, phrases);
+  if (terms.empty() || documents_.empty()) return {};
+  const Matches m = Match(terms);
   std::vector<WordHit> hits;
-  std::vector<std::vector<int32_t>> positions(words.size());
-  std::vector<double> frequency(words.size());
-  for (const auto& [coverage, doc] : covered) {
-    for (auto& p : positions) p.clear();
-    std::fill(frequency.begin(), frequency.end(), 0.0);
-    for (const Occurrence& o : documents_[static_cast<std::size_t>(doc)]) {
-      for (std::size_t w = 0; w < words.size(); ++w) {
-        const float m = quality[w][static_cast<std::size_t>(o.term)];
-        if (m <= 0 || (!positions[w].empty() && positions[w].back() == o.position)) continue;
-        positions[w].push_back(o.position);
-        frequency[w] =
-            ranking_.countRepeats ? frequency[w] + m : std::max(frequency[w], static_cast<double>(m));
-      }
-    }
-    const auto inPhraseAt = [&](const std::vector<std::size_t>& phrase) {
-      for (int32_t start : positions[phrase[0]]) {
-        bool all = true;
-        for (std::size_t k = 1; k < phrase.size() && all; ++k)
-          all = std::binary_search(positions[phrase[k]].begin(), positions[phrase[k]].end(),
-                                   start + static_cast<int32_t>(k));
-        if (all) return true;
-      }
-      return false;
+  Found found{std::vector<std::vector<int32_t>>(terms.size()), std::vector<double>(terms.size())};
+  for (const auto& [coverage, doc] : Covered(terms, m, minCoverage)) {
+    Locate(doc, m, found);
+    const auto holds = [&](const std::vector<std::size_t>& phrase) {
+      return HoldsPhrase(found.positions, phrase);
     };
-    if (!std::all_of(phraseWords.begin(), phraseWords.end(), inPhraseAt)) continue;
-    const double norm =
-        kK1 * (1 - ranking_.lengthWeight +
-               ranking_.lengthWeight * lengths_[static_cast<std::size_t>(doc)] / averageLength_);
-    double bm25 = 0;
-    for (std::size_t w = 0; w < words.size(); ++w)
-      bm25 += idf[w] * frequency[w] * (kK1 + 1) / (frequency[w] + norm);
-    // Closeness: the matched words in as few positions as can be; order: neighbours in the
-    // query standing in that order, a few words apart at most.
+    if (!std::all_of(phrases.begin(), phrases.end(), holds)) continue;
     std::vector<std::vector<int32_t>> matched;
-    for (const auto& p : positions)
+    for (const auto& p : found.positions)
       if (!p.empty()) matched.push_back(p);
-    const Window window = SmallestWindow(matched);
-    double proximity = 1;
-    if (matched.size() > 1) {
-      int inOrder = 0;
-      for (std::size_t k = 0; k + 1 < matched.size(); ++k)
-        inOrder += FollowsClosely(matched[k], matched[k + 1]);
-      proximity = (static_cast<double>(matched.size()) / window.length +
-                   static_cast<double>(inOrder) / static_cast<double>(matched.size() - 1)) /
-                  2;
-    }
-    const double score = std::floor(coverage * kCoverageSteps + 1e-9) * 1000 +
-                         std::floor(proximity * 10 + 1e-9) * 50 + 49 * bm25 / (bm25 + 10);
-    hits.push_back({doc, score, coverage, matched.empty() ? 0 : window.start});
+    Window window;
+    const double proximity = Proximity(matched, window);
+    hits.push_back({doc, WordRank::Of(coverage, proximity, Bm25(doc, m, found)), coverage,
+                    matched.empty() ? 0 : window.start});
   }
   std::sort(hits.begin(), hits.end(), [](const WordHit& a, const WordHit& b) {
-    return a.score > b.score || (a.score == b.score && a.document < b.document);
+    return a.rank.Value() > b.rank.Value() || (a.rank.Value() == b.rank.Value() && a.document < b.document);
   });
   return hits;
 }

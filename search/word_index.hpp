@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "search/near_words.hpp"
@@ -29,9 +30,28 @@ struct WordQuery {
   bool empty() const { return words.empty() && phrases.empty(); }
 };
 
+// A share of the query, 0 to 1, in steps of 5% (0 to 20): within a step other things decide.
+int CoverageStep(double coverage);
+
+// How a hit ranks: its parts compared in this order, each only breaking the ties of the one before.
+struct WordRank {
+  // The share of the query's informative words the document holds, in steps of 5% (0 to 20):
+  // a verse holding more of what was typed always comes first.
+  int coverageStep = 0;
+  // How close and in which order the matched words stand, 0 to 10 (see Proximity).
+  int closeness = 0;
+  // BM25 squeezed into 0 to 49 (49 * bm25 / (bm25 + 10)): rare words, repeated, in a short
+  // verse; below one step of closeness however large.
+  double relevance = 0;
+
+  static WordRank Of(double coverage, double proximity, double bm25);
+  // The three parts in one number, larger first.
+  double Value() const { return coverageStep * 1000.0 + closeness * 50.0 + relevance; }
+};
+
 struct WordHit {
   int document = 0;
-  double score = 0;       // the ranking folded into one number, larger first
+  WordRank rank;
   double coverage = 0;    // the share of the query's informative words the document holds, 0 to 1
   int firstPosition = 0;  // where the closest group of matched words starts
 };
@@ -44,6 +64,7 @@ class WordIndex {
   };
   WordIndex() = default;
   explicit WordIndex(Ranking ranking) : ranking_(ranking) {}
+  struct Term;  // a query word as the search weighs it
 
   // Adds the next document (numbered from 0) with its words in order.
   void Add(const std::vector<Token>& tokens);
@@ -65,6 +86,16 @@ class WordIndex {
   // Raises quality[id] for every term `word` is (1) or begins (prefixWeight); true when it is one.
   bool MatchTerms(const std::string& word, float prefixWeight, std::vector<float>& quality) const;
   void MatchTypos(const std::string& word, std::vector<float>& quality) const;
+  // The phases of Search.
+  struct Matches;
+  struct Found;
+  Matches Match(const std::vector<Term>& terms) const;
+  // The documents covering at least `minCoverage` of the terms' weight, with that share; the
+  // best covered kRankedDocuments when there are more.
+  std::vector<std::pair<double, int32_t>> Covered(const std::vector<Term>& terms, const Matches& m,
+                                                  double minCoverage) const;
+  void Locate(int32_t doc, const Matches& m, Found& found) const;
+  double Bm25(int32_t doc, const Matches& m, const Found& found) const;
 
   std::unordered_map<std::string, int32_t> ids_;
   std::vector<std::string> vocabulary_;         // by id
