@@ -4,6 +4,7 @@
 
 #include "module/text.hpp"
 #include "search/near_words.hpp"
+#include "search/spelling_folds.hpp"
 #include "search/text_fold.hpp"
 
 namespace pelvaron::search {
@@ -47,8 +48,27 @@ std::pair<int, std::size_t> BestStretch(std::string_view pattern, std::string_vi
 
 }  // namespace
 
-std::string LatinKey(std::string_view text) {
-  // Letters first, each folded alone; "(…)" skipped.
+namespace {
+
+// The Latin reading's own letters the table does not carry: ṡ as its spellings ts/th, ḍ and ẓ
+// as dz/dh; 0 for any other.
+char ReadingLetter(char32_t c) {
+  switch (c) {
+    case U'\u1E61':
+    case U'\u1E60':
+      return 't';  // ṡ (ث)
+    case U'\u1E0D':
+    case U'\u1E0C':
+    case U'\u1E93':
+    case U'\u1E92':
+      return 'z';  // ḍ, ẓ
+    default:
+      return 0;
+  }
+}
+
+// The letters of a text, each folded alone; "(…)" skipped.
+std::string LettersOf(std::string_view text) {
   std::string letters;
   int depth = 0;
   for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) {
@@ -58,60 +78,24 @@ std::string LatinKey(std::string_view text) {
     else if (c == U')')
       depth = std::max(0, depth - 1);
     if (depth > 0) continue;
-    switch (c) {
-      case U'\u1E61':
-      case U'\u1E60':
-        letters += 's';
-        continue;  // ṡ (tsa)
-      case U'\u1E0D':
-      case U'\u1E0C':
-      case U'\u1E93':
-      case U'\u1E92':
-        letters += 'z';
-        continue;  // ḍ, ẓ
-      default:
-        break;
-    }
-    if (const char folded = FoldLatin(c); folded >= 'a' && folded <= 'z') letters += folded;
+    if (const char reading = ReadingLetter(c))
+      letters += reading;
+    else if (const char folded = FoldLatin(c); folded >= 'a' && folded <= 'z')
+      letters += folded;
   }
-  // Then the spellings that write one sound several ways.
-  std::string key;
-  for (std::size_t i = 0; i < letters.size(); ++i) {
-    const char c = letters[i];
-    const char next = i + 1 < letters.size() ? letters[i + 1] : 0;
-    const auto pair = [&](char out) {
-      key += out;
-      ++i;
-    };
-    if ((c == 's' && (next == 'y' || next == 'h')) || (c == 't' && next == 's'))
-      pair('s');
-    else if ((c == 'd' && (next == 'z' || next == 'h')) || (c == 'z' && next == 'h'))
-      pair('z');
-    else if (c == 't' && next == 'h')
-      pair('t');
-    else if ((c == 'g' && next == 'h'))
-      pair('g');
-    else if (c == 'k' && next == 'h')
-      pair('k');
-    else if (c == 'd' && next == 'j')
-      pair('j');
-    else if (c == 'q')
-      key += 'k';
-    else if (c == 'o')
-      key += 'a';
-    else if (c == 'e')
-      key += 'i';
-    else if (c == 'w')
-      key += 'u';
-    else if (c == 'y')
-      key += 'i';
-    else
-      key += c;
-  }
-  std::string single;
-  for (char c : key)
-    if (single.empty() || single.back() != c) single += c;
-  return single;
+  return letters;
+}
+
+// The vowels and glides the readings write apart from the queries: e (the imala) as i, w and
+// y as the u and i of the diphthongs au and ai.
+char VowelKey(char c) { return c == 'e' || c == 'y' ? 'i' : c == 'w' ? 'u' : c; }
+
+}  // namespace
+
+std::string LatinKey(std::string_view text) {
+  std::string key = FoldSpellings(LettersOf(text));
+  for (char& c : key) c = VowelKey(c);
+  return WithoutDoubles(key);
 }
 
 namespace {

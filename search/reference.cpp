@@ -1,10 +1,10 @@
 #include "search/reference.hpp"
 
-#include <array>
 #include <cctype>
 #include <string>
 
 #include "search/text_fold.hpp"
+#include "search/word_lists.hpp"
 
 namespace pelvaron::search {
 namespace {
@@ -40,13 +40,11 @@ bool StartsWithWord(std::string_view text, std::string_view lowerWord) {
   return text.size() == lowerWord.size() || !std::isalpha(static_cast<unsigned char>(text[lowerWord.size()]));
 }
 
-// The words that may stand before a surah: "QS", "Q.S.", "Al-Qur'an", "surat", "surah", "ke".
+// The words that may stand before a surah (reference_words.txt): "QS", "Q.S.", "Al-Qur'an", "surat", … .
 void DropLeadingWords(std::string_view& head) {
   for (bool dropped = true; dropped;) {
     dropped = false;
-    for (std::string_view word :
-         {"q.s.", "qs.", "q.s", "qs", "al-qur'an", "al-quran", "alqur'an", "alquran", "al qur'an", "al quran",
-          "qur'an", "quran", "surat", "surah", "sura", "ke"}) {
+    for (std::string_view word : ReferenceLeadWords()) {
       if (StartsWithWord(head, word)) {
         head.remove_prefix(word.size());
         while (!head.empty() && (IsBlank(head.front()) || head.front() == '.' || head.front() == ':'))
@@ -58,9 +56,9 @@ void DropLeadingWords(std::string_view& head) {
   }
 }
 
-// "ayat" / "ayah" / "ay." (and "ke") between the name and the verse number.
+// "ayat" / "ayah" / "ay." (and "ke") between the name and the verse number (reference_words.txt).
 void DropVerseWord(std::string_view& head) {
-  for (std::string_view word : {"ke", "ayat", "ayah", "ay.", "verse"}) {
+  for (std::string_view word : ReferenceVerseWords()) {
     if (head.size() > word.size() && IsBlank(head[head.size() - word.size() - 1]) &&
         StartsWithWord(head.substr(head.size() - word.size()), word)) {
       head.remove_suffix(word.size());

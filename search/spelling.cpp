@@ -1,24 +1,14 @@
 #include "search/spelling.hpp"
 
 #include <algorithm>
-#include <array>
 
 #include "module/error.hpp"
 #include "module/text.hpp"
 #include "search/well_known.hpp"
+#include "search/word_lists.hpp"
 
 namespace pelvaron::search {
 namespace {
-
-constexpr std::array<std::string_view, 8> kSuffixes = {"lah", "kah", "mu", "ku", "nya", "pun", "kan", "an"};
-
-// Words of a translation sentence that carry little of what a verse says, or that the
-// editions use and drop freely ("sesungguhnya", "maka").
-constexpr std::array<std::string_view, 40> kStopWords = {
-    "dan",     "yang",  "di",    "ke",     "dari",   "itu",    "ini",   "pada",    "untuk",        "dengan",
-    "atau",    "juga",  "ada",   "adalah", "ialah",  "oleh",   "bagi",  "pun",     "lah",          "maka",
-    "akan",    "telah", "sudah", "agar",   "supaya", "karena", "sebab", "jika",    "apabila",      "bila",
-    "niscaya", "pula",  "amat",  "sangat", "hai",    "wahai",  "ya",    "sungguh", "sesungguhnya", "bahwa"};
 
 std::vector<std::string> Folded(std::string_view text) {
   std::vector<std::string> words;
@@ -29,7 +19,8 @@ std::vector<std::string> Folded(std::string_view text) {
 }  // namespace
 
 bool IsStopWord(std::string_view folded) {
-  return std::find(kStopWords.begin(), kStopWords.end(), folded) != kStopWords.end();
+  const std::vector<std::string>& stop = StopWords();
+  return std::find(stop.begin(), stop.end(), folded) != stop.end();
 }
 
 SpellingVariants::SpellingVariants(std::string_view text, const std::string& source) {
@@ -53,7 +44,7 @@ void SpellingVariants::Apply(WordQuery& query) const {
   for (QueryWord& word : query.words) {
     auto found = standard_.find(word.text);
     std::string suffix;
-    for (std::string_view s : kSuffixes) {
+    for (std::string_view s : Suffixes()) {
       if (found != standard_.end()) break;
       if (word.text.size() > s.size() + 2 && word.text.ends_with(s)) {
         found = standard_.find(word.text.substr(0, word.text.size() - s.size()));

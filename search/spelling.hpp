@@ -28,7 +28,7 @@ class SpellingVariants {
       standard_;  // folded typed spelling → folded words
 };
 
-// Indonesian function words: and, which, in, to, from, that, truly, … .
+// The words of stop_words.txt: and, which, in, to, from, that, truly, … .
 bool IsStopWord(std::string_view folded);
 
 }  // namespace pelvaron::search

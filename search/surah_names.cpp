@@ -1,20 +1,17 @@
 #include "search/surah_names.hpp"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 #include "module/arabic_script.hpp"
 #include "module/text.hpp"
 #include "search/near_words.hpp"
+#include "search/spelling_folds.hpp"
 #include "search/text_fold.hpp"
+#include "search/word_lists.hpp"
 
 namespace pelvaron::search {
 namespace {
-
-constexpr std::array<std::string_view, 23> kLeadingWords = {
-    "qs", "q",   "s",   "surah", "surat", "al",  "el", "an",  "ar",  "as",   "asy", "ash",
-    "at", "ats", "ath", "ad",    "adz",   "adh", "az", "ali", "aal", "aali", "sy"};
 
 std::string Utf8Of(std::u32string_view codePoints) {
   std::string out;
@@ -40,42 +37,25 @@ std::vector<std::string> LatinWords(std::string_view name) {
   return words;
 }
 
-std::string FoldSpelling(const std::string& joined) {
-  std::string s;
-  for (std::size_t i = 0; i < joined.size(); ++i) {
-    const char c = joined[i];
-    const char next = i + 1 < joined.size() ? joined[i + 1] : 0;
-    if ((c == 'd' && (next == 'z' || next == 'h'))) {
-      s += 'z';
-      ++i;
-    } else if (c == 's' && (next == 'y' || next == 'h')) {
-      s += 's';
-      ++i;
-    } else if (c == 't' && (next == 's' || next == 'h')) {
-      s += 't';
-      ++i;
-    } else if (c == 'q')
-      s += 'k';
-    else if (c == 'o')
-      s += 'a';
-    else
-      s += c;
-  }
+// The diphthongs as ai and au whichever way written, and iy as y (aliyyah, alyah).
+std::string FoldDiphthongs(std::string_view s) {
   std::string t;
-  for (std::size_t i = 0; i < s.size(); ++i) {
+  for (char c : s) {
     const char prev = t.empty() ? 0 : t.back();
-    if (prev == 'a' && s[i] == 'w')
+    if (prev == 'a' && c == 'w')
       t += 'u';
-    else if (prev == 'a' && s[i] == 'y')
+    else if (prev == 'a' && c == 'y')
       t += 'i';
-    else if (prev == 'i' && s[i] == 'y')
+    else if (prev == 'i' && c == 'y')
       t.back() = 'y';
     else
-      t += s[i];
+      t += c;
   }
-  std::string u;
-  for (char c : t)
-    if (u.empty() || u.back() != c) u += c;
+  return t;
+}
+
+std::string FoldSpelling(const std::string& joined) {
+  std::string u = WithoutDoubles(FoldDiphthongs(FoldSpellings(joined)));
   if (u.size() > 2 && u.back() == 'h' && IsVowel(u[u.size() - 2])) u.pop_back();
   if (u.size() > 3 && u.back() == 'i' && !IsVowel(u[u.size() - 2]) && !IsVowel(u[u.size() - 3])) u.pop_back();
   return u;
@@ -98,9 +78,8 @@ bool DropJoinedArticle(std::string& word) {
 std::string NormaliseLatin(std::string_view name, bool joinedArticle = false) {
   std::vector<std::string> words = LatinWords(name);
   std::size_t first = 0;
-  while (first + 1 < words.size() &&
-         std::find(kLeadingWords.begin(), kLeadingWords.end(), words[first]) != kLeadingWords.end())
-    ++first;
+  const std::vector<std::string>& lead = SurahNameLeadWords();
+  while (first + 1 < words.size() && std::find(lead.begin(), lead.end(), words[first]) != lead.end()) ++first;
   if (joinedArticle && (first == words.size() || !DropJoinedArticle(words[first]))) return {};
   std::string joined;
   for (std::size_t i = first; i < words.size(); ++i) joined += words[i];
