@@ -50,13 +50,10 @@ std::pair<int, std::size_t> BestStretch(std::string_view pattern, std::string_vi
 
 namespace {
 
-// The Latin reading's own letters the table does not carry: ṡ as its spellings ts/th, ḍ and ẓ
-// as dz/dh; 0 for any other.
+// The Latin reading's letters that fold otherwise than their accent-less letter: ḍ and ẓ as
+// their spellings dz/dh; 0 for any other.
 char ReadingLetter(char32_t c) {
   switch (c) {
-    case U'\u1E61':
-    case U'\u1E60':
-      return 't';  // ṡ (ث)
     case U'\u1E0D':
     case U'\u1E0C':
     case U'\u1E93':

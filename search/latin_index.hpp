@@ -12,8 +12,8 @@
 namespace pelvaron::search {
 
 // The phonetic key of a Latin text: letters only, no diacritics or apostrophes, "(…)" left out
-// (a verse's ending when not paused); the spellings of search/spelling_folds.hpp (sy/sh/ṣ → s,
-// ts/th/ṡ/ṭ → t, dz/dh/zh/ż/ẓ/ḍ → z, gh → g, kh/q → k, dj → j, o → a), e → i, w → u, y → i,
+// (a verse's ending when not paused); the spellings of search/spelling_folds.hpp (sy/sh/ts/ṣ/ṡ
+// → s, th/ṭ → t, dz/dh/zh/ż/ẓ/ḍ → z, gh → g, kh/q → k, dj → j, o → a), e → i, w → u, y → i,
 // and doubled letters single.
 std::string LatinKey(std::string_view text);
 

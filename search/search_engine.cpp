@@ -53,6 +53,18 @@ std::string SurahLabel(const ModuleState& state, int surah) {
 
 }  // namespace
 
+namespace {
+
+// The surah index writes ث as th (Al-Jathiyah, Al-Kawthar) and ط as t; people write ث ts or s,
+// which the folds read as s: the index's names are known that way too.
+std::string ThReadAsTs(std::string name) {
+  for (std::size_t at = 0; (at = name.find('h', at)) != std::string::npos; ++at)
+    if (at > 0 && (name[at - 1] == 't' || name[at - 1] == 'T')) name[at] = 's';
+  return name;
+}
+
+}  // namespace
+
 SurahNameMatcher SurahNamesOf(const ModuleState& state) {
   SurahNameMatcher names;
   for (int s = 1; s <= kSurahCount; ++s) names.Add(TrimmedName(state.Surah(s)), s);
@@ -65,6 +77,8 @@ SurahNameMatcher SurahNamesOf(const ModuleState& state) {
   for (const WellKnownName& entry : ParseWellKnownNames(WellKnownNamesText(), "well_known_verses.txt"))
     if (entry.ranges.size() == 1 && entry.ranges[0].firstVerse == 0)
       names.Add(entry.name, entry.ranges[0].surah);
+  // last, so that no name as written is displaced
+  for (int s = 1; s <= kSurahCount; ++s) names.Add(ThReadAsTs(TrimmedName(state.Surah(s))), s);
   return names;
 }
 

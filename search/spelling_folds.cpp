@@ -14,8 +14,8 @@ struct Fold {
 constexpr std::array<Fold, 12> kFolds{{
     {"sy", 's', "ش as the Indonesian guideline writes it"},
     {"sh", 's', "ش and ص as English-style spellings write them"},
-    {"ts", 't', "ث in the older Indonesian spelling; meets its other spelling th"},
-    {"th", 't', "ث and ط as English-style spellings write them"},
+    {"ts", 's', "ث in the older Indonesian spelling; the Latin reading's ṡ, written s without its dot"},
+    {"th", 't', "ط (and ث) as English-style spellings write them"},
     {"dz", 'z', "ذ in the older Indonesian spelling"},
     {"dh", 'z', "ذ, ض and ظ as English-style spellings write them"},
     {"zh", 'z', "ظ in some Indonesian spellings"},

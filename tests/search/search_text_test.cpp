@@ -16,6 +16,7 @@
 #include "search/spelling.hpp"
 #include "search/text_fold.hpp"
 #include "search/well_known.hpp"
+#include "search/word_lists.hpp"
 #include "search/word_index.hpp"
 
 namespace pelvaron::search {
@@ -203,6 +204,18 @@ TEST(SearchText, SpellingVariantsAndStopWords) {
     ExpectRefusedAtLine2([&](std::string_view text) { SpellingVariants(text, "names.txt"); }, bad);
 }
 
+TEST(SearchText, WordListsReadAndRefuseLinesWithoutAReason) {
+  for (const std::vector<std::string>* list :
+       {&StopWords(), &Suffixes(), &ReferenceLeadWords(), &ReferenceVerseWords(), &SurahNameLeadWords()})
+    EXPECT_FALSE(list->empty());
+  EXPECT_EQ(ParseWordList("# one\nlead\tqs\tthe citation\nname\tal\tthe article\n", "x", "lead"),
+            std::vector<std::string>{"qs"});
+  for (const char* bad : {"dan\n", "dan\t \n", "\tthe conjunction\n", "dan\tand\tmore\n"})
+    ExpectRefusedAtLine2([&](std::string_view text) { ParseWordList(text, "names.txt"); }, bad);
+  ExpectRefusedAtLine2([&](std::string_view text) { ParseWordList(text, "names.txt", "lead"); },
+                       "qs\tcited\n");
+}
+
 // Every letter the Latin reading prints, in both cases, is a letter to the folds: a word
 // holding it stays one word ("miṡqāla" is no "mi" and "qāla").
 TEST(SearchText, LettersTheLatinPrintsAreLettersToEveryFold) {
@@ -261,6 +274,10 @@ TEST(SearchText, LatinReadingsMeetThePopularSpellings) {
                          {"qul", "none"}})  // too short to be read as Latin
     EXPECT_EQ(first(c.query), c.first) << c.query;
   EXPECT_EQ(LatinKey("Ihdinaṣ-ṣirāṭal-mustaqīm(a)."), LatinKey("ihdinash shirothol mustaqiim"));
+  // ث: the reading's ṡ, and ts or s as people write it, meet as the surah-name fold has them meet
+  for (const auto& [reading, typed] : std::vector<std::pair<const char*, const char*>>{
+           {"\u1E61umma", "tsumma"}, {"\u1E61umma", "summa"}, {"mi\u1E61q\u0101la", "mitsqala"}})
+    EXPECT_EQ(LatinKey(reading), LatinKey(typed)) << typed;
 }
 
 }  // namespace
