@@ -116,6 +116,24 @@ std::string KeyOfWords(std::string_view text, std::vector<uint16_t>* starts) {
   return key;
 }
 
+struct Found {
+  LatinHit hit;
+  int edits;
+  double fill;  // the share of the verse the query covers
+};
+
+// Fewest edits first, then the verse the query fills most, then the mushaf's order.
+std::vector<LatinHit> BestFirst(std::vector<Found> found) {
+  std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+    if (a.edits != b.edits) return a.edits < b.edits;
+    if (a.fill != b.fill) return a.fill > b.fill;
+    return a.hit.document < b.hit.document;
+  });
+  std::vector<LatinHit> hits;
+  for (const Found& f : found) hits.push_back(f.hit);
+  return hits;
+}
+
 }  // namespace
 
 void LatinIndex::Add(std::string_view latin) {
@@ -133,14 +151,7 @@ void LatinIndex::Add(std::string_view latin) {
 
 void LatinIndex::Finish() {}
 
-std::vector<LatinHit> LatinIndex::Search(std::string_view query) const {
-  const std::string key = KeyOfWords(query, nullptr);
-  if (key.size() < kMinimumKey || keys_.empty()) return {};
-  int allowed = 0;
-  for (const Token& word : Tokenize(query)) allowed += AllowedEdits(LatinKey(word.term).size());
-  allowed = std::max(allowed, 1);
-
-  // Verses sharing the most of the query's trigrams.
+std::vector<int32_t> LatinIndex::Candidates(const std::string& key, int allowed) const {
   std::vector<int> codes;
   for (std::size_t i = 0; i + 2 < key.size(); ++i) codes.push_back(TrigramCode(key, i));
   std::sort(codes.begin(), codes.end());
@@ -160,14 +171,19 @@ std::vector<LatinHit> LatinIndex::Search(std::string_view query) const {
     std::nth_element(candidates.begin(), candidates.begin() + kCandidates, candidates.end(), byShared);
     candidates.resize(kCandidates);
   }
+  std::vector<int32_t> documents;
+  for (const auto& candidate : candidates) documents.push_back(candidate.second);
+  return documents;
+}
 
-  struct Found {
-    LatinHit hit;
-    int edits;
-    double fill;  // the share of the verse the query covers
-  };
+std::vector<LatinHit> LatinIndex::Search(std::string_view query) const {
+  const std::string key = KeyOfWords(query, nullptr);
+  if (key.size() < kMinimumKey || keys_.empty()) return {};
+  int allowed = 0;
+  for (const Token& word : Tokenize(query)) allowed += AllowedEdits(LatinKey(word.term).size());
+  allowed = std::max(allowed, 1);
   std::vector<Found> found;
-  for (const auto& [count, doc] : candidates) {
+  for (int32_t doc : Candidates(key, allowed)) {
     const std::string& text = keys_[static_cast<std::size_t>(doc)];
     const auto [edits, end] = BestStretch(key, text);
     if (edits > allowed) continue;
@@ -175,19 +191,12 @@ std::vector<LatinHit> LatinIndex::Search(std::string_view query) const {
     const std::size_t begin = end > key.size() ? end - key.size() : 0;
     const int word =
         static_cast<int>(std::upper_bound(starts.begin(), starts.end(), begin) - starts.begin()) - 1;
-    found.push_back(
-        {{doc, 1.0 - static_cast<double>(edits) / static_cast<double>(key.size()), std::max(word, 0)},
-         edits,
-         static_cast<double>(key.size()) / static_cast<double>(std::max(text.size(), key.size()))});
+    const double size = static_cast<double>(key.size());
+    found.push_back({{doc, 1.0 - edits / size, std::max(word, 0)},
+                     edits,
+                     size / static_cast<double>(std::max(text.size(), key.size()))});
   }
-  std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-    if (a.edits != b.edits) return a.edits < b.edits;
-    if (a.fill != b.fill) return a.fill > b.fill;
-    return a.hit.document < b.hit.document;
-  });
-  std::vector<LatinHit> hits;
-  for (const Found& f : found) hits.push_back(f.hit);
-  return hits;
+  return BestFirst(std::move(found));
 }
 
 }  // namespace pelvaron::search

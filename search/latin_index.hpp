@@ -37,6 +37,10 @@ class LatinIndex {
   bool empty() const { return keys_.empty(); }
 
  private:
+  // The documents sharing the most of the key's trigrams, as many as can hold it with
+  // `allowed` edits, at most a few hundred.
+  std::vector<int32_t> Candidates(const std::string& key, int allowed) const;
+
   std::vector<std::string> keys_;                  // by document
   std::vector<std::vector<uint16_t>> wordStarts_;  // by document: where each word's letters start in its key
   std::vector<std::vector<int32_t>> trigrams_;     // by trigram code: documents, ascending, once each

@@ -124,92 +124,94 @@ void SearchEngine::BuildIndex() {
   index_ = std::move(index);
 }
 
-std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) {
+namespace {
+
+// An empty query, or one without letters or digits, is an input error saying so.
+void CheckQuery(std::string_view query) {
   if (TrimSpaces(query).empty()) throw Error(ErrorKind::Input, "the query is empty");
   if (Tokenize(AsciiDigitsAndDashes(query)).empty())
     throw Error(ErrorKind::Input,
                 "the query \"" + std::string(query) + "\" has no letters or digits to search for");
+}
+
+}  // namespace
+
+std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) {
+  CheckQuery(query);
   BuildIndex();
-  const Index& index = *index_;
-  std::vector<SearchResult> results;
-  const auto limited = [&] { return static_cast<int>(results.size()) >= limit; };
-  const auto verseOf = [&](int surah, int verse) -> const VerseText& {
-    return index
-        .verses[static_cast<std::size_t>(index.firstDocument[static_cast<std::size_t>(surah)] + verse - 1)];
-  };
-  const auto addRange = [&](int surah, int first, int last) {
-    results.push_back({surah, first, last, 1.0, Snippet(verseOf(surah, first).translation, 0)});
-  };
-  const auto listSurah = [&](int surah) {
-    for (int v = 1; v <= state_.Surah(surah).VerseCount && !limited(); ++v) addRange(surah, v, v);
-  };
-  const auto checkSurah = [&](int surah) {
-    if (surah < 1 || surah > kSurahCount)
-      throw Error(ErrorKind::Input,
-                  "surah " + std::to_string(surah) + " does not exist (surahs are 1 to 114)");
-  };
-
-  if (const auto named = index.wellKnown.find(NormaliseSurahName(query)); named != index.wellKnown.end()) {
-    const auto& ranges = named->second;
-    if (ranges.size() == 1 && ranges[0].firstVerse == 0) {
-      listSurah(ranges[0].surah);
-    } else {
-      for (const VerseRange& r : ranges) {
-        if (limited()) break;
-        // A pack whose surah is shorter than the name says (a test pack) gives what it holds.
-        const int count = state_.Surah(r.surah).VerseCount;
-        const int first = r.firstVerse == 0 ? 1 : r.firstVerse;
-        if (first <= count)
-          addRange(r.surah, first, r.firstVerse == 0 ? count : std::min(r.lastVerse, count));
-      }
-    }
-    return results;
-  }
-
-  if (const auto reference = ParseReference(query, index.surahNames)) {
-    checkSurah(reference->surah);
-    if (reference->surahAlone) {
-      listSurah(reference->surah);
-      return results;
-    }
-    const int count = state_.Surah(reference->surah).VerseCount;
-    const auto outside = [count](int v) { return v < 1 || v > count; };
-    if (outside(reference->firstVerse) || outside(reference->lastVerse) ||
-        reference->firstVerse > reference->lastVerse) {
-      std::string asked = std::to_string(reference->surah) + ":" + std::to_string(reference->firstVerse);
-      if (reference->lastVerse != reference->firstVerse)
-        asked += "\u2013" + std::to_string(reference->lastVerse);
-      throw Error(ErrorKind::Input, SurahLabel(state_, reference->surah) + " has verses 1\u2013" +
-                                        std::to_string(count) + ": " + asked + " is not among them");
-    }
-    addRange(reference->surah, reference->firstVerse, reference->lastVerse);
-    return results;
-  }
-
+  if (const auto named = index_->wellKnown.find(NormaliseSurahName(query)); named != index_->wellKnown.end())
+    return ListNamed(named->second, limit);
+  if (const auto reference = ParseReference(query, index_->surahNames))
+    return ListReference(*reference, limit);
   return FindWords(query, limit);
 }
 
-// Words of the translation or the Arabic, and the Latin reading: both kinds of match in one
-// list by coverage, the kind whose best match is better first among equals.
-std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int limit) const {
+SearchResult SearchEngine::RangeResult(int surah, int first, int last) const {
+  const std::size_t verse1 = static_cast<std::size_t>(index_->firstDocument[static_cast<std::size_t>(surah)]);
+  const VerseText& verse = index_->verses[verse1 + static_cast<std::size_t>(first - 1)];
+  return {surah, first, last, 1.0, Snippet(verse.translation, 0)};
+}
+
+std::vector<SearchResult> SearchEngine::ListSurah(int surah, int limit) const {
+  std::vector<SearchResult> results;
+  for (int v = 1; v <= state_.Surah(surah).VerseCount && static_cast<int>(results.size()) < limit; ++v)
+    results.push_back(RangeResult(surah, v, v));
+  return results;
+}
+
+std::vector<SearchResult> SearchEngine::ListNamed(const std::vector<VerseRange>& ranges, int limit) const {
+  if (ranges.size() == 1 && ranges[0].firstVerse == 0) return ListSurah(ranges[0].surah, limit);
+  std::vector<SearchResult> results;
+  for (const VerseRange& r : ranges) {
+    if (static_cast<int>(results.size()) >= limit) break;
+    // A pack whose surah is shorter than the name says (a test pack) gives what it holds.
+    const int count = state_.Surah(r.surah).VerseCount;
+    const int first = r.firstVerse == 0 ? 1 : r.firstVerse;
+    if (first <= count)
+      results.push_back(
+          RangeResult(r.surah, first, r.firstVerse == 0 ? count : std::min(r.lastVerse, count)));
+  }
+  return results;
+}
+
+std::vector<SearchResult> SearchEngine::ListReference(const Reference& reference, int limit) const {
+  if (reference.surah < 1 || reference.surah > kSurahCount)
+    throw Error(ErrorKind::Input,
+                "surah " + std::to_string(reference.surah) + " does not exist (surahs are 1 to 114)");
+  if (reference.surahAlone) return ListSurah(reference.surah, limit);
+  const int count = state_.Surah(reference.surah).VerseCount;
+  const auto outside = [count](int v) { return v < 1 || v > count; };
+  if (outside(reference.firstVerse) || outside(reference.lastVerse) ||
+      reference.firstVerse > reference.lastVerse) {
+    std::string asked = std::to_string(reference.surah) + ":" + std::to_string(reference.firstVerse);
+    if (reference.lastVerse != reference.firstVerse) asked += "\u2013" + std::to_string(reference.lastVerse);
+    throw Error(ErrorKind::Input, SurahLabel(state_, reference.surah) + " has verses 1\u2013" +
+                                      std::to_string(count) + ": " + asked + " is not among them");
+  }
+  return {RangeResult(reference.surah, reference.firstVerse, reference.lastVerse)};
+}
+
+// A match of either kind, ranked: coverage steps first, then the kind whose best match is
+// better, then the order its own index gave.
+struct SearchEngine::Ranked {
+  int step;    // coverage in steps of 5%
+  int source;  // 0 first, 1 second
+  std::size_t rank;
+  int document;
+  double coverage;
+  const std::string* text;
+  int position;
+};
+
+std::vector<SearchEngine::Ranked> SearchEngine::RankWords(std::string_view query, bool arabic) const {
   const Index& index = *index_;
-  const bool arabic = HasArabicLetter(query);
   WordQuery words = ParseWordQuery(query);
   if (!arabic) index.spelling.Apply(words);
-  struct Ranked {
-    int bucket;  // coverage in steps of 5%
-    int source;  // 0 first, 1 second: the kind of match whose best is better goes first
-    std::size_t rank;
-    int document;
-    double score;
-    const std::string* text;
-    int position;
-  };
-  std::vector<Ranked> ranked;
   const std::vector<WordHit> wordHits = (arabic ? index.arabic : index.translation).Search(words);
   const std::vector<LatinHit> latinHits = arabic ? std::vector<LatinHit>{} : index.latin.Search(query);
   const bool latinFirst =
       !latinHits.empty() && (wordHits.empty() || latinHits[0].coverage > wordHits[0].coverage);
+  std::vector<Ranked> ranked;
   for (std::size_t i = 0; i < wordHits.size(); ++i) {
     const WordHit& hit = wordHits[i];
     const VerseText& verse = index.verses[static_cast<std::size_t>(hit.document)];
@@ -222,18 +224,22 @@ std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int li
                       &index.verses[static_cast<std::size_t>(hit.document)].latin, hit.firstPosition});
   }
   std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
-    return a.bucket != b.bucket   ? a.bucket > b.bucket
-           : a.source != b.source ? a.source < b.source
-                                  : a.rank < b.rank;
+    return a.step != b.step ? a.step > b.step : a.source != b.source ? a.source < b.source : a.rank < b.rank;
   });
+  return ranked;
+}
+
+// Words of the translation or the Arabic, and the Latin reading: both kinds of match in one
+// list, each verse once.
+std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int limit) const {
   std::vector<SearchResult> results;
-  std::vector<bool> listed(index.verses.size(), false);
-  for (const Ranked& r : ranked) {
+  std::vector<bool> listed(index_->verses.size(), false);
+  for (const Ranked& r : RankWords(query, HasArabicLetter(query))) {
     if (static_cast<int>(results.size()) >= limit) break;
     if (listed[static_cast<std::size_t>(r.document)]) continue;  // found both ways
     listed[static_cast<std::size_t>(r.document)] = true;
-    const VerseText& verse = index.verses[static_cast<std::size_t>(r.document)];
-    results.push_back({verse.surah, verse.verse, verse.verse, r.score, Snippet(*r.text, r.position)});
+    const VerseText& verse = index_->verses[static_cast<std::size_t>(r.document)];
+    results.push_back({verse.surah, verse.verse, verse.verse, r.coverage, Snippet(*r.text, r.position)});
   }
   return results;
 }

@@ -12,6 +12,9 @@
 
 namespace pelvaron::search {
 
+struct Reference;
+struct VerseRange;
+
 // What the user is told when nothing matches.
 inline constexpr const char* kNothingFound = "tidak ditemukan";
 
@@ -49,6 +52,12 @@ class SearchEngine {
 
  private:
   struct Index;
+  struct Ranked;
+  SearchResult RangeResult(int surah, int first, int last) const;
+  std::vector<SearchResult> ListSurah(int surah, int limit) const;
+  std::vector<SearchResult> ListNamed(const std::vector<VerseRange>& ranges, int limit) const;
+  std::vector<SearchResult> ListReference(const Reference& reference, int limit) const;
+  std::vector<Ranked> RankWords(std::string_view query, bool arabic) const;
   std::vector<SearchResult> FindWords(std::string_view query, int limit) const;
   const ModuleState& state_;
   std::unique_ptr<Index> index_;

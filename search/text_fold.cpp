@@ -120,66 +120,99 @@ void AddArabicForms(const std::u32string& word, std::vector<std::string>& forms)
 
 }  // namespace
 
-std::vector<Token> Tokenize(std::string_view text) {
-  std::vector<Token> tokens;
-  tokens.reserve(text.size() / 6);
-  Token word;
-  std::u32string plain, read;  // Arabic: without and with the superscript alef read as alef
-  bool inWord = false;
-  bool arabicWord = false;
-  const auto close = [&](std::size_t end) {
-    if (inWord && (!word.term.empty() || !plain.empty())) {
-      word.end = end;
-      if (arabicWord) {
-        std::vector<std::string> forms;
-        AddArabicForms(plain, forms);
-        if (read != plain) AddArabicForms(read, forms);
-        word.term = std::move(forms.front());
-        word.variants.assign(std::make_move_iterator(forms.begin() + 1),
-                             std::make_move_iterator(forms.end()));
-      }
-      tokens.push_back(std::move(word));
+namespace {
+
+// The word being read, character by character, and the words read so far.
+class Tokenizer {
+ public:
+  explicit Tokenizer(std::size_t textSize) { tokens_.reserve(textSize / 6); }
+
+  // A Latin letter (folded) or an Arabic letter at byte `pos`, `length` bytes long.
+  void Letter(char32_t c, char latin, std::size_t pos, std::size_t length) {
+    const bool isArabic = latin == 0;
+    if (inWord_ && arabicWord_ != isArabic) Close();
+    if (!inWord_) {
+      inWord_ = true;
+      arabicWord_ = isArabic;
+      word_.begin = pos;
     }
-    word = Token{};
-    plain.clear();
-    read.clear();
-    inWord = false;
-  };
-  std::size_t lastWordEnd = 0;
+    if (latin) {
+      word_.term += latin;
+    } else {
+      AppendArabic(plain_, c);
+      AppendArabic(read_, c);
+    }
+    lastWordEnd_ = pos + length;
+  }
+
+  // True when `c` is a mark inside an Arabic word, which it then takes.
+  bool Mark(char32_t c, std::size_t end) {
+    if (!inWord_ || !arabicWord_ || !IsIgnoredArabicMark(c)) return false;
+    // the superscript alef over alef maksura (ىٰ) is the sound the maksura already writes
+    if (c == arabic::kDaggerAlef && (read_.empty() || read_.back() != kAlefMaksura))
+      AppendArabic(read_, kAlef);
+    lastWordEnd_ = end;
+    return true;
+  }
+
+  bool InWord() const { return inWord_; }
+
+  // Ends the word being read, if any, after its last letter or mark.
+  void Close() {
+    if (inWord_ && (!word_.term.empty() || !plain_.empty())) {
+      word_.end = lastWordEnd_;
+      if (arabicWord_) SetArabicForms();
+      tokens_.push_back(std::move(word_));
+    }
+    word_ = Token{};
+    plain_.clear();
+    read_.clear();
+    inWord_ = false;
+  }
+
+  std::vector<Token> Take() { return std::move(tokens_); }
+
+ private:
+  void SetArabicForms() {
+    std::vector<std::string> forms;
+    AddArabicForms(plain_, forms);
+    if (read_ != plain_) AddArabicForms(read_, forms);
+    word_.term = std::move(forms.front());
+    word_.variants.assign(std::make_move_iterator(forms.begin() + 1), std::make_move_iterator(forms.end()));
+  }
+
+  std::vector<Token> tokens_;
+  Token word_;
+  std::u32string plain_, read_;  // Arabic: without and with the superscript alef read as alef
+  bool inWord_ = false;
+  bool arabicWord_ = false;
+  std::size_t lastWordEnd_ = 0;
+};
+
+bool IsWordCharacter(char32_t c) { return FoldLatin(c) || arabic::IsLetter(c); }
+
+// The code point at byte `pos`, 0 past the end.
+char32_t CodePointAt(std::string_view text, std::size_t pos) {
+  std::size_t length = 1;
+  return pos < text.size() ? DecodeUtf8At(text, pos, &length) : 0;
+}
+
+}  // namespace
+
+std::vector<Token> Tokenize(std::string_view text) {
+  Tokenizer words(text.size());
   for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) {
     const char32_t c = DecodeUtf8At(text, pos, &length);
-    const char latin = FoldLatin(c);
-    const bool isArabic = arabic::IsLetter(c);
-    if (latin || isArabic) {
-      if (inWord && arabicWord != isArabic) close(lastWordEnd);
-      if (!inWord) {
-        inWord = true;
-        arabicWord = isArabic;
-        word.begin = pos;
-      }
-      if (latin) {
-        word.term += latin;
-      } else {
-        AppendArabic(plain, c);
-        AppendArabic(read, c);
-      }
-      lastWordEnd = pos + length;
-    } else if (inWord && arabicWord && IsIgnoredArabicMark(c)) {
-      // the superscript alef over alef maksura (ىٰ) is the sound the maksura already writes
-      if (c == arabic::kDaggerAlef && (read.empty() || read.back() != kAlefMaksura))
-        AppendArabic(read, kAlef);
-      lastWordEnd = pos + length;
-    } else if (inWord && IsJoiner(c)) {
-      // joins only when a word character follows; otherwise the word ended before it
-      std::size_t nextLength = 1;
-      const char32_t next = pos + length < text.size() ? DecodeUtf8At(text, pos + length, &nextLength) : 0;
-      if (!(FoldLatin(next) || arabic::IsLetter(next))) close(lastWordEnd);
-    } else {
-      close(lastWordEnd);
+    if (IsWordCharacter(c)) {
+      words.Letter(c, FoldLatin(c), pos, length);
+      continue;
     }
+    // A joiner joins only when a word character follows; otherwise the word ended before it.
+    const bool joins = words.InWord() && IsJoiner(c) && IsWordCharacter(CodePointAt(text, pos + length));
+    if (!words.Mark(c, pos + length) && !joins) words.Close();
   }
-  close(lastWordEnd);
-  return tokens;
+  words.Close();
+  return words.Take();
 }
 
 }  // namespace pelvaron::search
