@@ -57,6 +57,18 @@ TEST(ParseArabicLine, MarkersDoNotOverlap) {
   EXPECT_EQ(Pieces(words[0]), std::vector<std::string>{"1|5000"});
 }
 
+TEST(NormalTextOfLine, TheTextFontsCodePointsUpToTheVerseEnd) {
+  // بسم in the text font (stored last piece first), a word in a glyph font, ب in the text font
+  // again, then the verse-end ornament and the verse number ١, and a word after them.
+  const std::string marker = "_6| _";
+  const std::string line = "6|5701_6|5683_6|5672" + marker + "1|5000" + marker + "6|5672" + marker +
+                           "6|5729_6|5853" + marker + "6|5672" + marker;
+  EXPECT_EQ(NormalTextOfLine(line), "\u0628\u0633\u0645 \u0628");
+  EXPECT_EQ(NormalTextOfLine("6|5672_6|5701"), "");  // no marker, no word
+  EXPECT_EQ(CharacterNumberOf("6|5672"), 0x0628);
+  EXPECT_EQ(CharacterNumberOf("6|5672.0"), 0x0628);  // not plain digits: read as the insertion reads it
+}
+
 TEST(GlyphPiece, SelectorSeparatorAndNumber) {
   EXPECT_EQ(GlyphPiece{"3x5000"}.CharacterNumber(), 904);  // the separator is never read
   EXPECT_EQ(GlyphPiece{"3x5000"}.SelectedFont(), "HQPB3");
