@@ -13,10 +13,10 @@ if bash tools/install-deps.sh wine32:i386 >"$log" 2>&1; then
   exit 0
 fi
 echo "wine32:i386 could not be installed; the Wine suite skips what needs it. apt said:"
-grep -E '^(E:| [a-z0-9.+-]+(:i386)? :)' "$log" | head -n 8 | sed 's/^/  /'
+grep -E '^(E:| [a-z0-9.+-]+(:i386)? :)' "$log" | head -n 8 | sed 's/^/  /' || true
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 if [ -z "$(dpkg-query -W -f='${Package}:${Architecture}\n' 2>/dev/null | grep ':i386$')" ]; then
-  $sudo dpkg --remove-architecture i386 2>/dev/null && $sudo apt-get update -qq >/dev/null 2>&1
+  $sudo dpkg --remove-architecture i386 2>/dev/null || true
 fi
 exit 1
