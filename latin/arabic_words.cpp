@@ -9,15 +9,12 @@ namespace pelvaron::latin {
 namespace {
 
 bool IsBase(char32_t c) { return (c >= ar::kHamza && c <= ar::kYeh) || c == ar::kAlefWasla; }
-bool IsMark(char32_t c) {
-  return (c >= ar::kFathatan && c <= ar::kLastHarakah) || c == ar::kDaggerAlef ||
-         (c >= ar::kFirstQuranicMark && c <= ar::kSmallLowMeem) || (c >= ar::kOpenFathatan && c <= ar::kOpenKasratan);
-}
+bool IsMark(char32_t c) { return ar::IsUthmaniMark(c); }
 bool IsBlank(char32_t c) { return c == U' ' || c == ar::kNoBreakSpace; }
 
 bool IsStopSign(char32_t m) {
-  return m == ar::kStopBetterToContinue || m == ar::kStopBetterToStop || m == ar::kStopCompulsory ||
-         m == ar::kStopPermitted || m == ar::kStopPaired;
+  return m == ar::kWaqfSadLamAlefMaksura || m == ar::kWaqfQafLamAlefMaksura || m == ar::kWaqfMeem ||
+         m == ar::kWaqfJeem || m == ar::kWaqfThreeDots;
 }
 
 bool IsEndingVowel(char32_t m) {
@@ -30,7 +27,7 @@ bool IsEndingVowel(char32_t m) {
 void Take(std::vector<ArabicWord>& words, char32_t c, bool markNext) {
   if (IsBlank(c) || (c == ar::kThinSpace && !markNext)) {
     if (!words.back().empty()) words.emplace_back();
-  } else if (c == ar::kAlefMaddaAbove) {  // آ as one character, in text from elsewhere
+  } else if (c == ar::kAlefMadda) {  // آ as one character, in text from elsewhere
     words.back().push_back({ar::kAlef, std::u32string(1, ar::kMaddah)});
   } else if (IsBase(c) || c == ar::kThinSpace) {
     words.back().push_back({c == ar::kThinSpace ? ar::kTatweel : c, {}});

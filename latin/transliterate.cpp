@@ -317,7 +317,7 @@ Word BuildWord(const ArabicWord& w) {
 void MarkPauses(std::vector<Word>& words) {
   bool pairOpen = false;
   for (Word& word : words) {
-    const bool paired = word.stopSign == ar::kStopPaired;
+    const bool paired = word.stopSign == ar::kWaqfThreeDots;
     word.pause = word.stopSign != 0 && !(paired && pairOpen);
     if (paired) pairOpen = !pairOpen;
   }

@@ -10,7 +10,7 @@
 # Writer, poppler-utils and the fonts.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/install-deps.sh libreoffice-writer fonts-hosny-amiri poppler-utils fonts-liberation2 fonts-dejavu-core
+bash tools/install-deps.sh libreoffice
 
 exe=build/default/cli/pelvaron
 source_json=build/quran-json/package/dist/quran_id.json
