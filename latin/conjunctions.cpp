@@ -73,7 +73,9 @@ ArabicWord WithFirst(const ArabicWord& w, char32_t letter) {
   return other;
 }
 
-bool IsWaWithFatha(const ArabicLetter& l) { return l.base == ar::kWaw && l.marks == std::u32string(1, ar::kFatha); }
+bool IsWaWithFatha(const ArabicLetter& l) {
+  return l.base == ar::kWaw && l.marks == std::u32string(1, ar::kFatha);
+}
 
 enum class Reading { Apart, Joined, Guess };
 
