@@ -404,6 +404,7 @@ void PauseAt(Word& word) {
 
 // `startsReading`: the word opens the verse or follows a pause. The article before lām is
 // then written "All…" as the name of God is (Allażī); joined, it keeps its hyphen (żal-lażī).
+// Printed editions over the guideline here: the guideline keeps the article's hyphen.
 std::string Render(const Sound& s, bool startsReading) {
   std::string out;
   if (s.doubled) {
