@@ -29,8 +29,8 @@ TEST(InsertPartsTest, EveryCombinationOfPartsGivesTheModeAndTheLatinFlag) {
                                          {{false, true, true}, InsertWhat::Translation, true},
                                          {{false, true, false}, InsertWhat::Latin, false}}) {
     const auto mode = InsertModeOf(c.parts);
-    const std::string name = std::to_string(c.parts.arabic) + std::to_string(c.parts.latin) +
-                             std::to_string(c.parts.translation);
+    const std::string name =
+        std::to_string(c.parts.arabic) + std::to_string(c.parts.latin) + std::to_string(c.parts.translation);
     EXPECT_EQ(mode.what, c.what) << name;
     EXPECT_EQ(mode.latin, c.latin) << name;
   }
