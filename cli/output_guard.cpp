@@ -49,8 +49,8 @@ std::vector<FileId> ItselfAndFoldersAbove(const std::filesystem::path& output) {
 
 std::vector<std::string> DataFileNames() {
   std::vector<std::string> names;
-  for (std::string_view name :
-       {kSurahIndexFile, kVersePositionsFile, kArabicTextFile, kSettingsFile, kSurahNamesFile, kLatinFile})
+  for (std::string_view name : {kSurahIndexFile, kVersePositionsFile, kArabicTextFile, kSettingsFile,
+                                kSurahNamesFile, kLatinFile, kLatinJoinedFile})
     names.emplace_back(name);
   for (IndexedPair pair : {IndexedPair::AyatPerKata, IndexedPair::NotePerKata, IndexedPair::GroupKata})
     for (std::string_view extension : {kIndexExtension, kDataExtension})
