@@ -33,6 +33,7 @@ CiteStyle ParseCiteStyle(const std::string& text) {
 
 std::string CitationText(const ModuleState& state, CiteStyle style, int surah, int firstVerse,
                          int lastVerse) {
+  if (firstVerse > lastVerse) return {};
   switch (style) {
     case CiteStyle::None:
       return {};

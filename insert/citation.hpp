@@ -16,7 +16,7 @@ enum class CiteStyle { None, Qs, Short, Arabic };
 CiteStyle ParseCiteStyle(const std::string& text);
 
 // The citation of verses first..last of `surah` (one verse when they are equal, else a range
-// with an en dash); empty for None. Latin names
+// with an en dash); empty for None and for a first verse after the last, which inserts no verse. Latin names
 // come from the surah index, Arabic ones from surahnames.txt, whose absence is an error naming it.
 std::string CitationText(const ModuleState& state, CiteStyle style, int surah, int firstVerse, int lastVerse);
 

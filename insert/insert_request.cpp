@@ -24,13 +24,16 @@ std::optional<InsertWhat> InsertWhatFromMode(int16_t mode) {
   return static_cast<InsertWhat>(mode);
 }
 
+bool InOrder(const InsertRequest& request) { return request.firstVerse <= request.lastVerse; }
+
 void CheckInsertRequest(const ModuleState& state, const InsertRequest& request) {
   if (request.surah < 1 || request.surah > kSurahCount)
     throw Error(ErrorKind::Input,
                 "surah " + std::to_string(request.surah) + " does not exist (surahs are 1 to 114)");
   const int count = state.Surah(request.surah).VerseCount;
   const auto outside = [count](int verse) { return verse < 1 || verse > count; };
-  if (outside(request.firstVerse) || outside(request.lastVerse)) throw Error(ErrorKind::Input, kVerseMissing);
+  if (outside(request.firstVerse) || outside(request.lastVerse) || !InOrder(request))
+    throw Error(ErrorKind::Input, kVerseMissing);
 }
 
 std::string InsertionName(const InsertRequest& request) {

@@ -10,6 +10,7 @@ namespace pelvaron {
 std::vector<std::string> ReadLatinRange(const ModuleState& state, int16_t surah, int16_t firstVerse,
                                         int16_t lastVerse) {
   std::vector<std::string> all = ReadLatinLines(state);
+  if (firstVerse > lastVerse) return {};
   const int64_t before = state.VersePosOf(surah);
   if (before + lastVerse > static_cast<int64_t>(all.size()))
     throw Error(ErrorKind::PastEnd, (state.DataFile(std::string(kLatinFile))).string() + ": " +

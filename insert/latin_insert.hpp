@@ -13,7 +13,8 @@
 namespace pelvaron {
 
 // The Latin of verses first..last of `surah` from the pack's latin.txt, read before anything
-// is typed: a pack without the file refuses the request with an error naming it.
+// is typed: a pack without the file refuses the request with an error naming it. None for a
+// first verse after the last.
 std::vector<std::string> ReadLatinRange(const ModuleState& state, int16_t surah, int16_t firstVerse,
                                         int16_t lastVerse);
 
