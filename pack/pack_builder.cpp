@@ -46,7 +46,7 @@ struct PackContents {
   std::vector<SurahEntry> surahs;
   std::vector<std::string> positions;
   std::vector<std::string> arabicLines;
-  std::vector<std::string> latinLines;
+  std::vector<std::string> standardArabic;  // read into Latin once the whole text is known
   std::vector<std::string> verseRecords;
   std::vector<std::string> noteRecords;
 };
@@ -99,7 +99,7 @@ void PackAssembler::AddVerse(std::size_t s, std::size_t v, const SourceVerse& ve
   contents_.verseRecords.push_back(GroupRecord(KnownMarkers(verse.translation)));
   const std::string arabic = ToStandardArabic(verse.arabic, &summary_.arabicMarksMapped);
   contents_.arabicLines.push_back(ArabicVerseLine(arabic, static_cast<int>(v + 1), request_.verseEnd));
-  contents_.latinLines.push_back(latin::TransliterateVerse(arabic));
+  contents_.standardArabic.push_back(arabic);
   ++summary_.verses;
 }
 
@@ -129,12 +129,24 @@ PackSummary& PackAssembler::summary() {
   return summary_;
 }
 
+// latin.txt, and the word list that reads its wa and fa (latin/conjunctions.hpp), which needs
+// the whole text.
+void WriteLatin(PackFolderWriter& writer, const std::vector<std::string>& verses) {
+  const latin::WaFaDecisions decisions = latin::DecideWaFa(verses);
+  std::vector<std::string> latinLines;
+  for (const std::string& verse : verses)
+    latinLines.push_back(latin::TransliterateVerse(verse, decisions.joined));
+  writer.Write(std::string(kLatinFile), EncodeLines(latinLines));
+  writer.Write(std::string(kLatinJoinedFile),
+               EncodeLines(std::vector<std::string>(decisions.joined.begin(), decisions.joined.end())));
+}
+
 void WriteData(PackFolderWriter& writer, const PackContents& contents,
                const std::vector<std::string>& groups) {
   writer.Write(std::string(kSurahIndexFile), EncodeSurahIndex(contents.surahs));
   writer.Write(std::string(kVersePositionsFile), EncodeLines(contents.positions));
   writer.Write(std::string(kArabicTextFile), EncodeLines(contents.arabicLines));
-  writer.Write(std::string(kLatinFile), EncodeLines(contents.latinLines));
+  WriteLatin(writer, contents.standardArabic);
   writer.WritePair(kVerseWordsPair, EncodeIndexedPair(contents.verseRecords));
   writer.WritePair(kNoteWordsPair, EncodeIndexedPair(contents.noteRecords));
   writer.WritePair(kGroupTextsPair, EncodeIndexedPair(groups));

@@ -3,7 +3,7 @@
 # Chromium (puppeteer-core, pinned by tests/web/package-lock.json; it never downloads a browser).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/install-deps.sh chromium
+bash tools/install-deps.sh web
 bash tools/web.sh --build-only
 cmake --build --preset web
 ctest --preset web -j2
