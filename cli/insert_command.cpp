@@ -32,8 +32,15 @@ std::string CheckedFormat(const InsertOptions& options) {
   return format;
 }
 
+void CheckVerseOrder(const InsertRequest& request) {
+  if (!InOrder(request))
+    throw CLI::ValidationError("--first", "verse " + std::to_string(request.firstVerse) +
+                                              " is after --last " + std::to_string(request.lastVerse));
+}
+
 void RunInsert(const InsertOptions& options) {
   const std::string format = CheckedFormat(options);
+  CheckVerseOrder(options.request);
   InsertRequest request = options.request;
   request.what = ParseInsertWhat(options.mode);
   request.runOn = !options.linePerVerse;

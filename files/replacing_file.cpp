@@ -36,6 +36,32 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
+std::filesystem::path FolderOf(const std::filesystem::path& target) {
+  const std::filesystem::path folder = target.parent_path();
+  return folder.empty() ? "." : folder;
+}
+
+// What the new file takes over from the one it replaces.
+struct Kept {
+  mode_t mode;
+  std::optional<std::pair<uid_t, gid_t>> owner;
+};
+
+// Replacing needs only the folder's permission; a file marked read-only is kept anyway.
+Kept Replaceable(const std::filesystem::path& given, const std::filesystem::path& target,
+                 const struct stat& info) {
+  if (access(target.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0)
+    Fail(given, "is read-only; it was left as it was");
+  return {info.st_mode & 07777, std::pair{info.st_uid, info.st_gid}};
+}
+
+// A new file's folder must be there and be a folder.
+void CheckFolder(const std::filesystem::path& given, const std::filesystem::path& folder) {
+  struct stat info {};
+  if (stat(folder.c_str(), &info) != 0) Fail(given, "the folder " + folder.string() + " does not exist");
+  if (!S_ISDIR(info.st_mode)) Fail(given, folder.string() + " is not a folder");
+}
+
 }  // namespace
 
 // Keeps the first write error's errno, which std::ofstream would lose.
@@ -86,56 +112,54 @@ class ReplacingFile::FdBuffer : public std::streambuf {
 
 ReplacingFile::ReplacingFile(const std::filesystem::path& given)
     : name_(given), target_(ResolvedTarget(given)) {
-  const std::filesystem::path& target = target_;
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
   struct stat info {};
-  int fd = -1;
-  mode_t mode = NewFileMode();
-  std::optional<std::pair<uid_t, gid_t>> owner;
-  if (stat(target.c_str(), &info) == 0) {
+  Kept kept{NewFileMode(), std::nullopt};
+  if (stat(target_.c_str(), &info) == 0) {
     if (S_ISDIR(info.st_mode)) Fail(given, "is a folder, not a file");
     if (!S_ISREG(info.st_mode)) {
-      fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-      if (fd < 0) Fail(given, "cannot be opened for writing: " + Reason(errno));
-      buffer_ = std::make_unique<FdBuffer>(fd);
-      stream_ = std::make_unique<std::ostream>(buffer_.get());
+      OpenDirectly();
       return;
     }
-    // Replacing needs only the folder's permission; a file marked read-only is kept anyway.
-    if (access(target.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0)
-      Fail(given, "is read-only; it was left as it was");
-    mode = info.st_mode & 07777;
-    owner.emplace(info.st_uid, info.st_gid);
+    kept = Replaceable(given, target_, info);
   } else if (errno == ENOENT || errno == ENOTDIR) {
-    struct stat folderInfo {};
-    if (stat(folder.c_str(), &folderInfo) != 0)
-      Fail(given, "the folder " + folder.string() + " does not exist");
-    if (!S_ISDIR(folderInfo.st_mode)) Fail(given, folder.string() + " is not a folder");
+    CheckFolder(given, FolderOf(target_));
   } else {
     Fail(given, "cannot be written: " + Reason(errno));
   }
+  const int fd = CreateTemp();
+  fchmod(fd, kept.mode);
+  if (kept.owner) (void)!fchown(fd, kept.owner->first, kept.owner->second);  // kept when run as another user
+  Attach(fd);
+}
 
+void ReplacingFile::OpenDirectly() {
+  const int fd = ::open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (fd < 0) Fail(name_, "cannot be opened for writing: " + Reason(errno));
+  Attach(fd);
+}
+
+int ReplacingFile::CreateTemp() {
+  const std::filesystem::path folder = FolderOf(target_);
   // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + string.
   std::string hidden = ".";
-  hidden += target.filename().string();
+  hidden += target_.filename().string();
   hidden += ".XXXXXX";
   std::string temp = (folder / hidden).string();
-  {
-    SignalsHeld held;
-    fd = mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) Fail(given, "cannot be written in the folder " + folder.string() + ": " + Reason(errno));
-    try {
-      slot_ = RegisterTempFile(temp);
-    } catch (...) {
-      ::close(fd);
-      ::unlink(temp.c_str());
-      throw;
-    }
+  SignalsHeld held;
+  const int fd = mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) Fail(name_, "cannot be written in the folder " + folder.string() + ": " + Reason(errno));
+  try {
+    slot_ = RegisterTempFile(temp);
+  } catch (...) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    throw;
   }
   temp_ = temp;
-  fchmod(fd, mode);
-  if (owner) (void)!fchown(fd, owner->first, owner->second);  // kept when run as another user
+  return fd;
+}
+
+void ReplacingFile::Attach(int fd) {
   buffer_ = std::make_unique<FdBuffer>(fd);
   stream_ = std::make_unique<std::ostream>(buffer_.get());
 }

@@ -31,6 +31,11 @@ class ReplacingFile {
 
  private:
   class FdBuffer;
+  // A target that is no regular file, opened to be written directly.
+  void OpenDirectly();
+  // The temporary file beside the target, registered for cleanup; its descriptor.
+  int CreateTemp();
+  void Attach(int fd);
   void WriteOut();
   void PutInPlace();
   std::filesystem::path name_;    // as given, for messages

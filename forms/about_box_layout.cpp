@@ -29,6 +29,19 @@ ControlLayout AboutLabel(std::string name, std::string text, float left, float t
   return label;
 }
 
+// The box around the product name's letters.
+ControlLayout AboutFrame() {
+  ControlLayout frame;
+  frame.name = "Shape1";
+  frame.kind = ControlKind::Shape;
+  frame.left = 360;
+  frame.top = 825;
+  frame.width = 1635;
+  frame.height = 660;
+  frame.foreColor = kYellow;  // outline only, in the labels' colour
+  return frame;
+}
+
 }  // namespace
 
 FormLayout AboutBoxLayout(const AboutIdentity& identity) {
@@ -39,15 +52,6 @@ FormLayout AboutBoxLayout(const AboutIdentity& identity) {
   const std::string shortName(identity.shortName);
   const std::string lastLetter = shortName.empty() ? "" : shortName.substr(shortName.size() - 1);
   const std::string rest = shortName.empty() ? "" : shortName.substr(0, shortName.size() - 1);
-
-  ControlLayout frame;
-  frame.name = "Shape1";
-  frame.kind = ControlKind::Shape;
-  frame.left = 360;
-  frame.top = 825;
-  frame.width = 1635;
-  frame.height = 660;
-  frame.foreColor = kYellow;  // outline only, in the labels' colour
 
   FormLayout layout;
   layout.name = "frmabout";
@@ -67,7 +71,7 @@ FormLayout AboutBoxLayout(const AboutIdentity& identity) {
       // runtime then has to draw text over text.
       AboutLabel("Label5", rest, 135, 1185, 705, 210, tahomaSmall, kBlue, Alignment::Right),
       AboutLabel("Label6", "roduct", 1470, 1185, 495, 225, tahomaSmall, kRed, Alignment::Left),
-      frame,
+      AboutFrame(),
       AboutLabel("Label3", std::string(identity.secondContact), 135, 1485, 2175, 240, arialLink, kYellow,
                  Alignment::Centre, Pointer::Hand),
       AboutLabel("Label4", "ym id : " + std::string(identity.messengerId), 0, 1665, 2445, 240, arial, kYellow,

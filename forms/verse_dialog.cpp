@@ -120,21 +120,48 @@ void VerseDialog::Refuse() {
   runtime_.MsgBox(kVerseMissing, kMsgBoxInformation);
 }
 
-void VerseDialog::OnOkClicked() {
-  // The Arabic insertion lets the host handle input between verses; an OK pressed then
-  // would start a second insertion in the middle of the first.
-  if (inserting_) return;
-  Centre();
+void VerseDialog::FillEmptyBoxes() {
   // An empty or non-numeric surah box picks list entry 1, surah 2, not surah 1: the dialog
   // has always done so, and documents made with it were made that way. Selecting it refills
   // both verse lists, so the two lines below then find 1 in each box.
   if (SurahValue(form_->Combo("cbSurat").Text()) == 0) form_->Combo("cbSurat").SetListIndex(1);
   if (NumberAtStart(form_->Combo("cbFrom").Text()) == 0) form_->Combo("cbFrom").SetText("1");
   if (NumberAtStart(form_->Combo("cbTo").Text()) == 0) form_->Combo("cbTo").SetText("1");
+}
 
+std::optional<InsertRequest> VerseDialog::RangeAfterArabic() {
+  // The user may have closed the dialog or changed its boxes while the Arabic yielded.
+  std::optional<InsertRequest> now;
+  if (!form_->Loaded()) return now;
+  now = ReadRange();
+  if (!now) Refuse();
+  return now;
+}
+
+bool VerseDialog::Insert(const InsertRequest& request) {
+  struct Busy {
+    bool& flag;
+    explicit Busy(bool& f) : flag(f) { flag = true; }
+    ~Busy() { flag = false; }
+  } busy(inserting_);
+  try {
+    return RunInsertRequest(state_, Document(state_), request,
+                            [this](const InsertRequest&) { return RangeAfterArabic(); });
+  } catch (const std::exception& e) {
+    // What was typed stays; the dialog stays open so the user can try again.
+    runtime_.MsgBox(e.what(), kMsgBoxCritical);
+    return false;
+  }
+}
+
+void VerseDialog::OnOkClicked() {
+  // The Arabic insertion lets the host handle input between verses; an OK pressed then
+  // would start a second insertion in the middle of the first.
+  if (inserting_) return;
+  Centre();
+  FillEmptyBoxes();
   std::optional<InsertRequest> range = ReadRange();
   if (!range) return Refuse();
-
   // No menu button clicked yet: nothing to insert.
   const std::optional<InsertWhat> what = InsertWhatFromMode(state_.InsertMode);
   if (!what) return form_->Unload();
@@ -142,28 +169,7 @@ void VerseDialog::OnOkClicked() {
   range->cite = choices_.cite;
   range->latin = choices_.latin;
   range->perVerse = choices_.perVerse;
-  struct Busy {
-    bool& flag;
-    explicit Busy(bool& f) : flag(f) { flag = true; }
-    ~Busy() { flag = false; }
-  } busy(inserting_);
-
-  bool finished = false;
-  try {
-    finished = RunInsertRequest(state_, Document(state_), *range, [this](const InsertRequest&) {
-      // The user may have closed the dialog or changed its boxes while the Arabic yielded.
-      std::optional<InsertRequest> now;
-      if (!form_->Loaded()) return now;
-      now = ReadRange();
-      if (!now) Refuse();
-      return now;
-    });
-  } catch (const std::exception& e) {
-    // What was typed stays; the dialog stays open so the user can try again.
-    runtime_.MsgBox(e.what(), kMsgBoxCritical);
-    return;
-  }
-  if (finished) form_->Unload();
+  if (Insert(*range)) form_->Unload();
 }
 
 }  // namespace pelvaron::forms

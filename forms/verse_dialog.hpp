@@ -41,6 +41,12 @@ class VerseDialog : public FormEvents {
   std::optional<InsertRequest> ReadRange();
   // Closes the dialog and tells the user, as for a verse outside the surah.
   void Refuse();
+  // Boxes whose value is 0 get what the dialog has always put there.
+  void FillEmptyBoxes();
+  // True when the insertion ran to its end; a failure is shown and the dialog stays open.
+  bool Insert(const InsertRequest& request);
+  // The translation's range after the Arabic yielded: the boxes as they are now.
+  std::optional<InsertRequest> RangeAfterArabic();
 
   const ModuleState& state_;
   FormsRuntime& runtime_;

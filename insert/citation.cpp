@@ -1,8 +1,6 @@
 #include "insert/citation.hpp"
 
 #include "data/surah_names.hpp"
-#include "insert/arabic_insert.hpp"
-#include "insert/script_fonts.hpp"
 #include "module/arabic_script.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
@@ -37,6 +35,7 @@ CiteStyle ParseCiteStyle(const std::string& text) {
 
 std::string CitationText(const ModuleState& state, CiteStyle style, int surah, int firstVerse,
                          int lastVerse) {
+  if (firstVerse > lastVerse) return {};
   switch (style) {
     case CiteStyle::None:
       return {};
@@ -55,20 +54,17 @@ std::string CitationText(const ModuleState& state, CiteStyle style, int surah, i
   return {};
 }
 
-void InsertCitation(const ModuleState& state, DocumentOps& doc, CiteStyle style, const std::string& text) {
+void InsertCitation(DocumentOps& doc, FontMode& fonts, CiteStyle style, const std::string& text) {
   if (text.empty()) return;
   if (style == CiteStyle::Arabic) {
     doc.RtlPara();
     doc.RtlRun();
-    if (TypesRuns(state))
-      RunFonts(state, doc).Font(kNormalTextFont);
-    else
-      doc.SetFontName(kNormalTextFont);
+    fonts.CitationFont();
   }
   doc.TypeText(text);
   doc.TypeParagraph();
   if (style == CiteStyle::Arabic) {
-    if (TypesRuns(state)) doc.ResetFont();
+    fonts.EndArabic();
     doc.LtrPara();
     doc.LtrRun();
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "insert/document_ops.hpp"
+#include "insert/font_mode.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron {
@@ -15,12 +16,12 @@ enum class CiteStyle { None, Qs, Short, Arabic };
 CiteStyle ParseCiteStyle(const std::string& text);
 
 // The citation of verses first..last of `surah` (one verse when they are equal, else a range
-// with an en dash); empty for None. Latin names come from the surah index, Arabic ones from
-// surahnames.txt, whose absence is an error naming it.
+// with an en dash); empty for None and for a first verse after the last, which inserts no verse. Latin names
+// come from the surah index, Arabic ones from surahnames.txt, whose absence is an error naming it.
 std::string CitationText(const ModuleState& state, CiteStyle style, int surah, int firstVerse, int lastVerse);
 
 // Types `text` as one paragraph; an Arabic citation right to left, the paragraph after it left
 // to right again. Nothing for an empty text.
-void InsertCitation(const ModuleState& state, DocumentOps& doc, CiteStyle style, const std::string& text);
+void InsertCitation(DocumentOps& doc, FontMode& fonts, CiteStyle style, const std::string& text);
 
 }  // namespace pelvaron

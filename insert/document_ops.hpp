@@ -6,7 +6,7 @@
 //
 // A run of text in one font is a font change (SetFontName, SetFontNameBi) followed by one
 // TypeText of the whole run: packs that name their Quran font type each verse's Arabic that
-// way (insert/script_fonts.hpp), the glyph packs one InsertSymbol a glyph.
+// way (insert/font_mode.hpp), the glyph packs one InsertSymbol a glyph.
 
 #include <cstdint>
 #include <string>

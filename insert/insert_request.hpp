@@ -41,8 +41,12 @@ struct InsertRequest {
   bool perVerse = false;
 };
 
+// False for a first verse after the last, which the numbers alone tell.
+bool InOrder(const InsertRequest& request);
+
 // Refuses what the dialog refuses: a surah outside 1..114 (an input error naming it), a
-// verse above the surah's count or below 1 (kVerseMissing).
+// verse above the surah's count or below 1 (kVerseMissing); and a first verse after the
+// last (kVerseMissing), which the dialog lets through.
 void CheckInsertRequest(const ModuleState& state, const InsertRequest& request);
 
 // Asked after the Arabic when a translation follows. The Arabic yields to the host between
@@ -54,7 +58,8 @@ using BeforeTranslation = std::function<std::optional<InsertRequest>(const Inser
 // translation, and the citation of the range inserted last, inside the state's Frame when it
 // has one. False when `beforeTranslation` stopped it (no citation then; verse by verse it is
 // not asked); failures throw, and what was typed before stays. A request for the Latin on a
-// pack without latin.txt fails before anything is typed.
+// pack without latin.txt fails before anything is typed. A first verse after the last (only
+// the dialog lets one through) types no verse and no citation.
 bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
                       const BeforeTranslation& beforeTranslation = {});
 

@@ -1,7 +1,6 @@
 #include "insert/latin_insert.hpp"
 
 #include "data/latin_text.hpp"
-#include "insert/script_fonts.hpp"
 #include "insert/translation.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
@@ -11,6 +10,7 @@ namespace pelvaron {
 std::vector<std::string> ReadLatinRange(const ModuleState& state, int16_t surah, int16_t firstVerse,
                                         int16_t lastVerse) {
   std::vector<std::string> all = ReadLatinLines(state);
+  if (firstVerse > lastVerse) return {};
   const int64_t before = state.VersePosOf(surah);
   if (before + lastVerse > static_cast<int64_t>(all.size()))
     throw Error(ErrorKind::PastEnd, (state.DataFile(std::string(kLatinFile))).string() + ": " +
@@ -20,17 +20,13 @@ std::vector<std::string> ReadLatinRange(const ModuleState& state, int16_t surah,
   return {all.begin() + before + firstVerse - 1, all.begin() + before + lastVerse};
 }
 
-void InsertLatinLines(const ModuleState& state, DocumentOps& doc, int16_t firstVerse,
+void InsertLatinLines(DocumentOps& doc, FontMode& fonts, int16_t firstVerse,
                       const std::vector<std::string>& lines) {
   doc.LtrPara();
   doc.LtrRun();
   doc.SetAlignment(kAlignLeft);
-  // The document's own font: a pack that types runs never names "(normal text)" as a font.
-  if (TypesRuns(state))
-    doc.ResetFont();
-  else
-    SetInsertionFont(state, doc, std::string(kNormalTextFont));
-  SetInsertionSize(state, doc, kTranslationFontSize);
+  fonts.TextFont();
+  fonts.TextSize(kTranslationFontSize);
   doc.SetItalic(true);
   int verse = firstVerse;
   for (const std::string& line : lines) {
@@ -38,6 +34,11 @@ void InsertLatinLines(const ModuleState& state, DocumentOps& doc, int16_t firstV
     doc.TypeParagraph();
   }
   doc.SetItalic(false);
+}
+
+void InsertLatinLines(const ModuleState& state, DocumentOps& doc, int16_t firstVerse,
+                      const std::vector<std::string>& lines) {
+  InsertLatinLines(doc, *MakeFontMode(state, doc), firstVerse, lines);
 }
 
 }  // namespace pelvaron

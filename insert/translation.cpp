@@ -4,7 +4,6 @@
 
 #include "data/indexed_file.hpp"
 #include "insert/insertion_frame.hpp"
-#include "insert/script_fonts.hpp"
 #include "module/error.hpp"
 #include "module/numeric.hpp"
 #include "module/text.hpp"
@@ -63,12 +62,12 @@ std::string BuildNoteText(const ModuleState& state, int16_t note) {
   return text;
 }
 
-void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, int16_t surah, int16_t firstVerse,
-                            int16_t lastVerse) {
+void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, FontMode& fonts, int16_t surah,
+                            int16_t firstVerse, int16_t lastVerse) {
   doc.LtrPara();
   doc.LtrRun();
   doc.SetAlignment(kAlignJustify);
-  SetInsertionSize(state, doc, kTranslationFontSize);
+  fonts.TextSize(kTranslationFontSize);
   std::vector<int16_t> notes;
   for (int32_t v = firstVerse; v <= lastVerse; ++v) {
     const auto verse = static_cast<int16_t>(v);
@@ -84,6 +83,11 @@ void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, int16_t 
     doc.TypeText(std::string(TrimSpaces(text)));
     doc.TypeParagraph();
   }
+}
+
+void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, int16_t surah, int16_t firstVerse,
+                            int16_t lastVerse) {
+  InsertTranslationRange(state, doc, *MakeFontMode(state, doc), surah, firstVerse, lastVerse);
 }
 
 }  // namespace pelvaron

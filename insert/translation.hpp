@@ -1,4 +1,6 @@
 #pragma once
+// The word-by-word translation of a verse range: one paragraph per verse built from the
+// word-indexed files, then the notes its "[n]" markers name.
 
 #include <cstdint>
 #include <string>
@@ -6,6 +8,7 @@
 #include <vector>
 
 #include "insert/document_ops.hpp"
+#include "insert/font_mode.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron {
@@ -27,6 +30,9 @@ void CollectNoteMarkers(std::string_view line, std::vector<int16_t>& notes, cons
 
 // One paragraph per verse, an empty paragraph, then one paragraph per note marker found in
 // the verses, in marker order; 10 points, justified, left to right.
+void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, FontMode& fonts, int16_t surah,
+                            int16_t firstVerse, int16_t lastVerse);
+// The same as an insertion of its own, in the pack's font mode.
 void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, int16_t surah, int16_t firstVerse,
                             int16_t lastVerse);
 

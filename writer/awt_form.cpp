@@ -271,6 +271,40 @@ awt::FontDescriptor SetLabelFont(const Reference<awt::XWindowPeer>& label, forms
   return Font(style);
 }
 
+awt::Rectangle PixelBounds(const forms::ControlLayout& control, float tpp) {
+  return awt::Rectangle(Pixels(control.left, tpp), Pixels(control.top, tpp), Pixels(control.width, tpp),
+                        Pixels(control.height, tpp));
+}
+
+// A label's window covers only its text: its width, the font's height, placed in its box by
+// its alignment.
+void FitToText(const Reference<awt::XWindowPeer>& label, forms::Alignment alignment,
+               const awt::Rectangle& box) {
+  const awt::Size text = TextSize(label);
+  const int32_t textWidth = std::min<int32_t>(text.Width, box.Width);
+  const int32_t spare = box.Width - textWidth;
+  const int32_t left = box.X + (alignment == forms::Alignment::Centre  ? spare / 2
+                                : alignment == forms::Alignment::Right ? spare
+                                                                       : 0);
+  Reference<awt::XWindow>(label, UNO_QUERY_THROW)
+      ->setPosSize(left, box.Y, textWidth, std::min<int32_t>(text.Height, box.Height), awt::PosSize::POSSIZE);
+}
+
+awt::WindowDescriptor ControlDescriptor(const forms::ControlLayout& control,
+                                        const Reference<awt::XWindowPeer>& parent, float tpp) {
+  awt::WindowDescriptor descriptor;
+  descriptor.Type = awt::WindowClass_SIMPLE;
+  descriptor.WindowServiceName = rtl::OUString::createFromAscii(ServiceName(control.kind));
+  descriptor.Parent = parent;
+  descriptor.Bounds = PixelBounds(control, tpp);
+  descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
+  // An open list stays below the edit field (and reports double-clicks); else a drop-down.
+  if (control.kind == forms::ControlKind::ComboBox)
+    descriptor.WindowAttributes |=
+        awt::WindowAttribute::BORDER | (control.listOpen ? 0 : awt::VclWindowPeerAttribute::DROPDOWN);
+  return descriptor;
+}
+
 }  // namespace
 
 struct AwtForm::Slot {
@@ -346,48 +380,49 @@ void AwtForm::Load() {
 // pixel's width, its outline, made before the labels so that it lies over them as the Win32
 // form draws it (a child made earlier stays above).
 void AwtForm::AddWindowless(const forms::ControlLayout& control) {
-  const float tpp = runtime_.TwipsPerPixelX();
-  const int32_t x = Pixels(control.left, tpp), y = Pixels(control.top, tpp);
-  const int32_t width = Pixels(control.width, tpp), height = Pixels(control.height, tpp);
   auto slot = std::make_unique<Slot>();
   slot->kind = control.kind;
-  const auto window = [&](const char* service, const awt::Rectangle& bounds) {
-    awt::WindowDescriptor descriptor;
-    descriptor.Type = awt::WindowClass_SIMPLE;
-    descriptor.WindowServiceName = rtl::OUString::createFromAscii(service);
-    descriptor.Parent = peer_;
-    descriptor.Bounds = bounds;
-    descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
-    Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
-    slot->peers.push_back(peer);
-    return peer;
-  };
-  if (control.kind == forms::ControlKind::Shape) {
-    const sal_Int32 colour = control.foreColor ? Colour(*control.foreColor) : 0;
-    for (const awt::Rectangle& line :
-         {awt::Rectangle(x, y, width, 1), awt::Rectangle(x, y + height - 1, width, 1),
-          awt::Rectangle(x, y, 1, height), awt::Rectangle(x + width - 1, y, 1, height)})
-      window("fixedtext", line)->setBackground(colour);
-    controls_.emplace(control.name, std::move(slot));
-    return;
-  }
-  Reference<awt::XWindowPeer> peer = window("fixedtext", awt::Rectangle(x, y, width, height));
+  if (control.kind == forms::ControlKind::Shape)
+    AddShape(control, *slot);
+  else
+    AddLabel(control, *slot);
+  controls_.emplace(control.name, std::move(slot));
+}
+
+Reference<awt::XWindowPeer> AwtForm::DrawnWindow(const awt::Rectangle& bounds, Slot& slot) {
+  awt::WindowDescriptor descriptor;
+  descriptor.Type = awt::WindowClass_SIMPLE;
+  descriptor.WindowServiceName = "fixedtext";
+  descriptor.Parent = peer_;
+  descriptor.Bounds = bounds;
+  descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
+  Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
+  slot.peers.push_back(peer);
+  return peer;
+}
+
+void AwtForm::AddShape(const forms::ControlLayout& control, Slot& slot) {
+  const awt::Rectangle box = PixelBounds(control, runtime_.TwipsPerPixelX());
+  const sal_Int32 colour = control.foreColor ? Colour(*control.foreColor) : 0;
+  for (const awt::Rectangle& line : {awt::Rectangle(box.X, box.Y, box.Width, 1),
+                                     awt::Rectangle(box.X, box.Y + box.Height - 1, box.Width, 1),
+                                     awt::Rectangle(box.X, box.Y, 1, box.Height),
+                                     awt::Rectangle(box.X + box.Width - 1, box.Y, 1, box.Height)})
+    DrawnWindow(line, slot)->setBackground(colour);
+}
+
+void AwtForm::AddLabel(const forms::ControlLayout& control, Slot& slot) {
+  const awt::Rectangle box = PixelBounds(control, runtime_.TwipsPerPixelX());
+  Reference<awt::XWindowPeer> peer = DrawnWindow(box, slot);
   Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
   Reference<awt::XFixedText>(peer, UNO_QUERY_THROW)->setText(ToOUString(control.caption));
   if (control.font)
-    slot->font = SetLabelFont(peer, *control.font, control, width);
+    slot.font = SetLabelFont(peer, *control.font, control, box.Width);
   else
-    PeerProperty(vcl, "FontDescriptor") >>= slot->font;
+    PeerProperty(vcl, "FontDescriptor") >>= slot.font;
   if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
   if (layout_.backColor) peer->setBackground(Colour(*layout_.backColor));
-  const awt::Size text = TextSize(peer);
-  const int32_t textWidth = std::min<int32_t>(text.Width, width);
-  const int32_t spare = width - textWidth;
-  const int32_t left = x + (control.alignment == forms::Alignment::Centre  ? spare / 2
-                            : control.alignment == forms::Alignment::Right ? spare
-                                                                           : 0);
-  Reference<awt::XWindow>(peer, UNO_QUERY_THROW)
-      ->setPosSize(left, y, textWidth, std::min<int32_t>(text.Height, height), awt::PosSize::POSSIZE);
+  FitToText(peer, control.alignment, box);
   if (control.pointer == forms::Pointer::Hand) {
     Reference<awt::XPointer> hand = awt::Pointer::create(runtime_.context());
     hand->setType(awt::SystemPointer::REFHAND);
@@ -396,8 +431,7 @@ void AwtForm::AddWindowless(const forms::ControlLayout& control) {
   Reference<awt::XWindow> labelWindow(peer, UNO_QUERY_THROW);
   listener_->Name(labelWindow, control.name);
   labelWindow->addMouseListener(Reference<awt::XMouseListener>(listener_.get()));
-  slot->label = std::make_unique<AwtLabel>(peer);
-  controls_.emplace(control.name, std::move(slot));
+  slot.label = std::make_unique<AwtLabel>(peer);
 }
 
 awt::FontDescriptor AwtForm::LabelFont(std::string_view name) {
@@ -405,59 +439,53 @@ awt::FontDescriptor AwtForm::LabelFont(std::string_view name) {
 }
 
 void AwtForm::CreateControl(const forms::ControlLayout& control) {
-  const float tpp = runtime_.TwipsPerPixelX();
-  awt::WindowDescriptor descriptor;
-  descriptor.Type = awt::WindowClass_SIMPLE;
-  descriptor.WindowServiceName = rtl::OUString::createFromAscii(ServiceName(control.kind));
-  descriptor.Parent = peer_;
-  descriptor.Bounds = awt::Rectangle(Pixels(control.left, tpp), Pixels(control.top, tpp),
-                                     Pixels(control.width, tpp), Pixels(control.height, tpp));
-  descriptor.WindowAttributes = awt::WindowAttribute::SHOW;
-  // An open list stays below the edit field (and reports double-clicks); else a drop-down.
-  if (control.kind == forms::ControlKind::ComboBox)
-    descriptor.WindowAttributes |=
-        awt::WindowAttribute::BORDER | (control.listOpen ? 0 : awt::VclWindowPeerAttribute::DROPDOWN);
-  Reference<awt::XWindowPeer> peer = runtime_.toolkit()->createWindow(descriptor);
+  Reference<awt::XWindowPeer> peer =
+      runtime_.toolkit()->createWindow(ControlDescriptor(control, peer_, runtime_.TwipsPerPixelX()));
   Reference<awt::XVclWindowPeer> vcl(peer, UNO_QUERY_THROW);
   if (control.font) SetPeerProperty(vcl, "FontDescriptor", Any(Font(*control.font)));
   if (control.foreColor) SetPeerProperty(vcl, "TextColor", Any(Colour(*control.foreColor)));
   if (layout_.backColor && control.kind != forms::ControlKind::ComboBox)
     peer->setBackground(Colour(*layout_.backColor));
-  Reference<awt::XWindow> window(peer, UNO_QUERY_THROW);
-  listener_->Name(window, control.name);
+  listener_->Name(Reference<awt::XWindow>(peer, UNO_QUERY_THROW), control.name);
   auto slot = std::make_unique<Slot>();
   slot->kind = control.kind;
   slot->peer = peer;
-  const std::string where = layout_.name + "." + control.name;
-  const rtl::OUString caption = ToOUString(control.caption);
+  WireControl(control, *slot);
+  controls_.emplace(control.name, std::move(slot));
+}
+
+void AwtForm::WireControl(const forms::ControlLayout& control, Slot& slot) {
   switch (control.kind) {
-    case forms::ControlKind::ComboBox: {
-      Reference<awt::XComboBox> box(peer, UNO_QUERY_THROW);
-      box->setDropDownLineCount(8);
-      listener_->Name(box, control.name);
-      box->addItemListener(Reference<awt::XItemListener>(listener_.get()));
-      box->addActionListener(Reference<awt::XActionListener>(listener_.get()));
-      window->addKeyListener(Reference<awt::XKeyListener>(listener_.get()));
-      listener_->Combo(box);
-      slot->combo = std::make_unique<AwtCombo>(peer, control.name, where, events_);
-      break;
-    }
+    case forms::ControlKind::ComboBox:
+      return WireCombo(control, slot);
     case forms::ControlKind::CheckBox:
-      Reference<awt::XCheckBox>(peer, UNO_QUERY_THROW)->setLabel(caption);
-      slot->check = std::make_unique<AwtCheck>(peer, where);
-      break;
+      Reference<awt::XCheckBox>(slot.peer, UNO_QUERY_THROW)->setLabel(ToOUString(control.caption));
+      slot.check = std::make_unique<AwtCheck>(slot.peer, layout_.name + "." + control.name);
+      return;
     case forms::ControlKind::Button: {
-      Reference<awt::XButton> button(peer, UNO_QUERY_THROW);
-      button->setLabel(caption);
+      Reference<awt::XButton> button(slot.peer, UNO_QUERY_THROW);
+      button->setLabel(ToOUString(control.caption));
       listener_->Name(button, control.name);
       button->addActionListener(Reference<awt::XActionListener>(listener_.get()));
-      break;
+      return;
     }
     case forms::ControlKind::Label:
     case forms::ControlKind::Shape:
-      break;  // drawn by the form (AddWindowless)
+      return;  // drawn by the form (AddWindowless)
   }
-  controls_.emplace(control.name, std::move(slot));
+}
+
+void AwtForm::WireCombo(const forms::ControlLayout& control, Slot& slot) {
+  Reference<awt::XComboBox> box(slot.peer, UNO_QUERY_THROW);
+  box->setDropDownLineCount(8);
+  listener_->Name(box, control.name);
+  box->addItemListener(Reference<awt::XItemListener>(listener_.get()));
+  box->addActionListener(Reference<awt::XActionListener>(listener_.get()));
+  Reference<awt::XWindow>(slot.peer, UNO_QUERY_THROW)
+      ->addKeyListener(Reference<awt::XKeyListener>(listener_.get()));
+  listener_->Combo(box);
+  slot.combo =
+      std::make_unique<AwtCombo>(slot.peer, control.name, layout_.name + "." + control.name, events_);
 }
 
 void AwtForm::Unload() {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include <com/sun/star/awt/FontDescriptor.hpp>
+#include <com/sun/star/awt/Rectangle.hpp>
 #include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/awt/XWindowPeer.hpp>
 #include <rtl/ref.hxx>
@@ -57,6 +58,13 @@ class AwtForm : public forms::Form {
   void Load();
   void CreateControl(const forms::ControlLayout& control);
   void AddWindowless(const forms::ControlLayout& control);
+  void AddShape(const forms::ControlLayout& control, Slot& slot);
+  void AddLabel(const forms::ControlLayout& control, Slot& slot);
+  // A child window of the form that only draws; kept in the slot.
+  css::uno::Reference<css::awt::XWindowPeer> DrawnWindow(const css::awt::Rectangle& bounds, Slot& slot);
+  // The listeners and the runtime's object of a control with a window of its own.
+  void WireControl(const forms::ControlLayout& control, Slot& slot);
+  void WireCombo(const forms::ControlLayout& control, Slot& slot);
   Slot& Find(std::string_view name, forms::ControlKind kind, const char* what);
   void RequireLoaded(std::string_view what) const;
 

@@ -69,6 +69,12 @@ class AwtUser : public forms::ScriptedUser {
   std::function<void(const std::string&)> log_;
 };
 
+// A box of the dialog, which a script line can reach only while the dialog is open.
+forms::ComboBox& OpenCombo(forms::Form& dialog, const char* name) {
+  if (!dialog.Loaded()) throw Error(ErrorKind::Input, "the dialog is not open");
+  return dialog.Combo(name);
+}
+
 int ScriptNumber(const std::string& text) {
   try {
     std::size_t used = 0;
@@ -77,6 +83,14 @@ int ScriptNumber(const std::string& text) {
   } catch (...) {
   }
   throw Error(ErrorKind::Input, "\"" + text + "\" is not a whole number");
+}
+
+// "select N" or "text T" for one of the dialog's boxes.
+void PlayBoxLine(forms::Form& dialog, const char* box, const std::string& rest) {
+  const auto [action, argument] = SplitWord(rest);
+  if (action == "select") return OpenCombo(dialog, box).SetListIndex(ScriptNumber(argument));
+  if (action == "text") return OpenCombo(dialog, box).SetText(argument);
+  throw Error(ErrorKind::Input, "a box takes \"select N\" or \"text T\"");
 }
 
 }  // namespace
@@ -162,20 +176,25 @@ void Session::Run(const std::string& command, const std::string& query,
   if (!script.empty() && command != "Insert") runtime_.RunEvent([&] { PlayScript(script); });
 }
 
+bool Session::StoreChoice(const std::string& command, const std::string& query) {
+  if (command == "Rujukan") {
+    if (query.rfind("cite=", 0) != 0)
+      throw Error(ErrorKind::Input, "Rujukan needs cite=none|qs|short|arabic");
+    StoreCitation(context_, query.substr(5));
+    return true;
+  }
+  if (command != "Latin" && command != "PerAyat") return false;
+  if (query != "on=0" && query != "on=1") throw Error(ErrorKind::Input, command + " needs on=0 or on=1");
+  StoreToggle(context_, command.c_str(), query == "on=1");
+  return true;
+}
+
 void Session::RunCommand(const std::string& command, const std::string& query,
                          const Reference<css::frame::XFrame>& frame) {
   if (!frame.is()) throw Error(ErrorKind::HostCall, "the command came from no window");
   runtime_.SetParent(Reference<css::awt::XWindowPeer>(frame->getContainerWindow(), UNO_QUERY));
   if (command == "About") return app_.OnAboutClicked();
-  if (command == "Rujukan") {
-    if (query.rfind("cite=", 0) != 0)
-      throw Error(ErrorKind::Input, "Rujukan needs cite=none|qs|short|arabic");
-    return StoreCitation(context_, query.substr(5));
-  }
-  if (command == "Latin" || command == "PerAyat") {
-    if (query != "on=0" && query != "on=1") throw Error(ErrorKind::Input, command + " needs on=0 or on=1");
-    return StoreToggle(context_, command.c_str(), query == "on=1");
-  }
+  if (StoreChoice(command, query)) return;
   // The menu's commands type the citation, the Latin and the layout the user chose there; the
   // Insert URL names its own.
   app_.SetCitation(StoredCitation(context_));
@@ -223,55 +242,7 @@ void Session::PlayScript(const std::string& path) {
 // The user actions of `pelvaron dialog`'s scripts that make sense after a menu command.
 void Session::PlayLine(const std::string& line) {
   const auto [command, rest] = SplitWord(line);
-  forms::Form& dialog = app_.VerseForm().form();
-  const auto combo = [&](const char* name) -> forms::ComboBox& {
-    if (!dialog.Loaded()) throw Error(ErrorKind::Input, "the dialog is not open");
-    return dialog.Combo(name);
-  };
-  const std::map<std::string, const char*> boxes{{"surah", "cbSurat"}, {"from", "cbFrom"}, {"to", "cbTo"}};
-  if (const auto box = boxes.find(command); box != boxes.end()) {
-    const auto [action, argument] = SplitWord(rest);
-    if (action == "select") return combo(box->second).SetListIndex(ScriptNumber(argument));
-    if (action == "text") return combo(box->second).SetText(argument);
-    throw Error(ErrorKind::Input, "a box takes \"select N\" or \"text T\"");
-  }
-  if (command == "check") {
-    combo("cbSurat");
-    return dialog.Check("Check1").SetValue(ScriptNumber(rest));
-  }
-  if (command == "ok") {
-    combo("cbSurat");
-    return static_cast<AwtForm&>(dialog).OnClick("Command1");
-  }
-  if (command == "close") return dialog.Unload();
-  if (command == "state") {
-    if (!dialog.Loaded()) return Log("State loaded=0");
-    return Log("State loaded=1 surah=" + QuoteTraceString(combo("cbSurat").Text()) + " from=" +
-               QuoteTraceString(combo("cbFrom").Text()) + " to=" + QuoteTraceString(combo("cbTo").Text()) +
-               " from.count=" + std::to_string(combo("cbFrom").ListCount()) +
-               " check=" + std::to_string(dialog.Check("Check1").Value()));
-  }
-  if (command == "about" && rest.rfind("click ", 0) == 0) {
-    forms::Form& about = app_.AboutForm().form();
-    if (!about.Loaded()) throw Error(ErrorKind::Input, "the About box is not open");
-    const std::string target = rest.substr(6);
-    return static_cast<AwtForm&>(about).OnClick(target == "form" ? std::string() : target);
-  }
-  if (command == "about" && rest == "state")
-    return Log(std::string("About loaded=") + (app_.AboutForm().form().Loaded() ? "1" : "0"));
-  if (command == "about" && rest == "labels") {
-    // What each label is drawn with, for a test to measure with AWT's font metrics.
-    auto& about = static_cast<AwtForm&>(app_.AboutForm().form());
-    for (const forms::ControlLayout& c : forms::AboutBoxLayout().controls) {
-      if (c.kind != forms::ControlKind::Label) continue;
-      const css::awt::FontDescriptor font = about.LabelFont(c.name);
-      Log("Label " + c.name + " font=" + QuoteTraceString(ToUtf8(font.Name)) + " height=" +
-          std::to_string(font.Height) + " weight=" + std::to_string(static_cast<int>(font.Weight)) +
-          " box=" + std::to_string(std::lround(c.width / runtime_.TwipsPerPixelX())) +
-          " caption=" + QuoteTraceString(c.caption));
-    }
-    return;
-  }
+  if (command == "about" && PlayAboutLine(rest)) return;
   if (command == "search") {
     AwtUser user([this](const std::string& text) { Log(text); });
     try {
@@ -280,7 +251,64 @@ void Session::PlayLine(const std::string& line) {
       throw Error(ErrorKind::Input, e.what());
     }
   }
+  if (PlayDialogLine(command, rest)) return;
   throw Error(ErrorKind::Input, "\"" + line + "\" is no user action");
+}
+
+bool Session::PlayDialogLine(const std::string& command, const std::string& rest) {
+  forms::Form& dialog = app_.VerseForm().form();
+  const std::map<std::string, const char*> boxes{{"surah", "cbSurat"}, {"from", "cbFrom"}, {"to", "cbTo"}};
+  if (const auto box = boxes.find(command); box != boxes.end()) {
+    PlayBoxLine(dialog, box->second, rest);
+  } else if (command == "check") {
+    OpenCombo(dialog, "cbSurat");
+    dialog.Check("Check1").SetValue(ScriptNumber(rest));
+  } else if (command == "ok") {
+    OpenCombo(dialog, "cbSurat");
+    static_cast<AwtForm&>(dialog).OnClick("Command1");
+  } else if (command == "close") {
+    dialog.Unload();
+  } else if (command == "state") {
+    LogDialogState();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void Session::LogDialogState() {
+  forms::Form& dialog = app_.VerseForm().form();
+  if (!dialog.Loaded()) return Log("State loaded=0");
+  const auto text = [&](const char* name) { return QuoteTraceString(dialog.Combo(name).Text()); };
+  Log("State loaded=1 surah=" + text("cbSurat") + " from=" + text("cbFrom") + " to=" + text("cbTo") +
+      " from.count=" + std::to_string(dialog.Combo("cbFrom").ListCount()) +
+      " check=" + std::to_string(dialog.Check("Check1").Value()));
+}
+
+bool Session::PlayAboutLine(const std::string& rest) {
+  if (rest.rfind("click ", 0) == 0) {
+    forms::Form& about = app_.AboutForm().form();
+    if (!about.Loaded()) throw Error(ErrorKind::Input, "the About box is not open");
+    const std::string target = rest.substr(6);
+    static_cast<AwtForm&>(about).OnClick(target == "form" ? std::string() : target);
+    return true;
+  }
+  if (rest == "state") {
+    Log(std::string("About loaded=") + (app_.AboutForm().form().Loaded() ? "1" : "0"));
+    return true;
+  }
+  if (rest != "labels") return false;
+  // What each label is drawn with, for a test to measure with AWT's font metrics.
+  auto& about = static_cast<AwtForm&>(app_.AboutForm().form());
+  for (const forms::ControlLayout& c : forms::AboutBoxLayout().controls) {
+    if (c.kind != forms::ControlKind::Label) continue;
+    const css::awt::FontDescriptor font = about.LabelFont(c.name);
+    Log("Label " + c.name + " font=" + QuoteTraceString(ToUtf8(font.Name)) + " height=" +
+        std::to_string(font.Height) + " weight=" + std::to_string(static_cast<int>(font.Weight)) +
+        " box=" + std::to_string(std::lround(c.width / runtime_.TwipsPerPixelX())) +
+        " caption=" + QuoteTraceString(c.caption));
+  }
+  return true;
 }
 
 }  // namespace pelvaron::writer

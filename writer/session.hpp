@@ -43,6 +43,13 @@ class Session {
   void ProvideQuranFont();
   void PlayScript(const std::string& path);
   void PlayLine(const std::string& line);
+  // Each false when the line is none of its actions.
+  bool PlayDialogLine(const std::string& command, const std::string& rest);
+  bool PlayAboutLine(const std::string& rest);
+  // The dialog's boxes and check box, one State line.
+  void LogDialogState();
+  // The menu's settings commands (Rujukan, Latin, PerAyat); false for any other command.
+  bool StoreChoice(const std::string& command, const std::string& query);
   void Log(const std::string& line) const;
 
   css::uno::Reference<css::uno::XComponentContext> context_;

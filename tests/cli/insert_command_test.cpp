@@ -97,16 +97,36 @@ TEST_F(InsertCommandTest, WritesToAFile) {
 }
 
 TEST_F(InsertCommandTest, VersesOutsideTheSurahAreRefused) {
-  for (auto [first, last] :
-       {std::pair{"1", "4"}, {"4", "4"}, {"0", "1"}, {"1", "0"}, {"-1", "2"}, {"1", "70000"}}) {
+  for (auto [first, last] : {std::pair{"1", "4"}, {"4", "4"}, {"0", "1"}, {"-1", "2"}, {"1", "70000"}}) {
     auto r = Run({"--surah", "1", "--first", first, "--last", last});
     EXPECT_EQ(r.status, 1) << first << ".." << last;
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("Ayat tidak ada!!!"), std::string::npos) << r.err;
   }
   EXPECT_EQ(Run({"--surah", "1", "--first", "3", "--last", "3"}).status, 0);  // equal to the count passes
-  EXPECT_EQ(Run({"--surah", "1", "--first", "3", "--last", "1"}).status,
-            0);  // first above last types no verse
+}
+
+TEST_F(InsertCommandTest, AFirstVerseAfterTheLastIsAUsageError) {
+  f.folder.Write("latin.txt", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\n");
+  const std::string missing = (f.temp.path() / "no pack here").string();
+  for (const std::vector<std::string>& extra :
+       std::vector<std::vector<std::string>>{{"--cite", "qs"},
+                                             {"--latin"},
+                                             {"--mode", "latin", "--per-verse", "--cite", "short"},
+                                             {"--mode", "translation", "--cite", "arabic"}}) {
+    std::vector<std::string> args{"--surah", "2", "--first", "5", "--last", "3"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    const auto r = Run(args);
+    EXPECT_EQ(r.status, 2) << extra[0] << " " << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("--first: verse 5 is after --last 3"), std::string::npos) << r.err;
+  }
+  const auto belowOne = Run({"--surah", "1", "--first", "1", "--last", "0"});
+  EXPECT_EQ(belowOne.status, 2) << belowOne.err;
+  // Found before any data is read.
+  const auto noPack = RunProgram(PELVARON_EXE, {"insert", "--app-path", missing, "--surah", "2", "--first",
+                                                "5", "--last", "3", "--format", "trace"});
+  EXPECT_EQ(noPack.status, 2) << noPack.err;
 }
 
 TEST_F(InsertCommandTest, SurahsOutsideTheIndexAreRefused) {

@@ -1,4 +1,5 @@
-// The Latin in every layout a request can ask for, and its refusal on a pack without latin.txt.
+// The Latin in every layout a request can ask for, its refusal on a pack without latin.txt,
+// and a range whose first verse is after its last.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -67,6 +68,20 @@ TEST_F(LatinInsertTest, Layouts) {
   InsertRequest cited = Request(2, 5, 5, InsertWhat::Arabic, true, false);
   cited.cite = CiteStyle::Short;
   EXPECT_THAT(Layout(cited), ElementsAre("arabic", on, "\"5. latin 8\"", off, "\"(QS 2:5)\""));
+}
+
+TEST_F(LatinInsertTest, AFirstVerseAfterTheLastIsRefusedAndTypesNoVerse) {
+  for (InsertWhat what : {InsertWhat::All, InsertWhat::Arabic, InsertWhat::Translation, InsertWhat::Latin})
+    for (bool perVerse : {false, true})
+      for (CiteStyle cite : {CiteStyle::None, CiteStyle::Qs, CiteStyle::Arabic}) {
+        InsertRequest r = Request(2, 5, 3, what, true, perVerse);
+        r.cite = cite;
+        SCOPED_TRACE(static_cast<int>(what) * 100 + perVerse * 10 + static_cast<int>(cite));
+        ExpectError(ErrorKind::Input, kVerseMissing, [&] { CheckInsertRequest(f.state, r); });
+        // What the dialog lets through: no verse, no Latin line, no reference.
+        EXPECT_THAT(Layout(r),
+                    ::testing::AnyOf(ElementsAre(), ElementsAre("Font.Italic True", "Font.Italic False")));
+      }
 }
 
 TEST_F(LatinInsertTest, ParagraphFormat) {
