@@ -1,6 +1,6 @@
 // The page's way into the engine (embind): the pack's files put in memory, the surah list,
-// the insertion entry point rendered as HTML, text and .docx, and the search. Every failure
-// is caught here and handed to the page as the message the command line prints.
+// the insertion entry point rendered as HTML, text, .docx and Word's OOXML package, and the search. Every
+// failure is caught here and handed to the page as the message the command line prints.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -15,6 +15,7 @@
 #include "docx/document_sink.hpp"
 #include "docx/docx_writer.hpp"
 #include "docx/html_text.hpp"
+#include "docx/ooxml_writer.hpp"
 #include "docx/plain_text.hpp"
 #include "insert/insert_request.hpp"
 #include "search/search_engine.hpp"
@@ -59,6 +60,11 @@ struct Rendered {
   std::string message;  // empty when it worked
   std::string html;
   std::string text;
+};
+
+struct Markup {
+  std::string message;  // empty when it worked
+  std::string ooxml;
 };
 
 struct Found {
@@ -154,6 +160,19 @@ emscripten::val Docx(const WebRequest& web) {
   }
 }
 
+// The package `pelvaron insert --format ooxml` writes for the same request, for Word's
+// insertOoxml.
+Markup Ooxml(const WebRequest& web) {
+  try {
+    const docx::DocumentSink sink = Insert(web);
+    docx::DocxOptions options;
+    options.arabicFont = ArabicFont();
+    return {{}, docx::OoxmlPackage(sink.document(), options)};
+  } catch (const std::exception& e) {
+    return {e.what(), {}};
+  }
+}
+
 FindResult Find(const std::string& query, int limit) {
   Engine& engine = TheEngine();
   try {
@@ -188,6 +207,7 @@ EMSCRIPTEN_BINDINGS(pelvaron) {
       .field("message", &Rendered::message)
       .field("html", &Rendered::html)
       .field("text", &Rendered::text);
+  value_object<Markup>("Markup").field("message", &Markup::message).field("ooxml", &Markup::ooxml);
   value_object<Found>("Found")
       .field("label", &Found::label)
       .field("surah", &Found::surah)
@@ -205,6 +225,7 @@ EMSCRIPTEN_BINDINGS(pelvaron) {
   function("surahs", &Surahs);
   function("render", &Render);
   function("docx", &Docx);
+  function("ooxml", &Ooxml);
   function("find", &Find);
 }
 
