@@ -63,4 +63,10 @@ inline constexpr std::string_view kSurahNamesFile = "surahnames.txt";
 // may lack it, and only requests for the Latin read it.
 inline constexpr std::string_view kLatinFile = "latin.txt";
 
+// latinjoined.txt: the words whose first w or f is their own letter and not the conjunction wa
+// or fa (وَسِعَ, wasi‘a), UTF-8, one a line as the text writes it less its last vowel, CR LF.
+// Written by `pelvaron pack` from the whole Arabic text; `pelvaron latin` reads it so that it
+// reads a verse as latin.txt does. A pack may lack it.
+inline constexpr std::string_view kLatinJoinedFile = "latinjoined.txt";
+
 }  // namespace pelvaron

@@ -1,5 +1,6 @@
 #include "data/latin_text.hpp"
 
+#include "data/in_memory_files.hpp"
 #include "data/line_reader.hpp"
 #include "data/read_only_file.hpp"
 #include "module/error.hpp"
@@ -9,6 +10,15 @@ namespace {
 
 void DropByteOrderMark(std::string& line) {
   if (line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);  // from an editor
+}
+
+std::vector<std::string> ReadAllLines(const ModuleState& state, std::string_view name) {
+  ReadOnlyFile file(state.DataFile(std::string(name)), state.Files.get());
+  LineReader lines(file);
+  std::vector<std::string> all;
+  for (std::string line; lines.Next(line);) all.push_back(line);
+  if (!all.empty()) DropByteOrderMark(all.front());
+  return all;
 }
 
 }  // namespace
@@ -25,13 +35,12 @@ std::string ReadLatinLine(const ModuleState& state, int16_t surah, int16_t verse
   return line;
 }
 
-std::vector<std::string> ReadLatinLines(const ModuleState& state) {
-  ReadOnlyFile file(state.DataFile(std::string(kLatinFile)), state.Files.get());
-  LineReader lines(file);
-  std::vector<std::string> all;
-  for (std::string line; lines.Next(line);) all.push_back(line);
-  if (!all.empty()) DropByteOrderMark(all.front());
-  return all;
+std::vector<std::string> ReadLatinLines(const ModuleState& state) { return ReadAllLines(state, kLatinFile); }
+
+std::vector<std::string> ReadLatinJoinedWords(const ModuleState& state) {
+  const std::filesystem::path path = state.DataFile(std::string(kLatinJoinedFile));
+  const bool present = state.Files ? state.Files->Find(path) != nullptr : std::filesystem::exists(path);
+  return present ? ReadAllLines(state, kLatinJoinedFile) : std::vector<std::string>{};
 }
 
 }  // namespace pelvaron

@@ -93,8 +93,9 @@ void SearchDialog::OnInsertClicked() {
   request.lastVerse = result.lastVerse;
   const int what = form_->Combo("cbJenis").ListIndex();
   if (what >= 0 && what < static_cast<int>(std::size(kInsertChoices))) {
-    request.what = kInsertChoices[what].what;
-    request.latin = kInsertChoices[what].latin;
+    const InsertMode mode = InsertModeOf(kInsertChoices[what].parts);
+    request.what = mode.what;
+    request.latin = mode.latin;
   }
   request.perVerse = choices_.perVerse;
   const int cite = form_->Combo("cbKutip").ListIndex();

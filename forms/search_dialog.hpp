@@ -9,6 +9,7 @@
 
 #include "forms/forms_runtime.hpp"
 #include "forms/host_choices.hpp"
+#include "forms/insert_parts.hpp"
 #include "insert/insert_request.hpp"
 #include "module/state.hpp"
 #include "search/search_engine.hpp"
@@ -25,17 +26,16 @@ inline constexpr CiteStyle kCiteChoices[] = {CiteStyle::None, CiteStyle::Qs, Cit
 struct InsertChoice {
   const char* entry;
   const char* name;
-  InsertWhat what;
-  bool latin;
+  InsertParts parts;
 };
 inline constexpr InsertChoice kInsertChoices[] = {
-    {"Arab dan terjemah", "all", InsertWhat::All, false},
-    {"Arab", "arabic", InsertWhat::Arabic, false},
-    {"Terjemah", "translation", InsertWhat::Translation, false},
-    {"Arab, Latin dan terjemah", "all+latin", InsertWhat::All, true},
-    {"Arab dan Latin", "arabic+latin", InsertWhat::Arabic, true},
-    {"Latin dan terjemah", "translation+latin", InsertWhat::Translation, true},
-    {"Latin", "latin", InsertWhat::Latin, false},
+    {"Arab dan terjemah", "all", {.arabic = true, .translation = true}},
+    {"Arab", "arabic", {.arabic = true}},
+    {"Terjemah", "translation", {.translation = true}},
+    {"Arab, Latin dan terjemah", "all+latin", {.arabic = true, .latin = true, .translation = true}},
+    {"Arab dan Latin", "arabic+latin", {.arabic = true, .latin = true}},
+    {"Latin dan terjemah", "translation+latin", {.latin = true, .translation = true}},
+    {"Latin", "latin", {.latin = true}},
 };
 // The results a search lists at most.
 inline constexpr int kSearchResultLimit = 50;

@@ -3,6 +3,7 @@
 #include "data/surah_names.hpp"
 #include "insert/arabic_insert.hpp"
 #include "insert/script_fonts.hpp"
+#include "module/arabic_script.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
 
@@ -13,7 +14,8 @@ constexpr const char* kEnDash = "\u2013";
 
 std::string ArabicIndicDigits(int number) {
   std::string out;
-  for (char digit : std::to_string(number)) AppendUtf8(out, U'\u0660' + static_cast<char32_t>(digit - '0'));
+  for (char digit : std::to_string(number))
+    AppendUtf8(out, arabic::kArabicIndicZero + static_cast<char32_t>(digit - '0'));
   return out;
 }
 

@@ -3,80 +3,35 @@
 #include <algorithm>
 #include <vector>
 
+#include "latin/arabic_words.hpp"
+#include "latin/conjunctions.hpp"
 #include "latin/letters.hpp"
 #include "module/text.hpp"
 
 namespace pelvaron::latin {
 namespace {
 
-// ---- The Arabic as letters with their marks ----------------------------------------------
-
-struct ArabicLetter {
-  char32_t base = 0;
-  std::u32string marks;
-  bool Has(char32_t mark) const { return marks.find(mark) != std::u32string::npos; }
-};
-using ArabicWord = std::vector<ArabicLetter>;
-
-bool IsBase(char32_t c) { return (c >= U'\u0621' && c <= U'\u064A') || c == ar::kAlefWasla; }
-bool IsMark(char32_t c) {
-  return (c >= U'\u064B' && c <= U'\u065F') || c == ar::kDaggerAlef || (c >= U'\u06D6' && c <= U'\u06ED') ||
-         (c >= ar::kOpenFathatan && c <= ar::kOpenKasratan);
-}
-bool IsBlank(char32_t c) { return c == U' ' || c == U'\u00A0'; }
-// A thin space the text sets inside a word (فَٱدَّـٰرَ ٰٔتُمۡ) carries the marks after it, as
-// a tatweel does; before a letter it is a blank.
-constexpr char32_t kThinSpace = U'\u2009';
-
-std::vector<ArabicWord> ParseWords(std::string_view text) {
-  std::vector<ArabicWord> words(1);
-  for (std::size_t pos = 0; pos < text.size();) {
-    std::size_t length = 1;
-    const char32_t c = DecodeUtf8At(text, pos, &length);
-    pos += length;
-    std::size_t nextLength = 1;
-    const bool markNext = pos < text.size() && IsMark(DecodeUtf8At(text, pos, &nextLength));
-    if (IsBlank(c) || (c == kThinSpace && !markNext)) {
-      if (!words.back().empty()) words.emplace_back();
-    } else if (c == U'\u0622') {  // آ as one character, in text from elsewhere
-      words.back().push_back({ar::kAlef, std::u32string(1, ar::kMaddah)});
-    } else if (IsBase(c) || c == kThinSpace) {
-      words.back().push_back({c == kThinSpace ? ar::kTatweel : c, {}});
-    } else if (IsMark(c) && !words.back().empty()) {
-      words.back().back().marks += c;
-    }
+// How many letters at a word's start are a particle printed as a word of its own; 0 when none.
+// Wa and fa before a voweled hamza ("wa iyyāka", "fa iżā") and, unless the word list joins
+// them, before a consonant ("wa lā", "fa sabbiḥ"); the vocative يَٰ (after an optional wa,
+// which is always the vocative in the text: "yā qaumi", "yā ayyuhā"). The other joined
+// particles stay as the Arabic and the editions write them ("lillāhi", "birabbil-falaq").
+std::size_t ParticleLength(const ArabicWord& w, const JoinedWords& joined) {
+  const bool waFa = w.size() > 2 && (w[0].base == ar::kWaw || w[0].base == ar::kFeh) && w[0].Has(ar::kFatha);
+  if (waFa && IsHamza(w[1].base) && HasVowel(w[1]) && !w[1].Has(ar::kSukun)) return 1;
+  if (BeginsWithWaOrFa(w) && !joined.contains(WordKey(w))) return 1;
+  const std::size_t ya = w.size() > 2 && w[0].base == ar::kWaw && w[0].Has(ar::kFatha) ? 1 : 0;
+  if (w.size() > ya + 2 && w[ya].base == ar::kYeh && w[ya].Has(ar::kFatha)) {
+    const std::size_t next = w[ya + 1].base == ar::kTatweel ? ya + 2 : ya + 1;
+    if (next < w.size() && w[next - 1].Has(ar::kDaggerAlef)) return next;
   }
-  if (words.back().empty()) words.pop_back();
-  return words;
+  return 0;
 }
 
-bool HasVowel(const ArabicLetter& l) {
-  // Iterator algorithms, not std::ranges: the web build's libc++ 14 lacks the range ones.
-  return std::any_of(l.marks.begin(), l.marks.end(), [](char32_t m) {
-    return (m >= ar::kFathatan && m <= ar::kShadda) || m == ar::kSukun || m == ar::kDaggerAlef ||
-           (m >= ar::kOpenFathatan && m <= ar::kOpenKasratan);
-  });
-}
-
-// وَ and فَ before a hamza, and the vocative يَٰ, are printed as words of their own
-// ("wa iyyāka", "fa iżā", "yā ayyuhā", "yā qaumi"), so a hamza after them stays unwritten as
-// at any word's start. The guideline lets joined particles be written either way; other ones
-// stay joined as the Arabic writes them ("walam", "lillāhi", "birabbil-falaq"), since the
-// letters alone cannot tell a conjunction wa from a root's w (wa lam, but wajada).
-std::vector<ArabicWord> SplitParticles(std::vector<ArabicWord> words) {
+std::vector<ArabicWord> SplitParticles(std::vector<ArabicWord> words, const JoinedWords& joined) {
   std::vector<ArabicWord> out;
   for (ArabicWord& w : words) {
-    std::size_t split = 0;
-    const bool conjunction =
-        w.size() > 2 && (w[0].base == ar::kWaw || w[0].base == ar::kFeh) && w[0].Has(ar::kFatha);
-    if (conjunction && IsHamza(w[1].base) && HasVowel(w[1]) && !w[1].Has(ar::kSukun)) split = 1;
-    // يَٰ (after an optional wa) is always the vocative in the text: yā qaumi, wayā samā’u.
-    const std::size_t ya = w.size() > 2 && w[0].base == ar::kWaw && w[0].Has(ar::kFatha) ? 1 : 0;
-    if (w.size() > ya + 2 && w[ya].base == ar::kYeh && w[ya].Has(ar::kFatha)) {
-      const std::size_t next = w[ya + 1].base == ar::kTatweel ? ya + 2 : ya + 1;
-      if (next < w.size() && w[next - 1].Has(ar::kDaggerAlef)) split = next;
-    }
-    if (split) {
+    for (std::size_t split; (split = ParticleLength(w, joined)) != 0;) {
       out.emplace_back(w.begin(), w.begin() + static_cast<std::ptrdiff_t>(split));
       w.erase(w.begin(), w.begin() + static_cast<std::ptrdiff_t>(split));
     }
@@ -114,6 +69,8 @@ struct Word {
   Vowel waslVowel = Vowel::A;  // said when nothing goes before
   bool joined = false;         // written on to the word before (the waṣl elided)
   std::string spelled;         // the letters at a surah's head, by name
+  char32_t stopSign = 0;       // the mushaf's stop sign over its last letter
+  bool pause = false;          // the reading pauses after it (a stop, or the verse's end)
 };
 
 std::string VowelText(Vowel v, bool isLong) {
@@ -172,46 +129,62 @@ bool IsNameOfGod(const ArabicWord& w, std::size_t lam) {
   return lam + 2 == w.size() || (lam + 3 == w.size() && w[lam + 2].base == ar::kMeem);
 }
 
+// The vowel before `prev` made long when it is `v` (not after a tanwin).
+void Lengthen(Sound* prev, Vowel v) {
+  if (prev && !prev->tanwin && prev->vowel == v) prev->isLong = true;
+}
+
+// A tatweel carries marks: a hamza's seat (then it is a consonant, and its dagger alif no ā),
+// a dagger alif or a small yeh lengthening the vowel before, or a small high noon (nunjī).
+bool TakeTatweel(const ArabicLetter& l, std::vector<Sound>& sounds) {
+  if (l.Has(ar::kHamzaAbove)) return false;
+  Sound* prev = sounds.empty() ? nullptr : &sounds.back();
+  if (l.Has(ar::kDaggerAlef)) Lengthen(prev, Vowel::A);
+  if (l.Has(ar::kSmallHighYeh)) Lengthen(prev, Vowel::I);
+  if (l.Has(ar::kSmallHighNoon)) {
+    sounds.emplace_back();
+    sounds.back().letter = ar::kNoon;
+    sounds.back().consonant.assign(1, 'n');
+  }
+  return true;
+}
+
+// A plain waw or yeh after a vowel: ū or ī after its own vowel, the diphthong au or ai after
+// a, ā with a dagger alif (ٱلصَّلَوٰة: aṣ-ṣalāh); else a consonant.
+bool TakeWawOrYeh(const ArabicLetter& l, Sound* prev) {
+  bool tanwin = false;
+  const bool plain = VowelOf(l, &tanwin) == Vowel::None && !l.Has(ar::kShadda);
+  if (!plain || !prev || prev->tanwin) return false;
+  const Vowel own = l.base == ar::kWaw ? Vowel::U : Vowel::I;
+  if (l.Has(ar::kDaggerAlef) || prev->vowel == own) {
+    Lengthen(prev, l.Has(ar::kDaggerAlef) ? Vowel::A : own);
+    return true;
+  }
+  if (prev->vowel != Vowel::A || prev->glide != 0) return false;
+  prev->glide = l.base == ar::kWaw ? 'u' : 'i';
+  return true;
+}
+
 // A letter that only lengthens or closes the vowel before it, or is not pronounced at all;
 // true when it was taken so.
 bool TakeVowelLetter(const ArabicLetter& l, std::vector<Sound>& sounds) {
   if (l.Has(ar::kNotPronounced) || l.Has(ar::kSmallHighRectangularZero)) return true;
   Sound* prev = sounds.empty() ? nullptr : &sounds.back();
-  bool tanwin = false;
-  const bool plain = VowelOf(l, &tanwin) == Vowel::None && !l.Has(ar::kShadda);
-  const auto lengthen = [&](Vowel v) {
-    if (prev && !prev->tanwin && prev->vowel == v) prev->isLong = true;
-    return true;
-  };
   switch (l.base) {
     case ar::kAlef:
-      if (prev && !prev->tanwin && prev->vowel == Vowel::E) prev->isLong = true;
-      return lengthen(Vowel::A);
-    case ar::kAlefMaksura:
-      if (prev && !prev->tanwin && (prev->vowel == Vowel::E || prev->vowel == Vowel::I)) prev->isLong = true;
-      return lengthen(Vowel::A);
-    case ar::kTatweel:
-      if (l.Has(ar::kHamzaAbove)) return false;  // a hamza's seat: its dagger alif is no ā
-      if (l.Has(ar::kDaggerAlef)) lengthen(Vowel::A);
-      if (l.Has(ar::kSmallHighYeh)) lengthen(Vowel::I);
-      if (l.Has(ar::kSmallHighNoon)) {
-        sounds.emplace_back();
-        sounds.back().letter = ar::kNoon;
-        sounds.back().consonant.assign(1, 'n');
-      }
+      Lengthen(prev, Vowel::E);
+      Lengthen(prev, Vowel::A);
       return true;
+    case ar::kAlefMaksura:
+      Lengthen(prev, Vowel::E);
+      Lengthen(prev, Vowel::I);
+      Lengthen(prev, Vowel::A);
+      return true;
+    case ar::kTatweel:
+      return TakeTatweel(l, sounds);
     case ar::kWaw:
-    case ar::kYeh: {
-      if (!plain || !prev || prev->tanwin) return false;
-      if (l.Has(ar::kDaggerAlef)) return lengthen(Vowel::A);  // ٱلصَّلَوٰة: aṣ-ṣalāh
-      const Vowel own = l.base == ar::kWaw ? Vowel::U : Vowel::I;
-      if (prev->vowel == own) return lengthen(own);
-      if (prev->vowel == Vowel::A && prev->glide == 0) {
-        prev->glide = l.base == ar::kWaw ? 'u' : 'i';
-        return true;
-      }
-      return false;
-    }
+    case ar::kYeh:
+      return TakeWawOrYeh(l, prev);
     default:
       return false;
   }
@@ -244,25 +217,79 @@ Word SpellLetters(const ArabicWord& w) {
   return word;
 }
 
+// Hamzat waṣl at a word's start, said when nothing goes before: al- for the article, else u
+// when the third letter has u (unẓur), else i (ihdinā).
+Vowel WaslVowel(const ArabicWord& w) {
+  if (ArticleAt(w, 1) != Article::None) return Vowel::A;
+  bool tanwin = false;
+  return w.size() > 2 && VowelOf(w[2], &tanwin) == Vowel::U ? Vowel::U : Vowel::I;
+}
+
+// The consonant as written: a hamza is ’ (not written at a word's start, nor after the
+// article: al-ākhirah); ص with a small seen over it is read s.
+bool IsHamzaLetter(const ArabicLetter& l) {
+  return IsHamza(l.base) || l.Has(ar::kHamzaAbove) || l.Has(ar::kHamzaBelow);
+}
+
+std::string ConsonantText(const ArabicLetter& l, std::size_t j, const std::vector<Sound>& before) {
+  if (IsHamzaLetter(l)) return j == 0 || (!before.empty() && before.back().hyphenAfter) ? "" : "’";
+  if (l.base == ar::kSad && l.Has(ar::kSmallHighSeen)) return "s";
+  return std::string(Consonant(l.base));
+}
+
+// Iqlāb, n read m before b: a small meem after a nūn, or after a vowel sign, which it makes a
+// tanwin (عَلِيمُۢ بِ, ‘alīmum bi).
+void ApplyIqlab(const ArabicLetter& l, Sound& s) {
+  if (!l.Has(ar::kSmallHighMeem) && !l.Has(ar::kSmallLowMeem)) return;
+  if (l.base == ar::kNoon && s.vowel == Vowel::None) {
+    s.consonant.assign(1, 'm');
+  } else if (s.vowel != Vowel::None) {
+    s.tanwin = true;
+    s.nasal.assign(1, 'm');
+  }
+}
+
+// The sound of the consonant at w[j]; `assimilated` when the article's l became this letter.
+Sound MakeSound(const ArabicWord& w, std::size_t j, Article article, bool assimilated,
+                const std::vector<Sound>& before) {
+  const ArabicLetter& l = w[j];
+  Sound s;
+  s.letter = l.base;
+  s.consonant = ConsonantText(l, j, before);
+  s.vowel = VowelOf(l, &s.tanwin);
+  if (IsHamzaLetter(l) && s.vowel == Vowel::None && l.Has(ar::kMaddah)) {  // ٱلۡأٓخِرَة: the madd is the ā
+    s.vowel = Vowel::A;
+    s.isLong = true;
+  }
+  // A shadda on a word's first letter marks the join with the word before; the join is
+  // written there (may yaqūlu, hudal lil-muttaqīn).
+  s.shadda = l.Has(ar::kShadda);
+  s.hyphenInside = assimilated || (article == Article::Sun && s.shadda);
+  s.doubled = (s.shadda && j > 0) || s.hyphenInside;
+  s.hyphenAfter = article == Article::Moon;
+  s.sukunMarked = l.Has(ar::kSukun);
+  s.taMarbuta = l.base == ar::kTehMarbuta;
+  ApplyIqlab(l, s);
+  if (l.Has(ar::kDaggerAlef) && s.vowel == Vowel::A) s.isLong = true;
+  s.silah = (l.Has(ar::kSmallWaw) && s.vowel == Vowel::U) || (l.Has(ar::kSmallYeh) && s.vowel == Vowel::I);
+  s.isLong = s.isLong || s.silah || IsNameOfGod(w, j);
+  return s;
+}
+
+// The letters at a surah's head carry no vowel at all and are read by name.
+bool IsSpelledLetters(const ArabicWord& w) {
+  return std::none_of(w.begin(), w.end(), HasVowel) &&
+         std::all_of(w.begin(), w.end(), [](const ArabicLetter& l) { return !LetterName(l.base).empty(); });
+}
+
 Word BuildWord(const ArabicWord& w) {
-  // The letters at a surah's head carry no vowel at all and are read by name.
-  if (std::none_of(w.begin(), w.end(), HasVowel) &&
-      std::all_of(w.begin(), w.end(), [](const ArabicLetter& l) { return !LetterName(l.base).empty(); }))
-    return SpellLetters(w);
+  if (IsSpelledLetters(w)) return SpellLetters(w);
   Word word;
   bool assimilateNext = false;  // the article's l became the next letter
   for (std::size_t j = 0; j < w.size(); ++j) {
     const ArabicLetter& l = w[j];
     if (l.base == ar::kAlefWasla) {
-      if (j == 0) {
-        word.wasl = true;
-        // al- for the article, else u when the third letter has u (unẓur), else i (ihdinā).
-        bool tanwin = false;
-        if (ArticleAt(w, 1) != Article::None)
-          word.waslVowel = Vowel::A;
-        else
-          word.waslVowel = w.size() > 2 && VowelOf(w[2], &tanwin) == Vowel::U ? Vowel::U : Vowel::I;
-      }
+      if (j == 0) word.wasl = true;
       continue;
     }
     const Article article = ArticleAt(w, j);
@@ -275,55 +302,34 @@ Word BuildWord(const ArabicWord& w) {
     // A consonant without any mark before a shadda is said as the letter after it
     // (عَبَدتُّمۡ, ‘abattum): the shadda's doubling writes it.
     if (l.marks.empty() && j > 0 && j + 1 < w.size() && w[j + 1].Has(ar::kShadda)) continue;
-    Sound s;
-    s.letter = l.base;
-    const bool hamza = IsHamza(l.base) || l.Has(ar::kHamzaAbove) || l.Has(ar::kHamzaBelow);
-    s.consonant = hamza ? "’" : std::string(Consonant(l.base));
-    if (l.base == ar::kSad && l.Has(ar::kSmallHighSeen)) s.consonant.assign(1, 's');
-    // A hamza is not written at a word's start, nor after the article (al-ākhirah).
-    if (hamza && (j == 0 || (!word.sounds.empty() && word.sounds.back().hyphenAfter))) s.consonant.clear();
-    s.vowel = VowelOf(l, &s.tanwin);
-    if (hamza && s.vowel == Vowel::None && l.Has(ar::kMaddah)) {  // ٱلۡأٓخِرَة: the madd is the ā
-      s.vowel = Vowel::A;
-      s.isLong = true;
-    }
-    // A shadda on a word's first letter marks the join with the word before; the join is
-    // written there (may yaqūlu, hudal lil-muttaqīn).
-    s.shadda = l.Has(ar::kShadda);
-    s.doubled = s.shadda && j > 0;
-    s.hyphenInside = assimilateNext || (article == Article::Sun && l.Has(ar::kShadda));
-    s.doubled = s.doubled || s.hyphenInside;
-    s.hyphenAfter = article == Article::Moon;
+    word.sounds.push_back(MakeSound(w, j, article, assimilateNext, word.sounds));
     assimilateNext = false;
-    s.sukunMarked = l.Has(ar::kSukun);
-    s.taMarbuta = l.base == ar::kTehMarbuta;
-    // Iqlāb, n read m before b: a small meem after a nūn, or after a vowel sign, which it
-    // makes a tanwin (عَلِيمُۢ بِ, ‘alīmum bi).
-    if (l.Has(ar::kSmallHighMeem) || l.Has(ar::kSmallLowMeem)) {
-      if (l.base == ar::kNoon && s.vowel == Vowel::None) {
-        s.consonant.assign(1, 'm');
-      } else if (s.vowel != Vowel::None) {
-        s.tanwin = true;
-        s.nasal.assign(1, 'm');
-      }
-    }
-    if (l.Has(ar::kDaggerAlef) && s.vowel == Vowel::A) s.isLong = true;
-    s.silah = (l.Has(ar::kSmallWaw) && s.vowel == Vowel::U) || (l.Has(ar::kSmallYeh) && s.vowel == Vowel::I);
-    s.isLong = s.isLong || s.silah;
-    if (IsNameOfGod(w, j)) s.isLong = true;
-    word.sounds.push_back(std::move(s));
   }
+  if (word.wasl) word.waslVowel = WaslVowel(w);
+  word.stopSign = w.empty() ? 0 : StopSignOf(w.back());
   return word;
 }
 
 // ---- The passes over a verse -------------------------------------------------------------
 
+// Where the reading pauses: at the verse's end, and at the mushaf's stop signs inside it (ۖ ۗ
+// ۘ ۚ, and the first of a pair of ۛ, as reciters are taught to stop at one of the two).
+void MarkPauses(std::vector<Word>& words) {
+  bool pairOpen = false;
+  for (Word& word : words) {
+    const bool paired = word.stopSign == ar::kWaqfThreeDots;
+    word.pause = word.stopSign != 0 && !(paired && pairOpen);
+    if (paired) pairOpen = !pairOpen;
+  }
+  if (!words.empty()) words.back().pause = true;
+}
+
 // Elision: a word beginning with hamzat waṣl is written on to the word before, whose long
 // vowel is then said short (fid-dunyā); after a tanwin the n takes an i (khairanil-…), after a
-// closed syllable the helping vowel the text usually writes itself, else i.
+// closed syllable the helping vowel the text usually writes itself, else i. Not across a pause.
 void ElideWasl(std::vector<Word>& words) {
   for (std::size_t k = 1; k < words.size(); ++k) {
-    if (!words[k].wasl || words[k - 1].sounds.empty()) continue;
+    if (!words[k].wasl || words[k - 1].sounds.empty() || words[k - 1].pause) continue;
     words[k].joined = true;
     Sound& last = words[k - 1].sounds.back();
     if (last.tanwin) {
@@ -336,14 +342,19 @@ void ElideWasl(std::vector<Word>& words) {
   }
 }
 
+bool IsAssimilating(char32_t next) {
+  return next == ar::kYeh || next == ar::kWaw || next == ar::kMeem || next == ar::kNoon || next == ar::kLam ||
+         next == ar::kReh;
+}
+
 // Joins of recitation: nūn sākinah and tanwin take the sound of a following y, w, m, n, l or
 // r, and become m before b. A written sukun keeps the n (yā sīn, wal-qur’ān). Any other
 // consonant the text leaves without a mark before a shadda takes the next word's first sound
-// (qat tabayyana, yalhaż żālika).
+// (qat tabayyana, yalhaż żālika). Not across a pause.
 void JoinNasals(std::vector<Word>& words) {
-  static const std::u32string kAssimilating = U"\u064A\u0648\u0645\u0646\u0644\u0631";
   for (std::size_t k = 0; k + 1 < words.size(); ++k) {
-    if (words[k].sounds.empty() || words[k + 1].joined || words[k + 1].sounds.empty()) continue;
+    if (words[k].sounds.empty() || words[k].pause || words[k + 1].joined || words[k + 1].sounds.empty())
+      continue;
     Sound& last = words[k].sounds.back();
     const char32_t next = words[k + 1].sounds.front().letter;
     if (words[k + 1].sounds.front().shadda && !last.tanwin && last.vowel == Vowel::None &&
@@ -351,9 +362,8 @@ void JoinNasals(std::vector<Word>& words) {
       last.consonant = Consonant(next);
       continue;
     }
-    const bool assimilates = kAssimilating.find(next) != std::u32string::npos;
-    if (!assimilates && next != U'\u0628') continue;
-    const std::string sound = assimilates ? std::string(Consonant(next)) : "m";
+    if (!IsAssimilating(next) && next != ar::kBeh) continue;
+    const std::string sound = next == ar::kBeh ? "m" : std::string(Consonant(next));
     if (last.tanwin) {
       last.nasal = sound;
     } else if (last.letter == ar::kNoon && last.vowel == Vowel::None && !last.sukunMarked && !last.doubled) {
@@ -362,15 +372,15 @@ void JoinNasals(std::vector<Word>& words) {
   }
 }
 
-// The pause at the verse's end: the last short vowel or tanwin goes in brackets, a tanwin
-// after a is said ā (yusrā(n)), and tā’ marbūṭah is said h with what it would be in brackets,
-// as is the pronoun's long vowel (yarah(ū)).
+// The pause form of a word: the last short vowel or tanwin goes in brackets, a tanwin after
+// a is said ā (yusrā(n)), and tā’ marbūṭah is said h with what it would be in brackets, as is
+// the pronoun's long vowel (yarah(ū)).
 // Printed editions over the guideline here: the 1987 guideline writes a pause form alone
 // (ḥāmiyah); the Ministry's Quran editions add the continued reading in brackets, "(tan)"
 // after such an h, and that is followed.
-void Pause(std::vector<Word>& words) {
-  if (words.empty() || words.back().sounds.empty() || !words.back().spelled.empty()) return;
-  Sound& last = words.back().sounds.back();
+void PauseAt(Word& word) {
+  if (word.sounds.empty() || !word.spelled.empty()) return;
+  Sound& last = word.sounds.back();
   if (last.silah) {  // yarah(ū)
     last.pause = VowelText(last.vowel, true);
     last.vowel = Vowel::None;
@@ -382,23 +392,24 @@ void Pause(std::vector<Word>& words) {
     last.pause = "t" + vowel + (last.tanwin ? "n" : "");
     last.consonant.assign(1, 'h');
     last.vowel = Vowel::None;
-    last.tanwin = false;
   } else if (last.tanwin && last.vowel == Vowel::A) {
     last.pause.assign(1, 'n');
     last.isLong = true;
-    last.tanwin = false;
   } else {
     last.pause = vowel + (last.tanwin ? "n" : "");
     last.vowel = Vowel::None;
-    last.tanwin = false;
   }
+  last.tanwin = false;
 }
 
-std::string Render(const Sound& s) {
+// `startsReading`: the word opens the verse or follows a pause. The article before lām is
+// then written "All…" as the name of God is (Allażī); joined, it keeps its hyphen (żal-lażī).
+// Printed editions over the guideline here: the guideline keeps the article's hyphen.
+std::string Render(const Sound& s, bool startsReading) {
   std::string out;
   if (s.doubled) {
     out += s.consonant;
-    if (s.hyphenInside) out += '-';
+    if (s.hyphenInside && !(startsReading && s.letter == ar::kLam)) out += '-';
   }
   out += s.consonant;
   out += VowelText(s.vowel, s.isLong);
@@ -407,6 +418,14 @@ std::string Render(const Sound& s) {
   if (s.helper) out += s.helper;
   if (s.hyphenAfter) out += '-';
   if (!s.pause.empty()) out += "(" + s.pause + ")";
+  return out;
+}
+
+std::string RenderWord(const Word& word, bool startsReading) {
+  std::string out = startsReading && word.wasl ? VowelText(word.waslVowel, false) : "";
+  out += word.spelled;
+  for (std::size_t i = 0; i < word.sounds.size(); ++i)
+    out += Render(word.sounds[i], startsReading && word.wasl && i == 0);
   return out;
 }
 
@@ -424,22 +443,26 @@ std::string UpperFirstLetter(const std::string& text) {
   return text;
 }
 
-}  // namespace
-
-std::string TransliterateVerse(std::string_view arabicUtf8) {
+std::vector<Word> ReadWords(std::string_view arabicUtf8, const JoinedWords& joined) {
   std::vector<Word> words;
-  for (const ArabicWord& w : SplitParticles(ParseWords(arabicUtf8))) words.push_back(BuildWord(w));
+  for (const ArabicWord& w : SplitParticles(ParseWords(arabicUtf8), joined)) words.push_back(BuildWord(w));
+  MarkPauses(words);
   ElideWasl(words);
   JoinNasals(words);
-  Pause(words);
+  for (Word& word : words)
+    if (word.pause) PauseAt(word);
+  return words;
+}
+
+}  // namespace
+
+std::string TransliterateVerse(std::string_view arabicUtf8, const JoinedWords& joined) {
   std::string out;
-  for (const Word& word : words) {
-    if (out.empty() && word.wasl)
-      out += VowelText(word.waslVowel, false);
-    else if (!out.empty() && !word.joined)
-      out += ' ';
-    out += word.spelled;
-    for (const Sound& s : word.sounds) out += Render(s);
+  bool afterPause = true;
+  for (const Word& word : ReadWords(arabicUtf8, joined)) {
+    if (!out.empty() && !word.joined) out += afterPause ? ", " : " ";
+    out += RenderWord(word, afterPause);
+    afterPause = word.pause;
   }
   if (out.empty()) return out;
   return UpperFirstLetter(out) + ".";

@@ -41,6 +41,18 @@ std::string NoteMarker(int note) {
   return marker;
 }
 
+// latin.txt, and the word list that reads its wa and fa (latin/conjunctions.hpp), which needs
+// the whole text.
+void WriteLatin(PackFolderWriter& writer, const std::vector<std::string>& verses) {
+  const latin::WaFaDecisions decisions = latin::DecideWaFa(verses);
+  std::vector<std::string> latinLines;
+  for (const std::string& verse : verses)
+    latinLines.push_back(latin::TransliterateVerse(verse, decisions.joined));
+  writer.Write(std::string(kLatinFile), EncodeLines(latinLines));
+  writer.Write(std::string(kLatinJoinedFile),
+               EncodeLines(std::vector<std::string>(decisions.joined.begin(), decisions.joined.end())));
+}
+
 }  // namespace
 
 PackSummary BuildPack(const PackRequest& request) {
@@ -57,7 +69,7 @@ PackSummary BuildPack(const PackRequest& request) {
   std::vector<SurahEntry> surahs;
   std::vector<std::string> positions;
   std::vector<std::string> arabicLines;
-  std::vector<std::string> latinLines;
+  std::vector<std::string> standardArabic;  // read into Latin once the whole text is known
   std::vector<std::string> verseRecords;
   int globalVerse = 0;
   for (std::size_t s = 0; s < source.surahs.size(); ++s) {
@@ -86,7 +98,7 @@ PackSummary BuildPack(const PackRequest& request) {
       verseRecords.push_back(EncodeGroupNumbers(groups.Numbers(mapper.Map(translation))));
       const std::string arabic = ToStandardArabic(verse.arabic, &summary.arabicMarksMapped);
       arabicLines.push_back(ArabicVerseLine(arabic, static_cast<int>(v + 1), request.verseEnd));
-      latinLines.push_back(latin::TransliterateVerse(arabic));
+      standardArabic.push_back(arabic);
       ++globalVerse;
     }
     if (globalVerse > kMaxVerseCount)
@@ -113,7 +125,7 @@ PackSummary BuildPack(const PackRequest& request) {
   writer.Write(std::string(kSurahIndexFile), EncodeSurahIndex(surahs));
   writer.Write(std::string(kVersePositionsFile), EncodeLines(positions));
   writer.Write(std::string(kArabicTextFile), EncodeLines(arabicLines));
-  writer.Write(std::string(kLatinFile), EncodeLines(latinLines));
+  WriteLatin(writer, standardArabic);
   writer.WritePair(kVerseWordsPair, EncodeIndexedPair(verseRecords));
   writer.WritePair(kNoteWordsPair, EncodeIndexedPair(noteRecords));
   writer.WritePair(kGroupTextsPair, EncodeIndexedPair(groups.texts()));

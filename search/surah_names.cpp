@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "module/arabic_script.hpp"
 #include "module/text.hpp"
 #include "search/near_words.hpp"
 #include "search/text_fold.hpp"
@@ -14,6 +15,12 @@ namespace {
 constexpr std::array<std::string_view, 23> kLeadingWords = {
     "qs", "q",   "s",   "surah", "surat", "al",  "el", "an",  "ar",  "as",   "asy", "ash",
     "at", "ats", "ath", "ad",    "adz",   "adh", "az", "ali", "aal", "aali", "sy"};
+
+std::string Utf8Of(std::u32string_view codePoints) {
+  std::string out;
+  for (char32_t c : codePoints) AppendUtf8(out, c);
+  return out;
+}
 
 bool IsVowel(char c) { return c == 'a' || c == 'i' || c == 'u' || c == 'e' || c == 'o'; }
 
@@ -103,12 +110,13 @@ std::string NormaliseLatin(std::string_view name, bool joinedArticle = false) {
 std::string NormaliseArabic(std::string_view name) {
   std::vector<std::string> words;
   for (const Token& token : Tokenize(name)) words.push_back(token.term);
-  const std::string sura = "\u0633\u0648\u0631\u0647";  // سوره, teh marbuta already unified
+  // سوره, teh marbuta already unified
+  const std::string sura = Utf8Of(std::u32string{arabic::kSeen, arabic::kWaw, arabic::kReh, arabic::kHeh});
   std::size_t first = 0;
   while (first + 1 < words.size() && words[first] == sura) ++first;
   std::string joined;
   for (std::size_t i = first; i < words.size(); ++i) joined += words[i];
-  const std::string article = "\u0627\u0644";
+  const std::string article = Utf8Of(std::u32string{arabic::kAlef, arabic::kLam});
   if (joined.starts_with(article) && joined.size() > article.size() + 2) joined.erase(0, article.size());
   return joined;
 }

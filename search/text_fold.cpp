@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "module/arabic_script.hpp"
 #include "module/text.hpp"
 
 namespace pelvaron::search {
@@ -13,8 +14,6 @@ constexpr std::string_view kLatinBase =
     "ouuuuytyaaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiii"
     "iiiiiijjkkkllllllllllnnnnnnnnnoooooooorrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
 static_assert(kLatinBase.size() == 0x180 - 0xC0);
-
-constexpr char32_t kSuperscriptAlef = U'\u0670';
 
 bool IsJoiner(char32_t c) {
   return c == U'-' || c == U'\'' || c == U'\u2019' || c == U'\u2018' || c == U'`' || c == U'\u02BC' ||
@@ -56,39 +55,21 @@ char FoldLatin(char32_t c) {
   return 0;
 }
 
-bool IsArabicLetter(char32_t c) {
-  return (c >= 0x621 && c <= 0x64A && c != 0x640) || (c >= 0x671 && c <= 0x6D3);
-}
-
-bool IsArabicMark(char32_t c) {
-  return (c >= 0x64B && c <= 0x65F) || c == kSuperscriptAlef || (c >= 0x6D6 && c <= 0x6ED) || c == 0x640 ||
-         (c >= 0x610 && c <= 0x61A) || (c >= 0x8D3 && c <= 0x8FF);
-}
+bool IsIgnoredArabicMark(char32_t c) { return arabic::IsQuranicMark(c) || c == arabic::kTatweel; }
 
 char32_t UnifyArabicLetter(char32_t c) {
-  switch (c) {
-    case U'\u0623':
-    case U'\u0625':
-    case U'\u0622':
-    case U'\u0671':
-      return U'\u0627';
-    case U'\u0649':
-      return U'\u064A';
-    case U'\u0629':
-      return U'\u0647';
-    default:
-      return c;
-  }
+  if (arabic::IsAlefForm(c)) return arabic::kAlef;
+  if (c == arabic::kAlefMaksura) return arabic::kYeh;
+  if (c == arabic::kTehMarbuta) return arabic::kHeh;
+  return c;
 }
 
 std::string AsciiDigitsAndDashes(std::string_view text) {
   std::string out;
   for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) {
     const char32_t c = DecodeUtf8At(text, pos, &length);
-    if (c >= 0x660 && c <= 0x669)
-      out += static_cast<char>('0' + (c - 0x660));
-    else if (c >= 0x6F0 && c <= 0x6F9)
-      out += static_cast<char>('0' + (c - 0x6F0));
+    if (const int digit = arabic::DigitValue(c); digit >= 0)
+      out += static_cast<char>('0' + digit);
     else if (c == U'\u2013' || c == U'\u2014' || c == U'\u2212')
       out += '-';
     else
@@ -99,15 +80,15 @@ std::string AsciiDigitsAndDashes(std::string_view text) {
 
 bool HasArabicLetter(std::string_view text) {
   for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length)
-    if (IsArabicLetter(DecodeUtf8At(text, pos, &length))) return true;
+    if (arabic::IsLetter(DecodeUtf8At(text, pos, &length))) return true;
   return false;
 }
 
 namespace {
 
-constexpr char32_t kAlef = U'\u0627';
-constexpr char32_t kAlefMaksura = U'\u0649';
-constexpr char32_t kHamza = U'\u0621';
+using arabic::kAlef;
+using arabic::kAlefMaksura;
+using arabic::kHamza;
 
 // Appends an Arabic letter; alef maksura stays itself until the word is closed.
 void AppendArabic(std::u32string& word, char32_t c) {
@@ -121,7 +102,7 @@ void AppendArabic(std::u32string& word, char32_t c) {
 // The forms of an Arabic word the index holds: alef maksura as yeh, and when it ends the word also as alef.
 void AddArabicForms(const std::u32string& word, std::vector<std::string>& forms) {
   std::string yeh;
-  for (char32_t c : word) AppendUtf8(yeh, c == kAlefMaksura ? U'\u064A' : c);
+  for (char32_t c : word) AppendUtf8(yeh, c == kAlefMaksura ? arabic::kYeh : c);
   const auto add = [&](std::string form) {
     if (std::find(forms.begin(), forms.end(), form) == forms.end()) forms.push_back(std::move(form));
   };
@@ -143,11 +124,11 @@ std::vector<Token> Tokenize(std::string_view text) {
   Token word;
   std::u32string plain, read;  // Arabic: without and with the superscript alef read as alef
   bool inWord = false;
-  bool arabic = false;
+  bool arabicWord = false;
   const auto close = [&](std::size_t end) {
     if (inWord && (!word.term.empty() || !plain.empty())) {
       word.end = end;
-      if (arabic) {
+      if (arabicWord) {
         std::vector<std::string> forms;
         AddArabicForms(plain, forms);
         if (read != plain) AddArabicForms(read, forms);
@@ -166,12 +147,12 @@ std::vector<Token> Tokenize(std::string_view text) {
   for (std::size_t pos = 0, length = 1; pos < text.size(); pos += length) {
     const char32_t c = DecodeUtf8At(text, pos, &length);
     const char latin = FoldLatin(c);
-    const bool isArabic = IsArabicLetter(c);
+    const bool isArabic = arabic::IsLetter(c);
     if (latin || isArabic) {
-      if (inWord && arabic != isArabic) close(lastWordEnd);
+      if (inWord && arabicWord != isArabic) close(lastWordEnd);
       if (!inWord) {
         inWord = true;
-        arabic = isArabic;
+        arabicWord = isArabic;
         word.begin = pos;
       }
       if (latin) {
@@ -181,15 +162,16 @@ std::vector<Token> Tokenize(std::string_view text) {
         AppendArabic(read, c);
       }
       lastWordEnd = pos + length;
-    } else if (inWord && arabic && IsArabicMark(c)) {
+    } else if (inWord && arabicWord && IsIgnoredArabicMark(c)) {
       // the superscript alef over alef maksura (ىٰ) is the sound the maksura already writes
-      if (c == kSuperscriptAlef && (read.empty() || read.back() != kAlefMaksura)) AppendArabic(read, kAlef);
+      if (c == arabic::kDaggerAlef && (read.empty() || read.back() != kAlefMaksura))
+        AppendArabic(read, kAlef);
       lastWordEnd = pos + length;
     } else if (inWord && IsJoiner(c)) {
       // joins only when a word character follows; otherwise the word ended before it
       std::size_t nextLength = 1;
       const char32_t next = pos + length < text.size() ? DecodeUtf8At(text, pos + length, &nextLength) : 0;
-      if (!(FoldLatin(next) || IsArabicLetter(next))) close(lastWordEnd);
+      if (!(FoldLatin(next) || arabic::IsLetter(next))) close(lastWordEnd);
     } else {
       close(lastWordEnd);
     }

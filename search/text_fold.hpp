@@ -13,11 +13,8 @@ namespace pelvaron::search {
 // anything else.
 char FoldLatin(char32_t c);
 
-// Arabic letters 0621..064A and 0671..06D3, tatweel (0640) not among them.
-bool IsArabicLetter(char32_t c);
-// Vowel marks, Quranic annotation marks (0610-061A, 064B-065F, 06D6-06ED, 08D3-08FF: the open
-// tanween 08F0-08F2 among them), superscript alef and tatweel: dropped when comparing.
-bool IsArabicMark(char32_t c);
+// Vowel and Quranic annotation marks (arabic::IsQuranicMark) and tatweel: dropped when comparing.
+bool IsIgnoredArabicMark(char32_t c);
 // أ إ آ ٱ → ا, ى → ي, ة → ه; every other letter as it is.
 char32_t UnifyArabicLetter(char32_t c);
 

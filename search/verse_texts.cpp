@@ -8,14 +8,13 @@
 #include "data/indexed_file.hpp"
 #include "data/line_reader.hpp"
 #include "insert/arabic_insert.hpp"
+#include "module/arabic_script.hpp"
 #include "module/error.hpp"
 #include "module/numeric.hpp"
 #include "module/text.hpp"
 
 namespace pelvaron::search {
 namespace {
-
-constexpr int32_t kVerseEndSign = 0x06DD;
 
 // The character number of a piece: plain digits (every piece a pack builder writes) read
 // directly, anything else the way the insertion reads it.
@@ -56,7 +55,7 @@ std::string ArabicOfLine(std::string_view line) {
         if (const auto selected = FontForSelector(piece.front()); !selected.empty()) font = selected;
       if (piece == kBlankPiece || font != kNormalTextFont) continue;
       const int32_t c = CharacterNumberOf(piece);
-      if (c == kVerseEndSign) return text;  // the sign and the verse number close the line
+      if (c == int32_t{arabic::kEndOfAyah}) return text;  // the sign and the verse number close the line
       if (c > 0 && c < 0x110000) AppendUtf8(typed, static_cast<char32_t>(c));
     }
     if (typed.empty()) continue;

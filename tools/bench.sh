@@ -4,7 +4,7 @@
 # time and peak memory of whole `pelvaron insert` runs to .docx.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh time
+bash tools/install-deps.sh bench
 cmake --preset default >/dev/null
 cmake --build --preset default
 bash tools/make-default-pack.sh >/dev/null

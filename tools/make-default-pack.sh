@@ -5,6 +5,6 @@
 # `pelvaron pack`. Installs npm when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-command -v npm >/dev/null || bash tools/install-deps.sh npm
+command -v npm >/dev/null || bash tools/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target default_pack

@@ -17,10 +17,7 @@ while [ $# -gt 0 ]; do
   shift
 done
 
-# Debian's npm; a nodejs from elsewhere may bring its own npm, which is left alone.
-npm=()
-command -v npm >/dev/null || npm=(npm)
-bash tools/install-deps.sh emscripten fonttools python3-brotli nodejs dpkg-dev "${npm[@]}"
+bash tools/install-deps.sh web
 # The pack builder stays native: the page carries the default pack it makes.
 cmake --preset default >/dev/null
 cmake --build --preset default --target pelvaron

@@ -1,6 +1,7 @@
 // The page's way into the engine (embind): the pack's files put in memory, the surah list,
-// the insertion entry point rendered as HTML, text, .docx and Word's OOXML package, and the search. Every
-// failure is caught here and handed to the page as the message the command line prints.
+// the insertion entry point rendered as HTML, text, .docx and Word's OOXML package, and the
+// search. Every entry point answers an object; a failure is `{message}` (web/site/pelvaron.js
+// makes it an Error).
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -17,11 +18,15 @@
 #include "docx/html_text.hpp"
 #include "docx/ooxml_writer.hpp"
 #include "docx/plain_text.hpp"
+#include "forms/insert_parts.hpp"
 #include "insert/insert_request.hpp"
+#include "module/error.hpp"
 #include "search/search_engine.hpp"
 
 namespace pelvaron::web {
 namespace {
+
+using emscripten::val;
 
 // The pack lives in memory under this folder; nothing is read from a file system.
 const std::filesystem::path kAppFolder = "/pelvaron";
@@ -38,82 +43,76 @@ Engine& TheEngine() {
   return engine;
 }
 
-struct SurahInfo {
-  int number = 0;
-  std::string name;
-  int verses = 0;
-};
-
-// What the page asks for, as `pelvaron insert` options.
+// What the page asks for: the parts ticked and `pelvaron insert`'s other options.
 struct WebRequest {
   int surah = 1;
   int first = 1;
   int last = 1;
-  std::string mode = "all";  // --mode
+  bool arab = true;
   bool latin = false;
+  bool terjemah = true;
   bool perVerse = false;
   bool linePerVerse = false;
   std::string cite = "none";  // --cite
 };
 
-struct Rendered {
-  std::string message;  // empty when it worked
-  std::string html;
-  std::string text;
-};
-
-struct Markup {
-  std::string message;  // empty when it worked
-  std::string ooxml;
-};
-
-struct Found {
-  std::string label;  // "S:V" or "S:V-W"
-  int surah = 0;
-  int verse = 0;
-  int lastVerse = 0;
-  std::string snippet;
-};
-
-struct FindResult {
-  std::string message;  // empty when something was found
-  std::vector<Found> results;
-};
-
-void PutFile(const std::string& name, const std::string& bytes) {
-  TheEngine().files->Put(DataFilePath(kAppFolder, name), bytes);
+// Every entry point answers alike: an object with its fields when it worked, `{message}`
+// alone, the message the command line prints, when it failed.
+template <class Work>
+val Answer(Work&& work) {
+  val answer = val::object();
+  try {
+    work(answer);
+  } catch (const std::exception& e) {
+    answer = val::object();
+    answer.set("message", std::string(e.what()));
+  }
+  return answer;
 }
 
-void SetEmbeddedFont(const std::string& bytes) { TheEngine().embeddedFont = bytes; }
+val PutFile(const std::string& name, const std::string& bytes) {
+  return Answer([&](val&) { TheEngine().files->Put(DataFilePath(kAppFolder, name), bytes); });
+}
 
-// Empty when the pack loaded, else why not.
-std::string Load() {
-  Engine& engine = TheEngine();
-  try {
+val SetEmbeddedFont(const std::string& bytes) {
+  return Answer([&](val&) { TheEngine().embeddedFont = bytes; });
+}
+
+val Load() {
+  return Answer([](val&) {
+    Engine& engine = TheEngine();
     LoadModuleState(engine.state, kAppFolder, engine.files);
     engine.search = std::make_unique<search::SearchEngine>(engine.state);
-    return {};
-  } catch (const std::exception& e) {
-    return e.what();
-  }
+  });
 }
 
-std::vector<SurahInfo> Surahs() {
-  const ModuleState& state = TheEngine().state;
-  std::vector<SurahInfo> list;
-  for (int s = 1; s <= kSurahCount; ++s)
-    list.push_back({s, TrimmedName(state.Surah(s)), state.Surah(s).VerseCount});
-  return list;
+// {surahs: [{number, name, verses}]}
+val Surahs() {
+  return Answer([](val& answer) {
+    const ModuleState& state = TheEngine().state;
+    val list = val::array();
+    for (int s = 1; s <= kSurahCount; ++s) {
+      val surah = val::object();
+      surah.set("number", s);
+      surah.set("name", TrimmedName(state.Surah(s)));
+      surah.set("verses", static_cast<int>(state.Surah(s).VerseCount));
+      list.call<void>("push", surah);
+    }
+    answer.set("surahs", list);
+  });
 }
 
-// The request checked as `pelvaron insert` checks it, typed into a document of our own.
+// The request checked as `pelvaron insert` checks it, typed into a document of our own. The
+// parts map to a mode as the search form's choices do; none is refused.
 docx::DocumentSink Insert(const WebRequest& web) {
+  const forms::InsertMode mode =
+      forms::InsertModeOf({.arabic = web.arab, .latin = web.latin, .translation = web.terjemah});
   InsertRequest request;
   request.surah = web.surah;
   request.firstVerse = web.first;
   request.lastVerse = web.last;
-  request.what = ParseInsertWhat(web.mode);
-  request.latin = web.latin;
+  request.what = mode.what;
+  request.latin = mode.latin;
   request.perVerse = web.perVerse;
   request.runOn = !web.linePerVerse;
   request.cite = ParseCiteStyle(web.cite);
@@ -129,21 +128,20 @@ std::string ArabicFont() {
   return pack.empty() ? docx::DocxOptions{}.arabicFont : pack;
 }
 
-Rendered Render(const WebRequest& web) {
-  try {
+// {html, text}: the preview and the clipboard's plain text.
+val Render(const WebRequest& web) {
+  return Answer([&](val& answer) {
     const docx::DocumentSink sink = Insert(web);
     std::ostringstream text;
     docx::WritePlainText(sink.document(), text);
-    return {{}, docx::HtmlText(sink.document(), {.arabic = ArabicFont()}), text.str()};
-  } catch (const std::exception& e) {
-    return {e.what(), {}, {}};
-  }
+    answer.set("html", docx::HtmlText(sink.document(), {.arabic = ArabicFont()}));
+    answer.set("text", text.str());
+  });
 }
 
-// The .docx `pelvaron insert --format docx` writes for the same request, as a Uint8Array; a
-// string when it failed.
-emscripten::val Docx(const WebRequest& web) {
-  try {
+// {bytes}: the .docx `pelvaron insert --format docx` writes for the same request, as a Uint8Array.
+val Docx(const WebRequest& web) {
+  return Answer([&](val& answer) {
     const docx::DocumentSink sink = Insert(web);
     docx::DocxOptions options;
     options.arabicFont = ArabicFont();
@@ -154,71 +152,56 @@ emscripten::val Docx(const WebRequest& web) {
     const std::string bytes = docx::DocxBytes(sink.document(), options);
     const auto view =
         emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()));
-    return emscripten::val::global("Uint8Array").new_(view);  // a copy: `bytes` goes away
-  } catch (const std::exception& e) {
-    return emscripten::val(std::string(e.what()));
-  }
+    answer.set("bytes", val::global("Uint8Array").new_(view));  // a copy: `bytes` goes away
+  });
 }
 
-// The package `pelvaron insert --format ooxml` writes for the same request, for Word's
-// insertOoxml.
-Markup Ooxml(const WebRequest& web) {
-  try {
-    const docx::DocumentSink sink = Insert(web);
+// {ooxml}: the package `pelvaron insert --format ooxml` writes for the same request, for
+// Word's insertOoxml.
+val Ooxml(const WebRequest& web) {
+  return Answer([&](val& answer) {
     docx::DocxOptions options;
     options.arabicFont = ArabicFont();
-    return {{}, docx::OoxmlPackage(sink.document(), options)};
-  } catch (const std::exception& e) {
-    return {e.what(), {}};
-  }
+    answer.set("ooxml", docx::OoxmlPackage(Insert(web).document(), options));
+  });
 }
 
-FindResult Find(const std::string& query, int limit) {
-  Engine& engine = TheEngine();
-  try {
-    FindResult out;
-    for (const search::SearchResult& r : engine.search->Find(query, limit))
-      out.results.push_back({search::VerseLabel(r), r.surah, r.verse, r.lastVerse, r.snippet});
-    if (out.results.empty()) out.message = search::kNothingFound;
-    return out;
-  } catch (const std::exception& e) {
-    return {e.what(), {}};
-  }
+// {results: [{label, surah, verse, lastVerse, snippet}]}, label "S:V" or "S:V-W"; finding
+// nothing fails, as `pelvaron find` does.
+val Find(const std::string& query, int limit) {
+  return Answer([&](val& answer) {
+    Engine& engine = TheEngine();
+    if (!engine.search) throw Error(ErrorKind::Input, "the data pack is not loaded");
+    const std::vector<search::SearchResult> found = engine.search->Find(query, limit);
+    if (found.empty()) throw Error(ErrorKind::Input, search::kNothingFound);
+    val results = val::array();
+    for (const search::SearchResult& r : found) {
+      val result = val::object();
+      result.set("label", search::VerseLabel(r));
+      result.set("surah", r.surah);
+      result.set("verse", r.verse);
+      result.set("lastVerse", r.lastVerse);
+      result.set("snippet", r.snippet);
+      results.call<void>("push", result);
+    }
+    answer.set("results", results);
+  });
 }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(pelvaron) {
   using namespace emscripten;
-  value_object<SurahInfo>("SurahInfo")
-      .field("number", &SurahInfo::number)
-      .field("name", &SurahInfo::name)
-      .field("verses", &SurahInfo::verses);
   value_object<WebRequest>("Request")
       .field("surah", &WebRequest::surah)
       .field("first", &WebRequest::first)
       .field("last", &WebRequest::last)
-      .field("mode", &WebRequest::mode)
+      .field("arab", &WebRequest::arab)
       .field("latin", &WebRequest::latin)
+      .field("terjemah", &WebRequest::terjemah)
       .field("perVerse", &WebRequest::perVerse)
       .field("linePerVerse", &WebRequest::linePerVerse)
       .field("cite", &WebRequest::cite);
-  value_object<Rendered>("Rendered")
-      .field("message", &Rendered::message)
-      .field("html", &Rendered::html)
-      .field("text", &Rendered::text);
-  value_object<Markup>("Markup").field("message", &Markup::message).field("ooxml", &Markup::ooxml);
-  value_object<Found>("Found")
-      .field("label", &Found::label)
-      .field("surah", &Found::surah)
-      .field("verse", &Found::verse)
-      .field("lastVerse", &Found::lastVerse)
-      .field("snippet", &Found::snippet);
-  value_object<FindResult>("FindResult")
-      .field("message", &FindResult::message)
-      .field("results", &FindResult::results);
-  register_vector<SurahInfo>("SurahList");
-  register_vector<Found>("FoundList");
   function("putFile", &PutFile);
   function("setEmbeddedFont", &SetEmbeddedFont);
   function("load", &Load);

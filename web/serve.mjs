@@ -8,6 +8,8 @@ import { readFile, readdir, stat } from "node:fs/promises";
 import { extname, join, normalize, resolve, sep } from "node:path";
 import { gzipSync } from "node:zlib";
 import { createHash } from "node:crypto";
+import { realpathSync } from "node:fs";
+import { fileURLToPath } from "node:url";
 
 const TYPES = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript; charset=utf-8", ".css": "text/css; charset=utf-8",
@@ -71,7 +73,9 @@ export async function serve(folder, port = 0, { csp = CSP, tls = null } = {}) {
   return new Promise((done) => server.listen(port, "127.0.0.1", () => done(server)));
 }
 
-if (import.meta.url === `file://${process.argv[1]}`) {
+// Run as a program (not imported): compared as paths, since the module's URL is
+// percent-encoded and node names the program by its real path.
+if (process.argv[1] && fileURLToPath(import.meta.url) === realpathSync(process.argv[1])) {
   const server = await serve(process.argv[2] || ".", Number(process.argv[3] || 8080));
   console.log(`Pelvaron: http://127.0.0.1:${server.address().port}/  (Ctrl-C stops)`);
 }

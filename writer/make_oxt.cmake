@@ -4,6 +4,8 @@
 file(REMOVE_RECURSE "${STAGE}")
 file(MAKE_DIRECTORY "${STAGE}")
 file(COPY "${PACKAGE_DIR}/" DESTINATION "${STAGE}")
+include("${CMAKE_CURRENT_LIST_DIR}/publisher.cmake")
+pelvaron_publisher(PUBLISHER "${PUBLISHER_NAME}" "${PUBLISHER_CONTACT}")
 configure_file("${PACKAGE_DIR}/description.xml" "${STAGE}/description.xml" @ONLY)
 file(COPY "${LIBRARY}" DESTINATION "${STAGE}")
 if(IS_DIRECTORY "${DATA_QURAN}")

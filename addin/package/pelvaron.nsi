@@ -6,13 +6,21 @@
 ;
 ;   Pelvaron-setup.exe [/S] [/WORD=32|64] [/D=folder]
 ;
+; Users get the 32-bit build of this script, which runs on every Windows (32-bit, 64-bit, and
+; ARM64 through its emulation) and installs either add-in. -DAMD64 builds the same script as a
+; 64-bit program, which runs where only a 64-bit Windows (or wine64 alone) is at hand.
+;
 ; /WORD forces the add-in's bitness; silently, a missing or ambiguous Word ends with exit
 ; code 2 and nothing installed.
 ;
 ; makensis -DSTAGE=<folder holding x86\ and x64\ of the Windows package> -DVERSION=1.2.3
-;          -DOUTFILE=<setup.exe> pelvaron.nsi
+;          -DOUTFILE=<setup.exe> [-DAMD64] pelvaron.nsi
 
-Unicode true
+!ifdef AMD64
+  Target amd64-unicode
+!else
+  Unicode true
+!endif
 !include LogicLib.nsh
 !include x64.nsh
 !include FileFunc.nsh
@@ -93,18 +101,21 @@ Function AddWordPath
 add_done:
 FunctionEnd
 
+; App Paths of both registry views: a 32-bit Word's entry lies in the 32-bit view, whichever
+; bitness this setup program itself has.
 Function FindWord
   StrCpy $WordBits ""
   ReadRegStr $0 HKCU "${APP_PATHS}" ""
   Call AddWordPath
+  SetRegView 32
   ReadRegStr $0 HKLM "${APP_PATHS}" ""
   Call AddWordPath
   ${If} ${RunningX64}
     SetRegView 64
     ReadRegStr $0 HKLM "${APP_PATHS}" ""
     Call AddWordPath
-    SetRegView lastused
   ${EndIf}
+  SetRegView default
 FunctionEnd
 
 Function .onInit
@@ -153,14 +164,24 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
-; regsvr32 of the add-in's own bitness; $0: its switches. Exit code in $1.
+; regsvr32 of the add-in's own bitness; $0: its switches. Exit code in $1. A 32-bit setup
+; reaches the 64-bit System32 only with the file system redirection off; a 64-bit setup finds
+; the 32-bit regsvr32 in SysWOW64.
 !macro RegSvr32 FLAGS
   ${If} $Bits == 64
-    ${DisableX64FSRedirection}
-    ExecWait '"$WINDIR\System32\regsvr32.exe" ${FLAGS} "$INSTDIR\${DLL}"' $1
-    ${EnableX64FSRedirection}
+    !ifdef AMD64
+      ExecWait '"$WINDIR\System32\regsvr32.exe" ${FLAGS} "$INSTDIR\${DLL}"' $1
+    !else
+      ${DisableX64FSRedirection}
+      ExecWait '"$WINDIR\System32\regsvr32.exe" ${FLAGS} "$INSTDIR\${DLL}"' $1
+      ${EnableX64FSRedirection}
+    !endif
   ${Else}
-    ExecWait '"$SYSDIR\regsvr32.exe" ${FLAGS} "$INSTDIR\${DLL}"' $1
+    !ifdef AMD64
+      ExecWait '"$WINDIR\SysWOW64\regsvr32.exe" ${FLAGS} "$INSTDIR\${DLL}"' $1
+    !else
+      ExecWait '"$SYSDIR\regsvr32.exe" ${FLAGS} "$INSTDIR\${DLL}"' $1
+    !endif
   ${EndIf}
 !macroend
 

@@ -37,5 +37,14 @@ TEST_F(LatinText, AMissingFileOrLineIsAnErrorNamingIt) {
                        [&] { ReadLatinLine(f.state, 2, 1); });
 }
 
+// latinjoined.txt is optional: a pack without it has no words read joined.
+TEST_F(LatinText, TheJoinedWordsAreTheFilesLinesOrNone) {
+  EXPECT_TRUE(ReadLatinJoinedWords(f.state).empty());
+  f.folder.Write("latinjoined.txt",
+                 "\xEF\xBB\xBF\u0648\u064E\u0633\u0650\u0639\r\n\u0648\u064E\u0642\u064E\u0628\r\n");
+  EXPECT_EQ(ReadLatinJoinedWords(f.state),
+            (std::vector<std::string>{"\u0648\u064E\u0633\u0650\u0639", "\u0648\u064E\u0642\u064E\u0628"}));
+}
+
 }  // namespace
 }  // namespace pelvaron

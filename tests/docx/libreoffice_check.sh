@@ -10,7 +10,7 @@
 # Writer, poppler-utils and the fonts.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/install-deps.sh libreoffice-writer fonts-hosny-amiri poppler-utils fonts-liberation2 fonts-dejavu-core
+bash tools/install-deps.sh libreoffice
 
 exe=build/default/cli/pelvaron
 source_json=build/quran-json/package/dist/quran_id.json
@@ -86,7 +86,7 @@ timeout 120 soffice --headless "-env:UserInstallation=file://$work/profile" \
   --convert-to fodt --outdir "$work" "$work/al-ikhlas.docx" >/dev/null 2>&1
 [ -s "$work/al-ikhlas.fodt" ] || { echo "libreoffice_check: soffice did not convert the verse-by-verse document" >&2; exit 1; }
 node tests/docx/expect_latin_italic.js "$work/al-ikhlas.fodt" "1. Qul huwallāhu aḥad(un)." "2. Allāhuṣ-ṣamad(u)." \
-  "3. Lam yalid walam yūlad." "4. Walam yakul lahū kufuwan aḥad(un)."
+  "3. Lam yalid wa lam yūlad." "4. Wa lam yakul lahū kufuwan aḥad(un)."
 if [ -n "${PELVARON_RENDER_DIR:-}" ]; then
   timeout 180 soffice --headless "-env:UserInstallation=file://$work/profile" \
     --convert-to pdf --outdir "$work" "$work/al-ikhlas.docx" >/dev/null 2>&1

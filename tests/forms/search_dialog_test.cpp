@@ -92,9 +92,15 @@ TEST_F(SearchDialogTest, TheLatinChoicesNeedLatinTxtAndInsertWithTheLatin) {
   std::string latin;
   for (int verse = 1; verse <= 7; ++verse) latin += "Latin " + std::to_string(verse) + "\r\n";
   DataFolder(temp.path()).Write("latin.txt", latin);
+  // The Latin entries' requests, from the fourth entry on.
+  const std::pair<InsertWhat, bool> latinModes[] = {{InsertWhat::All, true},
+                                                    {InsertWhat::Arabic, true},
+                                                    {InsertWhat::Translation, true},
+                                                    {InsertWhat::Latin, false}};
+  ASSERT_EQ(std::size(latinModes) + 3, std::size(forms::kInsertChoices));
   for (int choice = 3; choice < static_cast<int>(std::size(forms::kInsertChoices)); ++choice) {
-    InsertRequest request{1, 2, 2, forms::kInsertChoices[choice].what};
-    request.latin = forms::kInsertChoices[choice].latin;
+    InsertRequest request{1, 2, 2, latinModes[choice - 3].first};
+    request.latin = latinModes[choice - 3].second;
     search().Combo("cbJenis").SetListIndex(choice);
     runtime.UserClick(search(), "cmdSisipkan");
     const std::string typed = TakeDocument();

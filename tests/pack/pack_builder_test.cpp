@@ -138,7 +138,9 @@ TEST_F(PackBuilder, ArabicComesBackWithStandardTanweenAndTheChosenVerseEnd) {
   const std::vector<std::string> latin = ReadLatinLines(Load());
   ASSERT_GE(latin.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(latin.begin(), latin.begin() + 3),
-            (std::vector<std::string>{"Bismillāh(i).", "Al-ḥamdu lillāh(i).", TransliterateVerse(standard)}));
+            (std::vector<std::string>{
+                "Bismillāh(i).", "Al-ḥamdu lillāh(i).",
+                TransliterateVerse(standard, latin::JoinedWordsOf(ReadLatinJoinedWords(Load())))}));
 }
 
 TEST_F(PackBuilder, SettingsFileNamesTheArabicFontOrIsLeftOut) {

@@ -11,10 +11,13 @@
 #include <nlohmann/json.hpp>
 #include <regex>
 
+#include "data/latin_text.hpp"
 #include "data/surah_index.hpp"
 #include "insert/arabic_insert.hpp"
 #include "insert/translation.hpp"
+#include "latin/transliterate.hpp"
 #include "module/text.hpp"
+#include "pack/standard_arabic.hpp"
 #include "pack/windows1252_mapper.hpp"
 #include "tests/support/typed_text_sink.hpp"
 
@@ -141,6 +144,23 @@ TEST_F(PackRoundTrip, EveryVerseArabicIsTypedAsTheSourceWithStandardTanween) {
     }
   }
   EXPECT_EQ(verses, 6236);
+}
+
+// What `pelvaron latin` does with a verse, the pack's word list read back from its file, is
+// what the pack's latin.txt says, verse for verse.
+TEST_F(PackRoundTrip, EveryVerseLatinIsTheArabicReadWithThePacksWordList) {
+  const latin::JoinedWords joined = latin::JoinedWordsOf(ReadLatinJoinedWords(state_));
+  const std::vector<std::string> lines = ReadLatinLines(state_);
+  ASSERT_EQ(lines.size(), 6236u);
+  std::size_t n = 0;
+  for (const json& surah : source_) {
+    for (const json& verse : surah["verses"]) {
+      int mapped = 0;
+      const std::string arabic = pack::ToStandardArabic(verse["text"].get<std::string>(), &mapped);
+      EXPECT_EQ(latin::TransliterateVerse(arabic, joined), lines[n]) << "global verse " << n + 1;
+      ++n;
+    }
+  }
 }
 
 }  // namespace

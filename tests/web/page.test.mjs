@@ -196,6 +196,54 @@ test("the address round-trips through the form, and the surah picker finds a nam
                                    hash: "#2:1-286?latin&perayat&cite=short" });
 });
 
+test("every state of the form survives its address, no part ticked included", async () => {
+  const failures = await page.evaluate(async () => {
+    const { formatAddress, parseAddress } = await import("./address.js");
+    const wrong = [];
+    for (let bits = 0; bits < 32; bits++) {
+      for (const cite of ["none", "qs", "short", "arabic"]) {
+        const choice = { surah: 2, first: 255, last: 255 + (bits & 1), arab: !!(bits & 2), terjemah: !!(bits & 4),
+                         latin: !!(bits & 8), perVerse: !!(bits & 16), linePerVerse: bits % 3 === 0, cite };
+        const address = formatAddress(choice);
+        const back = parseAddress(address);
+        if (Object.keys(choice).some((key) => back[key] !== choice[key])) wrong.push(address);
+      }
+    }
+    return wrong;
+  });
+  assert.deepEqual(failures, []);
+  // With nothing ticked the page refuses, and a reload keeps the refusal.
+  await goHash("#1:1-7");
+  for (const id of ["#part-arab", "#part-terjemah"]) await page.click(id);
+  const refusal = "Pilih sedikitnya satu bagian: Arab, Latin atau Terjemah.";
+  assert.equal(await message(), refusal);
+  await page.reload({ waitUntil: "load" });
+  await page.waitForSelector("html[data-ready]");
+  const ticked = await page.$$eval("fieldset input[type=checkbox][id^=part-]", (boxes) => boxes.map((b) => b.checked));
+  assert.deepEqual(ticked, [false, false, false]);
+  assert.equal(await message(), refusal);
+  assert.equal(await previewText(), "");
+  assert.ok(await page.$eval("#download", (b) => b.disabled));
+  await goHash("#1:1-7");
+});
+
+test("a malformed address gets the first view and a short message, never a dead page", async () => {
+  await page.evaluate(() => localStorage.clear());
+  await page.goto("about:blank");
+  await page.goto(origin + "/#2:255?cite=%", { waitUntil: "load" });
+  await page.waitForSelector("html[data-ready]", { timeout: 10000 });
+  assert.match(await message(), /^Alamat tidak dikenal/);
+  assert.equal(await previewText(), cliText(1, 1, 7));
+  assert.equal(await page.evaluate(() => location.hash), "#1:1-7");
+  // Typed over a page already shown: the same.
+  await goHash("#2:255");
+  await goHash("#2:255-256?perayat&cite=%E0%A4%A");
+  assert.match(await message(), /^Alamat tidak dikenal/);
+  assert.equal(await previewText(), cliText(1, 1, 7));
+  await goHash("#2:255");
+  assert.equal(await message(), "");
+});
+
 test("figures, screenshots, and nothing asked of another origin", async () => {
   await goHash("#1:1-7");
   // From the address's change to the frame after the preview's layout.

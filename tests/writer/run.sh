@@ -5,8 +5,7 @@
 # the profile belongs to, and soffice runs as, the user nobody.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/install-deps.sh libreoffice-writer libreoffice-dev libreoffice-dev-common python3-uno fonts-hosny-amiri \
-  xvfb xdotool imagemagick poppler-utils nodejs >/dev/null
+bash tools/install-deps.sh writer >/dev/null
 
 # The SDK may have come only now: the default build then takes the extension in.
 cmake --preset default -DPELVARON_WRITER=ON >/dev/null

@@ -1,39 +1,18 @@
-// The page: loads the engine and the pack, keeps the form, the address and the preview in
-// step, and hands out the verse as rich text and as .docx. Everything stays in this browser.
-import createEngine from "./engine.js";
-import { formatAddress, parseAddress, partsOf } from "./address.js";
+// The page: keeps the form, the address and the preview in step, and hands out the verse as
+// rich text and as .docx. Everything stays in this browser; the engine decides, the page shows.
+import { loadPelvaron } from "./pelvaron.js";
+import { formatAddress, parseAddress } from "./address.js";
 
 const $ = (id) => document.getElementById(id);
 const STORAGE_KEY = "pelvaron.choices";  // the last parts, layout and citation, nothing else
 
-let engine = null;
+let pelvaron = null;
 let surahs = [];
 let current = null;  // the rendered request: { request, html, text }
 
 function showMessage(text) {
   $("message").textContent = text || "";
   $("message").hidden = !text;
-}
-
-function vectorToArray(vector) {
-  const out = [];
-  for (let i = 0; i < vector.size(); i++) out.push(vector.get(i));
-  vector.delete();
-  return out;
-}
-
-async function loadEngine() {
-  const [module, names] = await Promise.all([
-    createEngine(),
-    fetch("DataQuran/files.json").then((r) => r.json()),
-  ]);
-  const files = await Promise.all(
-    names.map((name) => fetch("DataQuran/" + encodeURIComponent(name)).then((r) => r.arrayBuffer())));
-  names.forEach((name, i) => module.putFile(name, new Uint8Array(files[i])));
-  const failure = module.load();
-  if (failure) throw new Error(failure);
-  engine = module;
-  surahs = vectorToArray(engine.surahs());
 }
 
 const surahLabel = (s) => `${s.number}. ${s.name}`;
@@ -78,78 +57,101 @@ function writeForm(choice) {
   $("cite").value = choice.cite;
 }
 
-function requestOf(choice) {
-  const parts = partsOf(choice);
-  if (!parts) return null;
-  return { surah: choice.surah, first: choice.first, last: choice.last, ...parts, perVerse: choice.perVerse,
-           linePerVerse: choice.linePerVerse, cite: choice.cite };
-}
-
 function render(choice) {
-  const request = requestOf(choice);
-  const buttons = [$("copy"), $("download")];
   current = null;
-  if (!request) {
-    showMessage("Pilih sedikitnya satu bagian: Arab, Latin atau Terjemah.");
-  } else if (!choice.surah) {
+  if (!choice.surah) {
     showMessage("Surat tidak dikenal: ketik nama atau nomor 1–114.");
   } else {
     const t0 = performance.now();
-    const out = engine.render(request);
-    if (out.message) {
-      showMessage(out.message);
-    } else {
+    try {
+      const { html, text } = pelvaron.render(choice);
       showMessage("");
-      $("preview").innerHTML = out.html;
-      current = { request, html: out.html, text: out.text };
+      $("preview").innerHTML = html;
+      current = { request: choice, html, text };
+    } catch (e) {
+      showMessage(e.message);
     }
     window.pelvaronLastRenderMs = performance.now() - t0;
   }
   if (!current) $("preview").replaceChildren();
-  buttons.forEach((b) => { b.disabled = !current; });
+  [$("copy"), $("download")].forEach((b) => { b.disabled = !current; });
 }
 
-function update({ fromAddress = false } = {}) {
-  const choice = fromAddress ? parseAddress(location.hash) : readForm();
-  if (!choice) return;
-  if (fromAddress) writeForm(choice);
-  else history.replaceState(null, "", formatAddress(choice));
-  localStorage.setItem(STORAGE_KEY, JSON.stringify({ arab: choice.arab, latin: choice.latin, terjemah: choice.terjemah,
-                                                     perVerse: choice.perVerse, linePerVerse: choice.linePerVerse,
-                                                     cite: choice.cite }));
+// What the page shows with no address: Al-Fatihah with the last parts, layout and citation.
+function firstView() {
+  let saved = {};
+  try { saved = JSON.parse(localStorage.getItem(STORAGE_KEY)) || {}; } catch { saved = {}; }
+  return { surah: 1, first: 1, last: 7, arab: true, latin: false, terjemah: true, perVerse: false,
+           linePerVerse: false, cite: "none", ...saved };
+}
+
+// The address's choice; the first view when there is none, or when it is malformed (and why).
+function addressChoice() {
+  try {
+    return { choice: parseAddress(location.hash) || firstView(), note: "" };
+  } catch (e) {
+    return { choice: firstView(), note: e.message };
+  }
+}
+
+function show(choice, note = "") {
+  writeForm(choice);
+  history.replaceState(null, "", formatAddress(choice));
   render(choice);
+  if (note) showMessage(note);
+}
+
+function save(choice) {
+  const { arab, latin, terjemah, perVerse, linePerVerse, cite } = choice;
+  localStorage.setItem(STORAGE_KEY, JSON.stringify({ arab, latin, terjemah, perVerse, linePerVerse, cite }));
+}
+
+function onFormChanged() {
+  const choice = readForm();
+  history.replaceState(null, "", formatAddress(choice));
+  save(choice);
+  render(choice);
+}
+
+function onAddressChanged() {
+  const { choice, note } = addressChoice();
+  save(choice);
+  show(choice, note);
 }
 
 function onSurahPicked() {
   const surah = surahOf($("surah").value);
-  if (!surah) return update();
-  $("surah").value = surahLabel(surah);
-  $("first").value = 1;
-  $("last").value = surah.verses;
-  $("first").max = $("last").max = surah.verses;
-  update();
+  if (surah) {
+    $("surah").value = surahLabel(surah);
+    $("first").value = 1;
+    $("last").value = surah.verses;
+    $("first").max = $("last").max = surah.verses;
+  }
+  onFormChanged();
+}
+
+function resultButton(r) {
+  const button = document.createElement("button");
+  button.type = "button";
+  const label = document.createElement("b");
+  label.textContent = r.label;
+  button.append(label, r.snippet);
+  button.addEventListener("click", () => {
+    location.hash = formatAddress({ ...readForm(), surah: r.surah, first: r.verse, last: r.lastVerse });
+  });
+  const item = document.createElement("li");
+  item.append(button);
+  return item;
 }
 
 function search(event) {
   event.preventDefault();
-  const list = $("results");
-  list.replaceChildren();
-  const found = engine.find($("query").value, 20);
-  const results = vectorToArray(found.results);
-  if (found.message) return showMessage(found.message);
-  showMessage("");
-  for (const r of results) {
-    const button = document.createElement("button");
-    button.type = "button";
-    const label = document.createElement("b");
-    label.textContent = r.label;
-    button.append(label, r.snippet);
-    button.addEventListener("click", () => {
-      location.hash = formatAddress({ ...readForm(), surah: r.surah, first: r.verse, last: r.lastVerse });
-    });
-    const item = document.createElement("li");
-    item.append(button);
-    list.append(item);
+  $("results").replaceChildren();
+  try {
+    $("results").append(...pelvaron.find($("query").value, 20).map(resultButton));
+    showMessage("");
+  } catch (e) {
+    showMessage(e.message);
   }
 }
 
@@ -167,36 +169,27 @@ async function copy() {
   }
 }
 
-let fontBytes = null;
 async function download() {
   if (!current) return;
-  if (!fontBytes) {
-    fontBytes = new Uint8Array(await (await fetch("fonts/AmiriQuran.ttf")).arrayBuffer());
-    engine.setEmbeddedFont(fontBytes);
+  const { request } = current;
+  let bytes;
+  try {
+    bytes = await pelvaron.docx(request);
+  } catch (e) {
+    return showMessage(e.message);
   }
-  const bytes = engine.docx(current.request);
-  if (typeof bytes === "string") return showMessage(bytes);
-  const { surah, first, last } = current.request;
   const link = document.createElement("a");
   link.href = URL.createObjectURL(new Blob([bytes], {
     type: "application/vnd.openxmlformats-officedocument.wordprocessingml.document" }));
-  link.download = `al-quran-${surah}-${first}-${last}.docx`;
+  link.download = `al-quran-${request.surah}-${request.first}-${request.last}.docx`;
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }
 
-function startingChoice() {
-  const fromAddress = parseAddress(location.hash);
-  if (fromAddress) return fromAddress;
-  let saved = {};
-  try { saved = JSON.parse(localStorage.getItem(STORAGE_KEY)) || {}; } catch { saved = {}; }
-  return { surah: 1, first: 1, last: 7, arab: true, latin: false, terjemah: true, perVerse: false,
-           linePerVerse: false, cite: "none", ...saved };
-}
-
 async function main() {
   try {
-    await loadEngine();
+    pelvaron = await loadPelvaron({ pack: "DataQuran/", font: "fonts/AmiriQuran.ttf" });
+    surahs = pelvaron.surahs();
   } catch (e) {
     $("status").textContent = "";
     return showMessage("Data tidak bisa dimuat: " + e.message);
@@ -207,20 +200,18 @@ async function main() {
     option.label = `${s.verses} ayat`;
     return option;
   }));
-  const choice = startingChoice();
-  writeForm(choice);
-  history.replaceState(null, "", formatAddress(choice));
-  render(choice);
+  const { choice, note } = addressChoice();
+  show(choice, note);
 
   $("surah").addEventListener("change", onSurahPicked);
   for (const id of ["first", "last", "part-arab", "part-latin", "part-terjemah", "layout-block", "layout-verse",
                     "line-per-verse", "cite"])
-    $(id).addEventListener("change", () => update());
+    $(id).addEventListener("change", onFormChanged);
   $("search").addEventListener("submit", search);
   $("request").addEventListener("submit", (event) => event.preventDefault());
   $("copy").addEventListener("click", copy);
   $("download").addEventListener("click", download);
-  window.addEventListener("hashchange", () => update({ fromAddress: true }));
+  window.addEventListener("hashchange", onAddressChanged);
 
   $("status").textContent = "Siap.";
   window.pelvaronReadyMs = performance.now();  // since navigation began

@@ -1,0 +1,27 @@
+# The extension's publisher: the About box's author, linked only to a contact the build was
+# given (a web address as it is, an e-mail address as mailto:), never to an invented one.
+#   pelvaron_publisher(OUT AUTHOR CONTACT) sets OUT to the <name> element of <publisher>.
+function(pelvaron_xml_text out text)
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  string(REPLACE "\"" "&quot;" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(pelvaron_publisher out author contact)
+  string(STRIP "${contact}" contact)
+  set(link "")
+  if(contact MATCHES "^https?://[^ ]+$")
+    set(link "${contact}")
+  elseif(contact MATCHES "^[^@ :/]+@[^@ ]+\\.[^@ ]+$")
+    set(link "mailto:${contact}")
+  endif()
+  pelvaron_xml_text(name "${author}")
+  if(link STREQUAL "")
+    set(${out} "<name lang=\"en\">${name}</name>" PARENT_SCOPE)
+  else()
+    pelvaron_xml_text(link "${link}")
+    set(${out} "<name xlink:href=\"${link}\" lang=\"en\">${name}</name>" PARENT_SCOPE)
+  endif()
+endfunction()
