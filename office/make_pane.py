@@ -9,7 +9,7 @@ from pathlib import Path
 from xml.sax.saxutils import escape
 
 # From the web page's folder: the engine, the modules the pane imports, the pack and the fonts.
-SHARED = ["engine.js", "engine.wasm", "address.js", "form.js", "handout.js", "icon.svg", "DataQuran", "fonts"]
+SHARED = ["engine.js", "engine.wasm", "pelvaron.js", "address.js", "form.js", "handout.js", "icon.svg", "DataQuran", "fonts"]
 OWN = ["index.html", "commands.html", "bantuan.html", "pane.js", "word.js", "choices.js", "pane.css"]
 ICON_SIZES = [16, 32, 64, 80]
 

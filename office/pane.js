@@ -1,8 +1,8 @@
 // The task pane: the web page's engine and form in a narrow column, and one button that puts
 // the verses at Word's selection as OOXML. Outside Word it says so and offers the copy and
 // the .docx, as the web page does.
-import createEngine from "./engine.js";
-import { parseAddress, partsOf } from "./address.js";
+import { loadPelvaron } from "./pelvaron.js";
+import { parseAddress } from "./address.js";
 import { FORM_CONTROLS, fillSurahList, readForm, takeSurahPicked, writeForm } from "./form.js";
 import { copyRendered, downloadDocx } from "./handout.js";
 import { loadChoices, saveChoices } from "./choices.js";
@@ -16,7 +16,7 @@ const OFFICE_WAIT_MS = 15000;  // Word readies office.js in a second or two; pas
 const FIRST_CHOICE = { surah: 1, first: 1, last: 7, arab: true, latin: false, terjemah: true, perVerse: false,
                        linePerVerse: false, cite: "none" };
 
-/** @type {any} */ let engine = null;
+/** @type {any} */ let pelvaron = null;
 /** @type {any[]} */ let surahs = [];
 /** @type {{ request: any, html: string, text: string } | null} */ let current = null;
 let inWord = false;
@@ -29,47 +29,21 @@ function showMessage(/** @type {string} */ text) {
 
 const setStatus = (/** @type {string} */ text) => { $("status").textContent = text; };
 
-function vectorToArray(/** @type {any} */ vector) {
-  const out = [];
-  for (let i = 0; i < vector.size(); i++) out.push(vector.get(i));
-  vector.delete();
-  return out;
-}
-
-async function loadEngine() {
-  const [module, names] = await Promise.all([
-    createEngine(),
-    fetch("DataQuran/files.json").then((r) => r.json()),
-  ]);
-  const files = await Promise.all(/** @type {string[]} */ (names).map(
-    (name) => fetch("DataQuran/" + encodeURIComponent(name)).then((r) => r.arrayBuffer())));
-  names.forEach((/** @type {string} */ name, /** @type {number} */ i) => module.putFile(name, new Uint8Array(files[i])));
-  const failure = module.load();
-  if (failure) throw new Error(failure);
-  engine = module;
-  surahs = vectorToArray(engine.surahs());
-}
-
-function requestOf(/** @type {any} */ choice) {
-  const parts = partsOf(choice);
-  if (!parts || !choice.surah) return null;
-  return { surah: choice.surah, first: choice.first, last: choice.last, ...parts, perVerse: choice.perVerse,
-           linePerVerse: choice.linePerVerse, cite: choice.cite };
-}
-
 function render(/** @type {any} */ choice) {
-  const request = requestOf(choice);
   current = null;
-  if (!partsOf(choice)) showMessage("Pilih sedikitnya satu bagian: Arab, Latin atau Terjemah.");
-  else if (!request) showMessage("Surat tidak dikenal: ketik nama atau nomor 1–114.");
+  if (!choice.surah) showMessage("Surat tidak dikenal: ketik nama atau nomor 1–114.");
   else {
-    const out = engine.render(request);
-    showMessage(out.message);
-    if (!out.message) current = { request, html: out.html, text: out.text };
+    try {
+      const { html, text } = pelvaron.render(choice);
+      showMessage("");
+      current = { request: choice, html, text };
+    } catch (e) {
+      showMessage(/** @type {Error} */ (e).message);
+    }
   }
   if (current) $("preview").innerHTML = current.html;
   else $("preview").replaceChildren();
-  for (const id of ["insert", "copy", "download"]) $(id).disabled = !current;
+  for (const id of ["copy", "download"]) $(id).disabled = !current;
   $("insert").disabled = !current || !inWord;
 }
 
@@ -103,10 +77,13 @@ function showResults(/** @type {any[]} */ results) {
 
 function search(/** @type {Event} */ event) {
   event.preventDefault();
-  const found = engine.find($("query").value, 20);
-  const results = vectorToArray(found.results);
-  showMessage(found.message);
-  showResults(results);
+  $("results").replaceChildren();
+  try {
+    showResults(pelvaron.find($("query").value, 20));
+    showMessage("");
+  } catch (e) {
+    showMessage(/** @type {Error} */ (e).message);
+  }
 }
 
 const pause = (/** @type {number} */ ms) => new Promise((done) => setTimeout(done, ms));
@@ -116,7 +93,7 @@ function showProgress(/** @type {boolean} */ on) {
   $("insert").disabled = on || !current;
 }
 
-/** The package for the shown request, or null (the message is shown) when it cannot be made. */
+/** The package for the request; a long range shows progress and waits a moment, so it can be cancelled. */
 async function preparePackage(/** @type {any} */ request, /** @type {boolean} */ long) {
   if (long) {
     showProgress(true);
@@ -124,14 +101,13 @@ async function preparePackage(/** @type {any} */ request, /** @type {boolean} */
     await pause(0);  // the progress is painted before the engine works
   }
   const t0 = performance.now();
-  const out = engine.ooxml(request);
+  const ooxml = pelvaron.ooxml(request);  // an Error with the engine's message is the caller's
   document.documentElement.dataset.ooxmlMs = (performance.now() - t0).toFixed(0);
-  if (out.message) return showMessage(out.message), null;
   if (long) {
     setStatus("Siap dikirim ke Word. Tekan Batal untuk membatalkan.");
     await pause(CANCEL_WINDOW_MS);
   }
-  return cancelled ? null : out.ooxml;
+  return ooxml;
 }
 
 async function insert(/** @type {Event} */ event) {
@@ -143,13 +119,13 @@ async function insert(/** @type {Event} */ event) {
   try {
     const ooxml = await preparePackage(request, request.last - request.first + 1 > LONG_RANGE);
     if (cancelled) return setStatus("Dibatalkan: tidak ada yang disisipkan.");
-    if (!ooxml) return setStatus("");
     setStatus("Menyisipkan…");
     await insertAtSelection(ooxml);
     setStatus(`Tersisip: QS ${request.surah}:${request.first}–${request.last}.`);
   } catch (e) {
     setStatus("");
-    showMessage(refusalMessage(/** @type {any} */ (e)));
+    const error = /** @type {any} */ (e);
+    showMessage(error.code ? refusalMessage(error) : error.message);  // Word's refusals carry a code
   } finally {
     showProgress(false);
   }
@@ -166,12 +142,22 @@ async function copy() {
 }
 
 async function download() {
-  if (current) showMessage(await downloadDocx(engine, current.request));
+  if (!current) return;
+  try {
+    await downloadDocx(pelvaron, current.request);
+  } catch (e) {
+    showMessage(/** @type {Error} */ (e).message);
+  }
 }
 
-/** The request in the pane's address, else the last choices, else Al-Fatihah. */
+/** The request in the pane's address, else the last choices, else Al-Fatihah; and why not the address. */
 function startingChoice() {
-  return parseAddress(location.hash) || { ...FIRST_CHOICE, ...(loadChoices() || {}) };
+  const fallback = { ...FIRST_CHOICE, ...(loadChoices() || {}) };
+  try {
+    return { choice: parseAddress(location.hash) || fallback, note: "" };
+  } catch (e) {
+    return { choice: fallback, note: /** @type {Error} */ (e).message };
+  }
 }
 
 async function checkFont() {
@@ -194,7 +180,9 @@ function wire() {
 
 async function main() {
   try {
-    const [host] = await Promise.all([officeHost(OFFICE_WAIT_MS), loadEngine()]);
+    const [host, loaded] = await Promise.all([officeHost(OFFICE_WAIT_MS), loadPelvaron()]);
+    pelvaron = loaded;
+    surahs = pelvaron.surahs();
     inWord = host === "Word" && canInsert();
   } catch (e) {
     setStatus("");
@@ -203,9 +191,10 @@ async function main() {
   $("outside").hidden = inWord;
   $("insert").hidden = !inWord;
   fillSurahList(surahs);
-  const choice = startingChoice();
+  const { choice, note } = startingChoice();
   writeForm(surahs, choice);
   render(choice);
+  if (note) showMessage(note);
   wire();
   if (inWord) checkFont();
   setStatus("Siap.");

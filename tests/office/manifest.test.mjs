@@ -68,7 +68,7 @@ test("a broken manifest is refused", async () => {
 test("tsc --checkJs with @types/office-js finds no error in the pane's JavaScript", () => {
   const dir = mkdtempSync(join(tmpdir(), "pelvaron-tsc-"));
   try {
-    const files = ["pane.js", "word.js", "choices.js", "address.js", "form.js", "handout.js"];
+    const files = ["pane.js", "word.js", "choices.js", "pelvaron.js", "address.js", "form.js", "handout.js"];
     for (const name of files) copyFileSync(join(paneFolder, name), join(dir, name));
     copyFileSync(join(here, "engine.d.ts"), join(dir, "engine.d.ts"));
     writeFileSync(join(dir, "tsconfig.json"), JSON.stringify({

@@ -12,28 +12,17 @@ export async function copyRendered(rendered) {
   await navigator.clipboard.write([item]);
 }
 
-/** @type {Uint8Array | null} */
-let fontBytes = null;
-
 /**
- * Downloads the request's .docx, carrying the Quran font; the engine's message when it fails,
- * else "".
- * @param {any} engine
- * @param {any} request
+ * Downloads the request's .docx (it carries the Quran font); throws the engine's Error.
+ * @param {{ docx: (request: any) => Promise<Uint8Array<ArrayBuffer>> }} pelvaron the engine (pelvaron.js)
+ * @param {{ surah: number, first: number, last: number }} request
  */
-export async function downloadDocx(engine, request) {
-  if (!fontBytes) {
-    fontBytes = new Uint8Array(await (await fetch("fonts/AmiriQuran.ttf")).arrayBuffer());
-    engine.setEmbeddedFont(fontBytes);
-  }
-  const bytes = engine.docx(request);
-  if (typeof bytes === "string") return bytes;
-  const { surah, first, last } = request;
+export async function downloadDocx(pelvaron, request) {
+  const bytes = await pelvaron.docx(request);
   const link = document.createElement("a");
   link.href = URL.createObjectURL(new Blob([bytes], {
     type: "application/vnd.openxmlformats-officedocument.wordprocessingml.document" }));
-  link.download = `al-quran-${surah}-${first}-${last}.docx`;
+  link.download = `al-quran-${request.surah}-${request.first}-${request.last}.docx`;
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 1000);
-  return "";
 }
