@@ -9,6 +9,7 @@
 #include "cli/app_path.hpp"
 #include "docx/docx_writer.hpp"
 #include "docx/document_sink.hpp"
+#include "docx/ooxml_writer.hpp"
 #include "docx/plain_text.hpp"
 #include "files/replacing_file.hpp"
 #include "insert/trace_sink.hpp"
@@ -67,29 +68,54 @@ std::string FontToEmbed(const DocumentOutputOptions& options, const std::string&
   return {};
 }
 
+// The Arabic font the command line names, else the pack's, else the writer's own default.
+std::string ArabicFontOf(const DocumentOutputOptions& options) {
+  if (!options.arabicFont.empty()) return options.arabicFont;
+  if (!options.packArabicFont.empty()) return options.packArabicFont;
+  return docx::DocxOptions{}.arabicFont;
+}
+
+void WriteBytes(files::ReplacingFile* file, const std::string& bytes, const char* what) {
+  std::ostream& out = file ? file->stream() : std::cout;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  file ? file->Commit() : FlushStandardOutput(what);
+}
+
 // The document is built in memory and written as a whole at the end.
 class DocxOutput : public DocumentOutput {
  public:
   DocxOutput(const std::string& path, const DocumentOutputOptions& options) : file_(OpenFile(path)) {
-    if (!options.arabicFont.empty())
-      options_.arabicFont = options.arabicFont;
-    else if (!options.packArabicFont.empty())
-      options_.arabicFont = options.packArabicFont;
+    options_.arabicFont = ArabicFontOf(options);
     options_.embeddedArabicFont = FontToEmbed(options, options_.arabicFont);
     options_.title = options.title;
   }
   DocumentOps& ops() override { return sink_; }
   void Finish() override {
-    const std::string bytes = docx::DocxBytes(sink_.document(), options_);
-    if (!file_) {
-      std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      return FlushStandardOutput("the .docx");
-    }
-    file_->stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file_->Commit();
+    WriteBytes(file_.get(), docx::DocxBytes(sink_.document(), options_), "the .docx");
   }
   // What was typed before the failure is a whole document of its own.
   void FinishAfterFailure() override { Finish(); }
+
+ private:
+  std::unique_ptr<files::ReplacingFile> file_;
+  docx::DocxOptions options_;
+  docx::DocumentSink sink_;
+};
+
+// The flat-OPC package Word inserts at a selection: one XML text, written whole at the end.
+class OoxmlOutput : public DocumentOutput {
+ public:
+  OoxmlOutput(const std::string& path, const DocumentOutputOptions& options) : file_(OpenFile(path)) {
+    options_.arabicFont = ArabicFontOf(options);
+  }
+  DocumentOps& ops() override { return sink_; }
+  void Finish() override {
+    WriteBytes(file_.get(), docx::OoxmlPackage(sink_.document(), options_), "the OOXML package");
+  }
+  // As text: standard output gets the package typed so far; a file is left as it was.
+  void FinishAfterFailure() override {
+    if (!file_) Finish();
+  }
 
  private:
   std::unique_ptr<files::ReplacingFile> file_;
@@ -133,6 +159,7 @@ std::unique_ptr<DocumentOutput> OpenDocumentOutput(const std::string& format, co
   if (format == "trace") return std::make_unique<TraceOutput>(path);
   if (format == "docx") return std::make_unique<DocxOutput>(path, options);
   if (format == "text") return std::make_unique<TextOutput>(path);
+  if (format == "ooxml") return std::make_unique<OoxmlOutput>(path, options);
   throw Error(ErrorKind::Input, "output format \"" + format + "\" is not known");
 }
 

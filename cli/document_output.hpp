@@ -35,7 +35,7 @@ struct DocumentOutputOptions {
 
 using docx::DocumentTitle;
 
-// The format named on the command line ("trace", "docx", "text"), written to `path`, or to
+// The format named on the command line ("trace", "docx", "text", "ooxml"), written to `path`, or to
 // standard output when `path` is empty or "-".
 std::unique_ptr<DocumentOutput> OpenDocumentOutput(const std::string& format, const std::string& path,
                                                    const DocumentOutputOptions& options = {});

@@ -88,11 +88,14 @@ void AddInsertCommand(CLI::App& app) {
                 "Add the Latin reading (the pack's latin.txt) after the Arabic");
   cmd->add_flag("--per-verse", options->request.perVerse,
                 "Verse by verse: each verse's Arabic, its Latin, its translation, instead of blocks");
-  cmd->add_option("--format", options->format,
-                  "Output format: trace, docx or text (default: docx when -o ends in .docx, else text)")
-      ->check(CLI::IsMember({"trace", "docx", "text"}));
+  cmd->add_option(
+         "--format", options->format,
+         "Output format: trace, docx, text or ooxml (Word's flat package for inserting at a selection; "
+         "default: docx when -o ends in .docx, else text)")
+      ->check(CLI::IsMember({"trace", "docx", "text", "ooxml"}));
   cmd->add_option("--arabic-font", options->outputOptions.arabicFont,
-                  "Font for Arabic in the normal text of a .docx (default: the pack's, else Amiri Quran)");
+                  "Font for Arabic in the normal text of a .docx or OOXML package (default: the pack's, else "
+                  "Amiri Quran)");
   cmd->add_option("--embed-font", options->outputOptions.embedFont,
                   "Font file a .docx carries for its Arabic font");
   cmd->add_flag("--no-embed-font", options->outputOptions.noEmbedFont, "A .docx carries no font");

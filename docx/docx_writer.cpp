@@ -4,19 +4,14 @@
 
 #include <initializer_list>
 #include <memory>
-#include <pugixml.hpp>
-#include <sstream>
 
 #include "docx/embedded_font.hpp"
+#include "docx/wordml.hpp"
 #include "module/error.hpp"
 
 namespace pelvaron::docx {
 namespace {
 
-constexpr const char* kWordNs = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
-constexpr const char* kRelNs = "http://schemas.openxmlformats.org/package/2006/relationships";
-constexpr const char* kOfficeDocumentRel =
-    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
 constexpr const char* kStylesRel =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
 constexpr const char* kFontTableRel =
@@ -29,107 +24,9 @@ constexpr const char* kCorePropertiesRel =
 constexpr const char* kDocRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 constexpr const char* kFontPart = "word/fonts/font1.odttf";
 
-std::string ToXml(const pugi::xml_document& xml) {
-  std::ostringstream out;
-  xml.save(out, "", pugi::format_raw, pugi::encoding_utf8);
-  return out.str();
-}
-
-pugi::xml_document NewXml() {
-  pugi::xml_document xml;
-  pugi::xml_node decl = xml.append_child(pugi::node_declaration);
-  decl.append_attribute("version") = "1.0";
-  decl.append_attribute("encoding") = "UTF-8";
-  decl.append_attribute("standalone") = "yes";
-  return xml;
-}
-
-void SetVal(pugi::xml_node parent, const char* name, const std::string& value) {
-  parent.append_child(name).append_attribute("w:val") = value.c_str();
-}
-
-// Word's alignment numbers as w:jc values.
-const char* Justification(int alignment) {
-  switch (alignment) {
-    case 0:
-      return "left";
-    case 1:
-      return "center";
-    case 2:
-      return "right";
-    case 3:
-      return "both";
-    case 4:
-      return "distribute";
-    case 5:
-      return "mediumKashida";
-    case 7:
-      return "highKashida";
-    case 8:
-      return "lowKashida";
-    case 9:
-      return "thaiDistribute";
-    default:
-      throw Error(ErrorKind::HostCall, "alignment " + std::to_string(alignment) + " has no .docx form");
-  }
-}
-
-void AddFonts(pugi::xml_node rPr, const std::string& latin, const std::string& complex) {
-  pugi::xml_node fonts = rPr.append_child("w:rFonts");
-  fonts.append_attribute("w:ascii") = latin.c_str();
-  fonts.append_attribute("w:hAnsi") = latin.c_str();
-  fonts.append_attribute("w:cs") = complex.c_str();
-}
-
-// Child order follows the schema's sequence: rFonts, i, iCs, sz, szCs, rtl.
-void AddRunProperties(pugi::xml_node run, const RunFormat& format) {
-  if (format.font.empty() && format.halfPoints == 0 && !format.rtl && !format.italic) return;
-  pugi::xml_node rPr = run.append_child("w:rPr");
-  if (!format.font.empty()) AddFonts(rPr, format.font, format.font);
-  if (format.italic) {
-    rPr.append_child("w:i");
-    rPr.append_child("w:iCs");
-  }
-  if (format.halfPoints != 0) {
-    SetVal(rPr, "w:sz", std::to_string(format.halfPoints));
-    SetVal(rPr, "w:szCs", std::to_string(format.halfPoints));
-  }
-  if (format.rtl) rPr.append_child("w:rtl");
-}
-
-void AddParagraph(pugi::xml_node body, const Paragraph& paragraph) {
-  pugi::xml_node p = body.append_child("w:p");
-  if (paragraph.format.rtl || paragraph.format.alignment) {
-    pugi::xml_node pPr = p.append_child("w:pPr");
-    if (paragraph.format.rtl) pPr.append_child("w:bidi");
-    if (paragraph.format.alignment) SetVal(pPr, "w:jc", Justification(*paragraph.format.alignment));
-  }
-  for (const Run& run : paragraph.runs) {
-    pugi::xml_node r = p.append_child("w:r");
-    AddRunProperties(r, run.format);
-    switch (run.kind) {
-      case Inline::Text: {
-        pugi::xml_node t = r.append_child("w:t");
-        t.append_attribute("xml:space") = "preserve";
-        t.text().set(run.text.c_str());
-        break;
-      }
-      case Inline::Tab:
-        r.append_child("w:tab");
-        break;
-      case Inline::Break:
-        r.append_child("w:br");
-        break;
-    }
-  }
-}
-
 std::string DocumentXml(const Document& document) {
   pugi::xml_document xml = NewXml();
-  pugi::xml_node root = xml.append_child("w:document");
-  root.append_attribute("xmlns:w") = kWordNs;
-  pugi::xml_node body = root.append_child("w:body");
-  for (const Paragraph& paragraph : document.paragraphs) AddParagraph(body, paragraph);
+  pugi::xml_node body = AppendDocument(xml, document, nullptr);
   // A4 with one-inch margins, in twips.
   pugi::xml_node section = body.append_child("w:sectPr");
   pugi::xml_node size = section.append_child("w:pgSz");
@@ -148,8 +45,8 @@ std::string StylesXml(const DocxOptions& options) {
   root.append_attribute("xmlns:w") = kWordNs;
   pugi::xml_node rPr = root.append_child("w:docDefaults").append_child("w:rPrDefault").append_child("w:rPr");
   AddFonts(rPr, options.latinFont, options.arabicFont);
-  SetVal(rPr, "w:sz", "24");
-  SetVal(rPr, "w:szCs", "24");
+  SetVal(rPr, "w:sz", std::to_string(kDefaultHalfPoints));
+  SetVal(rPr, "w:szCs", std::to_string(kDefaultHalfPoints));
   pugi::xml_node lang = rPr.append_child("w:lang");
   lang.append_attribute("w:val") = "id-ID";
   lang.append_attribute("w:bidi") = "ar-SA";
@@ -161,22 +58,9 @@ std::string StylesXml(const DocxOptions& options) {
   return ToXml(xml);
 }
 
-struct Relationship {
-  const char* id;
-  const char* type;
-  const char* target;
-};
-
 std::string Relationships(std::initializer_list<Relationship> relationships) {
   pugi::xml_document xml = NewXml();
-  pugi::xml_node root = xml.append_child("Relationships");
-  root.append_attribute("xmlns") = kRelNs;
-  for (const Relationship& r : relationships) {
-    pugi::xml_node rel = root.append_child("Relationship");
-    rel.append_attribute("Id") = r.id;
-    rel.append_attribute("Type") = r.type;
-    rel.append_attribute("Target") = r.target;
-  }
+  AppendRelationships(xml, relationships);
   return ToXml(xml);
 }
 
@@ -233,7 +117,7 @@ std::string ContentTypes() {
     node.append_attribute("Extension") = extension;
     node.append_attribute("ContentType") = type;
   };
-  addDefault("rels", "application/vnd.openxmlformats-package.relationships+xml");
+  addDefault("rels", kRelationshipsType);
   addDefault("xml", "application/xml");
   addDefault("odttf", "application/vnd.openxmlformats-officedocument.obfuscatedFont");
   const auto addOverride = [&root](const char* part, const char* type) {
@@ -241,8 +125,7 @@ std::string ContentTypes() {
     node.append_attribute("PartName") = part;
     node.append_attribute("ContentType") = type;
   };
-  addOverride("/word/document.xml",
-              "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
+  addOverride("/word/document.xml", kMainDocumentType);
   addOverride("/word/styles.xml",
               "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml");
   addOverride("/word/fontTable.xml",

@@ -1,6 +1,7 @@
 // The page's way into the engine (embind): the pack's files put in memory, the surah list,
-// the insertion entry point rendered as HTML, text and .docx, and the search. Every entry
-// point answers an object; a failure is `{message}` (web/site/pelvaron.js makes it an Error).
+// the insertion entry point rendered as HTML, text, .docx and Word's OOXML package, and the
+// search. Every entry point answers an object; a failure is `{message}` (web/site/pelvaron.js
+// makes it an Error).
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -15,6 +16,7 @@
 #include "docx/document_sink.hpp"
 #include "docx/docx_writer.hpp"
 #include "docx/html_text.hpp"
+#include "docx/ooxml_writer.hpp"
 #include "docx/plain_text.hpp"
 #include "forms/insert_parts.hpp"
 #include "insert/insert_request.hpp"
@@ -154,6 +156,16 @@ val Docx(const WebRequest& web) {
   });
 }
 
+// {ooxml}: the package `pelvaron insert --format ooxml` writes for the same request, for
+// Word's insertOoxml.
+val Ooxml(const WebRequest& web) {
+  return Answer([&](val& answer) {
+    docx::DocxOptions options;
+    options.arabicFont = ArabicFont();
+    answer.set("ooxml", docx::OoxmlPackage(Insert(web).document(), options));
+  });
+}
+
 // {results: [{label, surah, verse, lastVerse, snippet}]}, label "S:V" or "S:V-W"; finding
 // nothing fails, as `pelvaron find` does.
 val Find(const std::string& query, int limit) {
@@ -196,6 +208,7 @@ EMSCRIPTEN_BINDINGS(pelvaron) {
   function("surahs", &Surahs);
   function("render", &Render);
   function("docx", &Docx);
+  function("ooxml", &Ooxml);
   function("find", &Find);
 }
 

@@ -3,6 +3,7 @@
 // as any static host does, and the page's Content-Security-Policy as a header too.
 // node web/serve.mjs FOLDER [PORT]   (port 0: any free one; the URL is printed)
 import { createServer } from "node:http";
+import { createServer as createTlsServer } from "node:https";
 import { readFile, readdir, stat } from "node:fs/promises";
 import { extname, join, normalize, resolve, sep } from "node:path";
 import { gzipSync } from "node:zlib";
@@ -14,6 +15,7 @@ const TYPES = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript; charset=utf-8", ".css": "text/css; charset=utf-8",
   ".json": "application/json", ".webmanifest": "application/manifest+json", ".wasm": "application/wasm",
   ".svg": "image/svg+xml", ".woff2": "font/woff2", ".ttf": "font/ttf", ".txt": "text/plain; charset=utf-8",
+  ".png": "image/png", ".xml": "application/xml",
 };
 const CSP = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self' 'unsafe-inline'; " +
   "img-src 'self' blob: data:; font-src 'self'; connect-src 'self'; worker-src 'self'; manifest-src 'self'; " +
@@ -34,19 +36,21 @@ async function prepare(folder, gzipped, tags) {
   }
 }
 
-export async function serve(folder, port = 0) {
+// `csp`: the Content-Security-Policy header (the page's own by default); `tls`: { key, cert }
+// to serve HTTPS, as an Office add-in must be.
+export async function serve(folder, port = 0, { csp = CSP, tls = null } = {}) {
   const root = resolve(folder);
   const gzipped = new Map();
   const tags = new Map();
   await prepare(root, gzipped, tags);
-  const server = createServer(async (request, response) => {
+  const server = (tls ? (handler) => createTlsServer(tls, handler) : createServer)(async (request, response) => {
     try {
       let path = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
       if (path.endsWith("/")) path += "index.html";
       const file = normalize(join(root, path));
       if (!file.startsWith(root + sep) || !(await stat(file)).isFile()) throw new Error("not found");
       const headers = { "Content-Type": TYPES[extname(file)] || "application/octet-stream", "ETag": tags.get(file),
-                        "Cache-Control": "no-cache", "Content-Security-Policy": CSP, "Vary": "Accept-Encoding" };
+                        "Cache-Control": "no-cache", "Content-Security-Policy": csp, "Vary": "Accept-Encoding" };
       if (request.headers["if-none-match"] === tags.get(file)) {
         response.writeHead(304, headers);
         return response.end();

@@ -2,6 +2,8 @@
 // rich text and as .docx. Everything stays in this browser; the engine decides, the page shows.
 import { loadPelvaron } from "./pelvaron.js";
 import { formatAddress, parseAddress } from "./address.js";
+import { FORM_CONTROLS, fillSurahList, readForm, takeSurahPicked, writeForm } from "./form.js";
+import { copyRendered, downloadDocx } from "./handout.js";
 
 const $ = (id) => document.getElementById(id);
 const STORAGE_KEY = "pelvaron.choices";  // the last parts, layout and citation, nothing else
@@ -13,48 +15,6 @@ let current = null;  // the rendered request: { request, html, text }
 function showMessage(text) {
   $("message").textContent = text || "";
   $("message").hidden = !text;
-}
-
-const surahLabel = (s) => `${s.number}. ${s.name}`;
-
-// The surah the picker's text names: its number, "N. Name", or a name typed in part.
-function surahOf(text) {
-  const value = text.trim().toLowerCase();
-  if (!value) return null;
-  const number = /^(\d+)/.exec(value);
-  if (number) return surahs[Number(number[1]) - 1] || null;
-  return surahs.find((s) => s.name.toLowerCase() === value) ||
-         surahs.find((s) => s.name.toLowerCase().startsWith(value)) ||
-         surahs.find((s) => s.name.toLowerCase().includes(value)) || null;
-}
-
-function readForm() {
-  const surah = surahOf($("surah").value);
-  return {
-    surah: surah ? surah.number : 0,
-    first: Number($("first").value) || 0,
-    last: Number($("last").value) || 0,
-    arab: $("part-arab").checked,
-    latin: $("part-latin").checked,
-    terjemah: $("part-terjemah").checked,
-    perVerse: $("layout-verse").checked,
-    linePerVerse: $("line-per-verse").checked,
-    cite: $("cite").value,
-  };
-}
-
-function writeForm(choice) {
-  const surah = surahs[choice.surah - 1];
-  $("surah").value = surah ? surahLabel(surah) : String(choice.surah);
-  $("first").value = choice.first;
-  $("last").value = choice.last;
-  if (surah) $("first").max = $("last").max = surah.verses;
-  $("part-arab").checked = choice.arab;
-  $("part-latin").checked = choice.latin;
-  $("part-terjemah").checked = choice.terjemah;
-  $(choice.perVerse ? "layout-verse" : "layout-block").checked = true;
-  $("line-per-verse").checked = choice.linePerVerse;
-  $("cite").value = choice.cite;
 }
 
 function render(choice) {
@@ -95,7 +55,7 @@ function addressChoice() {
 }
 
 function show(choice, note = "") {
-  writeForm(choice);
+  writeForm(surahs, choice);
   history.replaceState(null, "", formatAddress(choice));
   render(choice);
   if (note) showMessage(note);
@@ -107,7 +67,7 @@ function save(choice) {
 }
 
 function onFormChanged() {
-  const choice = readForm();
+  const choice = readForm(surahs);
   history.replaceState(null, "", formatAddress(choice));
   save(choice);
   render(choice);
@@ -120,13 +80,7 @@ function onAddressChanged() {
 }
 
 function onSurahPicked() {
-  const surah = surahOf($("surah").value);
-  if (surah) {
-    $("surah").value = surahLabel(surah);
-    $("first").value = 1;
-    $("last").value = surah.verses;
-    $("first").max = $("last").max = surah.verses;
-  }
+  takeSurahPicked(surahs);
   onFormChanged();
 }
 
@@ -137,7 +91,7 @@ function resultButton(r) {
   label.textContent = r.label;
   button.append(label, r.snippet);
   button.addEventListener("click", () => {
-    location.hash = formatAddress({ ...readForm(), surah: r.surah, first: r.verse, last: r.lastVerse });
+    location.hash = formatAddress({ ...readForm(surahs), surah: r.surah, first: r.verse, last: r.lastVerse });
   });
   const item = document.createElement("li");
   item.append(button);
@@ -157,12 +111,8 @@ function search(event) {
 
 async function copy() {
   if (!current) return;
-  const item = new ClipboardItem({
-    "text/html": new Blob([`<meta charset="utf-8">${current.html}`], { type: "text/html" }),
-    "text/plain": new Blob([current.text], { type: "text/plain" }),
-  });
   try {
-    await navigator.clipboard.write([item]);
+    await copyRendered(current);
     $("status").textContent = "Tersalin. Tempel ke Word, LibreOffice atau Google Docs.";
   } catch (e) {
     showMessage("Tidak bisa menyalin: " + e.message);
@@ -171,19 +121,11 @@ async function copy() {
 
 async function download() {
   if (!current) return;
-  const { request } = current;
-  let bytes;
   try {
-    bytes = await pelvaron.docx(request);
+    await downloadDocx(pelvaron, current.request);
   } catch (e) {
-    return showMessage(e.message);
+    showMessage(e.message);
   }
-  const link = document.createElement("a");
-  link.href = URL.createObjectURL(new Blob([bytes], {
-    type: "application/vnd.openxmlformats-officedocument.wordprocessingml.document" }));
-  link.download = `al-quran-${request.surah}-${request.first}-${request.last}.docx`;
-  link.click();
-  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }
 
 async function main() {
@@ -194,19 +136,12 @@ async function main() {
     $("status").textContent = "";
     return showMessage("Data tidak bisa dimuat: " + e.message);
   }
-  $("surah-list").replaceChildren(...surahs.map((s) => {
-    const option = document.createElement("option");
-    option.value = surahLabel(s);
-    option.label = `${s.verses} ayat`;
-    return option;
-  }));
+  fillSurahList(surahs);
   const { choice, note } = addressChoice();
   show(choice, note);
 
   $("surah").addEventListener("change", onSurahPicked);
-  for (const id of ["first", "last", "part-arab", "part-latin", "part-terjemah", "layout-block", "layout-verse",
-                    "line-per-verse", "cite"])
-    $(id).addEventListener("change", onFormChanged);
+  for (const id of FORM_CONTROLS) $(id).addEventListener("change", onFormChanged);
   $("search").addEventListener("submit", search);
   $("request").addEventListener("submit", (event) => event.preventDefault());
   $("copy").addEventListener("click", copy);

@@ -40,6 +40,8 @@ export async function loadPelvaron({ pack = "DataQuran/", font = "fonts/AmiriQur
       await fontLoaded.catch((e) => { fontLoaded = null; throw e; });
       return checked(engine.docx(request)).bytes;
     },
+    // The package `pelvaron insert --format ooxml` writes for the request, for Word's insertOoxml.
+    ooxml: (request) => checked(engine.ooxml(request)).ooxml,
     // [{ label, surah, verse, lastVerse, snippet }] for what `pelvaron find` takes; nothing found throws.
     find: (query, limit) => checked(engine.find(query, limit)).results,
   };
