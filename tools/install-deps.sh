@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, in one apt run:
 #   bash tools/install-deps.sh [GROUP|PACKAGE]...
 # The build's packages always; a GROUP adds a suite's (libreoffice, writer, web, wine, bench,
-# format; `all` is every group, what tools/test.sh installs at its start); any other word is a
+# office, format; `all` is every group, what tools/test.sh installs at its start); any other word is a
 # package name, also for another architecture (wine32:i386). Runs apt as root, through sudo
 # when not root already. Each suite names its group too, so it also runs on its own.
 set -euo pipefail
@@ -16,6 +16,7 @@ declare -A groups=(
   [writer]="libreoffice-writer libreoffice-dev libreoffice-dev-common python3-uno xvfb xdotool imagemagick
             poppler-utils nodejs"
   [web]="emscripten fonttools python3-brotli nodejs dpkg-dev chromium"
+  [office]="emscripten fonttools python3-brotli nodejs dpkg-dev chromium librsvg2-bin openssl"
   [wine]="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools libwine-dev wine wine64 xvfb
           fonts-wine fonts-liberation libxml2-utils nsis"
   [bench]="time"

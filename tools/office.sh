@@ -21,7 +21,7 @@ while [ $# -gt 0 ]; do
 done
 url=${url:-https://localhost:$port/}
 
-bash tools/install-deps.sh librsvg2-bin openssl
+bash tools/install-deps.sh office
 bash tools/web.sh --build-only >/dev/null
 python3 office/make_pane.py --site build/web/site --pane office --out build/office --url "$url"
 [ "$build_only" = 1 ] && { echo "The pane: $PWD/build/office (manifest: $PWD/build/office/manifest.xml)"; exit 0; }

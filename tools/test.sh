@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every test: the format check, the unit and command-line tests in the default and the
 # sanitizer builds, the default data pack against its source and LibreOffice, the Writer
-# extension in a real Writer, the web page in Chromium, the readers under libFuzzer and the
+# extension in a real Writer, the web page and the Word task pane in Chromium, the readers under libFuzzer and the
 # add-in DLLs under Wine. Each suite's time is printed at its end; a failing suite does not
 # stop the others (a failing build does). Ends with "suites: N passed, M failed".
 set -euo pipefail
@@ -62,6 +62,7 @@ suite sanitize preset_tests sanitize || true
 suite libreoffice bash tests/docx/libreoffice_check.sh || true
 suite writer bash tests/writer/run.sh || true
 suite web bash tests/web/run.sh || true
+suite office bash tests/office/run.sh || true
 suite fuzz fuzz_tests || true
 # The add-in DLLs, registered and driven under Wine by a stand-in for Word.
 suite wine bash tests/wine/run.sh || true

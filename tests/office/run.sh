@@ -5,7 +5,7 @@
 # typescript) are pinned by tests/office/package-lock.json and installed for the tests only.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/install-deps.sh chromium
+bash tools/install-deps.sh office
 bash tools/office.sh --build-only
 (cd tests/office && npm ci --no-audit --no-fund --silent --ignore-scripts &&
   node --test --test-concurrency=1 pane.test.mjs manifest.test.mjs)
