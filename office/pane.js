@@ -3,7 +3,7 @@
 // the .docx, as the web page does.
 import { loadPelvaron } from "./pelvaron.js";
 import { parseAddress } from "./address.js";
-import { FORM_CONTROLS, fillSurahList, readForm, takeSurahPicked, writeForm } from "./form.js";
+import { FORM_CONTROLS, fillSurahList, readForm, resultItem, takeSurahPicked, writeForm } from "./form.js";
 import { copyRendered, downloadDocx } from "./handout.js";
 import { loadChoices, saveChoices } from "./choices.js";
 import { canInsert, hasFont, insertAtSelection, officeHost, refusalMessage } from "./word.js";
@@ -59,20 +59,10 @@ function onSurahPicked() {
 }
 
 function showResults(/** @type {any[]} */ results) {
-  $("results").replaceChildren(...results.map((r) => {
-    const button = document.createElement("button");
-    button.type = "button";
-    const label = document.createElement("b");
-    label.textContent = r.label;
-    button.append(label, r.snippet);
-    button.addEventListener("click", () => {
-      writeForm(surahs, { ...readForm(surahs), surah: r.surah, first: r.verse, last: r.lastVerse });
-      update();
-    });
-    const item = document.createElement("li");
-    item.append(button);
-    return item;
-  }));
+  $("results").replaceChildren(...results.map((r) => resultItem(surahs, r, (choice) => {
+    writeForm(surahs, choice);
+    update();
+  })));
 }
 
 function search(/** @type {Event} */ event) {

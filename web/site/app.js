@@ -2,7 +2,7 @@
 // rich text and as .docx. Everything stays in this browser; the engine decides, the page shows.
 import { loadPelvaron } from "./pelvaron.js";
 import { formatAddress, parseAddress } from "./address.js";
-import { FORM_CONTROLS, fillSurahList, readForm, takeSurahPicked, writeForm } from "./form.js";
+import { FORM_CONTROLS, fillSurahList, readForm, resultItem, takeSurahPicked, writeForm } from "./form.js";
 import { copyRendered, downloadDocx } from "./handout.js";
 
 const $ = (id) => document.getElementById(id);
@@ -85,17 +85,9 @@ function onSurahPicked() {
 }
 
 function resultButton(r) {
-  const button = document.createElement("button");
-  button.type = "button";
-  const label = document.createElement("b");
-  label.textContent = r.label;
-  button.append(label, r.snippet);
-  button.addEventListener("click", () => {
-    location.hash = formatAddress({ ...readForm(surahs), surah: r.surah, first: r.verse, last: r.lastVerse });
+  return resultItem(surahs, r, (choice) => {
+    location.hash = formatAddress(choice);
   });
-  const item = document.createElement("li");
-  item.append(button);
-  return item;
 }
 
 function search(event) {

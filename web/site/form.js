@@ -72,3 +72,23 @@ export function takeSurahPicked(surahs) {
 /** The ids of the controls whose change re-renders the request. */
 export const FORM_CONTROLS = ["first", "last", "part-arab", "part-latin", "part-terjemah", "layout-block",
                               "layout-verse", "line-per-verse", "cite"];
+
+/**
+ * One search result as a list item holding a button; a click calls choose with the choice the
+ * result makes of the form (its surah and verses, the other choices as they are).
+ * @param {Surah[]} surahs
+ * @param {{label: string, snippet: string, surah: number, verse: number, lastVerse: number}} result
+ * @param {(choice: any) => void} choose
+ */
+export function resultItem(surahs, result, choose) {
+  const button = document.createElement("button");
+  button.type = "button";
+  const label = document.createElement("b");
+  label.textContent = result.label;
+  button.append(label, result.snippet);
+  button.addEventListener("click", () =>
+    choose({ ...readForm(surahs), surah: result.surah, first: result.verse, last: result.lastVerse }));
+  const item = document.createElement("li");
+  item.append(button);
+  return item;
+}
