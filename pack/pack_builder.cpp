@@ -41,6 +41,14 @@ std::string NoteMarker(int note) {
   return marker;
 }
 
+std::optional<std::string> DivisionsText(const std::optional<DivisionsSource>& divisions,
+                                         const std::vector<SurahEntry>& surahs) {
+  if (!divisions) return std::nullopt;
+  std::vector<int> verseCounts;
+  for (const SurahEntry& surah : surahs) verseCounts.push_back(surah.verseCount);
+  return EncodeDivisions(*divisions, verseCounts);
+}
+
 }  // namespace
 
 PackSummary BuildPack(const PackRequest& request) {
@@ -50,6 +58,8 @@ PackSummary BuildPack(const PackRequest& request) {
   const QuranSource source = LoadQuranSource(request.source);
   const std::map<int, std::string> notes =
       request.notes ? ReadNotesFile(*request.notes) : std::map<int, std::string>{};
+  const std::optional<DivisionsSource> divisions =
+      request.divisions ? std::optional(LoadDivisionsSource(*request.divisions)) : std::nullopt;
   PackSummary summary;
   Windows1252Mapper mapper;
   GroupStore groups;
@@ -106,6 +116,8 @@ PackSummary BuildPack(const PackRequest& request) {
   summary.mappedCharacters = mapper.mapped();
   summary.unmappableCharacters = mapper.unmappable();
 
+  const std::optional<std::string> divisionsText = DivisionsText(divisions, surahs);
+
   std::error_code ec;
   std::filesystem::create_directories(request.out, ec);
   if (ec) throw Error(ErrorKind::File, request.out.string() + ": cannot be created: " + ec.message());
@@ -122,9 +134,14 @@ PackSummary BuildPack(const PackRequest& request) {
   else
     writer.Remove(
         std::string(kSettingsFile));  // a settings file from an earlier build would outlive its choice
+  if (divisionsText)
+    writer.Write(std::string(kDivisionsFile), *divisionsText);
+  else
+    writer.Remove(std::string(kDivisionsFile));  // nor would one from an earlier build's lists
   if (auto names = EncodeSurahNames(source)) writer.Write(std::string(kSurahNamesFile), *names);
   writer.Write("LICENSE.txt", ReadWhole(request.source / "LICENSE.txt"));
-  writer.Write("ATTRIBUTION.txt", AttributionText(source, summary, request));
+  writer.Write("ATTRIBUTION.txt",
+               AttributionText(source, summary, request, divisions ? &*divisions : nullptr));
   writer.Commit();
   summary.files = writer.written();
   return summary;
