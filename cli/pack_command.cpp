@@ -16,6 +16,7 @@ struct PackOptions {
   std::string source;
   std::string out;
   std::string notes;
+  std::string divisions;
   pack::VerseEnd verseEnd = pack::PackRequest{}.verseEnd;
   std::string arabicFont = pack::PackRequest{}.arabicFont;
 };
@@ -43,6 +44,7 @@ void RefuseOutputsOverSource(const PackOptions& options) {
   ReadSet reads{{source / "package.json", source / "dist" / "quran_id.json", source / "LICENSE.txt"},
                 {source}};
   if (!options.notes.empty()) reads.files.push_back(options.notes);
+  if (!options.divisions.empty()) reads.files.push_back(options.divisions);
   RefuseOutputsOverInputs(outputs, reads);
 }
 
@@ -52,6 +54,7 @@ void RunPack(const PackOptions& options) {
   request.source = options.source;
   request.out = options.out;
   if (!options.notes.empty()) request.notes = options.notes;
+  if (!options.divisions.empty()) request.divisions = options.divisions;
   request.verseEnd = options.verseEnd;
   request.arabicFont = options.arabicFont;
   const bool terminal = isatty(STDERR_FILENO) != 0;
@@ -75,6 +78,10 @@ void AddPackCommand(CLI::App& app) {
       ->check(CLI::ExistingDirectory);
   cmd->add_option("--out", options->out, "The DataQuran folder to write")->required();
   cmd->add_option("--notes", options->notes, "Notes file: one note a line, its number, a tab, its text")
+      ->check(CLI::ExistingFile);
+  cmd->add_option(
+         "--divisions", options->divisions,
+         "quran-meta's lists as cmake/quran_meta_divisions.mjs writes them (JSON); gives divisions.txt")
       ->check(CLI::ExistingFile);
   const std::map<std::string, pack::VerseEnd> verseEnds{{"ayah-sign", pack::VerseEnd::AyahSign},
                                                         {"brackets", pack::VerseEnd::Brackets}};

@@ -3,6 +3,7 @@
 // readers (data/), the pack builder (pack/) and the tests' writer all take them from here,
 // so a format detail has one home.
 
+#include <array>
 #include <string_view>
 
 namespace pelvaron {
@@ -68,5 +69,23 @@ inline constexpr std::string_view kLatinFile = "latin.txt";
 // Written by `pelvaron pack` from the whole Arabic text; `pelvaron latin` reads it so that it
 // reads a verse as latin.txt does. A pack may lack it.
 inline constexpr std::string_view kLatinJoinedFile = "latinjoined.txt";
+// divisions.txt: the Hafs mushaf's divisions, ASCII, CR LF (LF read too), one a line:
+// "<kind> <number> <surah>:<verse>", the division's first verse (for "sajdah", the verse of
+// prostration itself). A division ends where the next of its kind begins, the last at the
+// end of the Quran. Kinds in this order, each numbered from 1 without gaps: juz (30),
+// quarter (240 quarters of the 60 hizb, four to a hizb), page (604, the Madinah print),
+// manzil (7), ruku (556), sajdah (15). Written by `pelvaron pack` from quran-meta; a pack
+// may lack it, and only juz and page requests and the search read it.
+inline constexpr std::string_view kDivisionsFile = "divisions.txt";
+enum class DivisionKind { Juz, Quarter, Page, Manzil, Ruku, Sajdah };
+inline constexpr int kDivisionKindCount = 6;
+struct DivisionKindFormat {
+  std::string_view name;  // as the file writes it
+  int count;
+};
+// Indexed by DivisionKind; the file holds the kinds in this order.
+inline constexpr std::array<DivisionKindFormat, kDivisionKindCount> kDivisionKinds{
+    {{"juz", 30}, {"quarter", 240}, {"page", 604}, {"manzil", 7}, {"ruku", 556}, {"sajdah", 15}}};
+inline constexpr int kQuartersPerHizb = 4;
 
 }  // namespace pelvaron

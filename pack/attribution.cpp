@@ -2,8 +2,30 @@
 
 namespace pelvaron::pack {
 
-std::string AttributionText(const QuranSource& source, const PackSummary& summary,
-                            const PackRequest& request) {
+namespace {
+
+// The mushaf's divisions and their source's licence, which asks for its notice in every copy.
+std::string DivisionsAttribution(const DivisionsSource& divisions) {
+  std::string text =
+      "\r\ndivisions.txt, the juz, hizb quarters, pages (Madinah print), manzils, ruku' and sajdah\r\n"
+      "verses of the Hafs mushaf, was written by `pelvaron pack` from the lists of the npm package\r\n";
+  text += divisions.packageName + ' ' + divisions.packageVersion;
+  text +=
+      " (https://github.com/quran-center/quran-meta), global verse\r\nnumbers turned into surah:verse. Its "
+      "licence:\r\n\r\n";
+  for (char c : divisions.license) {
+    if (c == '\r') continue;
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  if (!text.ends_with("\r\n")) text += "\r\n";
+  return text;
+}
+
+}  // namespace
+
+std::string AttributionText(const QuranSource& source, const PackSummary& summary, const PackRequest& request,
+                            const DivisionsSource* divisions) {
   std::string text =
       "The Quran text in this folder (Uthmani script), the surah names and verse counts and the\r\n"
       "Indonesian translation (by the Indonesian Islamic Affairs Ministry) come from the npm\r\n"
@@ -34,6 +56,7 @@ std::string AttributionText(const QuranSource& source, const PackSummary& summar
       "latin.txt, each verse's Latin reading, was made by `pelvaron pack` from the Arabic text by\r\n"
       "the Indonesian Arab-Latin transliteration guideline; the package's own transliteration is\r\n"
       "not used.\r\n";
+  if (divisions) text += DivisionsAttribution(*divisions);
   return text;
 }
 

@@ -3,12 +3,14 @@
 
 #include <string>
 
+#include "pack/divisions_source.hpp"
 #include "pack/pack_builder.hpp"
 #include "pack/quran_source.hpp"
 
 namespace pelvaron::pack {
 
-std::string AttributionText(const QuranSource& source, const PackSummary& summary,
-                            const PackRequest& request);
+// `divisions` is null when the pack is built without the divisions file.
+std::string AttributionText(const QuranSource& source, const PackSummary& summary, const PackRequest& request,
+                            const DivisionsSource* divisions);
 
 }  // namespace pelvaron::pack

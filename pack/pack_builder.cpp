@@ -160,6 +160,22 @@ void WriteSettings(PackFolderWriter& writer, const std::string& settings) {
     writer.Remove(std::string(kSettingsFile));
 }
 
+std::optional<std::string> DivisionsText(const std::optional<DivisionsSource>& divisions,
+                                         const std::vector<SurahEntry>& surahs) {
+  if (!divisions) return std::nullopt;
+  std::vector<int> verseCounts;
+  for (const SurahEntry& surah : surahs) verseCounts.push_back(surah.verseCount);
+  return EncodeDivisions(*divisions, verseCounts);
+}
+
+// Without lists, a divisions file from an earlier build would outlive them: it is removed.
+void WriteDivisions(PackFolderWriter& writer, const std::optional<std::string>& text) {
+  if (text)
+    writer.Write(std::string(kDivisionsFile), *text);
+  else
+    writer.Remove(std::string(kDivisionsFile));
+}
+
 }  // namespace
 
 PackSummary BuildPack(const PackRequest& request) {
@@ -169,6 +185,8 @@ PackSummary BuildPack(const PackRequest& request) {
   const QuranSource source = LoadQuranSource(request.source);
   const std::map<int, std::string> notes =
       request.notes ? ReadNotesFile(*request.notes) : std::map<int, std::string>{};
+  const std::optional<DivisionsSource> divisions =
+      request.divisions ? std::optional(LoadDivisionsSource(*request.divisions)) : std::nullopt;
   PackAssembler pack(request, notes);
   for (std::size_t s = 0; s < source.surahs.size(); ++s) {
     pack.AddSurah(s, source.surahs[s]);
@@ -177,15 +195,19 @@ PackSummary BuildPack(const PackRequest& request) {
   pack.AddNotes();
   PackSummary& summary = pack.summary();
 
+  const std::optional<std::string> divisionsText = DivisionsText(divisions, pack.contents().surahs);
+
   std::error_code ec;
   std::filesystem::create_directories(request.out, ec);
   if (ec) throw Error(ErrorKind::File, request.out.string() + ": cannot be created: " + ec.message());
   PackFolderWriter writer(request.out);
   WriteData(writer, pack.contents(), pack.groups());
   WriteSettings(writer, settings);
+  WriteDivisions(writer, divisionsText);
   if (auto names = EncodeSurahNames(source)) writer.Write(std::string(kSurahNamesFile), *names);
   writer.Write("LICENSE.txt", ReadWhole(request.source / "LICENSE.txt"));
-  writer.Write("ATTRIBUTION.txt", AttributionText(source, summary, request));
+  writer.Write("ATTRIBUTION.txt",
+               AttributionText(source, summary, request, divisions ? &*divisions : nullptr));
   writer.Commit();
   summary.files = writer.written();
   return summary;

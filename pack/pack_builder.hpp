@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "pack/arabic_verse.hpp"
+#include "pack/divisions_source.hpp"
 #include "pack/quran_source.hpp"
 
 namespace pelvaron::pack {
@@ -18,6 +19,8 @@ struct PackRequest {
   std::filesystem::path source;                // the unpacked quran-json package
   std::filesystem::path out;                   // the DataQuran folder, created when missing
   std::optional<std::filesystem::path> notes;  // one note a line: number, tab, text (UTF-8)
+  // quran-meta's lists as cmake/quran_meta_divisions.mjs writes them; no divisions file when unset.
+  std::optional<std::filesystem::path> divisions;
   // Brackets by default: LibreOffice draws the ayah sign and its number side by side.
   VerseEnd verseEnd = VerseEnd::Brackets;
   // Written to the pack's settings file as its font for the Arabic; no file when empty.

@@ -8,6 +8,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 
+#include "data/divisions.hpp"
 #include "data/latin_text.hpp"
 #include "data/surah_index.hpp"
 #include "insert/arabic_insert.hpp"
@@ -247,6 +248,75 @@ TEST_F(PackBuilder, BadNotesFileIsAnErrorNamingTheLine) {
     } catch (const Error& e) {
       EXPECT_NE(std::string(e.what()).find("notes.txt line"), std::string::npos) << e.what();
     }
+  }
+}
+
+// quran-meta's lists as the node step writes them, for a package whose surah 1 has 700
+// verses: division n of every kind starts at verse n, the last page at 2:1, sajdah n is n + 1.
+json DivisionLists() {
+  json lists = {
+      {"package", "quran-meta"}, {"version", "6.0.17"}, {"license", "MIT License\n\nCopyright (c)\n"}};
+  for (const DivisionKindFormat& kind : kDivisionKinds) {
+    json verses = json::array();
+    for (int n = 1; n <= kind.count; ++n) verses.push_back(kind.name == "sajdah" ? n + 1 : n);
+    lists[std::string(kind.name)] = verses;
+  }
+  lists["page"].back() = 701;
+  return lists;
+}
+
+json SevenHundredVerses() {
+  json verses = json::array();
+  for (int v = 1; v <= 700; ++v) verses.push_back(Verse(v, "\u0643", "kata"));
+  return verses;
+}
+
+TEST_F(PackBuilder, DivisionsComeFromQuranMetasListsAndLeaveWithThem) {
+  WritePackage(Package(SevenHundredVerses()));
+  WriteFile(dir_.path() / "divisions.json", DivisionLists().dump());
+  Build(std::nullopt, [this](PackRequest& r) { r.divisions = dir_.path() / "divisions.json"; });
+  const ModuleState state = Load();
+  const Divisions divisions = ReadDivisions(state);
+  EXPECT_EQ(DivisionSpan(divisions, DivisionKind::Page, 603, state).last, (VerseRef{1, 700}));
+  EXPECT_EQ(DivisionSpan(divisions, DivisionKind::Page, 604, state).first, (VerseRef{2, 1}));
+  EXPECT_EQ(DivisionSpan(divisions, DivisionKind::Juz, 30, state).last, (VerseRef{114, 1}));
+  EXPECT_EQ(divisions.Of(DivisionKind::Sajdah).back(), (VerseRef{1, 16}));
+  EXPECT_EQ(ReadFile(data("divisions.txt")).substr(0, 22), "juz 1 1:1\r\njuz 2 1:2\r\n");
+  const std::string attribution = ReadFile(data("ATTRIBUTION.txt"));
+  EXPECT_NE(attribution.find("quran-meta 6.0.17"), std::string::npos) << attribution;
+  EXPECT_NE(attribution.find("MIT License\r\n\r\nCopyright (c)\r\n"), std::string::npos) << attribution;
+  Build();  // a rebuild without the lists leaves no file of the old ones
+  EXPECT_FALSE(std::filesystem::exists(data("divisions.txt")));
+  EXPECT_EQ(ReadFile(data("ATTRIBUTION.txt")).find("quran-meta"), std::string::npos);
+}
+
+TEST_F(PackBuilder, BadDivisionListsAreErrorsNamingTheKindAndEntry) {
+  WritePackage(Package(SevenHundredVerses()));
+  const auto lists = [](const std::function<void(json&)>& change) {
+    json l = DivisionLists();
+    change(l);
+    return l.dump();
+  };
+  for (const auto& [text, fragment] : std::vector<std::pair<std::string, std::string>>{
+           {lists([](json& l) { l["juz"].erase(29); }), "juz: 29 entries, 30 expected"},
+           {lists([](json& l) { l["page"][603] = 814; }), "page 604: verse 814 lies outside the 813 verses"},
+           {lists([](json& l) { l["ruku"][9] = 9; }), "ruku 10: verse 9 is not after 9"},
+           {lists([](json& l) {
+              l["manzil"][0] = 2;
+              l["manzil"][1] = 3;
+            }),
+            "manzil 1 starts at verse 2, not 1"},
+           {lists([](json& l) { l.erase("sajdah"); }), "no \"sajdah\""},
+           {lists([](json& l) { l["quarter"] = "1 2 3"; }), "\"quarter\" is not a list of numbers"},
+           {"[1, 2]", "not a JSON object"}}) {
+    WriteFile(dir_.path() / "divisions.json", text);
+    try {
+      Build(std::nullopt, [this](PackRequest& r) { r.divisions = dir_.path() / "divisions.json"; });
+      ADD_FAILURE() << "accepted lists expected to fail with " << fragment;
+    } catch (const Error& e) {
+      EXPECT_NE(std::string(e.what()).find(fragment), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(std::filesystem::exists(data("AQO2.TXT")));  // nothing written from bad lists
   }
 }
 
