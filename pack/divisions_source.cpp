@@ -5,21 +5,12 @@
 #include <nlohmann/json.hpp>
 
 #include "module/error.hpp"
+#include "pack/json_file.hpp"
 
 namespace pelvaron::pack {
 namespace {
 
 using nlohmann::json;
-
-json ReadJson(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Error(ErrorKind::File, path.string() + ": cannot be opened");
-  try {
-    return json::parse(in);
-  } catch (const json::exception& e) {
-    throw Error(ErrorKind::BadRecord, path.string() + ": not valid JSON: " + e.what());
-  }
-}
 
 template <typename T>
 T Member(const json& object, std::string_view key, const std::filesystem::path& file) {
@@ -67,7 +58,7 @@ void CheckKind(const std::vector<int>& verses, const DivisionKindFormat& format,
 }  // namespace
 
 DivisionsSource LoadDivisionsSource(const std::filesystem::path& file) {
-  const json root = ReadJson(file);
+  const json root = ReadJsonFile(file);
   if (!root.is_object()) throw Error(ErrorKind::BadRecord, file.string() + ": not a JSON object");
   DivisionsSource source;
   source.packageName = Member<std::string>(root, "package", file);

@@ -4,21 +4,12 @@
 #include <nlohmann/json.hpp>
 
 #include "module/error.hpp"
+#include "pack/json_file.hpp"
 
 namespace pelvaron::pack {
 namespace {
 
 using nlohmann::json;
-
-json ReadJson(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Error(ErrorKind::File, path.string() + ": cannot be opened");
-  try {
-    return json::parse(in);
-  } catch (const json::exception& e) {
-    throw Error(ErrorKind::BadRecord, path.string() + ": not valid JSON: " + e.what());
-  }
-}
 
 // The member `key` of `object` as `T`; `where` names the place in the file for the error.
 template <typename T>
@@ -61,12 +52,12 @@ SourceSurah ReadSurah(const json& entry, int number, const std::string& file) {
 
 QuranSource LoadQuranSource(const std::filesystem::path& packageDir) {
   QuranSource source;
-  const json package = ReadJson(packageDir / "package.json");
+  const json package = ReadJsonFile(packageDir / "package.json");
   source.packageName = Member<std::string>(package, "name", "package.json");
   source.packageVersion = Member<std::string>(package, "version", "package.json");
 
   const std::filesystem::path file = packageDir / "dist" / "quran_id.json";
-  const json surahs = ReadJson(file);
+  const json surahs = ReadJsonFile(file);
   if (!surahs.is_array() || surahs.size() != 114)
     throw Error(ErrorKind::BadRecord, file.string() + ": not an array of the 114 surahs");
   for (std::size_t i = 0; i < surahs.size(); ++i)
