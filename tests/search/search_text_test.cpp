@@ -10,7 +10,6 @@
 #include "module/arabic_script.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
-#include "search/division_query.hpp"
 #include "search/latin_index.hpp"
 #include "search/near_words.hpp"
 #include "search/reference.hpp"
@@ -138,30 +137,6 @@ TEST(SearchText, ReferencesWithoutNames) {
   EXPECT_EQ(parse("tidak tidur 2"), "none");
   EXPECT_EQ(parse("2-3"), "none");
   EXPECT_EQ(parse("QS"), "none");
-}
-
-TEST(SearchText, JuzAndPageQueries) {
-  const auto parse = [](std::string_view q) -> std::string {
-    const auto d = ParseDivisionQuery(q);
-    if (!d) return "none";
-    return (d->kind == DivisionKind::Juz ? "juz " : "page ") + std::to_string(d->number);
-  };
-  for (const auto& [query, parsed] : std::vector<std::pair<const char*, const char*>>{
-           {"juz 30", "juz 30"},
-           {"Juz \u2018Amma", "juz 30"},
-           {"juz' amma", "juz 30"},
-           {"juz ke-2", "juz 2"},
-           {"JUZ31", "juz 31"},  // parsed; the engine says it is out of range
-           {"hal. 502", "page 502"},
-           {"hlm. 9999999", "page 99999"},
-           {"halaman \u0665\u0660\u0662", "page 502"},  // ٥٠٢
-           {"page 1", "page 1"},
-           {"juz", "none"},
-           {"juz 30 ayat 5", "none"},
-           {"halaman amma", "none"},
-           {"30 juz", "none"},
-           {"yasin 5", "none"}})
-    EXPECT_EQ(parse(query), parsed) << query;
 }
 
 TEST(SearchText, WellKnownNamesDataReadsAndRefusesBadLines) {
