@@ -24,7 +24,9 @@ void PrintJson(const std::vector<search::SearchResult>& results) {
   for (const auto& r : results) {
     nlohmann::ordered_json item = {
         {"surah", r.surah}, {"verse", r.verse}, {"score", r.score}, {"snippet", r.snippet}};
-    if (r.lastVerse != r.verse) item["last_verse"] = r.lastVerse;
+    const bool acrossSurahs = r.lastSurah > r.surah;
+    if (acrossSurahs) item["last_surah"] = r.lastSurah;
+    if (acrossSurahs || r.lastVerse != r.verse) item["last_verse"] = r.lastVerse;
     out.push_back(std::move(item));
   }
   std::cout << out.dump(2) << '\n';
@@ -63,7 +65,7 @@ void AddFindCommand(CLI::App& app) {
   cmd->add_option("--limit", options->limit, "Results at most")
       ->check(CLI::PositiveNumber)
       ->capture_default_str();
-  cmd->add_option("--format", options->format, "Output: text (S:V, tab, snippet) or json")
+  cmd->add_option("--format", options->format, "Output: text (S:V, S:V-W or S:V-T:W, tab, snippet) or json")
       ->check(CLI::IsMember({"text", "json"}))
       ->capture_default_str();
   cmd->add_option("query", options->words, "What to look for; the words are joined by blanks")->required();

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "forms/make_form_topmost.hpp"
+#include "insert/segments.hpp"
 #include "module/error.hpp"
 
 namespace pelvaron::forms {
@@ -108,6 +109,9 @@ void SearchDialog::OnInsertClicked() {
   } busy(inserting_);
   try {
     if (!state_.Document) throw Error(ErrorKind::HostCall, "there is no document to insert into");
+    if (result.lastSurah > result.surah)  // a juz or a page across surahs
+      request.segments =
+          SegmentsBetween(state_, {result.surah, result.verse}, {result.lastSurah, result.lastVerse});
     CheckInsertRequest(state_, request);
     RunInsertRequest(state_, *state_.Document, request);
   } catch (const std::exception& e) {

@@ -1,11 +1,13 @@
 #include "search/search_engine.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 #include "data/surah_names.hpp"
 #include "module/error.hpp"
 #include "module/text.hpp"
+#include "search/division_query.hpp"
 #include "search/latin_index.hpp"
 #include "search/reference.hpp"
 #include "search/spelling.hpp"
@@ -94,6 +96,7 @@ struct SearchEngine::Index {
   SurahNameMatcher surahNames;
   std::unordered_map<std::string, std::vector<VerseRange>> wellKnown;  // by normalised name
   SpellingVariants spelling{SpellingVariantsText(), "spelling_variants.txt"};
+  std::optional<Divisions> divisions;  // read on the first juz or page query: a pack may lack the file
 };
 
 SearchEngine::SearchEngine(const ModuleState& state) : state_(state) {}
@@ -141,15 +144,54 @@ std::vector<SearchResult> SearchEngine::Find(std::string_view query, int limit) 
   BuildIndex();
   if (const auto named = index_->wellKnown.find(NormaliseSurahName(query)); named != index_->wellKnown.end())
     return ListNamed(named->second, limit);
+  if (const std::string topic = TopicName(query); !topic.empty())
+    if (const auto named = index_->wellKnown.find(NormaliseSurahName(topic));
+        named != index_->wellKnown.end())
+      return ListNamed(named->second, limit);
+  if (const auto division = ParseDivisionQuery(query)) return ListDivision(*division, limit);
   if (const auto reference = ParseReference(query, index_->surahNames))
     return ListReference(*reference, limit);
   return FindWords(query, limit);
 }
 
 SearchResult SearchEngine::RangeResult(int surah, int first, int last) const {
-  const std::size_t verse1 = static_cast<std::size_t>(index_->firstDocument[static_cast<std::size_t>(surah)]);
-  const VerseText& verse = index_->verses[verse1 + static_cast<std::size_t>(first - 1)];
-  return {surah, first, last, 1.0, Snippet(verse.translation, 0)};
+  return SpanResult({surah, first}, {surah, last});
+}
+
+SearchResult SearchEngine::SpanResult(VerseRef first, VerseRef last) const {
+  const std::size_t verse1 =
+      static_cast<std::size_t>(index_->firstDocument[static_cast<std::size_t>(first.surah)]);
+  const VerseText& verse = index_->verses[verse1 + static_cast<std::size_t>(first.verse - 1)];
+  return {.surah = first.surah,
+          .verse = first.verse,
+          .lastVerse = last.verse,
+          .lastSurah = last.surah,
+          .score = 1.0,
+          .snippet = Snippet(verse.translation, 0)};
+}
+
+// The division's whole range first, then its verses in order, as a surah's are listed.
+std::vector<SearchResult> SearchEngine::ListDivision(const DivisionQuery& query, int limit) {
+  const bool juz = query.kind == DivisionKind::Juz;
+  const int count = kDivisionKinds[static_cast<std::size_t>(query.kind)].count;
+  if (query.number < 1 || query.number > count)
+    throw Error(ErrorKind::Input, std::string(juz ? "juz " : "page ") + std::to_string(query.number) +
+                                      " does not exist (" + (juz ? "juz are" : "pages are") + " 1 to " +
+                                      std::to_string(count) + ")");
+  if (!index_->divisions) index_->divisions = ReadDivisions(state_);
+  const VerseSpan span = DivisionSpan(*index_->divisions, query.kind, query.number, state_);
+  std::vector<SearchResult> results;
+  if (limit < 1) return results;
+  results.push_back(SpanResult(span.first, span.last));
+  const auto document = [this](VerseRef v) {
+    return static_cast<std::size_t>(index_->firstDocument[static_cast<std::size_t>(v.surah)] + v.verse - 1);
+  };
+  for (std::size_t d = document(span.first);
+       d <= document(span.last) && static_cast<int>(results.size()) < limit; ++d) {
+    const VerseText& verse = index_->verses[d];
+    results.push_back(RangeResult(verse.surah, verse.verse, verse.verse));
+  }
+  return results;
 }
 
 std::vector<SearchResult> SearchEngine::ListSurah(int surah, int limit) const {
@@ -239,7 +281,12 @@ std::vector<SearchResult> SearchEngine::FindWords(std::string_view query, int li
     if (listed[static_cast<std::size_t>(r.document)]) continue;  // found both ways
     listed[static_cast<std::size_t>(r.document)] = true;
     const VerseText& verse = index_->verses[static_cast<std::size_t>(r.document)];
-    results.push_back({verse.surah, verse.verse, verse.verse, r.coverage, Snippet(*r.text, r.position)});
+    results.push_back({.surah = verse.surah,
+                       .verse = verse.verse,
+                       .lastVerse = verse.verse,
+                       .lastSurah = verse.surah,
+                       .score = r.coverage,
+                       .snippet = Snippet(*r.text, r.position)});
   }
   return results;
 }
@@ -249,7 +296,12 @@ std::string VerseLabel(const SearchResult& result) {
   std::string label = std::to_string(result.surah);
   label += ':';
   label += std::to_string(result.verse);
-  if (result.lastVerse != result.verse) {
+  if (result.lastSurah > result.surah) {
+    label += '-';
+    label += std::to_string(result.lastSurah);
+    label += ':';
+    label += std::to_string(result.lastVerse);
+  } else if (result.lastVerse != result.verse) {
     label += '-';
     label += std::to_string(result.lastVerse);
   }

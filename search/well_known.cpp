@@ -4,6 +4,7 @@
 
 #include "module/error.hpp"
 #include "module/text.hpp"
+#include "search/text_fold.hpp"
 
 namespace pelvaron::search {
 namespace {
@@ -39,6 +40,17 @@ void ForEachDataLine(std::string_view text, const std::function<void(std::string
     if (!current.empty() && current.back() == '\r') current.remove_suffix(1);
     if (!TrimSpaces(current).empty() && current.front() != '#') line(current, number);
   }
+}
+
+std::string TopicName(std::string_view query) {
+  const std::vector<Token> words = Tokenize(query);
+  std::size_t first = 0;
+  if (first < words.size() && (words[first].term == "ayat" || words[first].term == "ayatayat")) ++first;
+  if (first < words.size() && words[first].term == "tentang") ++first;
+  if (first == 0 || first == words.size()) return {};
+  std::string name = "ayat tentang";
+  for (std::size_t i = first; i < words.size(); ++i) name += " " + words[i].term;
+  return name;
 }
 
 std::vector<WellKnownName> ParseWellKnownNames(std::string_view text, const std::string& source) {

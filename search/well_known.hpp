@@ -23,6 +23,10 @@ struct WellKnownName {
 // without its line end (LF or CR LF); numbers count from 1.
 void ForEachDataLine(std::string_view text, const std::function<void(std::string_view, int)>& line);
 
+// The topic name a shorter topic query stands for: "ayat tentang sabar" for "ayat sabar",
+// "tentang sabar" or "ayat-ayat tentang sabar"; empty when `query` has no such lead words.
+std::string TopicName(std::string_view query);
+
 // The text of well_known_verses.txt, compiled in.
 std::string_view WellKnownNamesText();
 

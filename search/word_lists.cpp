@@ -67,4 +67,13 @@ const std::vector<std::string>& SurahNameLeadWords() {
   return words;
 }
 
+const std::vector<std::string>& DivisionWords(DivisionKind kind) {
+  static const std::vector<std::string> juz =
+      ParseWordList(ReferenceWordsText(), "reference_words.txt", "juz");
+  static const std::vector<std::string> page =
+      ParseWordList(ReferenceWordsText(), "reference_words.txt", "page");
+  static const std::vector<std::string> none;
+  return kind == DivisionKind::Juz ? juz : kind == DivisionKind::Page ? page : none;
+}
+
 }  // namespace pelvaron::search

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/format.hpp"
+
 namespace pelvaron::search {
 
 // The texts of the files, compiled in.
@@ -26,5 +28,7 @@ const std::vector<std::string>& Suffixes();
 const std::vector<std::string>& ReferenceLeadWords();   // before the surah, in the order tried
 const std::vector<std::string>& ReferenceVerseWords();  // between the surah and the verse number
 const std::vector<std::string>& SurahNameLeadWords();   // before a surah's name, dropped
+// Before a juz's or a page's number; none for the other kinds.
+const std::vector<std::string>& DivisionWords(DivisionKind kind);
 
 }  // namespace pelvaron::search

@@ -42,7 +42,9 @@ TEST_F(DefaultPack, FindFormatsExitStatusAndMessages) {
                                           ""},
                                          {{"2:255-257"}, 0, "2:255-257\t", ""},
                                          {{"--limit", "2", "Yasin"}, 0, "36:1\tYa Sin\n36:2\t", ""},
+                                         {{"--limit", "2", "juz", "30"}, 0, "78:1-114:6\t", ""},
                                          {{"zzzzqx"}, 1, "", "tidak ditemukan"},
+                                         {{"juz", "31"}, 1, "", "juz 31 does not exist"},
                                          {{"2:300"}, 1, "", "verses 1\u2013286"},
                                          {{"?!"}, 1, "", "no letters or digits"},
                                          {{""}, 1, "", "empty"},
@@ -70,6 +72,10 @@ TEST_F(DefaultPack, FindFormatsExitStatusAndMessages) {
   EXPECT_EQ(results[0]["last_verse"], 4);
   EXPECT_TRUE(results[0]["score"].is_number());
   EXPECT_EQ(results[2]["snippet"].get<std::string>().rfind("Katakanlah", 0), 0u);
+  EXPECT_FALSE(results[0].contains("last_surah"));
+  const auto page = nlohmann::json::parse(find({"--format", "json", "--limit", "1", "hlm", "604"}).out).at(0);
+  EXPECT_EQ(page["last_surah"], 114);
+  EXPECT_EQ(page["last_verse"], 6);
 }
 
 // The search form driven by `pelvaron dialog`: query, pick, cite, insert types exactly what

@@ -3,6 +3,7 @@
 
 #include "forms/search_dialog.hpp"
 #include "insert/insert_request.hpp"
+#include "insert/segments.hpp"
 #include "module/error.hpp"
 #include "tests/forms/dialog_fixture.hpp"
 
@@ -34,6 +35,43 @@ TEST_F(SearchDialogTest, QueryPickAndInsertWithCitation) {
   runtime.UserClick(search(), "cmdSisipkan");
   EXPECT_EQ(TakeDocument(), ExpectedRequest({2, 3, 5, InsertWhat::Translation, true, CiteStyle::Short}));
   EXPECT_EQ(TakeLines(), (std::vector<std::string>{"Unload frmCari"}));
+}
+
+// divisions.txt for the pack: juz n from global verse 50(n - 1) + 1 (juz 1 is 1:1-2:43), every
+// other division n from global verse n (sajdah n + 1).
+std::string PackDivisions() {
+  std::vector<VerseRef> verses;
+  for (int s = 1; s <= static_cast<int>(kPackVerseCounts.size()); ++s)
+    for (int v = 1; v <= kPackVerseCounts[static_cast<std::size_t>(s - 1)]; ++v) verses.push_back({s, v});
+  std::string text;
+  for (const DivisionKindFormat& kind : kDivisionKinds)
+    for (int n = 1; n <= kind.count; ++n)
+      text += std::string(kind.name) + " " + std::to_string(n) + " " +
+              VerseRefText(verses[kind.name == "juz"      ? 50 * (n - 1)
+                                  : kind.name == "sajdah" ? n
+                                                          : n - 1]) +
+              "\n";
+  return text;
+}
+
+// Without divisions.txt a juz is refused naming the file; with it, a juz across surahs is
+// inserted as a segments request.
+TEST_F(SearchDialogTest, AJuzAcrossSurahsIsInsertedAsSegments) {
+  app.OnSearchClicked();
+  TakeLines();
+  Query("juz 1");
+  const auto shown = TakeLines();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("divisions.txt"), std::string::npos) << shown[0];
+  std::string names;  // the headings' Arabic names
+  for (int s = 1; s <= kSurahCount; ++s) names += "\u0633" + std::to_string(s) + "\n";
+  DataFolder(temp.path()).Write("surahnames.txt", names);
+  DataFolder(temp.path()).Write("divisions.txt", PackDivisions());
+  Query("juz 1");
+  runtime.UserClick(search(), "cmdSisipkan");
+  InsertRequest request;
+  request.segments = SegmentsBetween(state, {1, 1}, {2, 43});
+  EXPECT_EQ(TakeDocument(), ExpectedRequest(request));
 }
 
 TEST_F(SearchDialogTest, EnterSearchesAndADoubleClickInsertsTheResult) {

@@ -19,7 +19,9 @@
 #include "module/error.hpp"
 #include "module/text.hpp"
 #include "search/search_engine.hpp"
+#include "search/text_fold.hpp"
 #include "search/verse_texts.hpp"
+#include "search/well_known.hpp"
 #include "tests/support/typed_text_sink.hpp"
 
 namespace pelvaron::search {
@@ -158,7 +160,10 @@ TEST_F(DefaultPackSearch, BadInputSaysWhy) {
                                        {"2:300", "Al-Baqarah [2] has verses 1\u2013286"},
                                        {"2:0", "verses 1\u2013286"},
                                        {"2:286-285", "2:286\u2013285"},
-                                       {"115:1", "surah 115 does not exist"}}) {
+                                       {"115:1", "surah 115 does not exist"},
+                                       {"juz 31", "juz 31 does not exist (juz are 1 to 30)"},
+                                       {"juz 0", "juz 0 does not exist"},
+                                       {"halaman 605", "page 605 does not exist (pages are 1 to 604)"}}) {
     try {
       engine_->Find(b.query, 10);
       ADD_FAILURE() << "no error for \"" << b.query << "\"";
@@ -167,6 +172,62 @@ TEST_F(DefaultPackSearch, BadInputSaysWhy) {
       EXPECT_NE(std::string(e.what()).find(b.message), std::string::npos) << b.query << ": " << e.what();
     }
   }
+}
+
+// " w1 w2 … ": the folded words of `text`, to find one run of words in another.
+std::string FoldedWords(std::string_view text) {
+  std::string folded = " ";
+  for (const Token& t : Tokenize(text)) folded += t.term + " ";
+  return folded;
+}
+
+// Every line of well_known_verses.txt names verses of the pack, and each quote of a topic line
+// (third column `Kemenag: "…" / "…"`, one per reference) stands in its reference's translation.
+TEST_F(DefaultPackSearch, WellKnownVersesExistAndTopicQuotesStandInThem) {
+  std::map<std::pair<int, int>, std::string> translation;
+  for (const VerseText& v : ReadVerseTexts(*state_))
+    translation[{v.surah, v.verse}] = FoldedWords(v.translation);
+  int quotes = 0;
+  ForEachDataLine(WellKnownNamesText(), [&](std::string_view line, int number) {
+    const WellKnownName entry = ParseWellKnownNames(line, "well_known_verses.txt").at(0);
+    const std::size_t source = line.find("\tKemenag: ");
+    std::string_view quoted = source == line.npos ? "" : line.substr(source + 10);
+    for (const VerseRange& r : entry.ranges) {
+      const int count = r.surah <= kSurahCount ? state_->Surah(r.surah).VerseCount : 0;
+      ASSERT_TRUE(count > 0 && r.lastVerse <= count) << "line " << number;
+      if (source == line.npos) continue;
+      ASSERT_FALSE(quoted.empty()) << "line " << number << ": fewer quotes than references";
+      const std::size_t end = std::min(quoted.find(" / "), quoted.size());
+      const std::string quote = FoldedWords(quoted.substr(0, end));
+      quoted.remove_prefix(std::min(quoted.size(), end + 3));
+      bool found = false;
+      for (int v = std::max(r.firstVerse, 1); v <= (r.firstVerse ? r.lastVerse : count); ++v)
+        found = found || translation[{r.surah, v}].find(quote) != std::string::npos;
+      EXPECT_TRUE(found) << "line " << number << ":" << quote << "is not in its verses";
+      ++quotes;
+    }
+    EXPECT_TRUE(quoted.empty()) << "line " << number << ": more quotes than references";
+  });
+  EXPECT_GE(quotes, 100);
+}
+
+// A juz or a page lists its whole range first, then its verses in order; a topic its verses.
+TEST_F(DefaultPackSearch, JuzPagesAndTopics) {
+  ExpectFirst({{"juz 30", "78:1-114:6"},
+               {"Juz \u2018Amma", "78:1-114:6"},
+               {"JUZ 1", "1:1-2:141"},
+               {"juz ke-2", "2:142-252"},
+               {"halaman 1", "1:1-7"},
+               {"hal. 2", "2:1-5"},
+               {"hlm 604", "112:1-114:6"},
+               {"ayat tentang sabar", "2:153"},
+               {"Ayat-ayat tentang sholat", "2:43"},
+               {"ayat puasa", "2:183"}},  // its own line, before the topic's
+              First);
+  EXPECT_NE(First("juz 30 ayat 5"), "78:1-114:6");  // more than a juz: a words query
+  const auto juz = engine_->Find("juz 30", 3);
+  ASSERT_EQ(juz.size(), 3u);
+  EXPECT_EQ(VerseLabel(juz[2]), "78:2");
 }
 
 // The search reads the Arabic lines itself; what it reads must be what the insertion types.
