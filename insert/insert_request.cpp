@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "data/file_snapshots.hpp"
 #include "insert/arabic_insert.hpp"
 #include "insert/insertion_frame.hpp"
 #include "insert/latin_insert.hpp"
@@ -133,6 +134,8 @@ bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRe
       if (frame) frame->End();
     }
   } scope{state.Frame.get()};
+  // Every verse reads the same few files: read each once for the whole insertion.
+  const DataFileScope files;
   if (scope.frame) scope.frame->Begin(InsertionName(request), request.lastVerse - request.firstVerse + 1);
   Insertion insertion(state, doc, request);
   if (!request.perVerse) return insertion.Blocks(beforeTranslation);
