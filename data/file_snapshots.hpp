@@ -49,7 +49,8 @@ class DataFileScope {
   static DataFileScope* Current();
 
   // The kept snapshot of `path` (from `memory` when given), or null when not yet kept.
-  std::shared_ptr<const FileSnapshot> Find(const std::filesystem::path& path, const InMemoryFiles* memory) const;
+  std::shared_ptr<const FileSnapshot> Find(const std::filesystem::path& path,
+                                           const InMemoryFiles* memory) const;
   void Keep(const std::filesystem::path& path, const InMemoryFiles* memory,
             std::shared_ptr<const FileSnapshot> snapshot);
 
