@@ -5,8 +5,11 @@
 #include "cli/app_path.hpp"
 #include "cli/document_output.hpp"
 #include "cli/output_guard.hpp"
+#include "data/divisions.hpp"
 #include "data/surah_index.hpp"
 #include "insert/insert_request.hpp"
+#include "insert/insertion_frame.hpp"
+#include "insert/segments.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron::cli {
@@ -21,6 +24,11 @@ struct InsertOptions {
   std::string format;  // empty: what the output file's name implies
   std::string output;
   DocumentOutputOptions outputOptions;
+  // A request across surahs: --from and --to (SURAH:VERSE), --juz or --page; empty or 0 when
+  // not given.
+  std::string from, to;
+  int juz = 0;
+  int page = 0;
 };
 
 // Everything the command line alone can get wrong is found before any data is read, so a
@@ -38,9 +46,52 @@ void CheckVerseOrder(const InsertRequest& request) {
                                               " is after --last " + std::to_string(request.lastVerse));
 }
 
-void RunInsert(const InsertOptions& options) {
+// "78:1": a surah 1..114 and a verse from 1; anything else is a usage error.
+VerseRef ParseVerseRef(const std::string& text, const std::string& option) {
+  const std::size_t colon = text.find(':');
+  const auto number = [&](std::string_view digits) {
+    if (digits.empty() || digits.size() > 3 || digits.find_first_not_of("0123456789") != digits.npos)
+      throw CLI::ValidationError(option, "\"" + text + "\" is not SURAH:VERSE (for example 78:1)");
+    return std::stoi(std::string(digits));
+  };
+  if (colon == std::string::npos) number({});
+  const VerseRef ref{number(std::string_view(text).substr(0, colon)),
+                     number(std::string_view(text).substr(colon + 1))};
+  if (ref.surah < 1 || ref.surah > kSurahCount)
+    throw CLI::ValidationError(
+        option, "surah " + std::to_string(ref.surah) + " does not exist (surahs are 1 to 114)");
+  if (ref.verse < 1) throw CLI::ValidationError(option, "verses are numbered from 1");
+  return ref;
+}
+
+// Exactly one way of giving the verses: --surah, --first and --last; --from with --to; --juz;
+// --page. A reversed range is refused here, before any data is read.
+void CheckRangeOptions(const CLI::App& cmd, const InsertOptions& options) {
+  const auto given = [&](const char* name) { return cmd.count(name) > 0; };
+  const int single = given("--surah") + given("--first") + given("--last");
+  const int ways = (single > 0) + (given("--from") || given("--to")) + given("--juz") + given("--page");
+  if (ways != 1 || (single > 0 && single < 3) || given("--from") != given("--to"))
+    throw CLI::ValidationError("insert",
+                               "give --surah, --first and --last, or --from and --to, or --juz, or --page");
+  if (single > 0) return CheckVerseOrder(options.request);
+  if (!given("--from")) return;
+  if (ParseVerseRef(options.to, "--to") < ParseVerseRef(options.from, "--from"))
+    throw CLI::ValidationError("--to", options.to + " comes before --from " + options.from);
+}
+
+// The segments of a --from/--to, --juz or --page request; none for --surah. A juz or page on
+// a pack without the divisions file fails here, before anything is typed.
+std::vector<VerseSegment> RequestedSegments(const InsertOptions& options, const ModuleState& state) {
+  if (!options.from.empty())
+    return SegmentsBetween(state, ParseVerseRef(options.from, "--from"), ParseVerseRef(options.to, "--to"));
+  if (options.juz) return DivisionSegments(state, DivisionKind::Juz, options.juz);
+  if (options.page) return DivisionSegments(state, DivisionKind::Page, options.page);
+  return {};
+}
+
+void RunInsert(const CLI::App& cmd, const InsertOptions& options) {
   const std::string format = CheckedFormat(options);
-  CheckVerseOrder(options.request);
+  CheckRangeOptions(cmd, options);
   InsertRequest request = options.request;
   request.what = ParseInsertWhat(options.mode);
   request.runOn = !options.linePerVerse;
@@ -52,11 +103,14 @@ void RunInsert(const InsertOptions& options) {
 
   ModuleState state;
   LoadModuleState(state, appFolder);
+  request.segments = RequestedSegments(options, state);
   CheckInsertRequest(state, request);
 
   DocumentOutputOptions outputOptions = options.outputOptions;
   outputOptions.packArabicFont = state.ArabicFont;
-  outputOptions.title = DocumentTitle(request.surah, request.firstVerse, request.lastVerse);
+  outputOptions.title = request.segments.empty()
+                            ? DocumentTitle(request.surah, request.firstVerse, request.lastVerse)
+                            : InsertionName(request);
   auto output = OpenDocumentOutput(format, options.output, outputOptions);
   try {
     RunInsertRequest(state, output->ops(), request);
@@ -71,12 +125,21 @@ void RunInsert(const InsertOptions& options) {
 
 void AddInsertCommand(CLI::App& app) {
   auto options = std::make_shared<InsertOptions>();
-  CLI::App* cmd = app.add_subcommand("insert", "Insert a verse range of one surah into a document");
+  CLI::App* cmd = app.add_subcommand(
+      "insert",
+      "Insert verses into a document: a range of one surah, a range across surahs, a juz or a page");
   cmd->add_option("--app-path", options->appPath,
                   "Folder that holds DataQuran (default: the program's own folder)");
-  cmd->add_option("--surah", options->request.surah, "Surah number, 1 to 114")->required();
-  cmd->add_option("--first", options->request.firstVerse, "First verse of the range")->required();
-  cmd->add_option("--last", options->request.lastVerse, "Last verse of the range")->required();
+  cmd->add_option("--surah", options->request.surah, "Surah number, 1 to 114");
+  cmd->add_option("--first", options->request.firstVerse, "First verse of the range");
+  cmd->add_option("--last", options->request.lastVerse, "Last verse of the range");
+  cmd->add_option("--from", options->from, "First verse of a range across surahs, SURAH:VERSE (with --to)");
+  cmd->add_option("--to", options->to, "Last verse of a range across surahs, SURAH:VERSE (with --from)");
+  cmd->add_option("--juz", options->juz, "A juz of the mushaf, 1 to 30 (the pack's divisions.txt)")
+      ->check(CLI::Range(1, kDivisionKinds[static_cast<std::size_t>(DivisionKind::Juz)].count));
+  cmd->add_option("--page", options->page,
+                  "A page of the Madinah mushaf, 1 to 604 (the pack's divisions.txt)")
+      ->check(CLI::Range(1, kDivisionKinds[static_cast<std::size_t>(DivisionKind::Page)].count));
   cmd->add_option("--mode", options->mode, "What to insert")
       ->check(CLI::IsMember({"all", "arabic", "translation", "latin"}))
       ->capture_default_str();
@@ -100,7 +163,7 @@ void AddInsertCommand(CLI::App& app) {
                   "Font file a .docx carries for its Arabic font");
   cmd->add_flag("--no-embed-font", options->outputOptions.noEmbedFont, "A .docx carries no font");
   cmd->add_option("-o,--output", options->output, "Output file; - or none: standard output");
-  cmd->callback([options] { RunInsert(*options); });
+  cmd->callback([cmd, options] { RunInsert(*cmd, *options); });
 }
 
 }  // namespace pelvaron::cli

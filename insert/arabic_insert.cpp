@@ -28,13 +28,7 @@ void InsertVerse(const ModuleState& state, DocumentOps& doc, FontMode& fonts, in
   doc.RtlRun();
   doc.RtlPara();
   doc.SetAlignment(kAlignJustify);
-  for (const ArabicWord& word : VerseWords(state, surah, verse, cursor.line)) {
-    for (const GlyphPiece& piece : word) {
-      if (const auto font = piece.SelectedFont(); !font.empty()) cursor.font = font;
-      if (!piece.IsBlank()) fonts.Piece(cursor.font, piece.CharacterNumber());
-    }
-    fonts.Blank();
-  }
+  TypeArabicWords(fonts, VerseWords(state, surah, verse, cursor.line), cursor.font);
   fonts.EndVerse();
 }
 
@@ -57,6 +51,17 @@ void InsertFrozenVerse(const ModuleState& state, DocumentOps& doc, FontMode& fon
 }
 
 }  // namespace
+
+void TypeArabicWords(FontMode& fonts, const std::vector<ArabicWord>& words, std::string& font,
+                     bool blankAfterLast) {
+  for (std::size_t w = 0; w < words.size(); ++w) {
+    for (const GlyphPiece& piece : words[w]) {
+      if (const auto selected = piece.SelectedFont(); !selected.empty()) font = selected;
+      if (!piece.IsBlank()) fonts.Piece(font, piece.CharacterNumber());
+    }
+    if (blankAfterLast || w + 1 < words.size()) fonts.Blank();
+  }
+}
 
 void InsertArabicRange(const ModuleState& state, DocumentOps& doc, FontMode& fonts, int16_t surah,
                        int16_t firstVerse, int16_t lastVerse, bool runOn) {

@@ -4,7 +4,10 @@
 // the host given a yield after it.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
+#include "data/arabic_text.hpp"
 #include "data/format.hpp"  // kNormalTextFont
 #include "insert/document_ops.hpp"
 #include "insert/font_mode.hpp"
@@ -13,6 +16,12 @@
 namespace pelvaron {
 
 inline constexpr float kArabicFontSize = 14.0f;
+
+// Hands each word's glyph pieces to `fonts`, a blank after each word (but the last without
+// `blankAfterLast`). `font` is the glyph font in force, which a piece may change, and stays so
+// for the words that follow.
+void TypeArabicWords(FontMode& fonts, const std::vector<ArabicWord>& words, std::string& font,
+                     bool blankAfterLast = true);
 
 // Types the Arabic text of verses first..last of `surah`, glyph by glyph, right to left,
 // justified, 14 points; with runOn false a paragraph mark ends every verse. Leaves the

@@ -6,9 +6,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "insert/citation.hpp"
 #include "insert/document_ops.hpp"
+#include "insert/verse_segment.hpp"
 #include "module/state.hpp"
 
 namespace pelvaron {
@@ -39,6 +41,10 @@ struct InsertRequest {
   // Verse by verse: each verse's Arabic paragraph, its Latin, its translation, instead of
   // one block of each.
   bool perVerse = false;
+  // When not empty, the verses across surahs or of several surahs (insert/segments.hpp), each
+  // surah entered at its first verse opened by its heading and basmala; surah, firstVerse and
+  // lastVerse are then not read.
+  std::vector<VerseSegment> segments{};
 };
 
 // False for a first verse after the last, which the numbers alone tell.
@@ -46,7 +52,7 @@ bool InOrder(const InsertRequest& request);
 
 // Refuses what the dialog refuses: a surah outside 1..114 (an input error naming it), a
 // verse above the surah's count or below 1 (kVerseMissing); and a first verse after the
-// last (kVerseMissing), which the dialog lets through.
+// last (kVerseMissing), which the dialog lets through. Segments are checked by CheckSegments.
 void CheckInsertRequest(const ModuleState& state, const InsertRequest& request);
 
 // Asked after the Arabic when a translation follows. The Arabic yields to the host between
@@ -59,7 +65,8 @@ using BeforeTranslation = std::function<std::optional<InsertRequest>(const Inser
 // has one. False when `beforeTranslation` stopped it (no citation then; verse by verse it is
 // not asked); failures throw, and what was typed before stays. A request for the Latin on a
 // pack without latin.txt fails before anything is typed. A first verse after the last (only
-// the dialog lets one through) types no verse and no citation.
+// the dialog lets one through) types no verse and no citation. A request of segments is
+// checked here too, and `beforeTranslation` is not asked for it.
 bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
                       const BeforeTranslation& beforeTranslation = {});
 

@@ -63,7 +63,8 @@ std::string BuildNoteText(const ModuleState& state, int16_t note) {
 }
 
 void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, FontMode& fonts, int16_t surah,
-                            int16_t firstVerse, int16_t lastVerse) {
+                            int16_t firstVerse, int16_t lastVerse, TranslationProgress progress) {
+  if (progress.total == 0) progress.total = lastVerse - firstVerse + 1;
   doc.LtrPara();
   doc.LtrRun();
   doc.SetAlignment(kAlignJustify);
@@ -75,7 +76,7 @@ void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, FontMode
     doc.TypeText(std::string(TrimSpaces(line)));
     doc.TypeParagraph();
     CollectNoteMarkers(line, notes, "surah " + std::to_string(surah) + " verse " + std::to_string(verse));
-    if (state.Frame) state.Frame->TranslationStep(v - firstVerse + 1, lastVerse - firstVerse + 1);
+    if (state.Frame) state.Frame->TranslationStep(progress.before + v - firstVerse + 1, progress.total);
   }
   doc.TypeParagraph();
   for (int16_t note : notes) {

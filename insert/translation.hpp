@@ -28,10 +28,17 @@ std::string BuildNoteText(const ModuleState& state, int16_t note);
 // the message starting with `where`.
 void CollectNoteMarkers(std::string_view line, std::vector<int16_t>& notes, const std::string& where);
 
+// Where a range stands in a longer insertion, for the host's progress: `before` verses of it
+// came before the range, `total` in all; none (zero) for a range that is the whole of it.
+struct TranslationProgress {
+  int before = 0;
+  int total = 0;
+};
+
 // One paragraph per verse, an empty paragraph, then one paragraph per note marker found in
 // the verses, in marker order; 10 points, justified, left to right.
 void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, FontMode& fonts, int16_t surah,
-                            int16_t firstVerse, int16_t lastVerse);
+                            int16_t firstVerse, int16_t lastVerse, TranslationProgress progress = {});
 // The same as an insertion of its own, in the pack's font mode.
 void InsertTranslationRange(const ModuleState& state, DocumentOps& doc, int16_t surah, int16_t firstVerse,
                             int16_t lastVerse);

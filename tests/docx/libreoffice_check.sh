@@ -7,7 +7,7 @@
 # without the carried font it must not (so an installed Amiri cannot make the check pass).
 # PELVARON_RENDER_DIR=DIR keeps page 1 of that PDF as a PNG in DIR to look at.
 # Needs the default build and pack (tools/make-default-pack.sh); installs LibreOffice
-# Writer, poppler-utils and the fonts.
+# Writer, poppler-utils and the fonts. Last, Juz 30: the surah headings laid out as they should be.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-deps.sh libreoffice
@@ -92,3 +92,9 @@ if [ -n "${PELVARON_RENDER_DIR:-}" ]; then
     --convert-to pdf --outdir "$work" "$work/al-ikhlas.docx" >/dev/null 2>&1
   pdftoppm -r 110 -f 1 -l 1 -png "$work/al-ikhlas.pdf" "$PELVARON_RENDER_DIR/al-ikhlas-latin"
 fi
+# Juz 30 across surahs: every surah's heading centred, its Arabic heading and basmala right to left.
+"$exe" insert --juz 30 -o "$work/juz-30.docx"
+timeout 300 soffice --headless "-env:UserInstallation=file://$work/profile" \
+  --convert-to fodt --outdir "$work" "$work/juz-30.docx" >/dev/null 2>&1
+[ -s "$work/juz-30.fodt" ] || { echo "libreoffice_check: soffice did not convert Juz 30" >&2; exit 1; }
+node tests/docx/expect_surah_headings.js "$work/juz-30.fodt" "$(dirname "$exe")/DataQuran/surahnames.txt" 78 114

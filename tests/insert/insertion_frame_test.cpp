@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "insert/insert_request.hpp"
+#include "insert/segments.hpp"
 #include "tests/support/fixtures.hpp"
 
 namespace pelvaron {
@@ -77,6 +78,31 @@ TEST(InsertionFrame, OneBeginAndOneEndAroundEveryInsertionWhateverItsEnd) {
         expected.push_back("Step " + std::to_string(k) + "/" + std::to_string(c.verseCount));
     expected.push_back("End @" + std::to_string(traced));
     EXPECT_EQ(frame->calls, expected);
+  }
+}
+
+// Across surahs the translation counts over the whole request in blocks; verse by verse each
+// translation is one verse long and the host's own count goes on.
+TEST(InsertionFrame, AcrossSurahsTheTranslationCountsOverTheWholeRequest) {
+  for (const bool perVerse : {false, true}) {
+    DataFixture f;
+    testing::WriteSmallPack(f.folder, {4, 3, 2});
+    std::string names;
+    for (int s = 1; s <= kSurahCount; ++s) names += "s\n";
+    f.folder.Write("surahnames.txt", names);
+    f.Load();
+    auto frame = std::make_shared<RecordingFrame>(f.traceText);
+    f.state.Frame = frame;
+    InsertRequest request;
+    request.what = InsertWhat::Translation;
+    request.perVerse = perVerse;
+    request.segments = SegmentsBetween(f.state, {1, 3}, {3, 1});
+    RunInsertRequest(f.state, f.trace, request);
+    std::vector<std::string> expected{"Begin Al-Quran 1:3\u20133:1 6 @0"};
+    for (int step = 1; step <= 6; ++step)
+      expected.push_back(perVerse ? "Step 1/1" : "Step " + std::to_string(step) + "/6");
+    expected.push_back("End @" + std::to_string(f.traceText.str().size()));
+    EXPECT_EQ(frame->calls, expected) << perVerse;
   }
 }
 
