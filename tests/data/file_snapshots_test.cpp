@@ -12,9 +12,9 @@ namespace pelvaron {
 namespace {
 
 const std::string kLong(64 * 1024 - 1, 'a');  // its CR ends the line reader's first block
-const std::vector<std::string> kTexts{"",       "one",          "one\r\n", "\r\n", "\n",
-                                      "\r",     "a\r\r\nb\n\nc", "x\ry\rz", kLong + "\r\nsecond\r\n",
-                                      "a\n\r\nb\r"};
+const std::vector<std::string> kTexts{
+    "",          "one", "one\r\n", "\r\n", "\n", "\r", "a\r\r\nb\n\nc", "x\ry\rz", kLong + "\r\nsecond\r\n",
+    "a\n\r\nb\r"};
 
 std::vector<std::string> ReaderLines(const std::string& bytes) {
   InMemoryFiles files;
@@ -29,7 +29,8 @@ std::vector<std::string> ReaderLines(const std::string& bytes) {
 TEST(SplitLines, SplitsAsTheLineReader) {
   for (const std::string& bytes : kTexts) {
     const std::vector<std::string_view> split = SplitLines(bytes);
-    EXPECT_EQ(std::vector<std::string>(split.begin(), split.end()), ReaderLines(bytes)) << bytes.substr(0, 12);
+    EXPECT_EQ(std::vector<std::string>(split.begin(), split.end()), ReaderLines(bytes))
+        << bytes.substr(0, 12);
   }
 }
 
