@@ -25,11 +25,16 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path& path, const InMemoryFile
   }
   OpenOnDisk();
   if (!scope) return;
-  std::string bytes(static_cast<std::size_t>(size_), '\0');
-  bytes.resize(ReadSome(bytes.data(), bytes.size()));
-  auto snapshot = std::make_shared<const FileSnapshot>(std::move(bytes));
+  auto snapshot = Whole();
   scope->Keep(path, memory, snapshot);
   Hold(std::move(snapshot));
+}
+
+std::shared_ptr<const FileSnapshot> ReadOnlyFile::Whole() {
+  if (snapshot_) return snapshot_;
+  std::string bytes(static_cast<std::size_t>(size_), '\0');
+  bytes.resize(ReadSome(bytes.data(), bytes.size()));
+  return std::make_shared<const FileSnapshot>(std::move(bytes));
 }
 
 void ReadOnlyFile::OpenOnDisk() {

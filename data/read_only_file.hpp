@@ -26,6 +26,8 @@ class ReadOnlyFile {
   int64_t size() const { return size_; }
   // The bytes kept by the thread's DataFileScope; null outside one.
   const FileSnapshot* snapshot() const { return snapshot_.get(); }
+  // The whole file: the kept bytes, or read now from the start (before any other read).
+  std::shared_ptr<const FileSnapshot> Whole();
 
   // Reads exactly `length` bytes at `offset`; the caller has checked the bounds against
   // size(), so a short read means the file changed under us and is reported as past-end.
