@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "data/file_snapshots.hpp"
 #include "data/line_reader.hpp"
 #include "data/read_only_file.hpp"
 #include "module/arabic_script.hpp"
@@ -97,6 +98,10 @@ std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t sura
   // An empty text file is damage, not a verse without words: typing nothing and reporting
   // success would hide it.
   if (file.size() == 0) throw Error(ErrorKind::PastEnd, file.name() + ": the file is empty");
+  if (const FileSnapshot* kept = file.snapshot()) {
+    const std::vector<std::string_view>& all = kept->Lines();
+    return std::string(all[std::min<std::size_t>(static_cast<std::size_t>(lineNumber), all.size()) - 1]);
+  }
   LineReader lines(file);
   lines.Skip(lineNumber - 1);
   std::string line;

@@ -32,7 +32,8 @@ using ArabicWord = std::vector<GlyphPiece>;  // in typing order
 
 // Line VersePos(surah) + verse of AQO2.TXT, or the file's last line when it has fewer;
 // nothing for a line number below 1. An empty file is a past-end error.
-// The file is opened for this call alone and read from its first line.
+// The file is opened for this call alone and read from its first line, unless a DataFileScope
+// keeps it.
 std::optional<std::string> ReadArabicLine(const ModuleState& state, int16_t surah, int16_t verse);
 
 // The words of a line, each with its pieces in typing order.

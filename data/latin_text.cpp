@@ -1,5 +1,6 @@
 #include "data/latin_text.hpp"
 
+#include "data/file_snapshots.hpp"
 #include "data/in_memory_files.hpp"
 #include "data/line_reader.hpp"
 #include "data/read_only_file.hpp"
@@ -13,15 +14,24 @@ void DropByteOrderMark(std::string& line) {
 }
 
 std::vector<std::string> ReadAllLines(const ModuleState& state, std::string_view name) {
-  ReadOnlyFile file(state.DataFile(std::string(name)), state.Files.get());
-  LineReader lines(file);
-  std::vector<std::string> all;
-  for (std::string line; lines.Next(line);) all.push_back(line);
-  if (!all.empty()) DropByteOrderMark(all.front());
-  return all;
+  const TextLines lines(state, name);
+  return lines.Copy(0, lines.size());
 }
 
 }  // namespace
+
+TextLines::TextLines(const ModuleState& state, std::string_view name)
+    : file_(ReadOnlyFile(state.DataFile(std::string(name)), state.Files.get()).Whole()) {}
+
+std::size_t TextLines::size() const { return file_->Lines().size(); }
+
+std::vector<std::string> TextLines::Copy(std::size_t begin, std::size_t end) const {
+  const std::vector<std::string_view>& all = file_->Lines();
+  std::vector<std::string> lines(all.begin() + static_cast<std::ptrdiff_t>(begin),
+                                 all.begin() + static_cast<std::ptrdiff_t>(end));
+  if (begin == 0 && !lines.empty()) DropByteOrderMark(lines.front());
+  return lines;
+}
 
 std::string ReadLatinLine(const ModuleState& state, int16_t surah, int16_t verse) {
   const int64_t number = int64_t{state.VersePosOf(surah)} + verse;

@@ -1,5 +1,6 @@
 #include "insert/insert_request.hpp"
 
+#include "data/file_snapshots.hpp"
 #include "insert/insertion.hpp"
 #include "insert/insertion_frame.hpp"
 #include "insert/segments.hpp"
@@ -57,6 +58,8 @@ bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRe
       if (frame) frame->End();
     }
   } scope{state.Frame.get()};
+  // Every verse reads the same few files: read each once for the whole insertion.
+  const DataFileScope files;
   if (!request.segments.empty()) CheckSegments(state, request.segments);
   const int verses =
       request.segments.empty() ? request.lastVerse - request.firstVerse + 1 : VerseCount(request.segments);

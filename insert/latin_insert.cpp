@@ -9,7 +9,7 @@ namespace pelvaron {
 
 std::vector<std::string> ReadLatinRange(const ModuleState& state, int16_t surah, int16_t firstVerse,
                                         int16_t lastVerse) {
-  std::vector<std::string> all = ReadLatinLines(state);
+  const TextLines all(state, kLatinFile);
   if (firstVerse > lastVerse) return {};
   const int64_t before = state.VersePosOf(surah);
   if (before + lastVerse > static_cast<int64_t>(all.size()))
@@ -17,7 +17,8 @@ std::vector<std::string> ReadLatinRange(const ModuleState& state, int16_t surah,
                                         std::to_string(all.size()) + " lines, surah " +
                                         std::to_string(surah) + " verse " + std::to_string(lastVerse) +
                                         " is line " + std::to_string(before + lastVerse));
-  return {all.begin() + before + firstVerse - 1, all.begin() + before + lastVerse};
+  return all.Copy(static_cast<std::size_t>(before + firstVerse - 1),
+                  static_cast<std::size_t>(before + lastVerse));
 }
 
 void InsertLatinLines(DocumentOps& doc, FontMode& fonts, int16_t firstVerse,

@@ -16,9 +16,9 @@ build/default/bench/search_bench --app-path "$app" --benchmark_repetitions=5 --b
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-for run in "2 1 286 Al-Baqarah" "26 1 227 Ash-Shu'ara"; do
-  set -- $run
-  /usr/bin/time -f "%e s wall, %M KiB peak resident" -o "$out/time" \
-    "$app/pelvaron" insert --app-path "$app" --surah "$1" --first "$2" --last "$3" --mode all -o "$out/s.docx"
-  echo "pelvaron insert surah $1 ($4), verses $2-$3, mode all, .docx: $(cat "$out/time")"
+for run in "--surah 2 --first 1 --last 286|Al-Baqarah" "--surah 26 --first 1 --last 227|Ash-Shu'ara" \
+  "--juz 30 --latin|Juz 30 with the Latin" "--from 1:1 --to 114:6 --latin|the whole Quran with the Latin"; do
+  /usr/bin/time -f "%e s wall, %U s user, %M KiB peak resident" -o "$out/time" \
+    "$app/pelvaron" insert --app-path "$app" ${run%|*} --mode all -o "$out/s.docx"
+  echo "pelvaron insert ${run#*|} (${run%|*}), mode all, .docx: $(cat "$out/time")"
 done
