@@ -15,8 +15,8 @@ std::vector<VerseSegment> SegmentsOf(const InsertRequest& request) {
   return {{request.surah, request.firstVerse, request.lastVerse}};
 }
 
-std::vector<std::vector<std::string>> ReadLatin(const ModuleState& state, const std::vector<VerseSegment>& segments,
-                                                bool latin) {
+std::vector<std::vector<std::string>> ReadLatin(const ModuleState& state,
+                                                const std::vector<VerseSegment>& segments, bool latin) {
   std::vector<std::vector<std::string>> lines(segments.size());
   if (!latin) return lines;
   for (std::size_t i = 0; i < segments.size(); ++i)
