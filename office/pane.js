@@ -4,7 +4,7 @@
 import { loadPelvaron } from "./pelvaron.js";
 import { parseAddress } from "./address.js";
 import { FORM_CONTROLS, emptyChoiceMessage, fillDivisionPickers, fillSurahList, readForm, resultItem, showScope,
-         takeSurahPicked, writeForm } from "./form.js";
+         takeLastSurahPicked, takeSurahPicked, writeForm } from "./form.js";
 import { copyRendered, downloadDocx } from "./handout.js";
 import { loadChoices, saveChoices } from "./choices.js";
 import { canInsert, hasFont, insertAtSelection, officeHost, refusalMessage } from "./word.js";
@@ -167,7 +167,11 @@ async function checkFont() {
 }
 
 function wire() {
-  for (const id of ["surah", "to-surah"]) $(id).addEventListener("change", onSurahPicked);
+  $("surah").addEventListener("change", onSurahPicked);
+  $("to-surah").addEventListener("change", () => {
+    takeLastSurahPicked(surahs);
+    update();
+  });
   $("scope").addEventListener("change", onScopeChanged);
   for (const id of FORM_CONTROLS) $(id).addEventListener("change", update);
   $("search").addEventListener("submit", search);

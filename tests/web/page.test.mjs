@@ -113,6 +113,9 @@ test("a juz, a page and a range across surahs read as pelvaron insert --juz, --p
     assert.equal(await page.$eval("#scope", (s) => s.value), scope, hash);
   }
   // Picked in the form: the address follows.
+  const pick = (id, value) => page.$eval(id, (e, v) => { e.value = v; e.dispatchEvent(new Event("change")); }, value);
+  await pick("#to-surah", "10");
+  assert.equal(await page.evaluate(() => location.hash), "#8:70-10:109?arab&cite=qs");
   await page.select("#scope", "juz");
   await page.select("#juz", "29");
   assert.equal(await page.evaluate(() => location.hash), "#juz29?arab&cite=qs");

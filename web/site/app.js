@@ -3,7 +3,7 @@
 import { loadPelvaron } from "./pelvaron.js";
 import { formatAddress, parseAddress } from "./address.js";
 import { FORM_CONTROLS, emptyChoiceMessage, fillDivisionPickers, fillSurahList, readForm, resultItem, showScope,
-         takeSurahPicked, writeForm } from "./form.js";
+         takeLastSurahPicked, takeSurahPicked, writeForm } from "./form.js";
 import { copyRendered, downloadDocx } from "./handout.js";
 
 const $ = (id) => document.getElementById(id);
@@ -144,7 +144,11 @@ async function main() {
   const { choice, note } = addressChoice();
   show(choice, note);
 
-  for (const id of ["surah", "to-surah"]) $(id).addEventListener("change", onSurahPicked);
+  $("surah").addEventListener("change", onSurahPicked);
+  $("to-surah").addEventListener("change", () => {
+    takeLastSurahPicked(surahs);
+    onFormChanged();
+  });
   $("scope").addEventListener("change", onScopeChanged);
   for (const id of FORM_CONTROLS) $(id).addEventListener("change", onFormChanged);
   $("search").addEventListener("submit", search);

@@ -111,21 +111,29 @@ export function fillSurahList(surahs) {
   }));
 }
 
-/**
- * A surah picked by name or number shows its name and all its verses; a last surah picked
- * ends the range at its last verse, and none (left empty) keeps it within the first.
- * @param {Surah[]} surahs
- */
+/** A surah picked by name or number shows its name and all its verses. @param {Surah[]} surahs */
 export function takeSurahPicked(surahs) {
   const surah = surahOf(surahs, $("surah").value);
   if (!surah) return;
-  const toSurah = surahOf(surahs, $("to-surah").value);
-  const last = toSurah && toSurah.number > surah.number ? toSurah : surah;
   $("surah").value = surahLabel(surah);
-  $("to-surah").value = last === surah ? "" : surahLabel(last);
   $("first").value = "1";
-  $("last").value = String(last.verses);
   $("first").max = String(surah.verses);
+  $("to-surah").value = "";
+  takeLastSurahPicked(surahs);
+}
+
+/**
+ * A last surah picked after the first ends the range at its last verse; any other (or none)
+ * keeps the range within the first surah, to its end.
+ * @param {Surah[]} surahs
+ */
+export function takeLastSurahPicked(surahs) {
+  const surah = surahOf(surahs, $("surah").value);
+  if (!surah) return;
+  const picked = surahOf(surahs, $("to-surah").value);
+  const last = picked && picked.number > surah.number ? picked : surah;
+  $("to-surah").value = last === surah ? "" : surahLabel(last);
+  $("last").value = String(last.verses);
   $("last").max = String(last.verses);
 }
 
