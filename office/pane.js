@@ -3,7 +3,8 @@
 // the .docx, as the web page does.
 import { loadPelvaron } from "./pelvaron.js";
 import { parseAddress } from "./address.js";
-import { FORM_CONTROLS, fillSurahList, readForm, resultItem, takeSurahPicked, writeForm } from "./form.js";
+import { FORM_CONTROLS, emptyChoiceMessage, fillDivisionPickers, fillSurahList, readForm, resultItem, showScope,
+         takeLastSurahPicked, takeSurahPicked, writeForm } from "./form.js";
 import { copyRendered, downloadDocx } from "./handout.js";
 import { loadChoices, saveChoices } from "./choices.js";
 import { canInsert, hasFont, insertAtSelection, officeHost, refusalMessage } from "./word.js";
@@ -13,12 +14,13 @@ const QURAN_FONT = "Amiri Quran";
 const LONG_RANGE = 50;  // verses past which the insertion shows progress and can be cancelled
 const CANCEL_WINDOW_MS = 800;
 const OFFICE_WAIT_MS = 15000;  // Word readies office.js in a second or two; past this the pane is not in Word
-const FIRST_CHOICE = { surah: 1, first: 1, last: 7, arab: true, latin: false, terjemah: true, perVerse: false,
-                       linePerVerse: false, cite: "none" };
+const FIRST_CHOICE = { surah: 1, first: 1, last: 7, toSurah: 0, juz: 0, page: 0, arab: true, latin: false,
+                       terjemah: true, perVerse: false, linePerVerse: false, cite: "none" };
 
 /** @type {any} */ let pelvaron = null;
 /** @type {any[]} */ let surahs = [];
-/** @type {{ request: any, html: string, text: string } | null} */ let current = null;
+let counts = { juz: 0, pages: 0 };  // the mushaf's juz and pages, from the engine
+/** @type {{ request: any, html: string, text: string, verses: number, name: string } | null} */ let current = null;
 let inWord = false;
 let cancelled = false;
 
@@ -31,12 +33,12 @@ const setStatus = (/** @type {string} */ text) => { $("status").textContent = te
 
 function render(/** @type {any} */ choice) {
   current = null;
-  if (!choice.surah) showMessage("Surat tidak dikenal: ketik nama atau nomor 1–114.");
+  const unknown = emptyChoiceMessage(choice, counts);
+  if (unknown) showMessage(unknown);
   else {
     try {
-      const { html, text } = pelvaron.render(choice);
       showMessage("");
-      current = { request: choice, html, text };
+      current = { request: choice, ...pelvaron.render(choice) };
     } catch (e) {
       showMessage(/** @type {Error} */ (e).message);
     }
@@ -55,6 +57,11 @@ function update() {
 
 function onSurahPicked() {
   takeSurahPicked(surahs);
+  update();
+}
+
+function onScopeChanged() {
+  showScope(surahs);
   update();
 }
 
@@ -84,10 +91,11 @@ function showProgress(/** @type {boolean} */ on) {
 }
 
 /** The package for the request; a long range shows progress and waits a moment, so it can be cancelled. */
-async function preparePackage(/** @type {any} */ request, /** @type {boolean} */ long) {
+async function preparePackage(/** @type {any} */ request, /** @type {number} */ verses) {
+  const long = verses > LONG_RANGE;
   if (long) {
     showProgress(true);
-    setStatus(`Menyiapkan ${request.last - request.first + 1} ayat…`);
+    setStatus(`Menyiapkan ${verses} ayat…`);
     await pause(0);  // the progress is painted before the engine works
   }
   const t0 = performance.now();
@@ -103,15 +111,15 @@ async function preparePackage(/** @type {any} */ request, /** @type {boolean} */
 async function insert(/** @type {Event} */ event) {
   event.preventDefault();
   if (!current || !inWord || !$("progress").hidden) return;
-  const request = current.request;
+  const { request, verses, name } = current;
   cancelled = false;
   showMessage("");
   try {
-    const ooxml = await preparePackage(request, request.last - request.first + 1 > LONG_RANGE);
+    const ooxml = await preparePackage(request, verses);
     if (cancelled) return setStatus("Dibatalkan: tidak ada yang disisipkan.");
     setStatus("Menyisipkan…");
     await insertAtSelection(ooxml);
-    setStatus(`Tersisip: QS ${request.surah}:${request.first}–${request.last}.`);
+    setStatus(`Tersisip: ${name}.`);
   } catch (e) {
     setStatus("");
     const error = /** @type {any} */ (e);
@@ -160,6 +168,11 @@ async function checkFont() {
 
 function wire() {
   $("surah").addEventListener("change", onSurahPicked);
+  $("to-surah").addEventListener("change", () => {
+    takeLastSurahPicked(surahs);
+    update();
+  });
+  $("scope").addEventListener("change", onScopeChanged);
   for (const id of FORM_CONTROLS) $(id).addEventListener("change", update);
   $("search").addEventListener("submit", search);
   $("request").addEventListener("submit", insert);
@@ -173,6 +186,7 @@ async function main() {
     const [host, loaded] = await Promise.all([officeHost(OFFICE_WAIT_MS), loadPelvaron()]);
     pelvaron = loaded;
     surahs = pelvaron.surahs();
+    counts = pelvaron.divisions();
     inWord = host === "Word" && canInsert();
   } catch (e) {
     setStatus("");
@@ -181,6 +195,7 @@ async function main() {
   $("outside").hidden = inWord;
   $("insert").hidden = !inWord;
   fillSurahList(surahs);
+  fillDivisionPickers(counts);
   const { choice, note } = startingChoice();
   writeForm(surahs, choice);
   render(choice);

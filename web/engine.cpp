@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "data/divisions.hpp"
 #include "data/in_memory_files.hpp"
 #include "data/surah_index.hpp"
 #include "docx/document_sink.hpp"
@@ -20,6 +21,8 @@
 #include "docx/plain_text.hpp"
 #include "forms/insert_parts.hpp"
 #include "insert/insert_request.hpp"
+#include "insert/insertion_frame.hpp"
+#include "insert/segments.hpp"
 #include "module/error.hpp"
 #include "search/search_engine.hpp"
 
@@ -43,11 +46,16 @@ Engine& TheEngine() {
   return engine;
 }
 
-// What the page asks for: the parts ticked and `pelvaron insert`'s other options.
+// What the page asks for: the verses (a juz or page of the mushaf when `juz` or `page` is not
+// 0, else surah:first to toSurah:last, toSurah 0 within the surah), the parts ticked and
+// `pelvaron insert`'s other options.
 struct WebRequest {
   int surah = 1;
   int first = 1;
   int last = 1;
+  int toSurah = 0;
+  int juz = 0;
+  int page = 0;
   bool arab = true;
   bool latin = false;
   bool terjemah = true;
@@ -102,25 +110,56 @@ val Surahs() {
   });
 }
 
-// The request checked as `pelvaron insert` checks it, typed into a document of our own. The
-// parts map to a mode as the search form's choices do; none is refused.
-docx::DocumentSink Insert(const WebRequest& web) {
+// {juz, pages}: how many the mushaf has, for the pickers.
+val Divisions() {
+  return Answer([](val& answer) {
+    answer.set("juz", kDivisionKinds[static_cast<std::size_t>(DivisionKind::Juz)].count);
+    answer.set("pages", kDivisionKinds[static_cast<std::size_t>(DivisionKind::Page)].count);
+  });
+}
+
+// The verses asked for, as `pelvaron insert` takes them: the core turns a juz, a page or a
+// range across surahs into segments; a range within a surah stays one.
+void SetVerses(const ModuleState& state, const WebRequest& web, InsertRequest& request) {
+  if (web.juz != 0) {
+    request.segments = DivisionSegments(state, DivisionKind::Juz, web.juz);
+  } else if (web.page != 0) {
+    request.segments = DivisionSegments(state, DivisionKind::Page, web.page);
+  } else if (web.toSurah != 0 && web.toSurah != web.surah) {
+    request.segments = SegmentsBetween(state, {web.surah, web.first}, {web.toSurah, web.last});
+  } else {
+    request.surah = web.surah;
+    request.firstVerse = web.first;
+    request.lastVerse = web.last;
+  }
+}
+
+// The request checked as `pelvaron insert` checks it. The parts map to a mode as the search
+// form's choices do; none is refused.
+InsertRequest Request(const WebRequest& web) {
   const forms::InsertMode mode =
       forms::InsertModeOf({.arabic = web.arab, .latin = web.latin, .translation = web.terjemah});
   InsertRequest request;
-  request.surah = web.surah;
-  request.firstVerse = web.first;
-  request.lastVerse = web.last;
+  const ModuleState& state = TheEngine().state;
+  SetVerses(state, web, request);
   request.what = mode.what;
   request.latin = mode.latin;
   request.perVerse = web.perVerse;
   request.runOn = !web.linePerVerse;
   request.cite = ParseCiteStyle(web.cite);
-  const ModuleState& state = TheEngine().state;
   CheckInsertRequest(state, request);
+  return request;
+}
+
+// The request typed into a document of our own.
+docx::DocumentSink Insert(const InsertRequest& request) {
   docx::DocumentSink sink;
-  RunInsertRequest(state, sink, request);
+  RunInsertRequest(TheEngine().state, sink, request);
   return sink;
+}
+
+int RequestVerses(const InsertRequest& request) {
+  return request.segments.empty() ? request.lastVerse - request.firstVerse + 1 : VerseCount(request.segments);
 }
 
 std::string ArabicFont() {
@@ -128,27 +167,34 @@ std::string ArabicFont() {
   return pack.empty() ? docx::DocxOptions{}.arabicFont : pack;
 }
 
-// {html, text}: the preview and the clipboard's plain text.
+// {html, text, verses, name}: the preview, the clipboard's plain text, the number of verses and
+// the insertion's name ("Al-Quran 78:1–114:6").
 val Render(const WebRequest& web) {
   return Answer([&](val& answer) {
-    const docx::DocumentSink sink = Insert(web);
+    const InsertRequest request = Request(web);
+    const docx::DocumentSink sink = Insert(request);
     std::ostringstream text;
     docx::WritePlainText(sink.document(), text);
     answer.set("html", docx::HtmlText(sink.document(), {.arabic = ArabicFont()}));
     answer.set("text", text.str());
+    answer.set("verses", RequestVerses(request));
+    answer.set("name", InsertionName(request));
   });
 }
 
 // {bytes}: the .docx `pelvaron insert --format docx` writes for the same request, as a Uint8Array.
 val Docx(const WebRequest& web) {
   return Answer([&](val& answer) {
-    const docx::DocumentSink sink = Insert(web);
+    const InsertRequest request = Request(web);
+    const docx::DocumentSink sink = Insert(request);
     docx::DocxOptions options;
     options.arabicFont = ArabicFont();
     // As the command line: the font file is carried for the default Quran font only.
     if (options.arabicFont == docx::DocxOptions{}.arabicFont)
       options.embeddedArabicFont = TheEngine().embeddedFont;
-    options.title = docx::DocumentTitle(web.surah, web.first, web.last);
+    options.title = request.segments.empty()
+                        ? docx::DocumentTitle(request.surah, request.firstVerse, request.lastVerse)
+                        : InsertionName(request);
     const std::string bytes = docx::DocxBytes(sink.document(), options);
     const auto view =
         emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()));
@@ -162,7 +208,7 @@ val Ooxml(const WebRequest& web) {
   return Answer([&](val& answer) {
     docx::DocxOptions options;
     options.arabicFont = ArabicFont();
-    answer.set("ooxml", docx::OoxmlPackage(Insert(web).document(), options));
+    answer.set("ooxml", docx::OoxmlPackage(Insert(Request(web)).document(), options));
   });
 }
 
@@ -196,6 +242,9 @@ EMSCRIPTEN_BINDINGS(pelvaron) {
       .field("surah", &WebRequest::surah)
       .field("first", &WebRequest::first)
       .field("last", &WebRequest::last)
+      .field("toSurah", &WebRequest::toSurah)
+      .field("juz", &WebRequest::juz)
+      .field("page", &WebRequest::page)
       .field("arab", &WebRequest::arab)
       .field("latin", &WebRequest::latin)
       .field("terjemah", &WebRequest::terjemah)
@@ -206,6 +255,7 @@ EMSCRIPTEN_BINDINGS(pelvaron) {
   function("setEmbeddedFont", &SetEmbeddedFont);
   function("load", &Load);
   function("surahs", &Surahs);
+  function("divisions", &Divisions);
   function("render", &Render);
   function("docx", &Docx);
   function("ooxml", &Ooxml);

@@ -23,23 +23,35 @@ function partsOf(flags) {
   return { arab: arab || !terjemah, latin: flags.has("latin"), terjemah: terjemah || !arab };
 }
 
-// "#S:A-B?flags", e.g. "#2:255-257?latin&cite=qs". Flags: arab, terjemah (both when neither
-// is named), latin (the Latin reading too), bagian=P,Q (exactly the parts listed, of arab, latin,
-// terjemah; none when empty), perayat (verse by verse), baris (every Arabic verse its own
-// paragraph), cite=qs|short|arabic. The choice it names; null when there is no address; an
-// Error saying so when it is malformed.
+// The verses the address names: "S:A-B" within a surah, "S:A-T:B" from one surah to another,
+// "juz30" a juz, "halaman502" a page of the mushaf. Fields the other kinds leave unset are 0.
+const RANGE = /^(?:juz([1-9]\d*)|halaman([1-9]\d*)|(\d+):(\d+)(?:-(?:(\d+):)?(\d+))?)$/;
+
+function rangeOf(text) {
+  const m = RANGE.exec(text);
+  if (!m) return null;
+  if (m[1] || m[2]) return { surah: 0, first: 0, last: 0, toSurah: 0, juz: Number(m[1] || 0), page: Number(m[2] || 0) };
+  const toSurah = Number(m[5] || 0);
+  return { surah: Number(m[3]), first: Number(m[4]), last: Number(m[6] || m[4]),
+           toSurah: toSurah === Number(m[3]) ? 0 : toSurah, juz: 0, page: 0 };
+}
+
+// "#RANGE?flags", e.g. "#2:255-257?latin&cite=qs", "#juz30?latin". Flags: arab, terjemah (both
+// when neither is named), latin (the Latin reading too), bagian=P,Q (exactly the parts listed,
+// of arab, latin, terjemah; none when empty), perayat (verse by verse), baris (every Arabic
+// verse its own paragraph), cite=qs|short|arabic. The choice it names; null when there is no
+// address; an Error saying so when it is malformed.
 export function parseAddress(hash) {
   const address = (hash || "").replace(/^#/, "");
   if (!address) return null;
-  const match = /^(\d+):(\d+)(?:-(\d+))?(?:\?(.*))?$/.exec(decoded(address) ?? "");
-  const flags = new URLSearchParams(match?.[4] || "");
-  const parts = match && partsOf(flags);
+  const match = /^([^?]*)(?:\?(.*))?$/.exec(decoded(address) ?? "");
+  const range = match && rangeOf(match[1]);
+  const flags = new URLSearchParams(match?.[2] || "");
+  const parts = range && partsOf(flags);
   if (!parts) throw new Error("Alamat tidak dikenal: #" + address);
   const cite = flags.get("cite") || "none";
   return {
-    surah: Number(match[1]),
-    first: Number(match[2]),
-    last: Number(match[3] || match[2]),
+    ...range,
     ...parts,
     perVerse: flags.has("perayat"),
     linePerVerse: flags.has("baris"),
@@ -54,11 +66,17 @@ function partFlags(choice) {
   return choice.latin ? [...flags, "latin"] : flags;
 }
 
+function rangeText(choice) {
+  if (choice.juz) return `juz${choice.juz}`;
+  if (choice.page) return `halaman${choice.page}`;
+  if (choice.toSurah && choice.toSurah !== choice.surah) return `${choice.surah}:${choice.first}-${choice.toSurah}:${choice.last}`;
+  return `${choice.surah}:` + (choice.last === choice.first ? `${choice.first}` : `${choice.first}-${choice.last}`);
+}
+
 export function formatAddress(choice) {
   const flags = partFlags(choice);
   if (choice.perVerse) flags.push("perayat");
   if (choice.linePerVerse) flags.push("baris");
   if (choice.cite !== "none") flags.push("cite=" + choice.cite);
-  const range = choice.last === choice.first ? `${choice.first}` : `${choice.first}-${choice.last}`;
-  return `#${choice.surah}:${range}` + (flags.length ? "?" + flags.join("&") : "");
+  return `#${rangeText(choice)}` + (flags.length ? "?" + flags.join("&") : "");
 }

@@ -2,7 +2,8 @@
 // rich text and as .docx. Everything stays in this browser; the engine decides, the page shows.
 import { loadPelvaron } from "./pelvaron.js";
 import { formatAddress, parseAddress } from "./address.js";
-import { FORM_CONTROLS, fillSurahList, readForm, resultItem, takeSurahPicked, writeForm } from "./form.js";
+import { FORM_CONTROLS, emptyChoiceMessage, fillDivisionPickers, fillSurahList, readForm, resultItem, showScope,
+         takeLastSurahPicked, takeSurahPicked, writeForm } from "./form.js";
 import { copyRendered, downloadDocx } from "./handout.js";
 
 const $ = (id) => document.getElementById(id);
@@ -10,6 +11,7 @@ const STORAGE_KEY = "pelvaron.choices";  // the last parts, layout and citation,
 
 let pelvaron = null;
 let surahs = [];
+let counts = { juz: 0, pages: 0 };  // the mushaf's juz and pages, from the engine
 let current = null;  // the rendered request: { request, html, text }
 
 function showMessage(text) {
@@ -19,8 +21,9 @@ function showMessage(text) {
 
 function render(choice) {
   current = null;
-  if (!choice.surah) {
-    showMessage("Surat tidak dikenal: ketik nama atau nomor 1–114.");
+  const unknown = emptyChoiceMessage(choice, counts);
+  if (unknown) {
+    showMessage(unknown);
   } else {
     const t0 = performance.now();
     try {
@@ -41,7 +44,7 @@ function render(choice) {
 function firstView() {
   let saved = {};
   try { saved = JSON.parse(localStorage.getItem(STORAGE_KEY)) || {}; } catch { saved = {}; }
-  return { surah: 1, first: 1, last: 7, arab: true, latin: false, terjemah: true, perVerse: false,
+  return { surah: 1, first: 1, last: 7, toSurah: 0, juz: 0, page: 0, arab: true, latin: false, terjemah: true, perVerse: false,
            linePerVerse: false, cite: "none", ...saved };
 }
 
@@ -84,6 +87,11 @@ function onSurahPicked() {
   onFormChanged();
 }
 
+function onScopeChanged() {
+  showScope(surahs);
+  onFormChanged();
+}
+
 function resultButton(r) {
   return resultItem(surahs, r, (choice) => {
     location.hash = formatAddress(choice);
@@ -114,7 +122,9 @@ async function copy() {
 async function download() {
   if (!current) return;
   try {
+    const t0 = performance.now();
     await downloadDocx(pelvaron, current.request);
+    window.pelvaronLastDocxMs = performance.now() - t0;  // the engine's .docx and the download's start
   } catch (e) {
     showMessage(e.message);
   }
@@ -124,15 +134,22 @@ async function main() {
   try {
     pelvaron = await loadPelvaron({ pack: "DataQuran/", font: "fonts/AmiriQuran.ttf" });
     surahs = pelvaron.surahs();
+    counts = pelvaron.divisions();
   } catch (e) {
     $("status").textContent = "";
     return showMessage("Data tidak bisa dimuat: " + e.message);
   }
   fillSurahList(surahs);
+  fillDivisionPickers(counts);
   const { choice, note } = addressChoice();
   show(choice, note);
 
   $("surah").addEventListener("change", onSurahPicked);
+  $("to-surah").addEventListener("change", () => {
+    takeLastSurahPicked(surahs);
+    onFormChanged();
+  });
+  $("scope").addEventListener("change", onScopeChanged);
   for (const id of FORM_CONTROLS) $(id).addEventListener("change", onFormChanged);
   $("search").addEventListener("submit", search);
   $("request").addEventListener("submit", (event) => event.preventDefault());
