@@ -212,7 +212,8 @@ val Ooxml(const WebRequest& web) {
   });
 }
 
-// {results: [{label, surah, verse, lastVerse, snippet}]}, label "S:V" or "S:V-W"; finding
+// {results: [{label, surah, verse, lastSurah, lastVerse, snippet}]}, label "S:V", "S:V-W" or
+// "S:V-T:W" across surahs (a juz, a page); finding
 // nothing fails, as `pelvaron find` does.
 val Find(const std::string& query, int limit) {
   return Answer([&](val& answer) {
@@ -226,6 +227,7 @@ val Find(const std::string& query, int limit) {
       result.set("label", search::VerseLabel(r));
       result.set("surah", r.surah);
       result.set("verse", r.verse);
+      result.set("lastSurah", r.lastSurah);
       result.set("lastVerse", r.lastVerse);
       result.set("snippet", r.snippet);
       results.call<void>("push", result);

@@ -198,6 +198,9 @@ test("the search box finds what pelvaron find finds, and refuses as it does", as
   await search("ayat kursi");
   await Promise.all([page.waitForFunction(() => location.hash.startsWith("#2:255")), page.click("#results button")]);
   assert.equal(await page.$eval("#surah", (s) => s.value), "2. Al-Baqarah");
+  // A juz result takes it across its surahs.
+  assert.equal((await search("juz amma"))[0], "78:1-114:6");
+  await Promise.all([page.waitForFunction(() => location.hash.startsWith("#78:1-114:6")), page.click("#results button")]);
 });
 
 test("a verse outside the surah gets the command line's message and no preview", async () => {
