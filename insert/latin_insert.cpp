@@ -12,6 +12,11 @@ std::vector<std::string> ReadLatinRange(const ModuleState& state, int16_t surah,
   const TextLines all(state, kLatinFile);
   if (firstVerse > lastVerse) return {};
   const int64_t before = state.VersePosOf(surah);
+  // A damaged position index can put a verse before the first line.
+  if (before + firstVerse < 1)
+    throw Error(ErrorKind::BadRecord, state.DataFile(std::string(kLatinFile)).string() + ": surah " +
+                                          std::to_string(surah) + " verse " + std::to_string(firstVerse) +
+                                          " would be line " + std::to_string(before + firstVerse));
   if (before + lastVerse > static_cast<int64_t>(all.size()))
     throw Error(ErrorKind::PastEnd, (state.DataFile(std::string(kLatinFile))).string() + ": " +
                                         std::to_string(all.size()) + " lines, surah " +

@@ -103,10 +103,13 @@ TEST_F(LatinInsertTest, APackWithoutTheFileRefusesBeforeTyping) {
   EXPECT_NO_THROW(RunInsertRequest(f.state, f.trace, Request(1, 1, 1, InsertWhat::All, false, true)));
 }
 
-TEST_F(LatinInsertTest, AShortFileNamesTheLineItLacks) {
+TEST_F(LatinInsertTest, AShortFileOrADamagedIndexNamesTheLine) {
   f.folder.Write("latin.txt", "one\r\ntwo\r\n");
   ExpectError(ErrorKind::PastEnd, "latin.txt: 2 lines, surah 1 verse 3 is line 3",
               [&] { RunInsertRequest(f.state, f.trace, Request(1, 1, 3, InsertWhat::Latin, false, false)); });
+  f.state.VersePos[2] = -10;  // a damaged position index
+  ExpectError(ErrorKind::BadRecord, "latin.txt: surah 2 verse 1 would be line -9",
+              [&] { RunInsertRequest(f.state, f.trace, Request(2, 1, 2, InsertWhat::Latin, false, false)); });
   EXPECT_EQ(f.traceText.str(), "");
 }
 
