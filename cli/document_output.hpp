@@ -33,8 +33,6 @@ struct DocumentOutputOptions {
   std::string title;  // the .docx's document title
 };
 
-using docx::DocumentTitle;
-
 // The format named on the command line ("trace", "docx", "text", "ooxml"), written to `path`, or to
 // standard output when `path` is empty or "-".
 std::unique_ptr<DocumentOutput> OpenDocumentOutput(const std::string& format, const std::string& path,

@@ -108,9 +108,7 @@ void RunInsert(const CLI::App& cmd, const InsertOptions& options) {
 
   DocumentOutputOptions outputOptions = options.outputOptions;
   outputOptions.packArabicFont = state.ArabicFont;
-  outputOptions.title = request.segments.empty()
-                            ? DocumentTitle(request.surah, request.firstVerse, request.lastVerse)
-                            : InsertionName(request);
+  outputOptions.title = DocumentTitle(request);
   auto output = OpenDocumentOutput(format, options.output, outputOptions);
   try {
     RunInsertRequest(state, output->ops(), request);

@@ -231,14 +231,4 @@ std::string DocxBytes(const Document& document, const DocxOptions& options) {
   return bytes;
 }
 
-std::string DocumentTitle(int surah, int firstVerse, int lastVerse) {
-  std::string title = "Al-Quran ";
-  for (const auto& [number, after] :
-       {std::pair{surah, ":"}, std::pair{firstVerse, "\u2013"}, std::pair{lastVerse, ""}}) {
-    title += std::to_string(number);
-    title += after;
-  }
-  return title;
-}
-
 }  // namespace pelvaron::docx

@@ -26,9 +26,6 @@ struct PackagePart {
   std::string xml;   // the part's bytes: XML, or the obfuscated font
 };
 
-// "Al-Quran S:A–B", the title of a document of verses A to B of surah S (every front end's).
-std::string DocumentTitle(int surah, int firstVerse, int lastVerse);
-
 // The parts of the package, [Content_Types].xml first.
 std::vector<PackagePart> BuildDocxParts(const Document& document, const DocxOptions& options);
 

@@ -49,6 +49,21 @@ std::string InsertionName(const InsertRequest& request) {
   return name;
 }
 
+std::string DocumentTitle(const InsertRequest& request) {
+  if (!request.segments.empty()) return InsertionName(request);
+  std::string title = "Al-Quran ";
+  for (const auto& [number, after] : {std::pair{request.surah, ":"}, std::pair{request.firstVerse, "\u2013"},
+                                      std::pair{request.lastVerse, ""}}) {
+    title += std::to_string(number);
+    title += after;
+  }
+  return title;
+}
+
+int RequestVerseCount(const InsertRequest& request) {
+  return request.segments.empty() ? request.lastVerse - request.firstVerse + 1 : VerseCount(request.segments);
+}
+
 bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRequest& request,
                       const BeforeTranslation& beforeTranslation) {
   // Ended on every way out, before a failure reaches whoever reports it.
@@ -61,9 +76,7 @@ bool RunInsertRequest(const ModuleState& state, DocumentOps& doc, const InsertRe
   // Every verse reads the same few files: read each once for the whole insertion.
   const DataFileScope files;
   if (!request.segments.empty()) CheckSegments(state, request.segments);
-  const int verses =
-      request.segments.empty() ? request.lastVerse - request.firstVerse + 1 : VerseCount(request.segments);
-  if (scope.frame) scope.frame->Begin(InsertionName(request), verses);
+  if (scope.frame) scope.frame->Begin(InsertionName(request), RequestVerseCount(request));
   Insertion insertion(state, doc, request);
   if (!request.segments.empty()) {
     insertion.Segments();

@@ -22,7 +22,14 @@ class InsertionFrame {
   virtual void TranslationStep(int done, int total) = 0;
 };
 
-// "Al-Quran 2:1–286", or "Al-Quran 2:255" for one verse.
+// "Al-Quran 2:1–286", or "Al-Quran 2:255" for one verse; "Al-Quran 78:1–114:6" across surahs.
 std::string InsertionName(const InsertRequest& request);
+
+// The title of a document of the request, as every front end gives it: "Al-Quran S:A–B"
+// (for one verse too), and across surahs its InsertionName.
+std::string DocumentTitle(const InsertRequest& request);
+
+// How many verses the request types.
+int RequestVerseCount(const InsertRequest& request);
 
 }  // namespace pelvaron

@@ -158,10 +158,6 @@ docx::DocumentSink Insert(const InsertRequest& request) {
   return sink;
 }
 
-int RequestVerses(const InsertRequest& request) {
-  return request.segments.empty() ? request.lastVerse - request.firstVerse + 1 : VerseCount(request.segments);
-}
-
 std::string ArabicFont() {
   const std::string& pack = TheEngine().state.ArabicFont;
   return pack.empty() ? docx::DocxOptions{}.arabicFont : pack;
@@ -177,7 +173,7 @@ val Render(const WebRequest& web) {
     docx::WritePlainText(sink.document(), text);
     answer.set("html", docx::HtmlText(sink.document(), {.arabic = ArabicFont()}));
     answer.set("text", text.str());
-    answer.set("verses", RequestVerses(request));
+    answer.set("verses", RequestVerseCount(request));
     answer.set("name", InsertionName(request));
   });
 }
@@ -192,9 +188,7 @@ val Docx(const WebRequest& web) {
     // As the command line: the font file is carried for the default Quran font only.
     if (options.arabicFont == docx::DocxOptions{}.arabicFont)
       options.embeddedArabicFont = TheEngine().embeddedFont;
-    options.title = request.segments.empty()
-                        ? docx::DocumentTitle(request.surah, request.firstVerse, request.lastVerse)
-                        : InsertionName(request);
+    options.title = DocumentTitle(request);
     const std::string bytes = docx::DocxBytes(sink.document(), options);
     const auto view =
         emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()));
