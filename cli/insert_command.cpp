@@ -119,6 +119,50 @@ void RunInsert(const CLI::App& cmd, const InsertOptions& options) {
   output->Finish();
 }
 
+// Which verses: one surah's range, a range across surahs, a juz or a page.
+void AddVerseOptions(CLI::App& cmd, InsertOptions& options) {
+  cmd.add_option("--surah", options.request.surah, "Surah number, 1 to 114");
+  cmd.add_option("--first", options.request.firstVerse, "First verse of the range");
+  cmd.add_option("--last", options.request.lastVerse, "Last verse of the range");
+  cmd.add_option("--from", options.from, "First verse of a range across surahs, SURAH:VERSE (with --to)");
+  cmd.add_option("--to", options.to, "Last verse of a range across surahs, SURAH:VERSE (with --from)");
+  cmd.add_option("--juz", options.juz, "A juz of the mushaf, 1 to 30 (the pack's divisions.txt)")
+      ->check(CLI::Range(1, kDivisionKinds[static_cast<std::size_t>(DivisionKind::Juz)].count));
+  cmd.add_option("--page", options.page, "A page of the Madinah mushaf, 1 to 604 (the pack's divisions.txt)")
+      ->check(CLI::Range(1, kDivisionKinds[static_cast<std::size_t>(DivisionKind::Page)].count));
+}
+
+// What is typed of them, and how.
+void AddLayoutOptions(CLI::App& cmd, InsertOptions& options) {
+  cmd.add_option("--mode", options.mode, "What to insert")
+      ->check(CLI::IsMember({"all", "arabic", "translation", "latin"}))
+      ->capture_default_str();
+  cmd.add_option("--cite", options.cite, "Reference after the verses: qs, short, arabic or none")
+      ->check(CLI::IsMember({"none", "qs", "short", "arabic"}))
+      ->capture_default_str();
+  cmd.add_flag("--line-per-verse", options.linePerVerse, "End every Arabic verse with a paragraph mark");
+  cmd.add_flag("--latin", options.request.latin,
+               "Add the Latin reading (the pack's latin.txt) after the Arabic");
+  cmd.add_flag("--per-verse", options.request.perVerse,
+               "Verse by verse: each verse's Arabic, its Latin, its translation, instead of blocks");
+}
+
+// Where it goes, and in which form.
+void AddOutputOptions(CLI::App& cmd, InsertOptions& options) {
+  cmd.add_option(
+         "--format", options.format,
+         "Output format: trace, docx, text or ooxml (Word's flat package for inserting at a selection; "
+         "default: docx when -o ends in .docx, else text)")
+      ->check(CLI::IsMember({"trace", "docx", "text", "ooxml"}));
+  cmd.add_option("--arabic-font", options.outputOptions.arabicFont,
+                 "Font for Arabic in the normal text of a .docx or OOXML package (default: the pack's, else "
+                 "Amiri Quran)");
+  cmd.add_option("--embed-font", options.outputOptions.embedFont,
+                 "Font file a .docx carries for its Arabic font");
+  cmd.add_flag("--no-embed-font", options.outputOptions.noEmbedFont, "A .docx carries no font");
+  cmd.add_option("-o,--output", options.output, "Output file; - or none: standard output");
+}
+
 }  // namespace
 
 void AddInsertCommand(CLI::App& app) {
@@ -128,39 +172,9 @@ void AddInsertCommand(CLI::App& app) {
       "Insert verses into a document: a range of one surah, a range across surahs, a juz or a page");
   cmd->add_option("--app-path", options->appPath,
                   "Folder that holds DataQuran (default: the program's own folder)");
-  cmd->add_option("--surah", options->request.surah, "Surah number, 1 to 114");
-  cmd->add_option("--first", options->request.firstVerse, "First verse of the range");
-  cmd->add_option("--last", options->request.lastVerse, "Last verse of the range");
-  cmd->add_option("--from", options->from, "First verse of a range across surahs, SURAH:VERSE (with --to)");
-  cmd->add_option("--to", options->to, "Last verse of a range across surahs, SURAH:VERSE (with --from)");
-  cmd->add_option("--juz", options->juz, "A juz of the mushaf, 1 to 30 (the pack's divisions.txt)")
-      ->check(CLI::Range(1, kDivisionKinds[static_cast<std::size_t>(DivisionKind::Juz)].count));
-  cmd->add_option("--page", options->page,
-                  "A page of the Madinah mushaf, 1 to 604 (the pack's divisions.txt)")
-      ->check(CLI::Range(1, kDivisionKinds[static_cast<std::size_t>(DivisionKind::Page)].count));
-  cmd->add_option("--mode", options->mode, "What to insert")
-      ->check(CLI::IsMember({"all", "arabic", "translation", "latin"}))
-      ->capture_default_str();
-  cmd->add_option("--cite", options->cite, "Reference after the verses: qs, short, arabic or none")
-      ->check(CLI::IsMember({"none", "qs", "short", "arabic"}))
-      ->capture_default_str();
-  cmd->add_flag("--line-per-verse", options->linePerVerse, "End every Arabic verse with a paragraph mark");
-  cmd->add_flag("--latin", options->request.latin,
-                "Add the Latin reading (the pack's latin.txt) after the Arabic");
-  cmd->add_flag("--per-verse", options->request.perVerse,
-                "Verse by verse: each verse's Arabic, its Latin, its translation, instead of blocks");
-  cmd->add_option(
-         "--format", options->format,
-         "Output format: trace, docx, text or ooxml (Word's flat package for inserting at a selection; "
-         "default: docx when -o ends in .docx, else text)")
-      ->check(CLI::IsMember({"trace", "docx", "text", "ooxml"}));
-  cmd->add_option("--arabic-font", options->outputOptions.arabicFont,
-                  "Font for Arabic in the normal text of a .docx or OOXML package (default: the pack's, else "
-                  "Amiri Quran)");
-  cmd->add_option("--embed-font", options->outputOptions.embedFont,
-                  "Font file a .docx carries for its Arabic font");
-  cmd->add_flag("--no-embed-font", options->outputOptions.noEmbedFont, "A .docx carries no font");
-  cmd->add_option("-o,--output", options->output, "Output file; - or none: standard output");
+  AddVerseOptions(*cmd, *options);
+  AddLayoutOptions(*cmd, *options);
+  AddOutputOptions(*cmd, *options);
   cmd->callback([cmd, options] { RunInsert(*cmd, *options); });
 }
 
