@@ -41,7 +41,8 @@ cp "$oxt" "$work/"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
   chown -R nobody "$work"
-  as_user=(runuser -u nobody -- env HOME="$work")
+  # Started in the profile's folder: nobody may not enter the checkout (a private mktemp -d).
+  as_user=(runuser -u nobody -- env -C "$work" HOME="$work")
 fi
 "${as_user[@]}" timeout 120 unopkg add "-env:UserInstallation=file://$work/profile" "$work/pelvaron.oxt"
 listed=$("${as_user[@]}" timeout 60 unopkg list "-env:UserInstallation=file://$work/profile")
