@@ -47,16 +47,10 @@ void CheckVerseOrder(const InsertRequest& request) {
 }
 
 // "78:1": a surah 1..114 and a verse from 1; anything else is a usage error.
-VerseRef ParseVerseRef(const std::string& text, const std::string& option) {
-  const std::size_t colon = text.find(':');
-  const auto number = [&](std::string_view digits) {
-    if (digits.empty() || digits.size() > 3 || digits.find_first_not_of("0123456789") != digits.npos)
-      throw CLI::ValidationError(option, "\"" + text + "\" is not SURAH:VERSE (for example 78:1)");
-    return std::stoi(std::string(digits));
-  };
-  if (colon == std::string::npos) number({});
-  const VerseRef ref{number(std::string_view(text).substr(0, colon)),
-                     number(std::string_view(text).substr(colon + 1))};
+VerseRef OptionVerseRef(const std::string& text, const std::string& option) {
+  const std::optional<VerseRef> parsed = ParseVerseRef(text);
+  if (!parsed) throw CLI::ValidationError(option, "\"" + text + "\" is not SURAH:VERSE (for example 78:1)");
+  const VerseRef ref = *parsed;
   if (ref.surah < 1 || ref.surah > kSurahCount)
     throw CLI::ValidationError(
         option, "surah " + std::to_string(ref.surah) + " does not exist (surahs are 1 to 114)");
@@ -75,18 +69,17 @@ void CheckRangeOptions(const CLI::App& cmd, const InsertOptions& options) {
                                "give --surah, --first and --last, or --from and --to, or --juz, or --page");
   if (single > 0) return CheckVerseOrder(options.request);
   if (!given("--from")) return;
-  if (ParseVerseRef(options.to, "--to") < ParseVerseRef(options.from, "--from"))
+  if (OptionVerseRef(options.to, "--to") < OptionVerseRef(options.from, "--from"))
     throw CLI::ValidationError("--to", options.to + " comes before --from " + options.from);
 }
 
 // The segments of a --from/--to, --juz or --page request; none for --surah. A juz or page on
 // a pack without the divisions file fails here, before anything is typed.
 std::vector<VerseSegment> RequestedSegments(const InsertOptions& options, const ModuleState& state) {
+  VerseChoice choice{.juz = options.juz, .page = options.page};
   if (!options.from.empty())
-    return SegmentsBetween(state, ParseVerseRef(options.from, "--from"), ParseVerseRef(options.to, "--to"));
-  if (options.juz) return DivisionSegments(state, DivisionKind::Juz, options.juz);
-  if (options.page) return DivisionSegments(state, DivisionKind::Page, options.page);
-  return {};
+    choice.from = OptionVerseRef(options.from, "--from"), choice.to = OptionVerseRef(options.to, "--to");
+  return ChosenSegments(state, choice);
 }
 
 void RunInsert(const CLI::App& cmd, const InsertOptions& options) {

@@ -1,5 +1,7 @@
 #include "insert/segments.hpp"
 
+#include <charconv>
+
 #include "insert/insert_request.hpp"
 #include "module/error.hpp"
 
@@ -36,6 +38,28 @@ std::vector<VerseSegment> SegmentsBetween(const ModuleState& state, VerseRef fir
 std::vector<VerseSegment> DivisionSegments(const ModuleState& state, DivisionKind kind, int number) {
   const VerseSpan span = DivisionSpan(ReadDivisions(state), kind, number, state);
   return SegmentsBetween(state, span.first, span.last);
+}
+
+std::optional<VerseRef> ParseVerseRef(std::string_view text) {
+  const auto number = [](std::string_view digits) -> std::optional<int> {
+    if (digits.empty() || digits.size() > 3 || digits.find_first_not_of("0123456789") != digits.npos)
+      return {};
+    int value = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return value;
+  };
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return {};
+  const std::optional<int> surah = number(text.substr(0, colon)), verse = number(text.substr(colon + 1));
+  if (!surah || !verse) return {};
+  return VerseRef{*surah, *verse};
+}
+
+std::vector<VerseSegment> ChosenSegments(const ModuleState& state, const VerseChoice& choice) {
+  if (choice.from && choice.to) return SegmentsBetween(state, *choice.from, *choice.to);
+  if (choice.juz != 0) return DivisionSegments(state, DivisionKind::Juz, choice.juz);
+  if (choice.page != 0) return DivisionSegments(state, DivisionKind::Page, choice.page);
+  return {};
 }
 
 void CheckSegments(const ModuleState& state, const std::vector<VerseSegment>& segments) {

@@ -121,17 +121,14 @@ val Divisions() {
 // The verses asked for, as `pelvaron insert` takes them: the core turns a juz, a page or a
 // range across surahs into segments; a range within a surah stays one.
 void SetVerses(const ModuleState& state, const WebRequest& web, InsertRequest& request) {
-  if (web.juz != 0) {
-    request.segments = DivisionSegments(state, DivisionKind::Juz, web.juz);
-  } else if (web.page != 0) {
-    request.segments = DivisionSegments(state, DivisionKind::Page, web.page);
-  } else if (web.toSurah != 0 && web.toSurah != web.surah) {
-    request.segments = SegmentsBetween(state, {web.surah, web.first}, {web.toSurah, web.last});
-  } else {
-    request.surah = web.surah;
-    request.firstVerse = web.first;
-    request.lastVerse = web.last;
-  }
+  VerseChoice choice{.juz = web.juz, .page = web.page};
+  if (web.toSurah != 0 && web.toSurah != web.surah)
+    choice.from = VerseRef{web.surah, web.first}, choice.to = VerseRef{web.toSurah, web.last};
+  request.segments = ChosenSegments(state, choice);
+  if (!request.segments.empty()) return;
+  request.surah = web.surah;
+  request.firstVerse = web.first;
+  request.lastVerse = web.last;
 }
 
 // The request checked as `pelvaron insert` checks it. The parts map to a mode as the search

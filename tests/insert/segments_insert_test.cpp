@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "module/error.hpp"
 #include "pack/format_writer.hpp"
 #include "tests/support/expect_error.hpp"
@@ -103,6 +105,29 @@ TEST_F(SegmentsInsert, AlFatihahHasNoBasmalaLineAndVerseByVerseStaysPerSurah) {
   const auto perVerse = Typed({1, 2}, {2, 1}, InsertWhat::All, CiteStyle::Arabic, true);
   EXPECT_EQ(perVerse.back(), "");
   EXPECT_EQ(perVerse[perVerse.size() - 2], "[\u06331: \u0662 \u2013 \u06332: \u0661]");
+}
+
+// "S:V" as the Insert URL and the command line give it, and a front end's choice of verses.
+TEST_F(SegmentsInsert, ReadsVersesAsWrittenAndChoosesTheirSegments) {
+  for (const auto& [text, want] :
+       std::vector<std::pair<std::string, std::optional<VerseRef>>>{{"78:1", VerseRef{78, 1}},
+                                                                    {"114:006", VerseRef{114, 6}},
+                                                                    {"0:0", VerseRef{0, 0}},
+                                                                    {"78", {}},
+                                                                    {"78:", {}},
+                                                                    {":1", {}},
+                                                                    {"7a:1", {}},
+                                                                    {"-1:2", {}},
+                                                                    {"+1:2", {}},
+                                                                    {"1000:1", {}},
+                                                                    {"1:2:3", {}},
+                                                                    {" 1:2", {}},
+                                                                    {"", {}}})
+    EXPECT_EQ(ParseVerseRef(text), want) << '"' << text << '"';
+  EXPECT_TRUE(ChosenSegments(f.state, {}).empty());
+  EXPECT_EQ(ChosenSegments(f.state, {.from = VerseRef{2, 2}, .to = VerseRef{3, 1}}).size(), 2u);
+  ExpectError(ErrorKind::File, "divisions.txt", [&] { ChosenSegments(f.state, {.juz = 30}); });
+  ExpectError(ErrorKind::File, "divisions.txt", [&] { ChosenSegments(f.state, {.page = 1}); });
 }
 
 TEST_F(SegmentsInsert, WhatThePackLacksFailsBeforeAnythingIsTyped) {
