@@ -213,8 +213,14 @@ void Session::RunCommand(const std::string& command, const std::string& query,
   if (command == "GetAyat") return app_.OnGetAyatClicked();
   if (command == "GetTerjemah") return app_.OnGetTerjemahClicked();
   if (command == "CariAyat") return app_.OnSearchClicked();
-  const InsertRequest request = ParseInsertQuery(query);
+  InsertFromQuery(query);
+}
+
+void Session::InsertFromQuery(const std::string& query) {
+  const InsertQuery parsed = ParseInsertQuery(query);
+  InsertRequest request = parsed.request;
   try {
+    request.segments = ChosenSegments(state_, parsed.choice);
     CheckInsertRequest(state_, request);
   } catch (const Error& e) {
     // As the dialog tells it: information, not a failure.

@@ -34,6 +34,8 @@ class Session {
  private:
   void RunCommand(const std::string& command, const std::string& query,
                   const css::uno::Reference<css::frame::XFrame>& frame);
+  // The Insert URL's verses typed into the current document, refused as the dialog refuses.
+  void InsertFromQuery(const std::string& query);
   // The extension's own folder, from LibreOffice's package registry.
   std::string ExtensionFolder() const;
   void LoadData();

@@ -23,13 +23,14 @@ trap 'rm -rf "$work"' EXIT
 packs=$work/packs
 mkdir -p "$packs/missing"
 cp -r "$(dirname "$exe")/DataQuran" "$packs/default.DataQuran"
-for pack in default empty-index folder-for-arabic cut-translation no-latin; do
+for pack in default empty-index folder-for-arabic cut-translation no-latin no-divisions; do
   mkdir -p "$packs/$pack" && cp -r "$packs/default.DataQuran" "$packs/$pack/DataQuran"
 done
 : > "$packs/empty-index/DataQuran/surahindex.mtf"
 rm "$packs/folder-for-arabic/DataQuran/AQO2.TXT" && mkdir "$packs/folder-for-arabic/DataQuran/AQO2.TXT"
 truncate -s 100 "$packs/cut-translation/DataQuran/Ayat Per Kata.dat"
 rm "$packs/no-latin/DataQuran/latin.txt"
+rm "$packs/no-divisions/DataQuran/divisions.txt"
 # A test pack with notes: every footnote number of the source gets a note of its own.
 seq 1 3000 | awk '{ printf "%d\tCatatan nomor %d.\n", $1, $1 }' > "$work/notes.txt"
 "$exe" pack --source "$source_dir" --out "$packs/notes/DataQuran" --notes "$work/notes.txt" >/dev/null

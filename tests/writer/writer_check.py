@@ -19,7 +19,7 @@ import uno
 from office import Office, prop
 
 WORK, PELVARON, PREFIX = sys.argv[1], sys.argv[2], sys.argv[3:]
-ADJUST_BLOCK, RL_TB = 2, 1
+ADJUST_BLOCK, ADJUST_CENTER, RL_TB = 2, 3, 1
 ITALIC = uno.Enum("com.sun.star.awt.FontSlant", "ITALIC")
 failures = []
 
@@ -108,6 +108,11 @@ CASES = [
      ["--surah", "112", "--first", "1", "--last", "4", "--mode", "all", "--latin", "--per-verse"], "default"),
     ("Insert?surah=1&first=1&last=7&mode=latin&cite=short", "",
      FATIHAH + ["--mode", "latin", "--cite", "short"], "default"),
+    # Across surahs: the headings, the basmala (none before At-Taubah), the citation.
+    ("Insert?juz=30&mode=arabic", "", ["--juz", "30", "--mode", "arabic"], "default"),
+    ("Insert?page=604&mode=all&cite=qs", "", ["--page", "604", "--mode", "all", "--cite", "qs"], "default"),
+    ("Insert?from=8:75&to=9:2&mode=translation", "", ["--from", "8:75", "--to", "9:2", "--mode", "translation"],
+     "default"),
 ]
 
 for command, script, args, pack in CASES:
@@ -123,8 +128,12 @@ for command, script, args, pack in CASES:
     check([p[0] for p in got] == lines, "%s: the paragraphs of pelvaron insert --format text%s" %
           (name, "" if [p[0] for p in got] == lines else ": %r" % [p[0][:12] for p in got]))
     check(got == want, "%s: direction, adjustment, fonts and sizes of the .docx model" % name)
-    arabic = [p for p in got if p[0] and is_arabic(p[0][0])]
-    latin = [p for p in got if p[0] and not is_arabic(p[0][0])]
+    # The body: a surah's centred heading and basmala are held to the .docx model above.
+    body = [p for p in got if len(p) == 1 or p[2] != ADJUST_CENTER]
+    check(("--juz" in args or "--page" in args or "--from" in args) == (len(body) < len(got)),
+          "%s: centred surah headings exactly across surahs" % name)
+    arabic = [p for p in body if p[0] and is_arabic(p[0][0])]
+    latin = [p for p in body if p[0] and not is_arabic(p[0][0])]
     # Latin-script characters are (size, italic): italic exactly in the Latin reading's paragraphs.
     lat = lambda c: len(c) == 3 and not is_arabic(c[0])
     readings = [p for p in latin if any(lat(c) and c[2] for c in p[3])]
@@ -208,6 +217,11 @@ FAILURES = [
     ("Insert?surah=1&first=1&last=7&mode=all&latin=1", "no-latin", "latin.txt", False),
     ("Insert?surah=1&first=1&last=7&mode=all&perVerse=2", "default", "perVerse=2", False),
     ("Insert?surah=115&first=1&last=1&mode=all", "default", "surah 115", False),
+    ("Insert?juz=31&mode=all", "default", "juz 31", False),
+    ("Insert?juz=30&mode=all", "no-divisions", "divisions.txt", False),
+    ("Insert?page=1&surah=1&first=1&last=7&mode=all", "default", "Insert takes", False),
+    ("Insert?from=78:x&to=114:6&mode=all", "default", "from=78:x", False),
+    ("Insert?from=1:1&to=1:8&mode=all", "default", 'MsgBox "Ayat tidak ada!!!" 64', False),
 ]
 for command, pack, message, keeps_arabic in FAILURES:
     office.use_pack(pack)
