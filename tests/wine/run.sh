@@ -258,6 +258,10 @@ default-baqarah-arabic 2 1 286 arabic 2 20
 default-baqarah-all 2 1 286 all 1 30
 default-baqarah-translation 2 1 286 translation 3 30
 RANGES
+  # Cari Ayat with a page of the mushaf (the pack's divisions.txt): the range across surahs,
+  # each surah with its heading and basmala, as pelvaron insert --page types it.
+  host_run search --query 'hlm 604' --expect-first 112:1-114:6 --cite 1 --trace "C:\\$folder\\search-page.trace"
+  compare_trace search-page --page 604 --mode all --cite qs
   host_run soak --cycles 200
   rm -rf "$dir/DataQuran"
   mv "$dir/DataQuran.test" "$dir/DataQuran"
