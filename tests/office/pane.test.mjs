@@ -6,11 +6,11 @@
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync } from "node:fs";
-import { tmpdir } from "node:os";
+import { readFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
+import { launchChromium } from "../support/chromium.mjs";
 import { serve } from "../../web/serve.mjs";
 import { servePane } from "../../office/serve.mjs";
 
@@ -29,25 +29,19 @@ const cli = (range, format, options) => execFileSync(join(cliFolder, "pelvaron")
   ["insert", ...(typeof range[0] === "number" ? ["--surah", `${range[0]}`, "--first", `${range[1]}`, "--last", `${range[2]}`] : range),
    "--format", format, ...options, "--app-path", cliFolder], { stdio: "pipe", maxBuffer: 1 << 28 }).toString("utf8");
 
-let paneServer, webServer, browser, profile;
+let paneServer, webServer, browser, chromium;
 
 before(async () => {
   paneServer = await servePane(paneFolder, 0, null);
   webServer = await serve(webFolder, 0);
-  profile = mkdtempSync(join(tmpdir(), "pelvaron-chromium-"));
-  browser = await puppeteer.launch({
-    executablePath: process.env.PELVARON_CHROMIUM || "/usr/bin/chromium",
-    userDataDir: profile,
-    args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-           "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-  });
+  chromium = await launchChromium(puppeteer);
+  browser = chromium.browser;
 });
 
 after(async () => {
-  await browser?.close();
+  await chromium?.close();
   paneServer?.close();
   webServer?.close();
-  if (profile) rmSync(profile, { recursive: true, force: true });
 });
 
 // office.js from the stand-in, or from the npm package (its files beside it); nothing else

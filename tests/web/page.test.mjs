@@ -9,6 +9,7 @@ import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
+import { launchChromium } from "../support/chromium.mjs";
 import { serve } from "../../web/serve.mjs";
 
 const repo = resolve(dirname(fileURLToPath(import.meta.url)), "../..");
@@ -21,7 +22,7 @@ const cliText = (surah, first, last, ...options) =>
   cli("insert", "--surah", `${surah}`, "--first", `${first}`, "--last", `${last}`, "--format", "text", ...options)
     .toString("utf8");
 
-let server, origin, browser, page, cdp, profile;
+let server, origin, browser, page, cdp, chromium;
 const consoleErrors = [];
 const foreignRequests = [];
 let bytesTransferred = 0;
@@ -43,13 +44,8 @@ const message = () => page.$eval("#message", (m) => (m.hidden ? "" : m.textConte
 before(async () => {
   server = await serve(site, 0);
   origin = `http://127.0.0.1:${server.address().port}`;
-  profile = mkdtempSync(join(tmpdir(), "pelvaron-chromium-"));
-  browser = await puppeteer.launch({
-    executablePath: process.env.PELVARON_CHROMIUM || "/usr/bin/chromium",
-    userDataDir: profile,
-    args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-           "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-  });
+  chromium = await launchChromium(puppeteer);
+  browser = chromium.browser;
   await browser.defaultBrowserContext().overridePermissions(origin, ["clipboard-read", "clipboard-write",
                                                                       "clipboard-sanitized-write"]);
   page = await browser.newPage();
@@ -71,9 +67,8 @@ before(async () => {
 });
 
 after(async () => {
-  await browser?.close();
+  await chromium?.close();
   server?.close();
-  if (profile) rmSync(profile, { recursive: true, force: true });
 });
 
 test("Al-Fatihah in every part combination reads as pelvaron insert --format text", async () => {
