@@ -222,13 +222,14 @@ scenarios() {
   cp "$dir/frmCari.png" "$artifacts/$arch-frmCari.png" 2>/dev/null
 }
 
-# The user's %LOCALAPPDATA% in the prefix, as a Unix path, asked once when the prefix is new:
-# a wrong path here would make the font checks look at nothing. A few tries, as a Wine start
-# right after a busy scenario has come back with no output.
+# The user's %LOCALAPPDATA% in the prefix, as a Unix path, asked once when the prefix is new.
+# It must be a folder that exists, after a few tries if need be: a wrong path here would make
+# the font checks look at nothing.
 local_appdata() {
   local i path
   for i in 1 2 3; do
-    path=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
+    # Only the drive path of what cmd printed: a console may add control sequences around it.
+    path=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r' | grep -o '[A-Za-z]:\\[^[:cntrl:]]*' | tail -n 1)
     [ -n "$path" ] && path=$(winepath -u "$path" 2>/dev/null) && [ -d "$path" ] && { echo "$path"; return 0; }
     sleep 1
   done
