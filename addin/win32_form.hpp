@@ -51,6 +51,9 @@ class Win32Form : public forms::Form {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Load();
+  void CreateFormWindow();
+  // A control with a window of its own, and its wrapper in controls_.
+  void CreateChild(const forms::ControlLayout& control);
   void Paint();
   RECT PixelRect(const forms::ControlLayout& control) const;
   // For a label, at the size LabelPoints gives it.
