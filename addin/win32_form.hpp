@@ -66,6 +66,8 @@ class Win32Form : public forms::Form {
   // A control with a window of its own, and its wrapper in controls_.
   void CreateChild(const forms::ControlLayout& control);
   void Paint();
+  void PaintShape(HDC dc, const forms::ControlLayout& shape) const;
+  void PaintLabel(HDC dc, const forms::ControlLayout& label) const;
   RECT PixelRect(const forms::ControlLayout& control) const;
   // For a label, at the size LabelPoints gives it.
   HFONT Font(const std::optional<forms::FontStyle>& style, const forms::ControlLayout* label = nullptr);

@@ -43,28 +43,35 @@ void Win32Form::Paint() {
   FillRect(dc, &client, background_);
   SetBkMode(dc, TRANSPARENT);
   for (const auto& c : layout_.controls) {
-    const RECT r = PixelRect(c);
-    if (c.kind == forms::ControlKind::Shape) {
-      HPEN pen = CreatePen(PS_SOLID, 1, c.foreColor ? Colour(*c.foreColor) : RGB(128, 128, 128));
-      HGDIOBJ oldPen = SelectObject(dc, pen);
-      HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-      Rectangle(dc, r.left, r.top, r.right, r.bottom);
-      SelectObject(dc, oldBrush);
-      DeleteObject(SelectObject(dc, oldPen));
-    } else if (c.kind == forms::ControlKind::Label) {
-      RECT box = r;
-      if (!c.transparent) FillRect(dc, &box, background_);
-      HGDIOBJ old = SelectObject(dc, labelFonts_.at(c.name));
-      SetTextColor(dc, c.foreColor ? Colour(*c.foreColor) : GetSysColor(COLOR_BTNTEXT));
-      UINT align = c.alignment == forms::Alignment::Centre  ? DT_CENTER
-                   : c.alignment == forms::Alignment::Right ? DT_RIGHT
-                                                            : DT_LEFT;
-      const std::wstring text = Widen(Find(c.name).AsLabel()->Caption());
-      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, align | DT_WORDBREAK | DT_NOPREFIX);
-      SelectObject(dc, old);
-    }
+    if (c.kind == forms::ControlKind::Shape)
+      PaintShape(dc, c);
+    else if (c.kind == forms::ControlKind::Label)
+      PaintLabel(dc, c);
   }
   EndPaint(window_, &ps);
+}
+
+void Win32Form::PaintShape(HDC dc, const forms::ControlLayout& c) const {
+  const RECT r = PixelRect(c);
+  HPEN pen = CreatePen(PS_SOLID, 1, c.foreColor ? Colour(*c.foreColor) : RGB(128, 128, 128));
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  SelectObject(dc, oldBrush);
+  DeleteObject(SelectObject(dc, oldPen));
+}
+
+void Win32Form::PaintLabel(HDC dc, const forms::ControlLayout& c) const {
+  RECT box = PixelRect(c);
+  if (!c.transparent) FillRect(dc, &box, background_);
+  HGDIOBJ old = SelectObject(dc, labelFonts_.at(c.name));
+  SetTextColor(dc, c.foreColor ? Colour(*c.foreColor) : GetSysColor(COLOR_BTNTEXT));
+  UINT align = c.alignment == forms::Alignment::Centre  ? DT_CENTER
+               : c.alignment == forms::Alignment::Right ? DT_RIGHT
+                                                        : DT_LEFT;
+  const std::wstring text = Widen(Find(c.name).AsLabel()->Caption());
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, align | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
 }
 
 LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
