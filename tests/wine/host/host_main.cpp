@@ -53,6 +53,7 @@
 #include "tests/wine/host/ribbon_driver.hpp"
 #include "tests/wine/host/screenshot.hpp"
 #include "tests/wine/host/word_model.hpp"
+#include "tests/wine/host/scenarios.hpp"
 
 using namespace pelvaron::wine_host;
 using pelvaron::addin::ext_cm_AfterStartup;
@@ -64,22 +65,6 @@ using pelvaron::addin::IID_IDTExtensibility2;
 using pelvaron::addin::kProgId;
 
 namespace {
-
-constexpr const wchar_t* kDialogCaption = L"Pilih Surat & Ayat";
-constexpr const wchar_t* kAboutCaption = L"               About";
-constexpr const wchar_t* kSearchCaption = L"Cari Ayat";
-
-Checks check;
-
-struct Options {
-  std::map<std::wstring, std::wstring> values;
-  bool Has(const std::wstring& name) const { return values.count(name) != 0; }
-  std::wstring Get(const std::wstring& name) const {
-    const auto found = values.find(name);
-    return found == values.end() ? std::wstring() : found->second;
-  }
-  int Number(const std::wstring& name) const { return _wtoi(Get(name).c_str()); }
-};
 
 Options ParseOptions(int argc, wchar_t** argv) {
   Options o;
@@ -93,23 +78,6 @@ Options ParseOptions(int argc, wchar_t** argv) {
   }
   return o;
 }
-
-std::string Narrow(const std::wstring& text) { return Utf8(text.data(), text.size()); }
-
-// Set by --per-user FOLDER: the add-in comes from the current user's registration and must
-// lie in FOLDER.
-std::wstring g_perUserFolder;
-
-ComPtr<IDTExtensibility2> CreateAddIn() { return LoadAddIn(check, g_perUserFolder); }
-
-void AddWordMenus() {
-  for (const wchar_t* caption : {L"&File", L"&Edit", L"&Help"}) {
-    auto menu = ComPtr<ControlObject>::Attach(new ControlObject(10, false, &Model().menuBar));
-    menu->SetCaption(caption);
-    Model().menuBar.items.push_back(menu);
-  }
-}
-
 int CountCaption(const std::wstring& caption) {
   int n = 0;
   for (const auto& c : Model().menuBar.items) n += c->caption() == caption;
@@ -147,12 +115,6 @@ std::wstring ErrorMessage() {
   std::wstring out = text ? text : L"";
   SysFreeString(text);
   return out;
-}
-
-ComPtr<ControlObject> QuranPopup() {
-  for (const auto& c : Model().menuBar.items)
-    if (c->caption() == L"Al-Quran") return c;
-  return {};
 }
 
 void CheckMenu() {
@@ -249,44 +211,6 @@ int NoData() {
   check(Disconnect(addIn.get(), ext_dm_UserClosed) == S_OK, "a later OnDisconnection succeeds");
   check(BeginShutdown(addIn.get()) == S_OK, "a later OnBeginShutdown succeeds");
   return check.failed();
-}
-
-struct DialogControls {
-  HWND surah = nullptr, from = nullptr, to = nullptr, check = nullptr, ok = nullptr;
-};
-
-DialogControls FindControls(HWND dialog) {
-  DialogControls c;
-  std::vector<HWND> combos, buttons;
-  for (HWND child : Children(dialog)) {
-    const std::wstring cls = ClassOf(child);
-    if (lstrcmpiW(cls.c_str(), L"ComboBox") == 0) combos.push_back(child);
-    if (lstrcmpiW(cls.c_str(), L"Button") == 0) buttons.push_back(child);
-  }
-  if (combos.size() == 3) c = {combos[0], combos[1], combos[2]};
-  for (HWND b : buttons) {
-    if (TextOf(b) == L"Ganti Baris") c.check = b;
-    if (TextOf(b) == L"OK") c.ok = b;
-  }
-  return c;
-}
-
-ComPtr<ControlObject> Button(int index) {
-  ComPtr<ControlObject> popup = QuranPopup();
-  if (!popup || popup->children().items.size() < static_cast<std::size_t>(index)) return {};
-  return popup->children().items.at(static_cast<std::size_t>(index - 1));
-}
-
-// A menu button (1..5) clicked, or with --ribbon the ribbon button in the same place pressed.
-HRESULT Press(IDTExtensibility2* addIn, const Options& o, int index) {
-  if (!o.Has(L"--ribbon")) {
-    ComPtr<ControlObject> button = Button(index);
-    return button ? button->FireClick() : E_FAIL;
-  }
-  HRESULT hr = S_OK;
-  const std::vector<RibbonButton> buttons = RibbonButtons(AskRibbonXml(addIn, hr));
-  if (FAILED(hr) || buttons.size() < static_cast<std::size_t>(index)) return E_FAIL;
-  return FireRibbonAction(addIn, buttons[static_cast<std::size_t>(index - 1)]);
 }
 
 int Ribbon(const Options& o) {
@@ -882,7 +806,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring scenario = argv[1];
   const Options options = ParseOptions(argc, argv);
   Model().hasUndoRecord = !options.Has(L"--word2003");
-  g_perUserFolder = options.Get(L"--per-user");
+  SetPerUserFolder(options.Get(L"--per-user"));
   if (const std::wstring fail = options.Get(L"--fail"); !fail.empty()) {
     Fault().member = fail.substr(0, fail.find(L':'));
     Fault().at = _wtoi(fail.substr(fail.find(L':') + 1).c_str());
