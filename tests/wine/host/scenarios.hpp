@@ -59,4 +59,7 @@ DialogControls FindControls(HWND dialog);
 std::vector<std::wstring> BoxesDuring(const std::function<void()>& action);
 void WriteTrace(const std::wstring& path, const std::string& text);
 
+int Lifecycle();
+int NoData();
+
 }  // namespace pelvaron::wine_host
