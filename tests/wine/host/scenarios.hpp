@@ -61,5 +61,8 @@ void WriteTrace(const std::wstring& path, const std::string& text);
 
 int Lifecycle();
 int NoData();
+int Ribbon(const Options& o);
+int Rujukan(const Options& o);
+int Toggles(const Options& o);
 
 }  // namespace pelvaron::wine_host
