@@ -64,5 +64,6 @@ int NoData();
 int Ribbon(const Options& o);
 int Rujukan(const Options& o);
 int Toggles(const Options& o);
+int Insert(const Options& o);
 
 }  // namespace pelvaron::wine_host
