@@ -65,5 +65,7 @@ int Ribbon(const Options& o);
 int Rujukan(const Options& o);
 int Toggles(const Options& o);
 int Insert(const Options& o);
+int About(const Options& o);
+int Search(const Options& o);
 
 }  // namespace pelvaron::wine_host
