@@ -67,5 +67,6 @@ int Toggles(const Options& o);
 int Insert(const Options& o);
 int About(const Options& o);
 int Search(const Options& o);
+int Soak(const Options& o);
 
 }  // namespace pelvaron::wine_host
