@@ -26,43 +26,14 @@
 // then holds that second insertion only. --runs: the pack names its Quran font, so nothing
 // may be typed in "(normal text)" and Latin text comes in the document's own font.
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <string>
-#include <vector>
 
-#include "addin/windows_api.hpp"
-
-#include <psapi.h>
-
-#include "addin/extensibility.hpp"
-#include "addin/label_font.hpp"
-#include "addin/wide_text.hpp"
-#include "forms/about_box.hpp"
-#include "registration_names.hpp"  // generated in the add-in's build folder
-#include "tests/wine/host/add_in_loader.hpp"
-#include "tests/wine/host/checks.hpp"
-#include "tests/wine/host/dialog_driver.hpp"
-#include "tests/wine/host/frame_checks.hpp"
+#include "tests/wine/host/fake_object.hpp"
 #include "tests/wine/host/font_check.hpp"
-#include "tests/wine/host/ribbon_driver.hpp"
-#include "tests/wine/host/screenshot.hpp"
-#include "tests/wine/host/word_model.hpp"
 #include "tests/wine/host/scenarios.hpp"
 
 using namespace pelvaron::wine_host;
-using pelvaron::addin::ext_cm_AfterStartup;
-using pelvaron::addin::ext_cm_Startup;
-using pelvaron::addin::ext_dm_HostShutdown;
-using pelvaron::addin::ext_dm_UserClosed;
-using pelvaron::addin::IDTExtensibility2;
-using pelvaron::addin::IID_IDTExtensibility2;
-using pelvaron::addin::kProgId;
 
 namespace {
 
@@ -78,6 +49,33 @@ Options ParseOptions(int argc, wchar_t** argv) {
   }
   return o;
 }
+
+// The stand-in's own settings: Word 2003 or later, where the add-in is registered, which call fails.
+void ApplyHostOptions(const Options& o) {
+  Model().hasUndoRecord = !o.Has(L"--word2003");
+  SetPerUserFolder(o.Get(L"--per-user"));
+  if (const std::wstring fail = o.Get(L"--fail"); !fail.empty()) {
+    Fault().member = fail.substr(0, fail.find(L':'));
+    Fault().at = _wtoi(fail.substr(fail.find(L':') + 1).c_str());
+  }
+}
+
+// The scenario's failures; 1 for a scenario the host does not know.
+int RunScenario(const std::wstring& scenario, const Options& o) {
+  if (scenario == L"lifecycle") return Lifecycle();
+  if (scenario == L"nodata") return NoData();
+  if (scenario == L"ribbon") return Ribbon(o);
+  if (scenario == L"insert") return Insert(o);
+  if (scenario == L"about") return About(o);
+  if (scenario == L"search") return Search(o);
+  if (scenario == L"soak") return Soak(o);
+  if (scenario == L"rujukan") return Rujukan(o);
+  if (scenario == L"toggles") return Toggles(o);
+  if (scenario == L"font")
+    return CheckInstalledFont(check, o.Get(L"--family"), o.Get(L"--text-file"), o.Get(L"--screenshot"));
+  return 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -89,38 +87,9 @@ int wmain(int argc, wchar_t** argv) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   RegisterWordGlobal();
   CreateYieldWindow();
-  const std::wstring scenario = argv[1];
   const Options options = ParseOptions(argc, argv);
-  Model().hasUndoRecord = !options.Has(L"--word2003");
-  SetPerUserFolder(options.Get(L"--per-user"));
-  if (const std::wstring fail = options.Get(L"--fail"); !fail.empty()) {
-    Fault().member = fail.substr(0, fail.find(L':'));
-    Fault().at = _wtoi(fail.substr(fail.find(L':') + 1).c_str());
-  }
-  int failed = 0;
-  if (scenario == L"lifecycle")
-    failed = Lifecycle();
-  else if (scenario == L"nodata")
-    failed = NoData();
-  else if (scenario == L"ribbon")
-    failed = Ribbon(options);
-  else if (scenario == L"insert")
-    failed = Insert(options);
-  else if (scenario == L"about")
-    failed = About(options);
-  else if (scenario == L"search")
-    failed = Search(options);
-  else if (scenario == L"soak")
-    failed = Soak(options);
-  else if (scenario == L"rujukan")
-    failed = Rujukan(options);
-  else if (scenario == L"toggles")
-    failed = Toggles(options);
-  else if (scenario == L"font")
-    failed = CheckInstalledFont(check, options.Get(L"--family"), options.Get(L"--text-file"),
-                                options.Get(L"--screenshot"));
-  else
-    failed = 1;
+  ApplyHostOptions(options);
+  const int failed = RunScenario(argv[1], options);
   Model().menuBar.items.clear();
   RevokeWordGlobal();
   CoUninitialize();
