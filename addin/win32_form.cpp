@@ -22,6 +22,33 @@ constexpr int kDropDownPixels = 160;
 // VB's form font, for controls whose layout names none.
 const forms::FontStyle kDefaultFont{"MS Sans Serif", 8.25f, false, false, forms::kWesternCharset};
 
+// The window class and style of a control that has a window of its own.
+struct ChildWindowKind {
+  const wchar_t* windowClass = L"BUTTON";
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+  int extraHeight = 0;  // pixels beyond the layout's height
+};
+
+ChildWindowKind ChildWindowKindOf(const forms::ControlLayout& c) {
+  ChildWindowKind kind;
+  if (c.kind == forms::ControlKind::ComboBox) {
+    kind.windowClass = L"COMBOBOX";
+    kind.style |= CBS_AUTOHSCROLL | WS_VSCROLL;
+    // An open list reports double-clicks (CBN_DBLCLK); a drop-down's list cannot.
+    if (c.listOpen) {
+      kind.style |= CBS_SIMPLE | CBS_NOINTEGRALHEIGHT;
+    } else {
+      kind.style |= CBS_DROPDOWN;
+      kind.extraHeight = kDropDownPixels;
+    }
+  } else if (c.kind == forms::ControlKind::CheckBox) {
+    kind.style |= BS_AUTOCHECKBOX;
+  } else {
+    kind.style |= BS_PUSHBUTTON;
+  }
+  return kind;
+}
+
 }  // namespace
 
 Win32Form::Win32Form(const forms::FormLayout& layout, forms::FormEvents& events, Win32FormsRuntime& runtime)
@@ -46,19 +73,7 @@ RECT Win32Form::PixelRect(const forms::ControlLayout& c) const {
 
 void Win32Form::Load() {
   RegisterFormClass(&Win32Form::WindowProc);
-  RECT outer{0, 0, TwipsToPixels(layout_.clientWidth, runtime_.TwipsPerPixelX()),
-             TwipsToPixels(layout_.clientHeight, runtime_.TwipsPerPixelY())};
-  AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
-  // Top-level and without owner: nothing ties the form to Word's window.
-  window_ = CreateWindowExW(0, FormClassName(), Widen(layout_.caption).c_str(), kFormStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                            nullptr, AddInInstance(), this);
-  if (!window_) throw Error(ErrorKind::HostCall, layout_.name + ": cannot create its window");
-  // A loaded form keeps the library in memory: its window procedure lives here.
-  AddModuleRef();
-  AttachDialogKeys();
-  background_ = CreateSolidBrush(layout_.backColor ? Colour(*layout_.backColor) : GetSysColor(COLOR_BTNFACE));
-
+  CreateFormWindow();
   // Child windows in tab order: the window manager's Z-order is the keyboard order.
   std::vector<const forms::ControlLayout*> ordered;
   for (const auto& c : layout_.controls) {
@@ -71,38 +86,39 @@ void Win32Form::Load() {
   }
   std::stable_sort(ordered.begin(), ordered.end(),
                    [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-  for (const forms::ControlLayout* c : ordered) {
-    const RECT r = PixelRect(*c);
-    const auto id = static_cast<INT_PTR>(kFirstControlId + (c - layout_.controls.data()));
-    const wchar_t* cls = L"BUTTON";
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-    int height = r.bottom - r.top;
-    if (c->kind == forms::ControlKind::ComboBox) {
-      cls = L"COMBOBOX";
-      style |= CBS_AUTOHSCROLL | WS_VSCROLL;
-      // An open list reports double-clicks (CBN_DBLCLK); a drop-down's list cannot.
-      if (c->listOpen) {
-        style |= CBS_SIMPLE | CBS_NOINTEGRALHEIGHT;
-      } else {
-        style |= CBS_DROPDOWN;
-        height += kDropDownPixels;
-      }
-    } else if (c->kind == forms::ControlKind::CheckBox) {
-      style |= BS_AUTOCHECKBOX;
-    } else {
-      style |= BS_PUSHBUTTON;
-    }
-    HWND child = CreateWindowExW(0, cls, Widen(c->caption).c_str(), style, r.left, r.top, r.right - r.left,
-                                 height, window_, reinterpret_cast<HMENU>(id), AddInInstance(), nullptr);
-    if (!child) throw Error(ErrorKind::HostCall, layout_.name + ": cannot create " + c->name);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font(c->font)), FALSE);
-    if (c->kind == forms::ControlKind::ComboBox)
-      controls_.emplace(c->name, std::make_unique<Win32Combo>(child, c->name, *this));
-    else if (c->kind == forms::ControlKind::CheckBox)
-      controls_.emplace(c->name, std::make_unique<Win32Check>(child, c->name));
-    else
-      controls_.emplace(c->name, std::make_unique<Win32ChildControl>());
-  }
+  for (const forms::ControlLayout* c : ordered) CreateChild(*c);
+}
+
+void Win32Form::CreateFormWindow() {
+  RECT outer{0, 0, TwipsToPixels(layout_.clientWidth, runtime_.TwipsPerPixelX()),
+             TwipsToPixels(layout_.clientHeight, runtime_.TwipsPerPixelY())};
+  AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
+  // Top-level and without owner: nothing ties the form to Word's window.
+  window_ = CreateWindowExW(0, FormClassName(), Widen(layout_.caption).c_str(), kFormStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                            nullptr, AddInInstance(), this);
+  if (!window_) throw Error(ErrorKind::HostCall, layout_.name + ": cannot create its window");
+  // A loaded form keeps the library in memory: its window procedure lives here.
+  AddModuleRef();
+  AttachDialogKeys();
+  background_ = CreateSolidBrush(layout_.backColor ? Colour(*layout_.backColor) : GetSysColor(COLOR_BTNFACE));
+}
+
+void Win32Form::CreateChild(const forms::ControlLayout& c) {
+  const RECT r = PixelRect(c);
+  const auto id = static_cast<INT_PTR>(kFirstControlId + (&c - layout_.controls.data()));
+  const ChildWindowKind kind = ChildWindowKindOf(c);
+  HWND child = CreateWindowExW(0, kind.windowClass, Widen(c.caption).c_str(), kind.style, r.left, r.top,
+                               r.right - r.left, r.bottom - r.top + kind.extraHeight, window_,
+                               reinterpret_cast<HMENU>(id), AddInInstance(), nullptr);
+  if (!child) throw Error(ErrorKind::HostCall, layout_.name + ": cannot create " + c.name);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(Font(c.font)), FALSE);
+  if (c.kind == forms::ControlKind::ComboBox)
+    controls_.emplace(c.name, std::make_unique<Win32Combo>(child, c.name, *this));
+  else if (c.kind == forms::ControlKind::CheckBox)
+    controls_.emplace(c.name, std::make_unique<Win32Check>(child, c.name));
+  else
+    controls_.emplace(c.name, std::make_unique<Win32ChildControl>());
 }
 
 void Win32Form::Show() {

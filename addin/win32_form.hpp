@@ -50,8 +50,24 @@ class Win32Form : public forms::Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  // One handler per message; nothing means the default window procedure's answer.
+  std::optional<LRESULT> Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT ControlBackground(HDC dc);
+  std::optional<LRESULT> SetCursorOver(HWND target, WORD hitTest);
+  std::optional<LRESULT> ButtonDown(POINT point);
+  LRESULT ButtonUp(POINT point);
+  std::optional<LRESULT> Command(WORD id, WORD code);
+  LRESULT Activate(WORD state);
+  LRESULT RestoreFocus();
+  LRESULT EnterInCombo(HWND combo);
+  LRESULT ComboDoubleClicked(std::size_t index);
   void Load();
+  void CreateFormWindow();
+  // A control with a window of its own, and its wrapper in controls_.
+  void CreateChild(const forms::ControlLayout& control);
   void Paint();
+  void PaintShape(HDC dc, const forms::ControlLayout& shape) const;
+  void PaintLabel(HDC dc, const forms::ControlLayout& label) const;
   RECT PixelRect(const forms::ControlLayout& control) const;
   // For a label, at the size LabelPoints gives it.
   HFONT Font(const std::optional<forms::FontStyle>& style, const forms::ControlLayout* label = nullptr);

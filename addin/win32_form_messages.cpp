@@ -43,28 +43,35 @@ void Win32Form::Paint() {
   FillRect(dc, &client, background_);
   SetBkMode(dc, TRANSPARENT);
   for (const auto& c : layout_.controls) {
-    const RECT r = PixelRect(c);
-    if (c.kind == forms::ControlKind::Shape) {
-      HPEN pen = CreatePen(PS_SOLID, 1, c.foreColor ? Colour(*c.foreColor) : RGB(128, 128, 128));
-      HGDIOBJ oldPen = SelectObject(dc, pen);
-      HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-      Rectangle(dc, r.left, r.top, r.right, r.bottom);
-      SelectObject(dc, oldBrush);
-      DeleteObject(SelectObject(dc, oldPen));
-    } else if (c.kind == forms::ControlKind::Label) {
-      RECT box = r;
-      if (!c.transparent) FillRect(dc, &box, background_);
-      HGDIOBJ old = SelectObject(dc, labelFonts_.at(c.name));
-      SetTextColor(dc, c.foreColor ? Colour(*c.foreColor) : GetSysColor(COLOR_BTNTEXT));
-      UINT align = c.alignment == forms::Alignment::Centre  ? DT_CENTER
-                   : c.alignment == forms::Alignment::Right ? DT_RIGHT
-                                                            : DT_LEFT;
-      const std::wstring text = Widen(Find(c.name).AsLabel()->Caption());
-      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, align | DT_WORDBREAK | DT_NOPREFIX);
-      SelectObject(dc, old);
-    }
+    if (c.kind == forms::ControlKind::Shape)
+      PaintShape(dc, c);
+    else if (c.kind == forms::ControlKind::Label)
+      PaintLabel(dc, c);
   }
   EndPaint(window_, &ps);
+}
+
+void Win32Form::PaintShape(HDC dc, const forms::ControlLayout& c) const {
+  const RECT r = PixelRect(c);
+  HPEN pen = CreatePen(PS_SOLID, 1, c.foreColor ? Colour(*c.foreColor) : RGB(128, 128, 128));
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
+  SelectObject(dc, oldBrush);
+  DeleteObject(SelectObject(dc, oldPen));
+}
+
+void Win32Form::PaintLabel(HDC dc, const forms::ControlLayout& c) const {
+  RECT box = PixelRect(c);
+  if (!c.transparent) FillRect(dc, &box, background_);
+  HGDIOBJ old = SelectObject(dc, labelFonts_.at(c.name));
+  SetTextColor(dc, c.foreColor ? Colour(*c.foreColor) : GetSysColor(COLOR_BTNTEXT));
+  UINT align = c.alignment == forms::Alignment::Centre  ? DT_CENTER
+               : c.alignment == forms::Alignment::Right ? DT_RIGHT
+                                                        : DT_LEFT;
+  const std::wstring text = Widen(Find(c.name).AsLabel()->Caption());
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, align | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old);
 }
 
 LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -85,7 +92,12 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
 }
 
 LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = window_;
+  HWND window = window_;  // a handler that unloads the form clears window_
+  const std::optional<LRESULT> handled = Dispatch(message, wParam, lParam);
+  return handled ? *handled : DefWindowProcW(window, message, wParam, lParam);
+}
+
+std::optional<LRESULT> Win32Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
       Paint();
@@ -94,92 +106,115 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;  // WM_PAINT fills the whole client area
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-      return reinterpret_cast<LRESULT>(background_);
+      return ControlBackground(reinterpret_cast<HDC>(wParam));
     case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window_) {
-        POINT p;
-        GetCursorPos(&p);
-        ScreenToClient(window_, &p);
-        const forms::ControlLayout* c = WindowlessAt(p);
-        SetCursor(c && c->pointer == forms::Pointer::Hand ? HandCursor() : LoadCursorW(nullptr, IDC_ARROW));
-        return TRUE;
-      }
-      break;
-    // As with any Windows control, a click is a press and a release on the same target: the
-    // capture brings the release here wherever it happens.
+      return SetCursorOver(reinterpret_cast<HWND>(wParam), LOWORD(lParam));
     case WM_LBUTTONDOWN:
-      pressed_ = ClickTargetAt(PointOf(lParam));
-      if (pressed_) SetCapture(window_);
-      break;
-    case WM_LBUTTONUP: {
-      const std::optional<std::string> pressed = std::exchange(pressed_, std::nullopt);
-      if (GetCapture() == window_) ReleaseCapture();
-      const std::optional<std::string> released = ClickTargetAt(PointOf(lParam));
-      if (pressed && pressed == released) Click(*released);
-      return 0;
-    }
+      return ButtonDown(PointOf(lParam));
+    case WM_LBUTTONUP:
+      return ButtonUp(PointOf(lParam));
     case WM_CAPTURECHANGED:
       pressed_.reset();
       return 0;
-    case WM_COMMAND: {
-      const int index = LOWORD(wParam) - kFirstControlId;
-      if (index < 0 || index >= static_cast<int>(layout_.controls.size())) break;
-      const forms::ControlLayout& c = layout_.controls[static_cast<std::size_t>(index)];
-      const int code = HIWORD(wParam);
-      if (c.kind == forms::ControlKind::ComboBox && code == CBN_SELCHANGE) {
-        if (auto* combo = dynamic_cast<Win32Combo*>(Find(c.name).AsCombo())) combo->OnSelectionChanged();
-        return 0;
-      }
-      // The first click of the pair has already reported the selection. The list's own
-      // handler is still running: the form runs the event (which may unload it) afterwards.
-      if (c.kind == forms::ControlKind::ComboBox && code == CBN_DBLCLK) {
-        PostMessageW(window_, kDoubleClickMessage, 0, index);
-        return 0;
-      }
-      if (c.kind == forms::ControlKind::Button && code == BN_CLICKED) {
-        Click(c.name);
-        return 0;
-      }
-      break;
-    }
+    case WM_COMMAND:
+      return Command(LOWORD(wParam), HIWORD(wParam));
     case WM_ACTIVATE:
-      // As a dialog does: the focus goes back to the control that had it, at first to the
-      // first tab stop.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        lastFocus_ = focus && IsChild(window_, focus) ? focus : nullptr;
-        return 0;
-      }
-      [[fallthrough]];
-    case WM_SETFOCUS: {
-      HWND target =
-          lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window_, nullptr, FALSE);
-      if (target) SetFocus(target);
-      return 0;
-    }
-    case kEnterInComboMessage: {
-      // Posted by the keyboard hook: the handler runs from the message loop, not inside the hook.
-      const int index = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - kFirstControlId;
-      if (index >= 0 && index < static_cast<int>(layout_.controls.size()) &&
-          layout_.controls[static_cast<std::size_t>(index)].kind == forms::ControlKind::ComboBox)
-        EnterPressed(layout_.controls[static_cast<std::size_t>(index)].name);
-      return 0;
-    }
-    case kDoubleClickMessage: {
-      const auto index = static_cast<std::size_t>(lParam);
-      if (index < layout_.controls.size() && layout_.controls[index].kind == forms::ControlKind::ComboBox &&
-          Find(layout_.controls[index].name).AsCombo()->ListIndex() >= 0)
-        DoubleClick(layout_.controls[index].name);
-      return 0;
-    }
+      return Activate(LOWORD(wParam));
+    case WM_SETFOCUS:
+      return RestoreFocus();
+    case kEnterInComboMessage:
+      return EnterInCombo(reinterpret_cast<HWND>(lParam));
+    case kDoubleClickMessage:
+      return ComboDoubleClicked(static_cast<std::size_t>(lParam));
     case WM_CLOSE:
       Unload();  // the window's own close: discarded like any unload, no event
       return 0;
     default:
-      break;
+      return std::nullopt;
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Win32Form::ControlBackground(HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(background_);
+}
+
+std::optional<LRESULT> Win32Form::SetCursorOver(HWND target, WORD hitTest) {
+  if (hitTest != HTCLIENT || target != window_) return std::nullopt;
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(window_, &p);
+  const forms::ControlLayout* c = WindowlessAt(p);
+  SetCursor(c && c->pointer == forms::Pointer::Hand ? HandCursor() : LoadCursorW(nullptr, IDC_ARROW));
+  return TRUE;
+}
+
+// As with any Windows control, a click is a press and a release on the same target: the
+// capture brings the release here wherever it happens.
+std::optional<LRESULT> Win32Form::ButtonDown(POINT point) {
+  pressed_ = ClickTargetAt(point);
+  if (pressed_) SetCapture(window_);
+  return std::nullopt;
+}
+
+LRESULT Win32Form::ButtonUp(POINT point) {
+  const std::optional<std::string> pressed = std::exchange(pressed_, std::nullopt);
+  if (GetCapture() == window_) ReleaseCapture();
+  const std::optional<std::string> released = ClickTargetAt(point);
+  if (pressed && pressed == released) Click(*released);
+  return 0;
+}
+
+std::optional<LRESULT> Win32Form::Command(WORD id, WORD code) {
+  const int index = id - kFirstControlId;
+  if (index < 0 || index >= static_cast<int>(layout_.controls.size())) return std::nullopt;
+  const forms::ControlLayout& c = layout_.controls[static_cast<std::size_t>(index)];
+  if (c.kind == forms::ControlKind::ComboBox && code == CBN_SELCHANGE) {
+    if (auto* combo = dynamic_cast<Win32Combo*>(Find(c.name).AsCombo())) combo->OnSelectionChanged();
+    return 0;
+  }
+  // The first click of the pair has already reported the selection. The list's own
+  // handler is still running: the form runs the event (which may unload it) afterwards.
+  if (c.kind == forms::ControlKind::ComboBox && code == CBN_DBLCLK) {
+    PostMessageW(window_, kDoubleClickMessage, 0, index);
+    return 0;
+  }
+  if (c.kind == forms::ControlKind::Button && code == BN_CLICKED) {
+    Click(c.name);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+// As a dialog does: the focus goes back to the control that had it, at first to the first
+// tab stop.
+LRESULT Win32Form::Activate(WORD state) {
+  if (state != WA_INACTIVE) return RestoreFocus();
+  HWND focus = GetFocus();
+  lastFocus_ = focus && IsChild(window_, focus) ? focus : nullptr;
+  return 0;
+}
+
+LRESULT Win32Form::RestoreFocus() {
+  HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window_, nullptr, FALSE);
+  if (target) SetFocus(target);
+  return 0;
+}
+
+// Posted by the keyboard hook: the handler runs from the message loop, not inside the hook.
+LRESULT Win32Form::EnterInCombo(HWND combo) {
+  const int index = GetDlgCtrlID(combo) - kFirstControlId;
+  if (index >= 0 && index < static_cast<int>(layout_.controls.size()) &&
+      layout_.controls[static_cast<std::size_t>(index)].kind == forms::ControlKind::ComboBox)
+    EnterPressed(layout_.controls[static_cast<std::size_t>(index)].name);
+  return 0;
+}
+
+LRESULT Win32Form::ComboDoubleClicked(std::size_t index) {
+  if (index < layout_.controls.size() && layout_.controls[index].kind == forms::ControlKind::ComboBox &&
+      Find(layout_.controls[index].name).AsCombo()->ListIndex() >= 0)
+    DoubleClick(layout_.controls[index].name);
+  return 0;
 }
 
 }  // namespace pelvaron::addin
