@@ -45,13 +45,7 @@ HWND ShownAboutBox(const Options& o) {
   HWND box = FindOwnWindow(kAboutCaption);
   if (!check(box != nullptr, "the About box is shown")) return nullptr;
   check(IsTopmost(box) && !HasOwner(box), "the About box is topmost, without owner");
-  RECT client;
-  GetClientRect(box, &client);
-  check(client.right == 162 && client.bottom == 132,
-        "client area 162 x 132 pixels (2430 x 1980 twips): " + std::to_string(client.right) + " x " +
-            std::to_string(client.bottom));
-  if (o.Has(L"--screenshot"))
-    check(SaveWindowPng(box, o.Get(L"--screenshot")), "screenshot of the About box saved");
+  CheckClientArea(box, 162, 132, "2430 x 1980", o, "the About box");
   return box;
 }
 

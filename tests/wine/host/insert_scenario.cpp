@@ -8,7 +8,6 @@
 #include "tests/wine/host/dialog_driver.hpp"
 #include "tests/wine/host/frame_checks.hpp"
 #include "tests/wine/host/scenarios.hpp"
-#include "tests/wine/host/screenshot.hpp"
 
 namespace pelvaron::wine_host {
 namespace {
@@ -39,13 +38,7 @@ HWND OpenDialog(IDTExtensibility2* addIn, const Options& o) {
   if (!check(dialog != nullptr, "the dialog \"Pilih Surat & Ayat\" is shown")) return nullptr;
   check(IsTopmost(dialog), "the dialog is topmost");
   check(!HasOwner(dialog), "the dialog has no owner window");
-  RECT client;
-  GetClientRect(dialog, &client);
-  check(client.right == 235 && client.bottom == 142,
-        "client area 235 x 142 pixels (3525 x 2130 twips): " + std::to_string(client.right) + " x " +
-            std::to_string(client.bottom));
-  if (o.Has(L"--screenshot"))
-    check(SaveWindowPng(dialog, o.Get(L"--screenshot")), "screenshot of the dialog saved");
+  CheckClientArea(dialog, 235, 142, "3525 x 2130", o, "the dialog");
   return dialog;
 }
 

@@ -6,6 +6,7 @@
 #include "tests/wine/host/add_in_loader.hpp"
 #include "tests/wine/host/dialog_driver.hpp"
 #include "tests/wine/host/ribbon_driver.hpp"
+#include "tests/wine/host/screenshot.hpp"
 
 namespace pelvaron::wine_host {
 namespace {
@@ -79,6 +80,17 @@ std::vector<std::wstring> BoxesDuring(const std::function<void()>& action) {
   MessageBoxWatcher watcher;
   action();
   return watcher.Seen();
+}
+
+void CheckClientArea(HWND form, int width, int height, const std::string& twips, const Options& o,
+                     const std::string& name) {
+  RECT client;
+  GetClientRect(form, &client);
+  check(client.right == width && client.bottom == height,
+        "client area " + std::to_string(width) + " x " + std::to_string(height) + " pixels (" + twips +
+            " twips): " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+  if (o.Has(L"--screenshot"))
+    check(SaveWindowPng(form, o.Get(L"--screenshot")), "screenshot of " + name + " saved");
 }
 
 void WriteTrace(const std::wstring& path, const std::string& text) {

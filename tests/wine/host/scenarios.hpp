@@ -58,6 +58,10 @@ DialogControls FindControls(HWND dialog);
 // Runs `action` watching for message boxes: each is answered with OK. Returns their texts.
 std::vector<std::wstring> BoxesDuring(const std::function<void()>& action);
 void WriteTrace(const std::wstring& path, const std::string& text);
+// A form's client area against the pixels its layout's twips give (`twips`: "W x H"), and its
+// screenshot when --screenshot names a file (`name`: "the dialog").
+void CheckClientArea(HWND form, int width, int height, const std::string& twips, const Options& o,
+                     const std::string& name);
 
 int Lifecycle();
 int NoData();
